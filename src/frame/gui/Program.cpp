@@ -1,0 +1,41 @@
+#include "frame/gui/Program.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "frame/gui/Hauptmenue.h"
+#include "frame/gui/WartenForm.h"
+#include "store/ProgramState.h"
+
+int RunProgram(const lohn::YearValues& year, lohn::Services services,
+               platform::SingleInstance& instance) {
+  // Number and date texts are formatted and parsed by our own routines, so
+  // the machine's locale never reaches a file or a report.
+  if (!instance.Acquire()) {
+    services.dialogs.ShowMessage("Die Lohnverrechnung " + std::to_string(year.year) +
+                                 " läuft bereits und kann nicht gleichzeitig zwei mal "
+                                 "gestartet werden!");
+    return 255;
+  }
+  lohn::AppState state(year, services);
+  if (!lohn::LoadGlobalSettings(state)) return 1;
+  QApplication::setApplicationName(QString::fromStdString(year.AppTitle()));
+  QApplication::setApplicationDisplayName(QString::fromStdString(year.AppTitle()));
+
+  THauptmenue mainWindow(state);
+  TWartenForm splash;
+  state.ProgramVersion = year.programVersion;
+  state.EldaLfVersion = 8;
+  splash.adjustSize();
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    splash.move(screen->geometry().center() - splash.rect().center());
+  splash.show();
+  splash.repaint();
+  splash.Timer1->start();
+
+  if (!lohn::AskPasswordAtStart(state)) return 0;
+  state.ReportMonthProposal = 0;
+  mainWindow.show();
+  return QApplication::exec();
+}

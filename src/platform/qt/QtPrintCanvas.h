@@ -1,0 +1,39 @@
+#pragma once
+#include <QFont>
+#include <QPainter>
+#include <QPrinter>
+#include <memory>
+
+#include "platform/PrintCanvas.h"
+
+class QWidget;
+
+namespace platform {
+
+// Draws on a printer chosen in the print dialog; logical units are 0.1 mm.
+class QtPrintCanvas : public PrintCanvas {
+ public:
+  explicit QtPrintCanvas(QWidget* parent = nullptr, bool askDialog = true);
+  ~QtPrintCanvas() override;
+  bool BeginDoc(const std::string& title) override;
+  void EndDoc() override;
+  void NewPage() override;
+  void SetFont(const PrintFont& font) override;
+  void TextOut(int x, int y, const std::string& text) override;
+  void DrawImage(int x, int y, int width, int height, const std::string& path) override;
+  int TextWidth(const std::string& text) override;
+  int LineHeight() override;
+  int PageWidth() override;
+  int PageHeight() override;
+
+  QPrinter& printer() { return printer_; }
+
+ private:
+  QWidget* parent_;
+  bool askDialog_;
+  QPrinter printer_;
+  std::unique_ptr<QPainter> painter_;
+  QFont font_;
+};
+
+}  // namespace platform

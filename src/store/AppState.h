@@ -1,0 +1,50 @@
+#pragma once
+// The state of the running program: what the original kept in globals, held
+// in one struct that is passed by reference.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/Shell.h"
+#include "store/YearValues.h"
+
+namespace lohn {
+
+// The platform seams the logic talks to.
+struct Services {
+  platform::Dialogs& dialogs;
+  platform::Shell& shell;
+  const platform::Clock& clock;
+};
+
+constexpr std::size_t kProgramStateSize = 416;
+constexpr std::size_t kGlobRecordSize = 3252;
+
+struct AppState {
+  AppState(const YearValues& y, Services s) : year(y), services(s) {}
+
+  const YearValues& year;
+  Services services;
+  platform::Dialogs& dialogs() const { return services.dialogs; }
+
+  // Program state (Lohnver.LOA): the loaded image keeps the reserved bytes.
+  std::array<std::uint8_t, kProgramStateSize> programState{};
+  std::string DataFileStem;
+  std::string SecondStem;
+  std::string Password;
+  bool PrintLogoFlag = true;
+  bool PasswordAccepted = false;
+  std::string ReportDocName = "QUAN.DOC";
+
+  // Global settings (GLOB.DAT), read at start and never written again.
+  std::array<std::uint8_t, kGlobRecordSize> GlobSettings{};
+
+  std::string ProgramVersion;
+  int EldaLfVersion = 0;
+  int ReportMonthProposal = 0;
+};
+
+}  // namespace lohn

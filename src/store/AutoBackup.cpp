@@ -1,0 +1,7 @@
+#include "store/AutoBackup.h"
+
+namespace lohn {
+
+void RunAutoBackup(AppState&) {}
+
+}  // namespace lohn

@@ -1,0 +1,29 @@
+#pragma once
+// File access for the data files: whole reads, and rewrites that never leave
+// a half-written file behind.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lohn {
+
+using Bytes = std::vector<std::uint8_t>;
+
+bool FileExists(const std::string& path);
+
+// The whole file, or nothing when it cannot be read (errno kept in *err).
+std::optional<Bytes> ReadWholeFile(const std::string& path, int* err = nullptr);
+
+// Writes the complete new content into `tempPath` beside the file, flushes it
+// and renames it over `path`. On any failure the old file stays as it was, the
+// temporary file is removed and false comes back with errno in *err.
+bool WriteFileAtomic(const std::string& path, const Bytes& content, const std::string& tempPath,
+                     int* err = nullptr);
+bool WriteFileAtomic(const std::string& path, const Bytes& content, int* err = nullptr);
+
+// The German text the program shows for a failed file operation.
+std::string IoErrorText(int err);
+
+}  // namespace lohn

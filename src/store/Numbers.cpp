@@ -1,0 +1,197 @@
+#include "store/Numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace lohn {
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+[[noreturn]] void FloatError(std::string_view text) {
+  throw ConversionError("'" + std::string(text) + "' ist kein gültiger Fließkommawert");
+}
+
+// Decimal digits of |value| rounded to `precision` significant digits:
+// value = 0.<digits> * 10^exponent.
+struct Decimal {
+  std::string digits;
+  int exponent = 0;
+  bool negative = false;
+};
+
+Decimal ToDecimal(double value, int precision) {
+  Decimal d;
+  d.negative = std::signbit(value);
+  char buf[64];
+  auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific,
+                           precision - 1);
+  std::string_view s(buf, res.ptr - buf);
+  std::size_t e = s.find('e');
+  for (char c : s.substr(0, e))
+    if (c != '.') d.digits += c;
+  int exp10 = 0;
+  std::string_view es = s.substr(e + 1);
+  if (!es.empty() && es.front() == '+') es.remove_prefix(1);
+  std::from_chars(es.data(), es.data() + es.size(), exp10);
+  d.exponent = exp10 + 1;
+  while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+  if (d.digits == "0") d.exponent = 0;
+  return d;
+}
+
+// Keeps `keep` digits, rounding the rest half away from zero.
+void RoundDigits(Decimal& d, int keep) {
+  if (keep < 0) {
+    d.digits = "0";
+    d.exponent = 0;
+    return;
+  }
+  if (int(d.digits.size()) <= keep) return;
+  bool up = d.digits[keep] >= '5';
+  d.digits.resize(keep);
+  if (up) {
+    int i = keep - 1;
+    while (i >= 0 && d.digits[i] == '9') d.digits[i--] = '0';
+    if (i < 0) {
+      d.digits.insert(d.digits.begin(), '1');
+      ++d.exponent;
+    } else {
+      ++d.digits[i];
+    }
+  }
+  if (d.digits.empty()) {
+    d.digits = "0";
+    d.exponent = 0;
+  }
+}
+
+bool IsZero(const Decimal& d) { return d.digits.find_first_not_of('0') == std::string::npos; }
+
+std::string FixedText(const Decimal& d, int decimals, bool thousands) {
+  std::string intPart, fracPart;
+  for (int i = 0; i < d.exponent; ++i)
+    intPart += i < int(d.digits.size()) ? d.digits[i] : '0';
+  if (intPart.empty()) intPart = "0";
+  for (int i = 0; i < decimals; ++i) {
+    int idx = d.exponent + i;
+    fracPart += (idx >= 0 && idx < int(d.digits.size())) ? d.digits[idx] : '0';
+  }
+  if (thousands) {
+    std::string grouped;
+    int n = int(intPart.size());
+    for (int i = 0; i < n; ++i) {
+      grouped += intPart[i];
+      if ((n - 1 - i) % 3 == 0 && i != n - 1) grouped += '.';
+    }
+    intPart = grouped;
+  }
+  std::string out = (d.negative && !IsZero(d)) ? "-" : "";
+  out += intPart;
+  if (decimals > 0) out += "," + fracPart;
+  return out;
+}
+
+std::string FixedOrGeneral(double value, int precision, int digits, bool thousands) {
+  if (std::isnan(value)) return "NAN";
+  if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
+  if (value == 0.0) return FixedText(Decimal{"0", 0, false}, digits, false);
+  Decimal d = ToDecimal(value, precision);
+  if (d.exponent > precision) return FloatToStrGeneral(value);
+  RoundDigits(d, d.exponent + digits);
+  return FixedText(d, digits, thousands);
+}
+
+}  // namespace
+
+double StrToFloat(std::string_view text) {
+  std::string_view s = Trim(text);
+  std::string plain;
+  std::size_t i = 0;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) plain += s[i++];
+  bool digits = false;
+  while (i < s.size() && s[i] >= '0' && s[i] <= '9') plain += s[i++], digits = true;
+  if (i < s.size() && s[i] == ',') {
+    plain += '.';
+    ++i;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') plain += s[i++], digits = true;
+  }
+  if (!digits) FloatError(text);
+  if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
+    plain += 'e';
+    ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) plain += s[i++];
+    bool expDigits = false;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') plain += s[i++], expDigits = true;
+    if (!expDigits) FloatError(text);
+  }
+  if (i != s.size()) FloatError(text);
+  const char* begin = plain.data();
+  if (*begin == '+') ++begin;
+  double value = 0;
+  auto res = std::from_chars(begin, plain.data() + plain.size(), value);
+  if (res.ec != std::errc() || res.ptr != plain.data() + plain.size() || !std::isfinite(value))
+    FloatError(text);
+  return value;
+}
+
+std::int32_t StrToInt(std::string_view text) {
+  std::string_view s = text;
+  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+  bool negative = false;
+  if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
+    negative = s.front() == '-';
+    s.remove_prefix(1);
+  }
+  std::int64_t value = 0;
+  bool ok = !s.empty();
+  for (char c : s) {
+    if (c < '0' || c > '9') {
+      ok = false;
+      break;
+    }
+    value = value * 10 + (c - '0');
+    if (value > std::int64_t(std::numeric_limits<std::int32_t>::max()) + 1) {
+      ok = false;
+      break;
+    }
+  }
+  if (negative) value = -value;
+  if (!ok || value > std::numeric_limits<std::int32_t>::max() ||
+      value < std::numeric_limits<std::int32_t>::min())
+    throw ConversionError("'" + std::string(text) + "' ist kein gültiger Integerwert");
+  return std::int32_t(value);
+}
+
+std::string FloatToStrFixed(double value, int precision, int digits) {
+  return FixedOrGeneral(value, precision, digits, false);
+}
+
+std::string FloatToStrNumber(double value, int digits) {
+  return FixedOrGeneral(value, 15, digits, true);
+}
+
+std::string FloatToStrGeneral(double value) {
+  if (std::isnan(value)) return "NAN";
+  if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
+  if (value == 0.0) return "0";
+  Decimal d = ToDecimal(value, 15);
+  std::string sign = d.negative ? "-" : "";
+  if (d.exponent > 15 || d.exponent < -3) {
+    std::string out = sign + d.digits.substr(0, 1);
+    if (d.digits.size() > 1) out += "," + d.digits.substr(1);
+    return out + "E" + std::to_string(d.exponent - 1);
+  }
+  int decimals = std::max(0, int(d.digits.size()) - d.exponent);
+  return FixedText(d, decimals, false);
+}
+
+}  // namespace lohn

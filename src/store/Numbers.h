@@ -1,0 +1,41 @@
+#pragma once
+// Number texts as the program shows and reads them: "," before the decimals,
+// "." between thousands, whatever the locale of the machine is. Nothing here
+// calls the C or Qt locale.
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace lohn {
+
+// A window text that does not convert. Its message is the one the user sees;
+// the handler that started the action shows it and has written nothing yet.
+class ConversionError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// "'<text>' ist kein gültiger Fließkommawert" unless the text is a number:
+// blanks around it, an optional sign, digits with an optional "," and an
+// optional exponent ("E" or "e"). No thousands separators.
+double StrToFloat(std::string_view text);
+// "'<text>' ist kein gültiger Integerwert" unless the text is a whole number
+// that fits 32 bits (leading blanks and a sign allowed).
+std::int32_t StrToInt(std::string_view text);
+
+// Fixed notation with the given decimals: the value is first taken to
+// `precision` significant digits, then rounded to `digits` decimals with
+// halves away from zero. Values with more integer digits than `precision`
+// come out in general format, as the platform did.
+std::string FloatToStrFixed(double value, int precision, int digits);
+
+// The general format of the platform's float-to-text: at most 15 significant
+// digits, no trailing zeros, exponent notation for very large or small values.
+std::string FloatToStrGeneral(double value);
+
+// Fixed with thousands separators ("1.234,50").
+std::string FloatToStrNumber(double value, int digits);
+
+}  // namespace lohn

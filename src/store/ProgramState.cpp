@@ -1,0 +1,163 @@
+#include "store/ProgramState.h"
+
+#include "frame/DienstgeberVerwaltung.h"
+#include "store/Cp1252.h"
+#include "store/FileUtil.h"
+#include "store/RecordBytes.h"
+#include "store/Real48.h"
+
+namespace lohn {
+
+std::array<std::uint8_t, kProgramStateSize> DefaultProgramStateRecord() {
+  std::array<std::uint8_t, kProgramStateSize> r{};
+  PutInt32(r.data(), loa::kStartDay, 1);
+  PutInt32(r.data(), loa::kStartMonth, 1);
+  PutInt32(r.data(), loa::kStartYear, 2000);
+  PutBool(r.data(), loa::kPrintLogo, true);
+  PutShortString(r.data(), loa::kPassword, 50, kDefaultPassword);
+  return r;
+}
+
+std::array<std::uint8_t, kGlobRecordSize> DefaultGlobRecord() {
+  std::array<std::uint8_t, kGlobRecordSize> r{};
+  PutReal48(r.data(), 3040, 13.7603);  // schilling per euro
+  return r;
+}
+
+namespace {
+
+void ApplyLoaImage(AppState& state) {
+  const std::uint8_t* r = state.programState.data();
+  state.DataFileStem = GetShortString(r, loa::kStem, 13);
+  state.SecondStem = GetShortString(r, loa::kSecondStem, 13);
+  state.Password = GetShortString(r, loa::kPassword, 50);
+  state.PrintLogoFlag = GetBool(r, loa::kPrintLogo);
+}
+
+template <std::size_t N>
+Bytes ToBytes(const std::array<std::uint8_t, N>& a) {
+  return Bytes(a.begin(), a.end());
+}
+
+}  // namespace
+
+bool LoadProgramState(AppState& state) {
+  state.programState = DefaultProgramStateRecord();
+  state.ReportDocName = "QUAN.DOC";
+  if (!FileExists(kProgramStateFile)) {
+    int err = 0;
+    if (!WriteFileAtomic(kProgramStateFile, ToBytes(state.programState), &err)) {
+      state.dialogs().ShowMessage("Die Datei \"" + std::string(kProgramStateFile) +
+                                  "\" kann nicht angelegt werden: " + IoErrorText(err));
+      return false;
+    }
+  }
+  int err = 0;
+  auto bytes = ReadWholeFile(kProgramStateFile, &err);
+  if (!bytes) {
+    state.dialogs().ShowMessage("Die Datei \"" + std::string(kProgramStateFile) +
+                                "\" kann nicht gelesen werden: " + IoErrorText(err) +
+                                "\nDas Programm wird beendet.");
+    return false;
+  }
+  if (bytes->size() < kProgramStateSize) {
+    state.dialogs().ShowMessage(
+        "Die Datei \"" + std::string(kProgramStateFile) +
+        "\" (Programmeinstellungen und Kennwort) ist beschädigt oder unvollständig.\n"
+        "Das Programm wird beendet, ohne Daten zu verändern.");
+    return false;
+  }
+  std::copy(bytes->begin(), bytes->begin() + kProgramStateSize, state.programState.begin());
+  ApplyLoaImage(state);
+  return true;
+}
+
+bool SaveProgramState(AppState& state) {
+  std::uint8_t* r = state.programState.data();
+  PutShortString(r, loa::kStem, 13, state.DataFileStem);
+  PutShortString(r, loa::kSecondStem, 13, state.SecondStem);
+  PutBool(r, loa::kPrintLogo, state.PrintLogoFlag);
+  PutShortString(r, loa::kPassword, 50, state.Password);
+  int err = 0;
+  if (!WriteFileAtomic(kProgramStateFile, ToBytes(state.programState), &err)) {
+    state.dialogs().ShowMessage("Die Datei \"" + std::string(kProgramStateFile) +
+                                "\" kann nicht gespeichert werden: " + IoErrorText(err));
+    return false;
+  }
+  return true;
+}
+
+bool LoadGlobalSettings(AppState& state) {
+  if (!LoadProgramState(state)) return false;
+  if (!FileExists(kGlobFile)) {
+    int err = 0;
+    if (!WriteFileAtomic(kGlobFile, ToBytes(DefaultGlobRecord()), &err))
+      state.dialogs().ShowMessage("Die Datei \"" + std::string(kGlobFile) +
+                                  "\" kann nicht angelegt werden: " + IoErrorText(err));
+  }
+  const std::string& stem = state.DataFileStem;
+  if (!(FileExists(stem + ".PER") && FileExists(stem + ".ABR"))) {
+    std::string msg =
+        "Quandrel Lohnverrechnung - Die Daten des zuletzt bearbeiteten Dienstgebers \"" + stem +
+        "\" sind beschädigt, oder existieren nicht mehr - wählen Sie bitte nach dem "
+        "Programmstart einen anderen Dienstgeber aus!";
+    state.dialogs().ShowMessage(CutChars(msg, 255));
+    state.DataFileStem = kDemoStem;
+    if (!FileExists(std::string(kDemoStem) + ".PER") ||
+        !FileExists(std::string(kDemoStem) + ".ABR"))
+      CreateDienstgeber(state, kDemoStem);
+  }
+  state.GlobSettings = DefaultGlobRecord();
+  auto glob = ReadWholeFile(kGlobFile);
+  if (glob && glob->size() >= kGlobRecordSize) {
+    std::copy(glob->begin(), glob->begin() + kGlobRecordSize, state.GlobSettings.begin());
+  } else {
+    state.dialogs().ShowMessage("Die Datei \"" + std::string(kGlobFile) +
+                                "\" ist beschädigt oder kann nicht gelesen werden; es werden "
+                                "die Standardeinstellungen verwendet.");
+  }
+  return true;
+}
+
+bool AskPasswordAtStart(AppState& state) {
+  if (state.Password == kDefaultPassword) {
+    state.PasswordAccepted = true;
+    return true;
+  }
+  std::string entered = CutChars(state.dialogs().AskLoginPassword(), 50);
+  state.PasswordAccepted = entered == state.Password;
+  if (!state.PasswordAccepted)
+    state.dialogs().ShowMessage("Das von Ihnen eingegebene Kennwort ist falsch!");
+  return state.PasswordAccepted;
+}
+
+void ChangePassword(AppState& state) {
+  auto& dlg = state.dialogs();
+  std::optional<std::string> current;
+  if (state.Password != kDefaultPassword) {
+    dlg.ShowMessage(
+        "Geben Sie bitte in der nun folgenden Eingabemaske Ihr aktuelles Kennwort ein und "
+        "anschließend Ihr neues Kennwort!");
+    current = dlg.InputPassword("Kennwort ändern", "Bitte geben Sie Ihr aktuelles Kennwort ein:", "");
+  } else {
+    current = state.Password;
+  }
+  std::optional<std::string> fresh;
+  if (!current) {
+    // Cancelled: nothing changes.
+  } else if (CutChars(*current, 50) != state.Password) {
+    dlg.ShowMessage("Das von Ihnen eingegebene Kennwort ist falsch!");
+  } else {
+    fresh = dlg.InputPassword("Kennwort ändern", "Bitte geben Sie Ihr neues Kennwort ein:",
+                              state.Password);
+  }
+  // A character the file cannot hold would lock the user out at the next start.
+  if (fresh && CharCount(CutChars(*fresh, 50)) >= 2 && FitsCp1252(*fresh)) {
+    state.Password = CutChars(*fresh, 50);
+    dlg.ShowMessage("Ihr neues Kennwort wurde registriert!");
+  } else {
+    dlg.ShowMessage("Ihr Kennwort konnte nicht geändert werden!");
+  }
+}
+
+}  // namespace lohn

@@ -1,0 +1,36 @@
+#pragma once
+// Small text routines shared by windows, reports and file writers.
+
+#include <string>
+#include <string_view>
+
+#include "platform/Clock.h"
+
+namespace lohn {
+
+// Brings a text to exactly `width` characters: longer texts are cut on the
+// right whatever the alignment; shorter ones are filled on the right when
+// `leftAligned`, else on the left.
+std::string PadText(std::string_view text, int width, bool leftAligned, char32_t fill = U' ');
+
+// Input filters: keep the listed characters in their order, drop the rest.
+std::string FilterDigits(std::string_view text);            // digits; empty -> "0"
+std::string FilterDigitsAllowEmpty(std::string_view text);  // digits; may stay empty
+std::string FilterNumber(std::string_view text);  // digits , - . ; empty -> "0"
+std::string FilterNumberStrict(std::string_view text);  // and a lone , . - -> "0"
+
+// "<code> - <name of the insurance carrier>".
+std::string VersTraegerName(std::string_view code);
+
+// Date and time stamps of file headers, zero-filled.
+std::string TodayAsDDMMYYYY(const platform::Clock& clock);
+std::string TodayAsYYYYMMDD(const platform::Clock& clock);
+std::string NowAsHHMMSS(const platform::Clock& clock);
+std::string TodayAsIsoDate(const platform::Clock& clock);
+std::string NowAsIsoTime(const platform::Clock& clock);
+
+// The file name of a path without its extension: after the last "\" or "/",
+// up to the first "." that follows.
+std::string getNameFromPfad(std::string_view path);
+
+}  // namespace lohn

@@ -1,0 +1,31 @@
+#pragma once
+// The values that differ between the yearly builds. ZR2014 and ZR2013 are
+// built from the same sources; each main() picks its instance.
+
+#include <string>
+
+namespace lohn {
+
+struct YearValues {
+  int year;                       // titles, captions, lock name, year lists and clamps
+  const char* programVersion;     // ProgramVersion
+  double dailyCeiling;            // daily contribution ceiling
+  double monthlyCeiling;          // the same for 30 days
+  double annualSpecialCeiling;    // ceiling for special payments per year
+  double freeServiceCeiling;      // ceiling for free service contracts
+  double ampfgN25a;               // unemployment-insurance reduction brackets
+  double ampfgN25b;
+  double ampfgN25c;
+  const char* aufloesungsabgabeEnd;  // end of the notice on the levy at dismissal
+  bool hasZerAruDokumentation;       // menu item only in the newest build
+  bool hasBildungskarenzReason;      // deregistration reason 32
+  const char* previousYearProgram;   // started by the previous-year item
+
+  // "Lohnverrechnung 2014": application title and name of the single-instance lock.
+  std::string AppTitle() const { return "Lohnverrechnung " + std::to_string(year); }
+};
+
+extern const YearValues kYear2014;
+extern const YearValues kYear2013;
+
+}  // namespace lohn

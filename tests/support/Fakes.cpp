@@ -1,0 +1,94 @@
+#include "support/Fakes.h"
+
+#include <unistd.h>
+
+#include <fstream>
+#include <iterator>
+#include <random>
+
+namespace testing_support {
+
+void FakeDialogs::ShowMessage(const std::string& text, const std::string&) {
+  messages.push_back(text);
+  shown.push_back(text);
+}
+
+bool FakeDialogs::AskYesNo(const std::string& text, const std::string&) {
+  questions.push_back(text);
+  shown.push_back(text);
+  if (answers.empty()) return true;
+  bool a = answers.front();
+  answers.pop_front();
+  return a;
+}
+
+std::optional<std::string> FakeDialogs::InputText(const std::string&, const std::string& prompt,
+                                                  const std::string&) {
+  prompts.push_back(prompt);
+  if (inputs.empty()) return std::nullopt;
+  auto a = inputs.front();
+  inputs.pop_front();
+  return a;
+}
+
+std::optional<std::string> FakeDialogs::InputPassword(const std::string& caption,
+                                                      const std::string& prompt,
+                                                      const std::string& def) {
+  return InputText(caption, prompt, def);
+}
+
+std::string FakeDialogs::AskLoginPassword() {
+  ++loginShown;
+  return loginPassword.value_or("");
+}
+
+bool FakePrintCanvas::BeginDoc(const std::string& title) {
+  log.push_back("begin " + title);
+  return accept;
+}
+
+void FakePrintCanvas::SetFont(const platform::PrintFont& f) {
+  log.push_back("font " + f.family + " " + std::to_string(int(f.pointSize)) +
+                (f.bold ? " bold" : ""));
+}
+
+void FakePrintCanvas::TextOut(int x, int y, const std::string& text) {
+  log.push_back("text " + std::to_string(x) + "," + std::to_string(y) + " " + text);
+}
+
+void FakePrintCanvas::DrawImage(int x, int y, int w, int h, const std::string& path) {
+  log.push_back("image " + std::to_string(x) + "," + std::to_string(y) + " " +
+                std::to_string(w) + "x" + std::to_string(h) + " " + path);
+}
+
+int FakePrintCanvas::TextWidth(const std::string& text) { return int(text.size()) * 21; }
+
+TempWorkDir::TempWorkDir() {
+  old_ = std::filesystem::current_path();
+  std::random_device rd;
+  dir_ = std::filesystem::temp_directory_path() /
+         ("lohntest-" + std::to_string(getpid()) + "-" + std::to_string(rd()));
+  std::filesystem::create_directories(dir_);
+  std::filesystem::current_path(dir_);
+}
+
+TempWorkDir::~TempWorkDir() {
+  std::error_code ec;
+  std::filesystem::current_path(old_, ec);
+  std::filesystem::remove_all(dir_, ec);
+}
+
+TestEnv::TestEnv(const lohn::YearValues& year)
+    : state(year, lohn::Services{dialogs, shell, clock}) {}
+
+std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteBytes(const std::filesystem::path& p, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream out(p, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+}  // namespace testing_support

@@ -1,0 +1,98 @@
+#pragma once
+// Recording fakes of the platform seams and a temporary working folder.
+
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/PrintCanvas.h"
+#include "platform/Shell.h"
+#include "store/AppState.h"
+
+namespace testing_support {
+
+// Records every message and question; answers questions and inputs from
+// scripted queues (an empty queue answers "Ja" / cancels an input).
+class FakeDialogs : public platform::Dialogs {
+ public:
+  void ShowMessage(const std::string& text, const std::string& caption = {}) override;
+  bool AskYesNo(const std::string& text, const std::string& caption = {}) override;
+  std::optional<std::string> InputText(const std::string& caption, const std::string& prompt,
+                                       const std::string& defaultText) override;
+  std::optional<std::string> InputPassword(const std::string& caption, const std::string& prompt,
+                                           const std::string& defaultText) override;
+  std::string AskLoginPassword() override;
+
+  std::vector<std::string> messages;   // plain messages in order
+  std::vector<std::string> questions;  // Yes/No questions in order
+  std::vector<std::string> prompts;    // input prompts in order
+  std::vector<std::string> shown;      // messages and questions interleaved
+  std::deque<bool> answers;
+  std::deque<std::optional<std::string>> inputs;
+  std::optional<std::string> loginPassword;  // nullopt: cancelled
+  int loginShown = 0;
+};
+
+class FakeShell : public platform::Shell {
+ public:
+  struct Start {
+    std::string program;
+    std::vector<std::string> args;
+    bool hidden;
+  };
+  void Open(const std::string& target) override { opened.push_back(target); }
+  void StartProgram(const std::string& program, const std::vector<std::string>& args,
+                    bool hidden) override {
+    started.push_back({program, args, hidden});
+  }
+  std::vector<std::string> opened;
+  std::vector<Start> started;
+};
+
+class FakePrintCanvas : public platform::PrintCanvas {
+ public:
+  bool BeginDoc(const std::string& title) override;
+  void EndDoc() override { log.push_back("end"); }
+  void NewPage() override { log.push_back("page"); }
+  void SetFont(const platform::PrintFont& f) override;
+  void TextOut(int x, int y, const std::string& text) override;
+  void DrawImage(int x, int y, int w, int h, const std::string& path) override;
+  int TextWidth(const std::string& text) override;
+  int LineHeight() override { return 42; }
+  int PageWidth() override { return 2100; }
+  int PageHeight() override { return 2970; }
+
+  bool accept = true;
+  std::vector<std::string> log;
+};
+
+// Creates a fresh folder, makes it the working directory and restores the
+// previous one (removing the folder) when it goes out of scope.
+class TempWorkDir {
+ public:
+  TempWorkDir();
+  ~TempWorkDir();
+  const std::filesystem::path& path() const { return dir_; }
+
+ private:
+  std::filesystem::path dir_;
+  std::filesystem::path old_;
+};
+
+// Everything a core test needs: fakes and an AppState wired to them.
+struct TestEnv {
+  explicit TestEnv(const lohn::YearValues& year = lohn::kYear2014);
+  FakeDialogs dialogs;
+  FakeShell shell;
+  platform::FixedClock clock{platform::DateTime{2014, 3, 15, 9, 5, 3, 127}};
+  lohn::AppState state;
+};
+
+std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& p);
+void WriteBytes(const std::filesystem::path& p, const std::vector<std::uint8_t>& bytes);
+
+}  // namespace testing_support
