@@ -3,8 +3,8 @@
 #include "frame/DienstgeberVerwaltung.h"
 #include "store/Cp1252.h"
 #include "store/FileUtil.h"
-#include "store/RecordBytes.h"
 #include "store/Real48.h"
+#include "store/RecordBytes.h"
 
 namespace lohn {
 
@@ -73,11 +73,17 @@ bool LoadProgramState(AppState& state) {
 }
 
 bool SaveProgramState(AppState& state) {
+  // Fields that did not change keep their bytes, so a file of another
+  // installation comes back byte for byte.
   std::uint8_t* r = state.programState.data();
-  PutShortString(r, loa::kStem, 13, state.DataFileStem);
-  PutShortString(r, loa::kSecondStem, 13, state.SecondStem);
-  PutBool(r, loa::kPrintLogo, state.PrintLogoFlag);
-  PutShortString(r, loa::kPassword, 50, state.Password);
+  auto text = [r](std::size_t off, std::size_t cap, const std::string& value) {
+    if (GetShortString(r, off, cap) != value) PutShortString(r, off, cap, value);
+  };
+  text(loa::kStem, 13, state.DataFileStem);
+  text(loa::kSecondStem, 13, state.SecondStem);
+  text(loa::kPassword, 50, state.Password);
+  if (GetBool(r, loa::kPrintLogo) != state.PrintLogoFlag)
+    PutBool(r, loa::kPrintLogo, state.PrintLogoFlag);
   int err = 0;
   if (!WriteFileAtomic(kProgramStateFile, ToBytes(state.programState), &err)) {
     state.dialogs().ShowMessage("Die Datei \"" + std::string(kProgramStateFile) +
@@ -138,7 +144,8 @@ void ChangePassword(AppState& state) {
     dlg.ShowMessage(
         "Geben Sie bitte in der nun folgenden Eingabemaske Ihr aktuelles Kennwort ein und "
         "anschließend Ihr neues Kennwort!");
-    current = dlg.InputPassword("Kennwort ändern", "Bitte geben Sie Ihr aktuelles Kennwort ein:", "");
+    current =
+        dlg.InputPassword("Kennwort ändern", "Bitte geben Sie Ihr aktuelles Kennwort ein:", "");
   } else {
     current = state.Password;
   }
@@ -148,8 +155,8 @@ void ChangePassword(AppState& state) {
   } else if (CutChars(*current, 50) != state.Password) {
     dlg.ShowMessage("Das von Ihnen eingegebene Kennwort ist falsch!");
   } else {
-    fresh = dlg.InputPassword("Kennwort ändern", "Bitte geben Sie Ihr neues Kennwort ein:",
-                              state.Password);
+    fresh = dlg.InputPassword("Kennwort ändern",
+                              "Bitte geben Sie Ihr neues Kennwort ein:", state.Password);
   }
   // A character the file cannot hold would lock the user out at the next start.
   if (fresh && CharCount(CutChars(*fresh, 50)) >= 2 && FitsCp1252(*fresh)) {
