@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QTimer>
+#include <filesystem>
+#include <random>
+
+#include "frame/gui/Hauptmenue.h"
+#include "frame/gui/Program.h"
+#include "store/ProgramState.h"
+#include "store/RecordBytes.h"
+#include "support/Fakes.h"
+
+namespace {
+
+using testing_support::FakeDialogs;
+using testing_support::FakeShell;
+using testing_support::ReadBytes;
+using testing_support::TempWorkDir;
+using testing_support::WriteBytes;
+
+std::string UniqueLockName() { return "lohntest-" + std::to_string(std::random_device{}()); }
+
+struct Seams {
+  FakeDialogs dialogs;
+  FakeShell shell;
+  platform::FixedClock clock{platform::DateTime{2014, 3, 15, 9, 5, 3, 0}};
+  lohn::Services services{dialogs, shell, clock};
+};
+
+TEST(Program, SecondCopyEndsWith255BeforeTouchingAFile) {
+  TempWorkDir dir;
+  Seams s;
+  std::string name = UniqueLockName();
+  platform::SingleInstance running(name);
+  ASSERT_TRUE(running.Acquire());
+  platform::SingleInstance second(name);
+  EXPECT_EQ(RunProgram(lohn::kYear2014, s.services, second), 255);
+  ASSERT_EQ(s.dialogs.messages.size(), 1u);
+  EXPECT_EQ(s.dialogs.messages[0],
+            "Die Lohnverrechnung 2014 läuft bereits und kann nicht gleichzeitig zwei mal "
+            "gestartet werden!");
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
+TEST(Program, WrongOrCancelledPasswordEndsWithoutWriting) {
+  for (std::optional<std::string> typed :
+       {std::optional<std::string>("falsch"), std::optional<std::string>()}) {
+    TempWorkDir dir;
+    auto rec = lohn::DefaultProgramStateRecord();
+    lohn::PutShortString(rec.data(), 109, 50, "geheim");
+    WriteBytes("Lohnver.LOA", {rec.begin(), rec.end()});
+    WriteBytes("GLOB.DAT", {lohn::DefaultGlobRecord().begin(), lohn::DefaultGlobRecord().end()});
+    WriteBytes(".PER", {});
+    WriteBytes(".ABR", {});
+    auto before = ReadBytes("Lohnver.LOA");
+    Seams s;
+    s.dialogs.loginPassword = typed;
+    platform::SingleInstance instance(UniqueLockName());
+    EXPECT_EQ(RunProgram(lohn::kYear2014, s.services, instance), 0);
+    EXPECT_EQ(s.dialogs.loginShown, 1);
+    EXPECT_EQ(s.dialogs.messages.back(), "Das von Ihnen eingegebene Kennwort ist falsch!");
+    EXPECT_EQ(ReadBytes("Lohnver.LOA"), before);
+    for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible());
+  }
+}
+
+TEST(Program, StartsTheMainWindowWithItsCaption) {
+  TempWorkDir dir;
+  Seams s;
+  platform::SingleInstance instance(UniqueLockName());
+  QString title, stem;
+  QTimer::singleShot(50, [&] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* main = qobject_cast<THauptmenue*>(w); main && main->isVisible()) {
+        title = main->windowTitle();
+        stem = main->DienstgeberLabel->text();
+        main->close();
+      }
+  });
+  EXPECT_EQ(RunProgram(lohn::kYear2014, s.services, instance), 0);
+  EXPECT_EQ(title, "Quandrel Lohnverrechnung - Version 2014");
+  EXPECT_EQ(stem, "DEMO");
+  EXPECT_EQ(ReadBytes("Lohnver.LOA").size(), 416u);
+  EXPECT_EQ(ReadBytes("GLOB.DAT").size(), 3252u);
+}
+
+}  // namespace
