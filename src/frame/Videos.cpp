@@ -1,0 +1,47 @@
+#include "frame/Videos.h"
+
+namespace lohn {
+
+namespace {
+VideoLink Video(int label, const char* caption, int number) {
+  std::string n = (number < 10 ? "0" : "") + std::to_string(number);
+  return {"Label" + std::to_string(label), caption, VideoLink::Kind::Program,
+          std::string(kVideoFolder) + "/Lernvideo" + n + ".exe"};
+}
+}  // namespace
+
+const std::vector<VideoLink>& VideoLinks() {
+  static const std::vector<VideoLink> links = {
+      Video(1, "Neuen Dienstnehmer anlegen", 1),
+      Video(2, "Neuen Dienstgeber anlegen", 2),
+      Video(3, "Lohn-Gehaltsabrechnung erstellen", 3),
+      Video(4, "Überweisungs- und Buchungsliste (monatlich)", 4),
+      Video(5, "Beitragsnachweisung (monatlich)", 5),
+      Video(6, ">> elektronische Übermittlung BN", 6),
+      Video(7, "Lohnsteuer DB DZ Kommunalsteuer (monatlich)", 7),
+      Video(8, "Jahreslohnzettel auf Papier ", 8),
+      Video(9, "Jahreslohnzettel elektronisch", 9),
+      Video(10, ">> elektronische Übermittlung LF, BG", 6),
+      Video(11, "Kommunalsteuererklärung (jährlich)", 10),
+      {"Label29", "An- Abmeldung von Dienstnehmern [PDF]", VideoLink::Kind::Document,
+       "HTML/VersichertenMeldungElda.pdf"},
+      {"Label30", "Handbuch öffnen", VideoLink::Kind::Document, "ZR_Handbuch.pdf"},
+  };
+  return links;
+}
+
+std::vector<VideoLink> VideoFolderLinks() {
+  std::vector<VideoLink> links;
+  for (int i = 12; i <= 28; ++i)
+    links.push_back({"Label" + std::to_string(i), "", VideoLink::Kind::Folder, kVideoFolder});
+  return links;
+}
+
+void StartVideoLink(platform::Shell& shell, const VideoLink& link) {
+  if (link.kind == VideoLink::Kind::Program)
+    shell.StartProgram(link.target, {});
+  else
+    shell.Open(link.target);
+}
+
+}  // namespace lohn
