@@ -1,0 +1,140 @@
+#include "store/AbrechnungStore.h"
+
+namespace lohn {
+
+namespace {
+
+RecordFile AbrFile(const std::string& stem, const std::string& ext) {
+  return RecordFile(DataFileName(stem, ext), kAbrechnungRecordSize);
+}
+
+RecordFile::Match KeyIs(const AbrechnungKey& key, bool ignoreTeilabrechnung = false) {
+  return [key, ignoreTeilabrechnung](const std::uint8_t* rec) {
+    AbrechnungKey k = AbrechnungKeyOf(rec);
+    if (ignoreTeilabrechnung) k.Teilabrechnung = key.Teilabrechnung;
+    return k == key;
+  };
+}
+
+RecordFile::Match PersonalIs(std::int32_t persNr) {
+  return [persNr](const std::uint8_t* rec) { return AbrechnungKeyOf(rec).PersNr == persNr; };
+}
+
+// Counts the records that match and, with doDelete, rewrites the file
+// without them. Messages are the caller's, except for failed reads and writes.
+DeleteResult CountAndDelete(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,
+                            const RecordFile::Match& match, bool doDelete) {
+  RecordFile file = AbrFile(stem, ext);
+  DeleteResult result;
+  if (!FileCanOpen(file.path())) return result;
+  int err = 0;
+  auto image = file.ReadAll(&err);
+  if (!image) {
+    dlg.ShowMessage(ReadFailedMessage(file.path(), err));
+    return result;
+  }
+  for (std::size_t off = 0; off < image->size(); off += kAbrechnungRecordSize)
+    if (match(image->data() + off)) ++result.count;
+  if (result.count == 0 || !doDelete) return result;
+  RecordFile::Rewrite change;
+  change.drop = match;
+  if (!file.RewriteVia(DataFileName(stem, kAbrechnungTempExt), std::move(*image), change, &err)) {
+    dlg.ShowMessage(WriteFailedMessage(file.path(), err));
+    return result;
+  }
+  result.deleted = true;
+  return result;
+}
+
+}  // namespace
+
+bool AbrechnungRecordExists(const std::string& stem, const std::string& ext, std::int32_t persNr,
+                            std::int32_t teilabrechnung, std::int32_t jahr, std::int32_t monat) {
+  RecordFile file = AbrFile(stem, ext);
+  if (!FileCanOpen(file.path())) return false;
+  return file.FindFirst(KeyIs({persNr, monat, jahr, teilabrechnung})).has_value();
+}
+
+std::optional<AbrechnungRecord> ReadAbrechnungRecord(const std::string& stem,
+                                                     const std::string& ext, std::int32_t persNr,
+                                                     bool ignoreTeilabrechnung,
+                                                     std::int32_t teilabrechnung, std::int32_t jahr,
+                                                     std::int32_t monat) {
+  RecordFile file = AbrFile(stem, ext);
+  if (!FileCanOpen(file.path())) return std::nullopt;
+  auto found = file.FindLast(KeyIs({persNr, monat, jahr, teilabrechnung}, ignoreTeilabrechnung));
+  if (!found) return std::nullopt;
+  return AbrechnungRecord::unpack(found->bytes.data());
+}
+
+bool ReplaceAbrechnungRecord(platform::Dialogs& dlg, const std::string& stem,
+                             const std::string& ext, const AbrechnungRecord& record) {
+  RecordFile file = AbrFile(stem, ext);
+  AbrechnungBytes bytes = record.pack();
+  Overwritten done = OverwriteLastMatch(dlg, file, KeyIs(AbrechnungKeyOf(record)), bytes.data());
+  if (done == Overwritten::kNoMatch)
+    dlg.ShowMessage(
+        "Keine Abrechnung mit diesem Schlüssel vorhanden - es wurde nichts "
+        "gespeichert!");
+  return done == Overwritten::kYes;
+}
+
+bool AppendAbrechnungRecord(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,
+                            const AbrechnungRecord& record) {
+  RecordFile file = AbrFile(stem, ext);
+  if (!FileCanOpen(file.path())) {
+    dlg.ShowMessage(kFileInUseMessage);
+    return false;
+  }
+  AbrechnungBytes bytes = record.pack();
+  int err = 0;
+  if (!file.Append(bytes.data(), &err)) {
+    dlg.ShowMessage(WriteFailedMessage(file.path(), err));
+    return false;
+  }
+  return true;
+}
+
+bool SaveAbrechnungRecord(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,
+                          const AbrechnungRecord& record, bool update) {
+  if (update) {
+    AbrechnungBytes bytes = record.pack();
+    Overwritten done =
+        OverwriteLastMatch(dlg, AbrFile(stem, ext), KeyIs(AbrechnungKeyOf(record)), bytes.data());
+    if (done != Overwritten::kNoMatch) return done == Overwritten::kYes;
+  }
+  return AppendAbrechnungRecord(dlg, stem, ext, record);
+}
+
+DeleteResult DeleteAbrechnungRecord(platform::Dialogs& dlg, const std::string& stem,
+                                    const std::string& ext, std::int32_t persNr, bool showMessage,
+                                    bool doDelete, std::int32_t teilabrechnung, std::int32_t jahr,
+                                    std::int32_t monat) {
+  DeleteResult r =
+      CountAndDelete(dlg, stem, ext, KeyIs({persNr, monat, jahr, teilabrechnung}), doDelete);
+  if (r.count == 0)
+    dlg.ShowMessage("Keine Datensätze mit diesem Schlüssel gefunden!");
+  else if (r.deleted && showMessage)
+    dlg.ShowMessage("Datensatz(sätze) wurde(n) gelöscht!");
+  return r;
+}
+
+DeleteResult DeleteAbrechnungRecordsOfPersonal(platform::Dialogs& dlg, const std::string& stem,
+                                               const std::string& ext, std::int32_t persNr,
+                                               bool showMessage, bool doDelete) {
+  DeleteResult r = CountAndDelete(dlg, stem, ext, PersonalIs(persNr), doDelete);
+  if (r.deleted && showMessage) dlg.ShowMessage("Abrechnungsdaten wurden gelöscht!");
+  return r;
+}
+
+bool ScanAbrechnungRecords(const std::string& stem, const std::string& ext,
+                           const std::function<void(const AbrechnungRecord&)>& visit,
+                           const std::function<bool(const AbrechnungKey&)>& filter) {
+  RecordFile file = AbrFile(stem, ext);
+  if (!FileCanOpen(file.path())) return false;
+  return file.Scan([&](std::size_t, const std::uint8_t* rec) {
+    if (!filter || filter(AbrechnungKeyOf(rec))) visit(AbrechnungRecord::unpack(rec));
+  });
+}
+
+}  // namespace lohn

@@ -1,0 +1,170 @@
+#include "store/PersonalStore.h"
+
+#include <limits>
+
+#include "store/RecordFile.h"
+
+namespace lohn {
+
+namespace {
+
+RecordFile PerFile(const std::string& stem, const std::string& ext) {
+  return RecordFile(DataFileName(stem, ext), kPersonalRecordSize);
+}
+
+RecordFile::Match KeyIs(std::int32_t persNr) {
+  return [persNr](const std::uint8_t* rec) { return PersonalNrOf(rec) == persNr; };
+}
+
+}  // namespace
+
+bool PersonalFileCanOpen(const std::string& name) { return FileCanOpen(name); }
+
+bool PersonalRecordExists(const std::string& stem, const std::string& ext, std::int32_t persNr) {
+  return ReadPersonalRecord(stem, ext, persNr).has_value();
+}
+
+std::optional<PersonalRecord> ReadPersonalRecord(const std::string& stem, const std::string& ext,
+                                                 std::int32_t persNr) {
+  RecordFile file = PerFile(stem, ext);
+  if (!FileCanOpen(file.path())) return std::nullopt;
+  auto found = file.FindLast(KeyIs(persNr));
+  if (!found) return std::nullopt;
+  return PersonalRecord::unpack(found->bytes.data());
+}
+
+bool PersonalIsArbeiter(const std::string& stem, std::int32_t persNr) {
+  auto rec = ReadPersonalRecord(stem, kPersonalExt, persNr);
+  return rec && rec->ArbeiterCheckBoxNeu;
+}
+
+bool PersonalNrExists(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,
+                      std::int32_t persNr) {
+  if (!FileCanOpen(DataFileName(stem, ext))) {
+    dlg.ShowMessage(kFileInUseMessage);
+    return false;
+  }
+  return PersonalRecordExists(stem, ext, persNr);
+}
+
+std::optional<std::int32_t> NextPersonalNr(platform::Dialogs& dlg, const std::string& stem,
+                                           const std::string& ext) {
+  RecordFile file = PerFile(stem, ext);
+  if (!FileCanOpen(file.path())) {
+    dlg.ShowMessage(kFileInUseMessage);
+    return std::nullopt;
+  }
+  std::int32_t highest = 0;
+  int err = 0;
+  if (!file.Scan([&](std::size_t,
+                     const std::uint8_t* rec) { highest = std::max(highest, PersonalNrOf(rec)); },
+                 &err)) {
+    dlg.ShowMessage(ReadFailedMessage(file.path(), err));
+    return std::nullopt;
+  }
+  if (highest == std::numeric_limits<std::int32_t>::max()) {
+    dlg.ShowMessage("Es ist keine höhere Personal-Nr als " + std::to_string(highest) + " möglich!");
+    return std::nullopt;
+  }
+  return highest + 1;
+}
+
+bool ReplacePersonalRecord(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,
+                           const PersonalRecord& record) {
+  RecordFile file = PerFile(stem, ext);
+  PersonalBytes bytes = record.pack();
+  Overwritten done = OverwriteLastMatch(dlg, file, KeyIs(record.PersNrEdit), bytes.data());
+  if (done == Overwritten::kNoMatch)
+    dlg.ShowMessage("Kein Dienstnehmer mit der Personal-Nr " + std::to_string(record.PersNrEdit) +
+                    " vorhanden - es wurde nichts gespeichert!");
+  return done == Overwritten::kYes;
+}
+
+bool InsertPersonalRecord(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,
+                          const PersonalRecord& record, bool showMessage) {
+  RecordFile file = PerFile(stem, ext);
+  if (!FileCanOpen(file.path())) {
+    dlg.ShowMessage(kFileInUseMessage);
+    return false;
+  }
+  if (record.PersNrEdit == 0) {
+    dlg.ShowMessage(
+        "Schlüssel mit Wert: 0 kann nicht angelegt werden! Drücken Sie bitte den Button [ Neu ] "
+        "bevor Sie Daten eines neuen Dienstnehmers eingeben.");
+    return false;
+  }
+  PersonalBytes bytes = record.pack();
+  int err = 0;
+  auto image = file.ReadAll(&err);
+  if (!image) {
+    dlg.ShowMessage(ReadFailedMessage(file.path(), err));
+    return false;
+  }
+  // Behind the last record (in file order) with a smaller key.
+  std::size_t insertAt = 0;
+  std::size_t count = image->size() / kPersonalRecordSize;
+  for (std::size_t i = 0; i < count; ++i) {
+    std::int32_t key = PersonalNrOf(image->data() + i * kPersonalRecordSize);
+    if (key == record.PersNrEdit) return false;  // an existing key is refused silently
+    if (key < record.PersNrEdit) insertAt = i + 1;
+  }
+  RecordFile::Rewrite change;
+  change.insert = bytes.data();
+  change.insertAt = insertAt;
+  if (!file.RewriteVia(DataFileName(stem, kPersonalTempExt), std::move(*image), change, &err)) {
+    dlg.ShowMessage(WriteFailedMessage(file.path(), err));
+    return false;
+  }
+  if (showMessage) dlg.ShowMessage("Datensatz wurde hinzugefügt!");
+  return true;
+}
+
+bool SavePersonalRecord(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,
+                        const PersonalRecord& record, bool update) {
+  if (update) {
+    PersonalBytes bytes = record.pack();
+    Overwritten done =
+        OverwriteLastMatch(dlg, PerFile(stem, ext), KeyIs(record.PersNrEdit), bytes.data());
+    if (done != Overwritten::kNoMatch) return done == Overwritten::kYes;
+  }
+  return InsertPersonalRecord(dlg, stem, ext, record, true);
+}
+
+DeleteResult DeletePersonalRecord(platform::Dialogs& dlg, const std::string& stem,
+                                  const std::string& ext, std::int32_t persNr, bool showMessage,
+                                  bool doDelete) {
+  RecordFile file = PerFile(stem, ext);
+  DeleteResult result;
+  std::optional<std::vector<std::uint8_t>> image;
+  int err = 0;
+  if (FileCanOpen(file.path())) image = file.ReadAll(&err);
+  if (image) {
+    for (std::size_t off = 0; off < image->size(); off += kPersonalRecordSize)
+      if (PersonalNrOf(image->data() + off) == persNr) ++result.count;
+  }
+  if (result.count == 0) {
+    dlg.ShowMessage(err ? ReadFailedMessage(file.path(), err)
+                        : "Kein Dienstnehmer mit dieser PersonalNr vorhanden!");
+    return result;
+  }
+  if (!doDelete) return result;
+  RecordFile::Rewrite change;
+  change.drop = KeyIs(persNr);
+  if (!file.RewriteVia(DataFileName(stem, kPersonalTempExt), std::move(*image), change, &err)) {
+    dlg.ShowMessage(WriteFailedMessage(file.path(), err));
+    return result;
+  }
+  result.deleted = true;
+  if (showMessage) dlg.ShowMessage("Dienstnehmer wurde gelöscht!");
+  return result;
+}
+
+bool ScanPersonalRecords(const std::string& stem, const std::string& ext,
+                         const std::function<void(const PersonalRecord&)>& visit) {
+  RecordFile file = PerFile(stem, ext);
+  if (!FileCanOpen(file.path())) return false;
+  return file.Scan(
+      [&](std::size_t, const std::uint8_t* rec) { visit(PersonalRecord::unpack(rec)); });
+}
+
+}  // namespace lohn

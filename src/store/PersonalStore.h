@@ -1,0 +1,71 @@
+#pragma once
+// The employee store: PersonalRecords in <stem>.<ext> (ext "PER"), kept in
+// ascending Personal-Nr order by the insert. Every operation tests the file
+// first, reads it in one pass and closes it; inserts and deletes write a new
+// file <stem>.TMP beside it and rename it over it.
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "platform/Dialogs.h"
+#include "store/PersonalRecord.h"
+
+namespace lohn {
+
+inline constexpr const char* kPersonalExt = "PER";
+inline constexpr const char* kPersonalTempExt = "TMP";
+
+// The file-in-use test of the employee store.
+bool PersonalFileCanOpen(const std::string& name);
+
+// Silent lookups: false (not found) also when the file cannot be opened.
+bool PersonalRecordExists(const std::string& stem, const std::string& ext, std::int32_t persNr);
+// The last record with this key, if any.
+std::optional<PersonalRecord> ReadPersonalRecord(const std::string& stem, const std::string& ext,
+                                                 std::int32_t persNr);
+// True when a record with this key has ArbeiterCheckBoxNeu set.
+bool PersonalIsArbeiter(const std::string& stem, std::int32_t persNr);
+
+// As PersonalRecordExists, but a file that cannot be opened is reported.
+bool PersonalNrExists(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,
+                      std::int32_t persNr);
+
+// Highest Personal-Nr plus 1 (1 for an empty file); nothing, after a message,
+// when the file cannot be opened or no higher number exists.
+std::optional<std::int32_t> NextPersonalNr(platform::Dialogs& dlg, const std::string& stem,
+                                           const std::string& ext);
+
+// Overwrites the last record with the record's key in place. Without such a
+// record nothing is written and the user is told. True when written.
+bool ReplacePersonalRecord(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,
+                           const PersonalRecord& record);
+
+// Inserts behind the last record with a smaller key. Key 0 is refused with a
+// message, an existing key silently. With showMessage, "Datensatz wurde
+// hinzugefügt!" after a successful insert. True when inserted.
+bool InsertPersonalRecord(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,
+                          const PersonalRecord& record, bool showMessage);
+
+// With update: replace when the key exists, else insert; without: insert.
+// Inserts here always confirm with "Datensatz wurde hinzugefügt!".
+bool SavePersonalRecord(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,
+                        const PersonalRecord& record, bool update);
+
+struct DeleteResult {
+  int count = 0;         // records with the key before the delete
+  bool deleted = false;  // they were removed
+};
+
+// Counts the records with the key and, with doDelete, removes all of them.
+DeleteResult DeletePersonalRecord(platform::Dialogs& dlg, const std::string& stem,
+                                  const std::string& ext, std::int32_t persNr, bool showMessage,
+                                  bool doDelete);
+
+// Every record in file order (ascending Personal-Nr), in one pass. False when
+// the file cannot be opened or read; nothing is reported.
+bool ScanPersonalRecords(const std::string& stem, const std::string& ext,
+                         const std::function<void(const PersonalRecord&)>& visit);
+
+}  // namespace lohn

@@ -1,0 +1,129 @@
+#pragma once
+// Flat files of fixed-size records without a header, shared by the employee,
+// payroll, employer and site stores. Every operation opens the file, does one
+// sequential pass at most and closes it again; nothing stays open or cached.
+//
+// Writes keep the file whole on every failure: an append that fails is cut
+// back to the old size, a replace is one positioned write of one whole
+// record, and anything that moves records writes a complete new file beside
+// the old one and renames it over it.
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Dialogs.h"
+#include "store/RecordBytes.h"
+
+namespace lohn {
+
+// stem + "." + ext, never cut: a stem and an extension name exactly one file.
+std::string DataFileName(std::string_view stem, std::string_view ext);
+
+// The file-in-use test: true when the name is not empty and names a regular
+// file that can be opened for reading and writing. A missing file or a folder
+// counts as not openable.
+bool FileCanOpen(const std::string& name);
+
+// The message of every store that finds its file not openable.
+inline constexpr const char* kFileInUseMessage = "Datei wird von einer anderen Anwendung verwendet";
+
+// Messages of a read or write that failed after the file-in-use test; the
+// data file is unchanged in both cases.
+std::string ReadFailedMessage(const std::string& name, int err);
+std::string WriteFailedMessage(const std::string& name, int err);
+
+class RecordFile {
+ public:
+  using Match = std::function<bool(const std::uint8_t* record)>;
+  using Visitor = std::function<void(std::size_t index, const std::uint8_t* record)>;
+
+  struct Found {
+    std::size_t index = 0;
+    std::vector<std::uint8_t> bytes;
+  };
+
+  // What a rewrite changes: `insert` (recordSize bytes) goes in front of the
+  // old record number `insertAt` (the record count or more puts it at the
+  // end), and the old records for which `drop` is true are left out.
+  struct Rewrite {
+    Match drop;
+    const std::uint8_t* insert = nullptr;
+    std::size_t insertAt = 0;
+  };
+
+  RecordFile(std::string path, std::size_t recordSize);
+
+  const std::string& path() const { return path_; }
+  std::size_t recordSize() const { return recordSize_; }
+
+  // One sequential pass over every whole record (a cut-off tail is ignored).
+  // False, with errno in *err, when the file cannot be read.
+  bool Scan(const Visitor& visit, int* err = nullptr) const;
+
+  // The first or last record that matches, from one pass. Nothing when there
+  // is none; *err is set non-zero when the file could not be read.
+  std::optional<Found> FindFirst(const Match& match, int* err = nullptr) const;
+  std::optional<Found> FindLast(const Match& match, int* err = nullptr) const;
+
+  // Writes one whole record behind the last whole record; if the write fails
+  // the file is cut back to its old size.
+  bool Append(const std::uint8_t* record, int* err = nullptr) const;
+
+  // Overwrites record number `index` with one positioned write.
+  bool Overwrite(std::size_t index, const std::uint8_t* record, int* err = nullptr) const;
+
+  // The whole records of the file in one read, for operations that must see
+  // every record before they change any. Nothing (errno in *err) on failure.
+  std::optional<std::vector<std::uint8_t>> ReadAll(int* err = nullptr) const;
+
+  // Applies `change` to `image` (the file as ReadAll gave it), writes the
+  // result as `tempPath` and renames it over the file. On any failure the
+  // file stays byte for byte as it was and the temporary file is removed.
+  bool RewriteVia(const std::string& tempPath, std::vector<std::uint8_t> image,
+                  const Rewrite& change, int* err = nullptr) const;
+
+ private:
+  std::string path_;
+  std::size_t recordSize_;
+};
+
+// Store step shared by the replaces and saves: runs the file-in-use test,
+// finds the last record that matches in one pass and overwrites it in place.
+// A file in use and failed reads or writes are reported through `dlg`; a
+// missing match is left to the caller (a save then adds the record).
+enum class Overwritten { kYes, kNoMatch, kFailed };
+Overwritten OverwriteLastMatch(platform::Dialogs& dlg, const RecordFile& file,
+                               const RecordFile::Match& match, const std::uint8_t* record);
+
+// Field visitors for record layouts: a layout lists its fields once, as
+// calls on a visitor, and packing and unpacking both walk that one list.
+namespace record_image {
+
+struct Packer {
+  std::uint8_t* rec;
+  void i32(std::size_t off, std::int32_t v) { PutInt32(rec, off, v); }
+  void i16(std::size_t off, std::int16_t v) { PutInt16(rec, off, v); }
+  void real(std::size_t off, double v) { PutReal48(rec, off, v); }
+  void flag(std::size_t off, bool v) { PutBool(rec, off, v); }
+  void text(std::size_t off, std::size_t cap, const std::string& v) {
+    PutShortString(rec, off, cap, v);
+  }
+};
+
+struct Unpacker {
+  const std::uint8_t* rec;
+  void i32(std::size_t off, std::int32_t& v) { v = GetInt32(rec, off); }
+  void i16(std::size_t off, std::int16_t& v) { v = GetInt16(rec, off); }
+  void real(std::size_t off, double& v) { v = GetReal48(rec, off); }
+  void flag(std::size_t off, bool& v) { v = GetBool(rec, off); }
+  void text(std::size_t off, std::size_t cap, std::string& v) { v = GetShortString(rec, off, cap); }
+};
+
+}  // namespace record_image
+
+}  // namespace lohn
