@@ -1,0 +1,40 @@
+#pragma once
+#include <QDialog>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Dialogs.h"
+#include "platform/PrintCanvas.h"
+
+class QListWidget;
+class QToolButton;
+
+// Shows a reference text and prints it. The caller names the file, then sets
+// the caption and position and shows the window non-modally.
+class THilfeForm : public QDialog {
+  Q_OBJECT
+ public:
+  // Makes the canvas to print on; by default a printer behind the print
+  // dialog. Shared, so that a test can keep looking at what was drawn.
+  using CanvasFactory = std::function<std::shared_ptr<platform::PrintCanvas>(QWidget*)>;
+
+  THilfeForm(platform::Dialogs& dialogs, std::string helpFileName, QWidget* parent = nullptr,
+             CanvasFactory canvasFactory = {});
+
+  // False when the file could not be read (the user has been told).
+  bool Loaded() const { return loaded_; }
+
+  QListWidget* HilfeListBox;
+  QToolButton* SpeedButton1;
+  QToolButton* SpeedButton2;
+
+ private:
+  void SpeedButton1Click();
+
+  std::string helpFileName_;
+  std::vector<std::string> lines_;
+  bool loaded_ = false;
+  CanvasFactory canvasFactory_;
+};
