@@ -23,10 +23,7 @@ using testing_support::FakePrintCanvas;
 using testing_support::FakeShell;
 using testing_support::TempWorkDir;
 using testing_support::TestEnv;
-
-void WriteText(const fs::path& p, const std::string& text) {
-  std::ofstream(p, std::ios::binary) << text;
-}
+using testing_support::WriteText;
 
 TEST(KalenderForm, ButtonsStepTheMonthAndTheLabelsFollow) {
   platform::FixedClock clock({2014, 1, 31, 12, 0, 0, 0});

@@ -12,14 +12,11 @@ namespace fs = std::filesystem;
 using testing_support::ReadBytes;
 using testing_support::TempWorkDir;
 using testing_support::TestEnv;
+using testing_support::WriteText;
 
 const char* const kFailure =
     "Autobackup konnte keine Sicherungskopien erstellen! Prüfen Sie bitte die Verfügbarkeit des "
     "Datenträgers ";
-
-void WriteText(const fs::path& p, const std::string& text) {
-  std::ofstream(p, std::ios::binary) << text;
-}
 
 std::vector<std::string> FilesIn(const fs::path& folder) {
   std::vector<std::string> names;

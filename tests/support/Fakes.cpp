@@ -91,4 +91,8 @@ void WriteBytes(const std::filesystem::path& p, const std::vector<std::uint8_t>&
   out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
+void WriteText(const std::filesystem::path& p, const std::string& text) {
+  std::ofstream(p, std::ios::binary | std::ios::trunc) << text;
+}
+
 }  // namespace testing_support

@@ -94,5 +94,7 @@ struct TestEnv {
 
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& p);
 void WriteBytes(const std::filesystem::path& p, const std::vector<std::uint8_t>& bytes);
+// Writes the text's bytes as they are (no line-end translation).
+void WriteText(const std::filesystem::path& p, const std::string& text);
 
 }  // namespace testing_support
