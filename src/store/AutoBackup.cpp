@@ -45,6 +45,8 @@ std::optional<std::string> ReadTextFileUtf8(const std::string& path, int* err) {
   auto bytes = ReadWholeFile(path, err);
   if (!bytes) return std::nullopt;
   std::string raw(bytes->begin(), bytes->end());
+  // Desktop editors may put a byte order mark in front of UTF-8.
+  if (raw.starts_with("\xEF\xBB\xBF")) raw.erase(0, 3);
   if (EncodeUtf8(DecodeUtf8(raw)) == raw) return raw;  // plain ASCII or valid UTF-8
   return Cp1252ToUtf8(raw);
 }

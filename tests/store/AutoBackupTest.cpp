@@ -171,6 +171,8 @@ TEST(AutoBackup, ConfigurationTextInEitherEncoding) {
   WriteText("utf.cfg", "/mnt/Sicherungsgerät/;");
   EXPECT_EQ(lohn::ReadTextFileUtf8("cp.cfg"), "/mnt/Sicherungsgerät/;");
   EXPECT_EQ(lohn::ReadTextFileUtf8("utf.cfg"), "/mnt/Sicherungsgerät/;");
+  WriteText("bom.cfg", "\xEF\xBB\xBF/mnt/Sicherungsgerät/;");
+  EXPECT_EQ(lohn::ReadTextFileUtf8("bom.cfg"), "/mnt/Sicherungsgerät/;");
   int err = 0;
   EXPECT_FALSE(lohn::ReadTextFileUtf8("fehlt.cfg", &err));
   EXPECT_EQ(err, ENOENT);
