@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "store/Numbers.h"
+
 namespace lohn {
 
 namespace {
@@ -31,6 +33,10 @@ double JahresTarifsteuer(double x) {
   if (x <= 25000) return (x - 11000) * 0.365;
   if (x <= 60000) return (x - 25000) * 15125 / 35000 + 5110;
   return (x - 60000) * 0.5 + 20235;
+}
+
+int AnzahlKinderFuerLohnsteuer(bool creditFlag, std::string_view anzahlKinderEdit) {
+  return creditFlag ? StrToInt(anzahlKinderEdit) : 0;
 }
 
 double AlleinverdienerAbsetzbetrag(int anzahlKinder) {

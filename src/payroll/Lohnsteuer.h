@@ -4,6 +4,8 @@
 // sixth. Nothing is rounded to cents here; the caller writes the result with
 // FormatBetrag.
 
+#include <string_view>
+
 namespace lohn {
 
 // Yearly tax of the tariff on the annual income x (before any credit).
@@ -16,6 +18,11 @@ double JahresTarifsteuer(double x);
 // child, by the sole-earner/single-parent credit with its child steps; a
 // twelfth of that, never negative.
 double MonthlyLohnsteuer(double base, bool creditFlag, int anzahlKinder);
+
+// The number of children as the wage tax reads it from AnzahlKinderEdit: the
+// field is read only with the credit flag (0 without it), and a text that is
+// not a whole number throws ConversionError with the platform's message.
+int AnzahlKinderFuerLohnsteuer(bool creditFlag, std::string_view anzahlKinderEdit);
 
 // Yearly sole-earner or single-parent credit for the number of children:
 // 0 without a child, 494 for one, 669 for two, 220 more for each further one.

@@ -73,6 +73,18 @@ TEST(MonthlyLohnsteuer, AlleinverdienerAbsetzbetragPerYear) {
     EXPECT_DOUBLE_EQ(lohn::AlleinverdienerAbsetzbetrag(kinder), betrag) << kinder;
 }
 
+TEST(MonthlyLohnsteuer, ChildrenFieldIsReadOnlyWithTheCredit) {
+  EXPECT_EQ(lohn::AnzahlKinderFuerLohnsteuer(true, "2"), 2);
+  EXPECT_EQ(lohn::AnzahlKinderFuerLohnsteuer(false, "2"), 0);
+  EXPECT_EQ(lohn::AnzahlKinderFuerLohnsteuer(false, "zwei"), 0);
+  try {
+    lohn::AnzahlKinderFuerLohnsteuer(true, "zwei");
+    FAIL() << "no conversion error";
+  } catch (const lohn::ConversionError& e) {
+    EXPECT_STREQ(e.what(), "'zwei' ist kein gültiger Integerwert");
+  }
+}
+
 TEST(LohnsteuerSonderzahlung, FixedRatesByTheYearsTaxablePart) {
   struct Case {
     const char* what;
