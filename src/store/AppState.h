@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
+#include "store/DienstgeberRecord.h"
 #include "store/YearValues.h"
 
 namespace lohn {
@@ -38,6 +39,8 @@ struct AppState {
   bool PrintLogoFlag = true;
   bool PasswordAccepted = false;
   std::string ReportDocName = "QUAN.DOC";
+  // The shared report text file; the main window names it when it is created.
+  std::string ReportFileName;
 
   // Global settings (GLOB.DAT), read at start and never written again.
   std::array<std::uint8_t, kGlobRecordSize> GlobSettings{};
@@ -45,6 +48,11 @@ struct AppState {
   std::string ProgramVersion;
   int EldaLfVersion = 0;
   int ReportMonthProposal = 0;
+
+  // The employer's record 1 as last loaded or saved, and the employer globals
+  // taken from it (LoadDienstgeberDaten).
+  DienstgeberRecord CurrentDienstgeber;
+  DienstgeberGlobals Dienstgeber;
 };
 
 }  // namespace lohn
