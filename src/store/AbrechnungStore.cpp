@@ -8,6 +8,8 @@ RecordFile AbrFile(const std::string& stem, const std::string& ext) {
   return RecordFile(DataFileName(stem, ext), kAbrechnungRecordSize);
 }
 
+std::string TempName(const std::string& stem) { return DataFileName(stem, kAbrechnungTempExt); }
+
 RecordFile::Match KeyIs(const AbrechnungKey& key, bool ignoreTeilabrechnung = false) {
   return [key, ignoreTeilabrechnung](const std::uint8_t* rec) {
     AbrechnungKey k = AbrechnungKeyOf(rec);
@@ -18,32 +20,6 @@ RecordFile::Match KeyIs(const AbrechnungKey& key, bool ignoreTeilabrechnung = fa
 
 RecordFile::Match PersonalIs(std::int32_t persNr) {
   return [persNr](const std::uint8_t* rec) { return AbrechnungKeyOf(rec).PersNr == persNr; };
-}
-
-// Counts the records that match and, with doDelete, rewrites the file
-// without them. Messages are the caller's, except for failed reads and writes.
-DeleteResult CountAndDelete(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,
-                            const RecordFile::Match& match, bool doDelete) {
-  RecordFile file = AbrFile(stem, ext);
-  DeleteResult result;
-  if (!FileCanOpen(file.path())) return result;
-  int err = 0;
-  auto image = file.ReadAll(&err);
-  if (!image) {
-    dlg.ShowMessage(ReadFailedMessage(file.path(), err));
-    return result;
-  }
-  for (std::size_t off = 0; off < image->size(); off += kAbrechnungRecordSize)
-    if (match(image->data() + off)) ++result.count;
-  if (result.count == 0 || !doDelete) return result;
-  RecordFile::Rewrite change;
-  change.drop = match;
-  if (!file.RewriteVia(DataFileName(stem, kAbrechnungTempExt), std::move(*image), change, &err)) {
-    dlg.ShowMessage(WriteFailedMessage(file.path(), err));
-    return result;
-  }
-  result.deleted = true;
-  return result;
 }
 
 }  // namespace
@@ -71,7 +47,7 @@ bool ReplaceAbrechnungRecord(platform::Dialogs& dlg, const std::string& stem,
                              const std::string& ext, const AbrechnungRecord& record) {
   RecordFile file = AbrFile(stem, ext);
   AbrechnungBytes bytes = record.pack();
-  Overwritten done = OverwriteLastMatch(dlg, file, KeyIs(AbrechnungKeyOf(record)), bytes.data());
+  Overwritten done = OverwriteMatch(dlg, file, KeyIs(AbrechnungKeyOf(record)), bytes.data());
   if (done == Overwritten::kNoMatch)
     dlg.ShowMessage(
         "Keine Abrechnung mit diesem Schlüssel vorhanden - es wurde nichts "
@@ -100,7 +76,7 @@ bool SaveAbrechnungRecord(platform::Dialogs& dlg, const std::string& stem, const
   if (update) {
     AbrechnungBytes bytes = record.pack();
     Overwritten done =
-        OverwriteLastMatch(dlg, AbrFile(stem, ext), KeyIs(AbrechnungKeyOf(record)), bytes.data());
+        OverwriteMatch(dlg, AbrFile(stem, ext), KeyIs(AbrechnungKeyOf(record)), bytes.data());
     if (done != Overwritten::kNoMatch) return done == Overwritten::kYes;
   }
   return AppendAbrechnungRecord(dlg, stem, ext, record);
@@ -110,9 +86,9 @@ DeleteResult DeleteAbrechnungRecord(platform::Dialogs& dlg, const std::string& s
                                     const std::string& ext, std::int32_t persNr, bool showMessage,
                                     bool doDelete, std::int32_t teilabrechnung, std::int32_t jahr,
                                     std::int32_t monat) {
-  DeleteResult r =
-      CountAndDelete(dlg, stem, ext, KeyIs({persNr, monat, jahr, teilabrechnung}), doDelete);
-  if (r.count == 0)
+  DeleteResult r = CountAndDelete(dlg, AbrFile(stem, ext), TempName(stem),
+                                  KeyIs({persNr, monat, jahr, teilabrechnung}), doDelete);
+  if (r.count == 0 && !r.failed)
     dlg.ShowMessage("Keine Datensätze mit diesem Schlüssel gefunden!");
   else if (r.deleted && showMessage)
     dlg.ShowMessage("Datensatz(sätze) wurde(n) gelöscht!");
@@ -122,7 +98,8 @@ DeleteResult DeleteAbrechnungRecord(platform::Dialogs& dlg, const std::string& s
 DeleteResult DeleteAbrechnungRecordsOfPersonal(platform::Dialogs& dlg, const std::string& stem,
                                                const std::string& ext, std::int32_t persNr,
                                                bool showMessage, bool doDelete) {
-  DeleteResult r = CountAndDelete(dlg, stem, ext, PersonalIs(persNr), doDelete);
+  DeleteResult r =
+      CountAndDelete(dlg, AbrFile(stem, ext), TempName(stem), PersonalIs(persNr), doDelete);
   if (r.deleted && showMessage) dlg.ShowMessage("Abrechnungsdaten wurden gelöscht!");
   return r;
 }

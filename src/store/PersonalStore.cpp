@@ -73,7 +73,7 @@ bool ReplacePersonalRecord(platform::Dialogs& dlg, const std::string& stem, cons
                            const PersonalRecord& record) {
   RecordFile file = PerFile(stem, ext);
   PersonalBytes bytes = record.pack();
-  Overwritten done = OverwriteLastMatch(dlg, file, KeyIs(record.PersNrEdit), bytes.data());
+  Overwritten done = OverwriteMatch(dlg, file, KeyIs(record.PersNrEdit), bytes.data());
   if (done == Overwritten::kNoMatch)
     dlg.ShowMessage("Kein Dienstnehmer mit der Personal-Nr " + std::to_string(record.PersNrEdit) +
                     " vorhanden - es wurde nichts gespeichert!");
@@ -94,27 +94,9 @@ bool InsertPersonalRecord(platform::Dialogs& dlg, const std::string& stem, const
     return false;
   }
   PersonalBytes bytes = record.pack();
-  int err = 0;
-  auto image = file.ReadAll(&err);
-  if (!image) {
-    dlg.ShowMessage(ReadFailedMessage(file.path(), err));
-    return false;
-  }
-  // Behind the last record (in file order) with a smaller key.
-  std::size_t insertAt = 0;
-  std::size_t count = image->size() / kPersonalRecordSize;
-  for (std::size_t i = 0; i < count; ++i) {
-    std::int32_t key = PersonalNrOf(image->data() + i * kPersonalRecordSize);
-    if (key == record.PersNrEdit) return false;  // an existing key is refused silently
-    if (key < record.PersNrEdit) insertAt = i + 1;
-  }
-  RecordFile::Rewrite change;
-  change.insert = bytes.data();
-  change.insertAt = insertAt;
-  if (!file.RewriteVia(DataFileName(stem, kPersonalTempExt), std::move(*image), change, &err)) {
-    dlg.ShowMessage(WriteFailedMessage(file.path(), err));
-    return false;
-  }
+  if (InsertInKeyOrder(dlg, file, DataFileName(stem, kPersonalTempExt), PersonalNrOf,
+                       bytes.data()) != Inserted::kYes)
+    return false;  // an existing key is refused silently
   if (showMessage) dlg.ShowMessage("Datensatz wurde hinzugefügt!");
   return true;
 }
@@ -124,7 +106,7 @@ bool SavePersonalRecord(platform::Dialogs& dlg, const std::string& stem, const s
   if (update) {
     PersonalBytes bytes = record.pack();
     Overwritten done =
-        OverwriteLastMatch(dlg, PerFile(stem, ext), KeyIs(record.PersNrEdit), bytes.data());
+        OverwriteMatch(dlg, PerFile(stem, ext), KeyIs(record.PersNrEdit), bytes.data());
     if (done != Overwritten::kNoMatch) return done == Overwritten::kYes;
   }
   return InsertPersonalRecord(dlg, stem, ext, record, true);
@@ -133,30 +115,13 @@ bool SavePersonalRecord(platform::Dialogs& dlg, const std::string& stem, const s
 DeleteResult DeletePersonalRecord(platform::Dialogs& dlg, const std::string& stem,
                                   const std::string& ext, std::int32_t persNr, bool showMessage,
                                   bool doDelete) {
-  RecordFile file = PerFile(stem, ext);
-  DeleteResult result;
-  std::optional<std::vector<std::uint8_t>> image;
-  int err = 0;
-  if (FileCanOpen(file.path())) image = file.ReadAll(&err);
-  if (image) {
-    for (std::size_t off = 0; off < image->size(); off += kPersonalRecordSize)
-      if (PersonalNrOf(image->data() + off) == persNr) ++result.count;
-  }
-  if (result.count == 0) {
-    dlg.ShowMessage(err ? ReadFailedMessage(file.path(), err)
-                        : "Kein Dienstnehmer mit dieser PersonalNr vorhanden!");
-    return result;
-  }
-  if (!doDelete) return result;
-  RecordFile::Rewrite change;
-  change.drop = KeyIs(persNr);
-  if (!file.RewriteVia(DataFileName(stem, kPersonalTempExt), std::move(*image), change, &err)) {
-    dlg.ShowMessage(WriteFailedMessage(file.path(), err));
-    return result;
-  }
-  result.deleted = true;
-  if (showMessage) dlg.ShowMessage("Dienstnehmer wurde gelöscht!");
-  return result;
+  DeleteResult r = CountAndDelete(dlg, PerFile(stem, ext), DataFileName(stem, kPersonalTempExt),
+                                  KeyIs(persNr), doDelete);
+  if (r.count == 0 && !r.failed)
+    dlg.ShowMessage("Kein Dienstnehmer mit dieser PersonalNr vorhanden!");
+  else if (r.deleted && showMessage)
+    dlg.ShowMessage("Dienstnehmer wurde gelöscht!");
+  return r;
 }
 
 bool ScanPersonalRecords(const std::string& stem, const std::string& ext,

@@ -11,6 +11,7 @@
 
 #include "platform/Dialogs.h"
 #include "store/PersonalRecord.h"
+#include "store/RecordFile.h"
 
 namespace lohn {
 
@@ -52,11 +53,6 @@ bool InsertPersonalRecord(platform::Dialogs& dlg, const std::string& stem, const
 // Inserts here always confirm with "Datensatz wurde hinzugefügt!".
 bool SavePersonalRecord(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,
                         const PersonalRecord& record, bool update);
-
-struct DeleteResult {
-  int count = 0;         // records with the key before the delete
-  bool deleted = false;  // they were removed
-};
 
 // Counts the records with the key and, with doDelete, removes all of them.
 DeleteResult DeletePersonalRecord(platform::Dialogs& dlg, const std::string& stem,

@@ -200,14 +200,15 @@ bool RecordFile::RewriteVia(const std::string& tempPath, std::vector<std::uint8_
   return WriteFileAtomic(path_, image, tempPath, err);
 }
 
-Overwritten OverwriteLastMatch(platform::Dialogs& dlg, const RecordFile& file,
-                               const RecordFile::Match& match, const std::uint8_t* record) {
+Overwritten OverwriteMatch(platform::Dialogs& dlg, const RecordFile& file,
+                           const RecordFile::Match& match, const std::uint8_t* record,
+                           Which which) {
   if (!FileCanOpen(file.path())) {
     dlg.ShowMessage(kFileInUseMessage);
     return Overwritten::kFailed;
   }
   int err = 0;
-  auto found = file.FindLast(match, &err);
+  auto found = which == Which::kFirst ? file.FindFirst(match, &err) : file.FindLast(match, &err);
   if (err) {
     dlg.ShowMessage(ReadFailedMessage(file.path(), err));
     return Overwritten::kFailed;
@@ -218,6 +219,60 @@ Overwritten OverwriteLastMatch(platform::Dialogs& dlg, const RecordFile& file,
     return Overwritten::kFailed;
   }
   return Overwritten::kYes;
+}
+
+Inserted InsertInKeyOrder(platform::Dialogs& dlg, const RecordFile& file,
+                          const std::string& tempPath,
+                          const std::function<std::int64_t(const std::uint8_t*)>& keyOf,
+                          const std::uint8_t* record) {
+  int err = 0;
+  auto image = file.ReadAll(&err);
+  if (!image) {
+    dlg.ShowMessage(ReadFailedMessage(file.path(), err));
+    return Inserted::kFailed;
+  }
+  const std::int64_t key = keyOf(record);
+  const std::size_t size = file.recordSize();
+  std::size_t insertAt = 0;
+  for (std::size_t i = 0; i * size < image->size(); ++i) {
+    std::int64_t k = keyOf(image->data() + i * size);
+    if (k == key) return Inserted::kKeyExists;
+    if (k < key) insertAt = i + 1;
+  }
+  RecordFile::Rewrite change;
+  change.insert = record;
+  change.insertAt = insertAt;
+  if (!file.RewriteVia(tempPath, std::move(*image), change, &err)) {
+    dlg.ShowMessage(WriteFailedMessage(file.path(), err));
+    return Inserted::kFailed;
+  }
+  return Inserted::kYes;
+}
+
+DeleteResult CountAndDelete(platform::Dialogs& dlg, const RecordFile& file,
+                            const std::string& tempPath, const RecordFile::Match& match,
+                            bool doDelete) {
+  DeleteResult result;
+  if (!FileCanOpen(file.path())) return result;
+  int err = 0;
+  auto image = file.ReadAll(&err);
+  if (!image) {
+    dlg.ShowMessage(ReadFailedMessage(file.path(), err));
+    result.failed = true;
+    return result;
+  }
+  for (std::size_t off = 0; off < image->size(); off += file.recordSize())
+    if (match(image->data() + off)) ++result.count;
+  if (result.count == 0 || !doDelete) return result;
+  RecordFile::Rewrite change;
+  change.drop = match;
+  if (!file.RewriteVia(tempPath, std::move(*image), change, &err)) {
+    dlg.ShowMessage(WriteFailedMessage(file.path(), err));
+    result.failed = true;
+    return result;
+  }
+  result.deleted = true;
+  return result;
 }
 
 }  // namespace lohn

@@ -93,12 +93,38 @@ class RecordFile {
 };
 
 // Store step shared by the replaces and saves: runs the file-in-use test,
-// finds the last record that matches in one pass and overwrites it in place.
-// A file in use and failed reads or writes are reported through `dlg`; a
-// missing match is left to the caller (a save then adds the record).
+// finds the first or last record that matches in one pass and overwrites it
+// in place. A file in use and failed reads or writes are reported through
+// `dlg`; a missing match is left to the caller (a save then adds the record).
 enum class Overwritten { kYes, kNoMatch, kFailed };
-Overwritten OverwriteLastMatch(platform::Dialogs& dlg, const RecordFile& file,
-                               const RecordFile::Match& match, const std::uint8_t* record);
+enum class Which { kFirst, kLast };
+Overwritten OverwriteMatch(platform::Dialogs& dlg, const RecordFile& file,
+                           const RecordFile::Match& match, const std::uint8_t* record,
+                           Which which = Which::kLast);
+
+// The inserts of the keyed stores: reads the file once, refuses a record
+// whose key is there already, and inserts behind the last record (in file
+// order) with a smaller key, through `tempPath`. Failed reads and writes are
+// reported through `dlg`.
+enum class Inserted { kYes, kKeyExists, kFailed };
+Inserted InsertInKeyOrder(platform::Dialogs& dlg, const RecordFile& file,
+                          const std::string& tempPath,
+                          const std::function<std::int64_t(const std::uint8_t*)>& keyOf,
+                          const std::uint8_t* record);
+
+struct DeleteResult {
+  int count = 0;         // records that matched before the delete
+  bool deleted = false;  // they were removed
+  bool failed = false;   // the file could not be read or rewritten (reported)
+};
+
+// The deletes: counts the matching records of a file that passes the
+// file-in-use test (0 when it does not) and, with doDelete, writes the file
+// without them through `tempPath`. Failed reads and writes are reported
+// through `dlg`; the counts' own messages are the caller's.
+DeleteResult CountAndDelete(platform::Dialogs& dlg, const RecordFile& file,
+                            const std::string& tempPath, const RecordFile::Match& match,
+                            bool doDelete);
 
 // Field visitors for record layouts: a layout lists its fields once, as
 // calls on a visitor, and packing and unpacking both walk that one list.

@@ -2,25 +2,14 @@
 // Each operation reads the file once; none may take more than a few
 // milliseconds on a desktop disk.
 
-#include <chrono>
 #include <cstdio>
 #include <functional>
 
+#include "bench/BenchTiming.h"
 #include "store/PersonalStore.h"
 #include "support/Fakes.h"
 
 using namespace lohn;
-
-namespace {
-
-double Millis(const std::function<void()>& f, int runs) {
-  auto t0 = std::chrono::steady_clock::now();
-  for (int i = 0; i < runs; ++i) f();
-  auto t1 = std::chrono::steady_clock::now();
-  return std::chrono::duration<double, std::milli>(t1 - t0).count() / runs;
-}
-
-}  // namespace
 
 int main() {
   testing_support::TempWorkDir dir;
