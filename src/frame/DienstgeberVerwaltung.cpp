@@ -1,7 +1,143 @@
 #include "frame/DienstgeberVerwaltung.h"
 
+#include <algorithm>
+#include <filesystem>
+
+#include "store/AutoBackup.h"
+#include "store/Cp1252.h"
+#include "store/DienstgeberStore.h"
+#include "store/FileUtil.h"
+#include "store/LockFile.h"
+#include "store/ProgramState.h"
+#include "store/RecordFile.h"
+#include "store/TextRoutines.h"
+
 namespace lohn {
 
-bool CreateDienstgeber(AppState&, const std::string&) { return false; }
+namespace {
+
+bool IsSafeNameChar(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
+         c == '_';
+}
+
+bool AllSafe(const std::string& name) {
+  return std::all_of(name.begin(), name.end(), IsSafeNameChar);
+}
+
+// Creates an empty file or one holding `content`, but only when the name is
+// free: an existing file is never truncated.
+bool CreateIfMissing(const std::string& name, const Bytes& content, int* err) {
+  if (std::filesystem::exists(name)) return true;
+  return WriteFileAtomic(name, content, name + ".neu~", err);
+}
+
+}  // namespace
+
+std::optional<std::string> CheckDienstgeberNameTyping(const std::string& name) {
+  if (!AllSafe(name)) return "Punkte und Sonderzeichen im Dienstgeber-Namen nicht erlaubt!";
+  return std::nullopt;
+}
+
+std::optional<std::string> CheckNewDienstgeberName(const std::string& name) {
+  if (name.empty()) return "Bitte geben Sie einen Namen für den neuen Dienstgeber ein!";
+  if (!AllSafe(name)) return "Punkte und Sonderzeichen im Firma-Namen nicht erlaubt!";
+  if (CharCount(name) > std::size_t(kMaxNewStemLength))
+    return "Dienstgeber-Name maximal 8 Zeichen!";
+  return std::nullopt;
+}
+
+bool CreateDienstgeber(AppState& state, const std::string& rawName, bool* exists) {
+  std::string name = CutChars(rawName, kMaxStemLength);
+  if (exists) *exists = false;
+  if (FileExists(DataFileName(name, "PER")) && FileExists(DataFileName(name, "ABR"))) {
+    state.dialogs().ShowMessage("Ein Dienstgeber mit diesem Namen existiert bereits!");
+    if (exists) *exists = true;
+    return false;
+  }
+  int err = 0;
+  const DienstgeberBytes adr = DienstgeberDefaults().pack();
+  const std::pair<std::string, Bytes> files[] = {
+      {DataFileName(name, "PER"), {}},
+      {DataFileName(name, "ABR"), {}},
+      {DataFileName(name, "ADR"), Bytes(adr.begin(), adr.end())},
+  };
+  for (const auto& [file, content] : files) {
+    if (!CreateIfMissing(file, content, &err)) {
+      state.dialogs().ShowMessage("Die Datei \"" + file +
+                                  "\" kann nicht angelegt werden: " + IoErrorText(err));
+      return false;
+    }
+  }
+  state.DataFileStem = name;
+  state.dialogs().ShowMessage("Der Dienstgeber " + name +
+                              " wurde angelegt und zur Bearbeitung ausgewählt");
+  return true;
+}
+
+std::vector<std::string> ListDienstgeber() {
+  std::vector<std::string> stems;
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(".", ec)) {
+    if (!entry.is_regular_file(ec)) continue;
+    std::string file = entry.path().filename().string();
+    if (file.size() > 4 && file.compare(file.size() - 4, 4, ".ABR") == 0)
+      stems.push_back(file.substr(0, file.size() - 4));
+  }
+  std::sort(stems.begin(), stems.end());
+  return stems;
+}
+
+void EnsureDokumenteFolder(const std::string& stem) {
+  std::error_code ec;
+  std::filesystem::create_directory(kDokumenteFolderPrefix + stem, ec);
+}
+
+bool ChooseDienstgeber(AppState& state, const std::string& chosenFile) {
+  RunAutoBackup(state);
+  bool chosen = !chosenFile.empty();
+  if (!chosen) {
+    state.dialogs().ShowMessage("Bitte selektieren Sie vorher einen Dienstgeber");
+  } else {
+    state.DataFileStem = CutChars(getNameFromPfad(chosenFile), kMaxStemLength);
+    SaveProgramState(state);
+    LoadDienstgeberDaten(state);
+  }
+  EnsureDokumenteFolder(state.DataFileStem);
+  return chosen;
+}
+
+bool DeleteDienstgeber(AppState& state, const std::string& chosenFile) {
+  auto& dlg = state.dialogs();
+  if (chosenFile.empty()) {
+    dlg.ShowMessage("Bitte selektieren Sie vorher einen Dienstgeber");
+    return false;
+  }
+  std::string stem = CutChars(getNameFromPfad(chosenFile), kMaxStemLength);
+  if (stem == "DEMO") {
+    dlg.ShowMessage("DEMO-Dienstgeber kann nicht gelöscht werden!");
+    return false;
+  }
+  if (stem == state.DataFileStem) {
+    dlg.ShowMessage("Derzeit ausgewählter Dienstgeber kann nicht gelöscht werden!");
+    return false;
+  }
+  // Someone is writing this employer's data right now.
+  for (const char* ext : {kLockSPE, kLockSAB, kLockSAD, kLockSST}) {
+    if (LockFilePresent(stem, ext)) {
+      dlg.ShowMessage(kLockMessage);
+      return false;
+    }
+  }
+  if (!dlg.AskYesNo("Dienstgeber " + stem + " wirklich löschen?")) return false;
+  for (const char* ext : {"PER", "ABR", "ADR", "STO"}) {
+    std::string file = DataFileName(stem, ext);
+    std::error_code ec;
+    if (std::filesystem::exists(file, ec) && !std::filesystem::remove(file, ec))
+      dlg.ShowMessage("Die Datei \"" + file +
+                      "\" konnte nicht gelöscht werden: " + IoErrorText(ec.value()));
+  }
+  return true;
+}
 
 }  // namespace lohn

@@ -58,12 +58,15 @@ TEST(ProgramState, FirstStartCreatesBothFilesWithTheirDefaults) {
   EXPECT_TRUE(std::equal(rate, rate + 6, glob.begin() + 3040));
   EXPECT_EQ(std::count(glob.begin(), glob.end(), 0), 3252 - 6);
 
-  // The empty stem has no files: the message with empty quotes, then DEMO.
-  ASSERT_EQ(env.dialogs.messages.size(), 1u);
+  // The empty stem has no files: the message with empty quotes, then DEMO is
+  // created with its confirmation.
+  ASSERT_EQ(env.dialogs.messages.size(), 2u);
   EXPECT_EQ(env.dialogs.messages[0],
             "Quandrel Lohnverrechnung - Die Daten des zuletzt bearbeiteten Dienstgebers \"\" sind "
             "beschädigt, oder existieren nicht mehr - wählen Sie bitte nach dem Programmstart "
             "einen anderen Dienstgeber aus!");
+  EXPECT_EQ(env.dialogs.messages[1],
+            "Der Dienstgeber DEMO wurde angelegt und zur Bearbeitung ausgewählt");
   EXPECT_EQ(env.state.DataFileStem, "DEMO");
   EXPECT_TRUE(lohn::AskPasswordAtStart(env.state));
   EXPECT_EQ(env.dialogs.loginShown, 0);
