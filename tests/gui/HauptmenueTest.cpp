@@ -11,10 +11,15 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTimer>
 #include <filesystem>
 
+#include "frame/DienstgeberVerwaltung.h"
+#include "frame/gui/AdresseForm.h"
+#include "frame/gui/DatOpenForm.h"
 #include "frame/gui/Hauptmenue.h"
 #include "store/AutoBackup.h"
+#include "store/DienstgeberStore.h"
 #include "store/ProgramState.h"
 #include "support/Fakes.h"
 
@@ -67,8 +72,8 @@ TEST(Hauptmenue, EveryMenuItemWithCaptionShortcutAndMenu) {
     const char* menu;
     bool enabled;
   } rows[] = {
-      {"neu1", "neu", "", "&Dienstgeber", false},
-      {"Dienstgeberauswaehlen1", "&Dienstgeber auswählen", "Ctrl+F", "&Datei", false},
+      {"neu1", "neu", "", "&Dienstgeber", true},
+      {"Dienstgeberauswaehlen1", "&Dienstgeber auswählen", "Ctrl+F", "&Datei", true},
       {"Kennwortaendern1", "&Kennwort ändern", "", "&Datei", true},
       {"Datensichern1", "Daten &sichern und wiederherstellen", "", "&Datei", true},
       {"Lohndatenfreigeben1", "Lohndaten &freigeben", "", "&Datei", true},
@@ -77,7 +82,7 @@ TEST(Hauptmenue, EveryMenuItemWithCaptionShortcutAndMenu) {
       {"Beenden1", "B&eenden", "", "&Datei", true},
       {"DienstnehmerundAbrechnung1", "Dienstnehmer und &Abrechnung", "Ctrl+A", "&Lohndaten", true},
       {"DienstgeberDatenbearbeiten1", "&Dienstgeber-Daten bearbeiten", "Ctrl+D", "&Lohndaten",
-       false},
+       true},
       {"StandortDatenbearbeiten1", "&Standort-Daten bearbeiten", "", "&Lohndaten", true},
       {"KostenstellenDatenbearbeiten1", "&Kostenstellen-Daten bearbeiten", "", "&Lohndaten", true},
       {"LOGObearbeiten1", "LOGO (für Berichte) bearbeiten", "", "&Lohndaten", true},
@@ -155,8 +160,8 @@ TEST(Hauptmenue, ToolbarButtonsWithHints) {
     const char* hint;
     bool enabled;
   } rows[] = {
-      {"DienstgeberSpeedButton", "Dienstgeber auswählen", false},
-      {"DienstgeberDatenSpeedButton", "Dienstgeber-Daten bearbeiten", false},
+      {"DienstgeberSpeedButton", "Dienstgeber auswählen", true},
+      {"DienstgeberDatenSpeedButton", "Dienstgeber-Daten bearbeiten", true},
       {"DienstnehmerSpeedButton", "Dienstnehmer und Abrechnung", true},
       {"LohnzettelSpeedButton", "Bericht Lohn / Gehaltszettel", false},
       {"UeberweisungSpeedButton", "Überweisungs- und Buchungsliste Lohn / Gehaltszettel", false},
@@ -376,6 +381,52 @@ TEST(Hauptmenue, PreviousYearItemStartsTheOlderBuild) {
             "Quandrel öffnet jetzt das Fenster für das Abrechnungsjahr 2013 klicken Sie auf OK!");
   ASSERT_EQ(f.env.shell.started.size(), 1u);
   EXPECT_EQ(f.env.shell.started[0].program, "ZR2013");
+}
+
+// Runs `action`, which opens a modal window, and hands that window to
+// `inspect` once it is up; the window is closed afterwards.
+template <class Form>
+bool WithModal(const std::function<void()>& action, const std::function<void(Form&)>& inspect) {
+  bool seen = false;
+  QTimer::singleShot(0, [&] {
+    if (auto* form = qobject_cast<Form*>(QApplication::activeModalWidget())) {
+      seen = true;
+      inspect(*form);
+      form->reject();
+    }
+  });
+  action();
+  return seen;
+}
+
+TEST(Hauptmenue, EmployerItemsOpenTheirWindows) {
+  Fixture f;
+  ASSERT_TRUE(lohn::CreateDienstgeber(f.env.state, "FIRMA"));
+  f.env.dialogs.messages.clear();
+  THauptmenue w(f.env.state);
+  w.show();
+  for (const char* item : {"neu1", "Dienstgeberauswaehlen1", "DienstgeberSpeedButton"})
+    EXPECT_TRUE(WithModal<TDatOpenForm>(
+        [&] { Item(w, item)->trigger(); },
+        [](TDatOpenForm& form) { EXPECT_EQ(form.Label4->text(), "FIRMA"); }))
+        << item;
+  for (const char* item : {"DienstgeberDatenbearbeiten1", "DienstgeberDatenSpeedButton"})
+    EXPECT_TRUE(WithModal<TAdresseForm>(
+        [&] { Item(w, item)->trigger(); },
+        [](TAdresseForm& form) { EXPECT_EQ(form.NameEdit->text(), "FIRMA"); }))
+        << item;
+  EXPECT_TRUE(f.env.dialogs.messages.empty());
+}
+
+TEST(Hauptmenue, CreationLoadsTheEmployerData) {
+  Fixture f;
+  ASSERT_TRUE(lohn::CreateDienstgeber(f.env.state, "FIRMA"));
+  lohn::DienstgeberRecord rec;
+  rec.Nummer = 1;
+  rec.NameEdit = "Muster GmbH";
+  ASSERT_TRUE(lohn::InsertDienstgeberRecord(f.env.dialogs, "FIRMA", rec));
+  THauptmenue w(f.env.state);
+  EXPECT_EQ(f.env.state.Dienstgeber.DienstgeberName, "Muster GmbH");
 }
 
 }  // namespace

@@ -21,10 +21,13 @@
 #include <map>
 
 #include "frame/Daten.h"
+#include "frame/gui/AdresseForm.h"
 #include "frame/gui/ClickLabel.h"
+#include "frame/gui/DatOpenForm.h"
 #include "frame/gui/KalenderForm.h"
 #include "frame/gui/VideosForm.h"
 #include "store/AutoBackup.h"
+#include "store/DienstgeberStore.h"
 #include "store/FileUtil.h"
 #include "store/Numbers.h"
 #include "store/ProgramState.h"
@@ -179,9 +182,6 @@ bool Verfuegbar(Aktion a) {
   switch (a) {
     case Aktion::Bericht:
     case Aktion::Dokumente:
-    case Aktion::DienstgeberNeu:
-    case Aktion::DienstgeberAuswaehlen:
-    case Aktion::DienstgeberDaten:
       return false;
     default:
       return true;
@@ -454,6 +454,7 @@ QFrame* THauptmenue::BuildEntwicklerPanel() {
 
 void THauptmenue::FormCreate() {
   state_.ReportFileName = lohn::kReportFileName;
+  lohn::LoadDienstgeberDaten(state_);
   DienstgeberLabel->setText(Q(state_.DataFileStem));
   EldaModulLabel->clear();
   // Once hidden, the picture stays hidden; "Handbuch ..." moves up into its place.
@@ -479,6 +480,13 @@ void THauptmenue::FormShow() {
 
 void THauptmenue::Ausfuehren(Aktion aktion) {
   switch (aktion) {
+    case Aktion::DienstgeberNeu:
+    case Aktion::DienstgeberAuswaehlen:
+      DienstgeberAuswaehlenClick();
+      break;
+    case Aktion::DienstgeberDaten:
+      DienstgeberDatenClick();
+      break;
     case Aktion::AutobackupUmschalten:
       Autobackupausschalten1->setText(Q(lohn::AutobackupUmschalten(state_)));
       break;
@@ -505,6 +513,16 @@ void THauptmenue::Ausfuehren(Aktion aktion) {
       lohn::FuehreAus(state_, aktion);
       break;
   }
+}
+
+void THauptmenue::DienstgeberAuswaehlenClick() {
+  ShowDatOpenForm(state_, this);
+  DienstgeberLabel->setText(Q(state_.DataFileStem));
+}
+
+void THauptmenue::DienstgeberDatenClick() {
+  TAdresseForm form(state_, this);
+  form.exec();
 }
 
 void THauptmenue::DienstnehmerUndAbrechnungClick() {

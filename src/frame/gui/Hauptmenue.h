@@ -61,6 +61,8 @@ class THauptmenue : public QMainWindow {
 
   // Runs what an item, speed button or dashboard label stands for.
   void Ausfuehren(lohn::Aktion aktion);
+  void DienstgeberAuswaehlenClick();
+  void DienstgeberDatenClick();
   void DienstnehmerUndAbrechnungClick();
   // The employee window opens here, modally, once it exists in this program.
   void ShowPersForm();
