@@ -18,6 +18,8 @@
 #include "frame/gui/AdresseForm.h"
 #include "frame/gui/DatOpenForm.h"
 #include "frame/gui/Hauptmenue.h"
+#include "frame/gui/KalenderForm.h"
+#include "frame/gui/VideosForm.h"
 #include "store/AutoBackup.h"
 #include "store/DienstgeberStore.h"
 #include "store/ProgramState.h"
@@ -416,6 +418,32 @@ TEST(Hauptmenue, EmployerItemsOpenTheirWindows) {
         [](TAdresseForm& form) { EXPECT_EQ(form.NameEdit->text(), "FIRMA"); }))
         << item;
   EXPECT_TRUE(f.env.dialogs.messages.empty());
+}
+
+TEST(Hauptmenue, SmallWindowsAndFolderInfo) {
+  Fixture f;
+  THauptmenue w(f.env.state);
+  w.show();
+  Item(w, "KalenderSpeedButton")->trigger();
+  auto* kalender = w.findChild<TKalenderForm*>();
+  ASSERT_NE(kalender, nullptr);
+  EXPECT_TRUE(kalender->isVisible());
+  EXPECT_FALSE(kalender->isModal());
+
+  Item(w, "HilfezuElda1")->trigger();
+  auto* videos = w.findChild<TVideosForm*>();
+  ASSERT_NE(videos, nullptr);
+  EXPECT_TRUE(videos->isVisible());
+  EXPECT_EQ(f.env.dialogs.messages.back(),
+            "Wählen Sie bitte im folgenden Fenster das Video >> elektronische Übermittlung ...");
+  Item(w, "SchulungsVideos1")->trigger();
+  EXPECT_EQ(w.findChildren<TVideosForm*>().size(), 1);  // one window, shown again
+
+  Item(w, "OrdnerInfo1")->trigger();
+  QString folder = QCoreApplication::applicationDirPath();
+  EXPECT_EQ(w.tempClipBoardEdit->text(), folder);
+  EXPECT_FALSE(w.tempClipBoardEdit->isVisible());
+  EXPECT_EQ(QString::fromStdString(f.env.dialogs.messages.back()), folder);
 }
 
 TEST(Hauptmenue, CreationLoadsTheEmployerData) {
