@@ -1,6 +1,5 @@
 #include "frame/HauptmenueLogik.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 
