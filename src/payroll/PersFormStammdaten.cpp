@@ -1,0 +1,407 @@
+#include "payroll/PersFormStammdaten.h"
+
+#include <filesystem>
+#include <stdexcept>
+#include <vector>
+
+#include "payroll/PersFormFenster.h"
+#include "payroll/PersFormLists.h"
+#include "store/AbrechnungStore.h"
+#include "store/Cp1252.h"
+#include "store/LockFile.h"
+#include "store/Numbers.h"
+#include "store/PersonalStore.h"
+#include "store/Real48.h"
+#include "store/RecordFile.h"
+
+namespace lohn {
+
+namespace {
+
+constexpr std::string_view kNrTrenner = " | Nr. ";
+
+// Every field of the employee record that a control of the window fills, by
+// the control's name, in record order.
+template <class R, class V>
+void PersonalFelder(R& r, V&& v) {
+#define LOHN_TEXT(feld, n) v.Text(#feld, r.feld, n)
+#define LOHN_GANZ(feld) v.Ganz(#feld, r.feld)
+#define LOHN_BETRAG(feld) v.Betrag(#feld, r.feld)
+#define LOHN_HAKEN(feld) v.Haken(#feld, r.feld)
+  LOHN_GANZ(PersNrEdit);
+  LOHN_TEXT(SVNrEdit, 50);
+  LOHN_TEXT(VornameEdit, 50);
+  LOHN_TEXT(FamNameEdit, 50);
+  LOHN_TEXT(StrasseEdit, 50);
+  LOHN_GANZ(PLZEdit);
+  LOHN_TEXT(OrtEdit, 50);
+  LOHN_TEXT(TelefonEdit, 50);
+  LOHN_TEXT(BankEdit, 50);
+  LOHN_TEXT(BankKtoNrEdit, 50);
+  LOHN_TEXT(GeburtsdatenEdit, 50);
+  LOHN_TEXT(FamStandEdit, 10);
+  LOHN_GANZ(SozialeStellungEdit);
+  LOHN_TEXT(StaatEdit, 50);
+  LOHN_TEXT(BerufEdit, 50);
+  LOHN_HAKEN(ExekutionCheckBox);
+  LOHN_TEXT(EintrittsDatumEdit, 50);
+  LOHN_TEXT(AustrittsDatumEdit, 50);
+  LOHN_HAKEN(AngestellterCheckBox);
+  LOHN_HAKEN(ArbeiterCheckBox);
+  LOHN_BETRAG(GehaltEdit);
+  LOHN_BETRAG(StundenlohnEdit);
+  LOHN_TEXT(BeitragsgruppeComboBox, 50);
+  LOHN_HAKEN(KU);
+  LOHN_HAKEN(WF);
+  LOHN_HAKEN(LK);
+  LOHN_HAKEN(SW);
+  LOHN_HAKEN(EF);
+  LOHN_HAKEN(IE);
+  LOHN_HAKEN(NB);
+  LOHN_BETRAG(NormArbeitszeitEdit);
+  LOHN_BETRAG(UrlaubsAnspruchEdit);
+  LOHN_BETRAG(RestUrlaubEdit);
+  LOHN_BETRAG(ZeitKontoEdit);
+  LOHN_TEXT(BemerkungenEdit, 100);
+  LOHN_HAKEN(UeberwiegNachtarbeitCheckBox);
+  LOHN_HAKEN(grPendlPausch);
+  LOHN_HAKEN(Alleinverdiener);
+  LOHN_HAKEN(KaerntenCheckBox);
+  LOHN_BETRAG(ZulageEdit);
+  LOHN_BETRAG(FreibetragEdit);
+  LOHN_BETRAG(SVFreibetrEdit);
+  LOHN_BETRAG(SachbezuegeEdit);
+  LOHN_BETRAG(FreibetrLtMitteilgEdit);
+  LOHN_TEXT(AdresseLandEdit, 50);
+  LOHN_GANZ(AnzahlKinderEdit);
+  LOHN_GANZ(gehoertZuStandortEdit);
+  LOHN_GANZ(KostenstelleEdit);
+  LOHN_GANZ(ArtDesLohnzettelsEdit);
+  LOHN_GANZ(WERK_Edit);
+  LOHN_GANZ(UEBMO_Edit);
+  LOHN_BETRAG(beitrGrundlVorAltZeilzEdit);
+  LOHN_BETRAG(LandarbFreiEdit);
+  LOHN_BETRAG(SonstSteuerfrEdit);
+  LOHN_BETRAG(AuslandsTaetEdit);
+  LOHN_BETRAG(freiwillBeitrEdit);
+  LOHN_BETRAG(AufrollungEdit);
+  LOHN_BETRAG(TeilentgeltEdit);
+  LOHN_BETRAG(TageTeilentgeltEdit);
+  LOHN_BETRAG(DbDzKommStFreierBetragEdit);
+  LOHN_BETRAG(MehrstdSatzEdit);
+  LOHN_BETRAG(MehrstdZuschlagEdit);
+  LOHN_BETRAG(ZukunftssicherungEdit);
+  LOHN_BETRAG(AuslPensDGEdit);
+  LOHN_BETRAG(ENTW_Edit);
+  LOHN_BETRAG(PREI_Edit);
+  LOHN_BETRAG(BPEND_Edit);
+  LOHN_BETRAG(BSROL_Edit);
+  LOHN_HAKEN(BMVGcheckBox);
+  LOHN_HAKEN(ArbeiterCheckBoxNeu);
+  LOHN_HAKEN(weiblichCheckBox);
+  LOHN_HAKEN(TeilzeitCheckBox);
+  LOHN_HAKEN(freierDNcheckBox);
+  LOHN_HAKEN(GeringfCheckBox);
+  LOHN_HAKEN(SZanspruchCheckBox);
+  LOHN_HAKEN(SZohneAllgBeitrCheckBox);
+  LOHN_HAKEN(ueberSechzigCheckBox);
+  LOHN_HAKEN(GeschaeftsFuehrerCheckBox);
+  LOHN_HAKEN(DNabgemeldetCheckBox);
+  LOHN_HAKEN(EPAB_CB);
+  LOHN_TEXT(SVtraegerEdit, 50);
+#undef LOHN_TEXT
+#undef LOHN_GANZ
+#undef LOHN_BETRAG
+#undef LOHN_HAKEN
+}
+
+// Record -> window: amounts with two decimals, whole numbers without.
+struct ZeigeFelder {
+  PersFormModel& f;
+  void Text(const char* name, const std::string& v, std::size_t) { f.SetText(name, v); }
+  void Ganz(const char* name, std::int32_t v) { f.SetText(name, std::to_string(v)); }
+  void Betrag(const char* name, double v) { f.SetText(name, FloatToStrFixed(v, 15, 2)); }
+  void Haken(const char* name, bool v) { f.SetChecked(name, v); }
+};
+
+// Window -> record; a text that does not convert stops with its message.
+struct LeseFelder {
+  const PersFormModel& f;
+  void Text(const char* name, std::string& v, std::size_t n) { v = CutChars(f.Text(name), n); }
+  void Ganz(const char* name, std::int32_t& v) { v = StrToInt(f.Text(name)); }
+  void Betrag(const char* name, double& v) {
+    const std::string& text = f.Text(name);
+    v = StrToFloat(text);
+    // A number the record's 6-byte real cannot hold is no amount either;
+    // it is refused here, before any lock file or record is written.
+    try {
+      EncodeReal48(v);
+    } catch (const std::range_error&) {
+      throw ConversionError("'" + text + "' ist kein gültiger Fließkommawert");
+    }
+  }
+  void Haken(const char* name, bool& v) { v = f.Checked(name); }
+};
+
+// The registration panel's data file is written first, also when the save
+// then stops.
+void SaveEldaPanelData(AppState& state, PersFormModel& f) {
+  if (f.Steps.SaveEldaPanelData) f.Steps.SaveEldaPanelData(state, f);
+}
+
+void LoadEldaPanelData(AppState& state, PersFormModel& f) {
+  if (f.Steps.LoadEldaPanelData) f.Steps.LoadEldaPanelData(state, f);
+}
+
+void LoadAbrechnungToForm(AppState& state, PersFormModel& f) {
+  if (f.Steps.LoadAbrechnungToForm) f.Steps.LoadAbrechnungToForm(state, f);
+}
+
+// After an employee is gone: list, month fields and a new employee.
+void NachLoeschen(AppState& state, PersFormModel& f) {
+  FillPersonalNrList(state, f);
+  f.SetText("PersonalNrComboBox", "");
+  ClearAbrechnungFields(f);
+  NewPersonal(state, f);
+}
+
+}  // namespace
+
+std::string PersonalNrListEntry(std::string_view famName, std::int32_t persNr) {
+  return std::string(famName) + std::string(kNrTrenner) + std::to_string(persNr);
+}
+
+std::string PersonalNrFromListEntry(std::string_view entry) {
+  std::size_t pos = entry.find(kNrTrenner);
+  if (pos == std::string_view::npos) return {};
+  return std::string(entry.substr(pos + kNrTrenner.size()));
+}
+
+void FillPersonalNrList(AppState& state, PersFormModel& f) {
+  std::vector<std::string> entries;
+  bool ok = ScanPersonalRecords(state.DataFileStem, kPersonalExt, [&](const PersonalRecord& r) {
+    entries.push_back(PersonalNrListEntry(r.FamNameEdit, r.PersNrEdit));
+  });
+  if (!ok) entries.clear();
+  SortiereListe(entries);
+  entries.insert(entries.begin(), "");
+  f.SetItems("PersonalNrComboBox", std::move(entries));
+  f.SetText("PersonalNrComboBox", "");
+}
+
+void NewPersonal(AppState& state, PersFormModel& f) {
+  f.SetChecked("EPAB_CB", false);
+  for (const char* name : {"PREI_Edit", "WERK_Edit", "BPEND_Edit", "UEBMO_Edit", "BSROL_Edit",
+                           "ENTW_Edit", "SVFreibetrEdit", "PersNrEdit", "UrlaubsAnspruchEdit"})
+    f.SetText(name, "0");
+  f.SetText("PersonalNrComboBox", "");
+  ClearAbrechnungFields(f);
+  if (auto nr = NextPersonalNr(state.dialogs(), state.DataFileStem, kPersonalExt))
+    f.SetText("PersNrEdit", std::to_string(*nr));
+  for (const char* name :
+       {"FamNameEdit", "VornameEdit", "SVNrEdit", "StrasseEdit", "OrtEdit", "TelefonEdit",
+        "BankEdit", "BankKtoNrEdit", "GeburtsdatenEdit", "FamStandEdit", "BerufEdit",
+        "SVtraegerEdit", "EintrittsDatumEdit", "AustrittsDatumEdit", "BemerkungenEdit"})
+    f.SetText(name, "");
+  f.SetText("AdresseLandEdit", "A");
+  f.SetText("StaatEdit", "A");
+  for (const char* name :
+       {"PLZEdit", "AnzahlKinderEdit", "KostenstelleEdit", "gehoertZuStandortEdit"})
+    f.SetText(name, "0");
+  f.SetText("SozialeStellungEdit", "3");
+  for (const char* name : {"KaerntenCheckBox",
+                           "ExekutionCheckBox",
+                           "BMVGcheckBox",
+                           "weiblichCheckBox",
+                           "ArbeiterCheckBoxNeu",
+                           "TeilzeitCheckBox",
+                           "freierDNcheckBox",
+                           "GeringfCheckBox",
+                           "SZanspruchCheckBox",
+                           "ArbeiterCheckBox",
+                           "UeberwiegNachtarbeitCheckBox",
+                           "grPendlPausch",
+                           "Alleinverdiener",
+                           "LK",
+                           "SW",
+                           "EF",
+                           "NB",
+                           "SZohneAllgBeitrCheckBox",
+                           "ueberSechzigCheckBox",
+                           "GeschaeftsFuehrerCheckBox",
+                           "DNabgemeldetCheckBox"})
+    f.SetChecked(name, false);
+  for (const char* name : {"AngestellterCheckBox", "KU", "WF", "IE"}) f.SetChecked(name, true);
+  for (const char* name : {"GehaltEdit",
+                           "ZulageEdit",
+                           "FreibetragEdit",
+                           "StundenlohnEdit",
+                           "MehrstdSatzEdit",
+                           "MehrstdZuschlagEdit",
+                           "NormArbeitszeitEdit",
+                           "RestUrlaubEdit",
+                           "ZeitKontoEdit",
+                           "SachbezuegeEdit",
+                           "FreibetrLtMitteilgEdit",
+                           "LandarbFreiEdit",
+                           "SonstSteuerfrEdit",
+                           "AuslandsTaetEdit",
+                           "freiwillBeitrEdit",
+                           "AufrollungEdit",
+                           "TeilentgeltEdit",
+                           "TageTeilentgeltEdit",
+                           "DbDzKommStFreierBetragEdit",
+                           "ZukunftssicherungEdit",
+                           "AuslPensDGEdit",
+                           "beitrGrundlVorAltZeilzEdit"})
+    f.SetText(name, "0");
+  f.SetText("BeitragsgruppeComboBox", "D1");
+  f.SetText("UrlaubsAnspruchEdit", "25");
+}
+
+void Button1Click(AppState& state, PersFormModel& f) {
+  ResetEldaPanel(f);
+  NewPersonal(state, f);
+  f.SetText("PersonalNrComboBox", "");
+  f.RequestFocus("SVNrEdit");
+}
+
+void PersonalNrComboBoxChange(AppState& state, PersFormModel& f) {
+  try {
+    f.SetText("TageMaxSV", "30");
+    f.SetText("AbrechngComboBox", "0");
+    std::string nr = PersonalNrFromListEntry(f.Text("PersonalNrComboBox"));
+    if (!nr.empty()) SelectPersonal(state, f, StrToInt(nr));
+  } catch (const ConversionError& e) {
+    state.dialogs().ShowMessage(e.what());
+  }
+}
+
+void SelectPersonal(AppState& state, PersFormModel& f, std::int32_t persNr) {
+  ResetEldaPanel(f);
+  if (!PersonalNrExists(state.dialogs(), state.DataFileStem, kPersonalExt, persNr)) return;
+  f.SetEnabled("Button4", true);
+  f.SetChecked("LstBerechnen", true);
+  f.SetEnabled("TageslohnButton", false);
+  f.SetText("PersNrEdit", std::to_string(persNr));
+  LoadPersonalToForm(state, f, persNr);
+  ClearAbrechnungFields(f);
+  LoadAbrechnungToForm(state, f);
+  LoadEldaPanelData(state, f);
+}
+
+bool LoadPersonalToForm(AppState& state, PersFormModel& f, std::int32_t persNr) {
+  auto record = ReadPersonalRecord(state.DataFileStem, kPersonalExt, persNr);
+  if (!record) return false;
+  ShowPersonalRecord(f, *record);
+  return true;
+}
+
+void ShowPersonalRecord(PersFormModel& f, const PersonalRecord& r) {
+  PersonalFelder(r, ZeigeFelder{f});
+}
+
+const PersonalRecord& FormToPersonalRecord(PersFormModel& f) {
+  f.SetText("PersonalNrComboBox", "");
+  PersonalRecord r;
+  PersonalFelder(r, LeseFelder{f});
+  if (r.GeburtsdatenEdit.empty() || r.GeburtsdatenEdit == "0") {
+    r.GeburtsdatenEdit = std::to_string(r.PersNrEdit);
+    f.SetText("GeburtsdatenEdit", r.GeburtsdatenEdit);
+  }
+  f.CurrentPersonal = std::move(r);
+  return f.CurrentPersonal;
+}
+
+bool SavePersonalFromForm(AppState& state, PersFormModel& f) {
+  const PersonalRecord& r = FormToPersonalRecord(f);
+  bool saved = SavePersonalRecord(state.dialogs(), state.DataFileStem, kPersonalExt, r, true);
+  FillPersonalNrList(state, f);
+  f.SetText("PersonalNrComboBox", "");
+  return saved;
+}
+
+bool ValidatePersonalBeforeSave(AppState& state, PersFormModel& f) {
+  platform::Dialogs& dlg = state.dialogs();
+  if (f.Text("FamNameEdit").empty()) {
+    dlg.ShowMessage("Dienstnehmer ohne Familienname kann nicht gespeichert werden!");
+    return false;
+  }
+  const bool dnOk = CheckSvNummer(f.Text("SVNrEdit"));
+  const bool partnerOk = CheckSvNummer(f.Text("AustrittsDatumEdit"));
+  NormalizeNumericFields(f);
+  const bool saved = SavePersonalFromForm(state, f);
+  if (!dnOk)
+    dlg.ShowMessage(
+        "SV-Nummer des DN ist falsch. Geben Sie eine korrekte SV-Nr oder 4 Nullen + "
+        "Geburtsdatum (0000TTMMJJ) ein.");
+  if (!partnerOk)
+    dlg.ShowMessage(
+        "SV-Nummer Partner ist falsch. Geben Sie eine korrekte SV-Nr oder 4 Nullen + "
+        "Geburtsdatum (0000TTMMJJ) ein.");
+  return saved;
+}
+
+void Button2Click(AppState& state, PersFormModel& f) {
+  try {
+    SaveEldaPanelData(state, f);
+    for (const std::string& name : SpeichernZahlenfelder()) StrToFloat(f.Text(name));
+    FormToPersonalRecord(f);
+    LockGuard lock(state.dialogs(), state.DataFileStem, {kLockSPE});
+    if (!lock) return;
+    ValidatePersonalBeforeSave(state, f);
+  } catch (const ConversionError& e) {
+    state.dialogs().ShowMessage(e.what());
+  }
+}
+
+void Button5Click(AppState& state, PersFormModel& f) {
+  platform::Dialogs& dlg = state.dialogs();
+  const std::string& stem = state.DataFileStem;
+  try {
+    const std::string nrText = f.Text("PersNrEdit");
+    const std::int32_t nr = StrToInt(nrText);
+    LockGuard lock(dlg, stem, {kLockSPE, kLockSAB});
+    if (!lock) return;
+    if (DeletePersonalRecord(dlg, stem, kPersonalExt, nr, false, false).count == 0) return;
+    if (!dlg.AskYesNo("Personal Nr. " + nrText + " wirklich löschen?")) return;
+    // A payroll file that is there but cannot be read would hide his
+    // payrolls; deleting him then would leave them behind without an owner.
+    const std::string abr = DataFileName(stem, kAbrechnungExt);
+    std::error_code ec;
+    if (std::filesystem::exists(abr, ec) && !FileCanOpen(abr)) {
+      dlg.ShowMessage(kFileInUseMessage);
+      return;
+    }
+    const int k =
+        DeleteAbrechnungRecordsOfPersonal(dlg, stem, kAbrechnungExt, nr, false, false).count;
+    if (k > 0) {
+      if (!dlg.AskYesNo("Für den Dienstnehmer mit Personal Nr. " + nrText + " existieren " +
+                        std::to_string(k) +
+                        " Abrechnungsdatensätze! Wenn Sie den Dienstnehmer löschen, werden "
+                        "auch die Abrechnungsdaten aller Jahre gelöscht und sind nicht mehr "
+                        "verfügbar! Wollen Sie den Dienstnehmer wirklich löschen?"))
+        return;
+      if (!DeleteAbrechnungRecordsOfPersonal(dlg, stem, kAbrechnungExt, nr, true, true).deleted)
+        return;
+    }
+    if (DeletePersonalRecord(dlg, stem, kPersonalExt, nr, true, true).deleted)
+      NachLoeschen(state, f);
+  } catch (const ConversionError& e) {
+    dlg.ShowMessage(e.what());
+  }
+}
+
+bool CheckSvNummer(std::string_view text) {
+  if (text.empty()) return true;
+  const std::u32string z = DecodeUtf8(text);
+  if (z.size() >= 5 && z.substr(0, 4) == U"0000") return true;
+  static constexpr int kGewichte[10] = {3, 7, 9, 0, 5, 8, 4, 2, 1, 6};
+  auto ziffer = [](char32_t c) { return c >= U'0' && c <= U'9'; };
+  int summe = 0;
+  for (std::size_t i = 0; i < z.size() && i < 10; ++i)
+    if (ziffer(z[i])) summe += int(z[i] - U'0') * kGewichte[i];
+  return z.size() >= 4 && ziffer(z[3]) && summe % 11 == int(z[3] - U'0');
+}
+
+}  // namespace lohn

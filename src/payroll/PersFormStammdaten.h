@@ -1,0 +1,62 @@
+#pragma once
+// The employee's master data in the employee window: the employee list, a
+// new employee, choosing and showing an employee, the window back into the
+// record, saving under the employer's lock file, the SV-number check and
+// deleting an employee with all his payroll records.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "payroll/PersFormModel.h"
+#include "store/AppState.h"
+#include "store/PersonalRecord.h"
+
+namespace lohn {
+
+// The employee list's entry "<family name> | Nr. <Personal-Nr>".
+std::string PersonalNrListEntry(std::string_view famName, std::int32_t persNr);
+// The text after the first " | Nr. " of an entry; empty without one.
+std::string PersonalNrFromListEntry(std::string_view entry);
+
+// Rebuilds the employee list from <stem>.PER: an empty first entry, then one
+// entry per employee, sorted by name. A file that cannot be read gives the
+// empty entry alone.
+void FillPersonalNrList(AppState& state, PersFormModel& f);
+
+// Prepares a new employee: the defaults of every master-data field, the
+// month fields cleared, the next free Personal-Nr proposed. Writes no file.
+void NewPersonal(AppState& state, PersFormModel& f);
+// "neuen Dienstnehmer anlegen" (Button1, SpeedButton21).
+void Button1Click(AppState& state, PersFormModel& f);
+
+// The user chose or typed an entry of the employee list.
+void PersonalNrComboBoxChange(AppState& state, PersFormModel& f);
+// Shows the employee with this number and the payroll of the chosen period;
+// nothing changes but the registration panel when there is no such employee.
+void SelectPersonal(AppState& state, PersFormModel& f, std::int32_t persNr);
+// Shows the employee's record; false (nothing changed) when there is none.
+bool LoadPersonalToForm(AppState& state, PersFormModel& f, std::int32_t persNr);
+// The fields of a record into the window.
+void ShowPersonalRecord(PersFormModel& f, const PersonalRecord& r);
+// The window into CurrentPersonal. Throws ConversionError for a field that
+// does not convert (CurrentPersonal then stays as it was). An empty or "0"
+// ELDA reference becomes the Personal-Nr, also in the field.
+const PersonalRecord& FormToPersonalRecord(PersFormModel& f);
+// FormToPersonalRecord, save into <stem>.PER (replace or insert), refill the
+// list. True when the record was written.
+bool SavePersonalFromForm(AppState& state, PersFormModel& f);
+// Refuses an employee without family name; otherwise checks both SV numbers,
+// fills empty number fields, saves and then warns about a wrong SV number.
+// The caller holds the lock file. True when the record was saved.
+bool ValidatePersonalBeforeSave(AppState& state, PersFormModel& f);
+// "Dienstnehmer speichern" (Button2, SpeedButton22).
+void Button2Click(AppState& state, PersFormModel& f);
+// "den Dienstnehmer mit Abrechnungsdaten LÖSCHEN" (Button5, SpeedButton23).
+void Button5Click(AppState& state, PersFormModel& f);
+
+// An Austrian SV number (SVNRTTMMJJ) with its check digit, a replacement
+// number "0000" + date of birth, or an empty text.
+bool CheckSvNummer(std::string_view text);
+
+}  // namespace lohn
