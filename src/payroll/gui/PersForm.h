@@ -1,0 +1,93 @@
+#pragma once
+#include <QDialog>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "payroll/PersFormModel.h"
+#include "store/AppState.h"
+
+class QBoxLayout;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRect;
+class QToolButton;
+class QVBoxLayout;
+class ClickLabel;
+class TVideosForm;
+
+// The employee window: master data of one employee and one month's payroll.
+// Every control carries its name as objectName; the controls that hold data
+// mirror the window's field model, which holds the rules.
+class TPersForm : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TPersForm(lohn::AppState& state, QWidget* parent = nullptr);
+
+  lohn::PersFormModel& Model() { return model_; }
+  lohn::AppState& State() { return state_; }
+
+  // What the main window does before each show: the employee list, a new
+  // employee and the employer's short name.
+  void Vorbereiten();
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
+
+ public slots:
+  void done(int result) override;
+
+ private:
+  // Building blocks; each registers the control under its name.
+  QLineEdit* Edit(const char* name, int width);
+  QComboBox* Combo(const char* name, int width, bool editable = true);
+  QCheckBox* Check(const char* name, const char* caption);
+  QPushButton* Button(const char* name, const char* caption, const char* hint = "");
+  QToolButton* Speed(const char* name, const char* hint, const QString& text, int icon = -1);
+  ClickLabel* Link(const char* name, const char* caption, const char* hint = "");
+  QLabel* Text(const QString& caption, int width = 0);
+  QGroupBox* Bereich(const char* name, const char* title);
+  QHBoxLayout* Reihe(QVBoxLayout* spalte, const QString& caption, int labelWidth);
+  QFrame* Ueberlagerung(const char* name, const QRect& geometrie, QWidget* parent);
+
+  QWidget* BaueWerkzeugleiste();
+  QWidget* BauePersonaldaten();
+  QWidget* BaueFreibetraege();
+  QWidget* BaueFixeLohnarten();
+  QWidget* BaueEigenschaften();
+  QWidget* BaueBmvg();
+  QWidget* BaueLaufendeLohnarten();
+  QWidget* BaueMenuePanel();
+  QFrame* BaueMehrPanel();
+  QFrame* BauePendlerEuroInfo();
+  QFrame* BaueEldaPanel();
+  QFrame* BaueTagePanel(QWidget* parent);
+
+  void Binden();
+  void Verbinden();
+  void Zeige(const std::string& name, lohn::PersAspekt aspekt);
+  void Klick(const char* name, std::function<void()> handler);
+  void ZeigeInfo(const char* control);
+  void ZeigeVideos();
+
+  lohn::AppState& state_;
+  lohn::PersFormModel model_;
+  std::map<std::string, QWidget*> widgets_;
+  std::map<QObject*, std::string> fokusNamen_;
+  TVideosForm* videos_ = nullptr;
+};
+
+// "Dienstnehmer und &Abrechnung" of the main window: prepares the employee
+// window (created on first use and kept for the whole run), shows it modally
+// and clears its month fields when it closes.
+void ShowPersForm(lohn::AppState& state, QWidget* parent);
+
+// The window, once ShowPersForm has created it.
+TPersForm* PersForm();
