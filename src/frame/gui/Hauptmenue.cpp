@@ -26,6 +26,7 @@
 #include "frame/gui/DatOpenForm.h"
 #include "frame/gui/KalenderForm.h"
 #include "frame/gui/VideosForm.h"
+#include "payroll/gui/PersForm.h"
 #include "store/AutoBackup.h"
 #include "store/DienstgeberStore.h"
 #include "store/FileUtil.h"
@@ -530,10 +531,7 @@ void THauptmenue::DienstnehmerUndAbrechnungClick() {
   ShowPersForm();
 }
 
-void THauptmenue::ShowPersForm() {
-  // The employee window is built with the payroll windows; until then the
-  // item ends after the tip.
-}
+void THauptmenue::ShowPersForm() { ::ShowPersForm(state_, this); }
 
 void THauptmenue::ShowVideos() {
   if (!videos_) videos_ = new TVideosForm(state_.services.shell, this);
