@@ -212,6 +212,9 @@ const FeldDef kFelder[] = {
     {E, "ZeitKontoStdEdit", "0", "Zeitkonto in Stunden"},
     {K, "ohneFreibSZCheckBox", "",
      "Sonderzahlungen ohne Freibetrag (in einem früheren Dienstverhältnis verbraucht)"},
+    // totals of the wage-type window, shown beside its button
+    {E, "LohnartenSummeEdit", "0,00", "Summe der weiteren Lohnarten (mehr Lohnarten ...)"},
+    {L, "LohnartenFreiLabel", "", ""},
     {E, "TempEdit", "0", "", false},
     {E, "TempEdit1", "0", "", false},
     {E, "TempEdit2", "0", "", false},

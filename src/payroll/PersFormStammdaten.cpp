@@ -115,34 +115,6 @@ void PersonalFelder(R& r, V&& v) {
 #undef LOHN_HAKEN
 }
 
-// Record -> window: amounts with two decimals, whole numbers without.
-struct ZeigeFelder {
-  PersFormModel& f;
-  void Text(const char* name, const std::string& v, std::size_t) { f.SetText(name, v); }
-  void Ganz(const char* name, std::int32_t v) { f.SetText(name, std::to_string(v)); }
-  void Betrag(const char* name, double v) { f.SetText(name, FloatToStrFixed(v, 15, 2)); }
-  void Haken(const char* name, bool v) { f.SetChecked(name, v); }
-};
-
-// Window -> record; a text that does not convert stops with its message.
-struct LeseFelder {
-  const PersFormModel& f;
-  void Text(const char* name, std::string& v, std::size_t n) { v = CutChars(f.Text(name), n); }
-  void Ganz(const char* name, std::int32_t& v) { v = StrToInt(f.Text(name)); }
-  void Betrag(const char* name, double& v) {
-    const std::string& text = f.Text(name);
-    v = StrToFloat(text);
-    // A number the record's 6-byte real cannot hold is no amount either;
-    // it is refused here, before any lock file or record is written.
-    try {
-      EncodeReal48(v);
-    } catch (const std::range_error&) {
-      throw ConversionError("'" + text + "' ist kein gültiger Fließkommawert");
-    }
-  }
-  void Haken(const char* name, bool& v) { v = f.Checked(name); }
-};
-
 // The registration panel's data file is written first, also when the save
 // then stops.
 void SaveEldaPanelData(AppState& state, PersFormModel& f) {
@@ -166,6 +138,26 @@ void NachLoeschen(AppState& state, PersFormModel& f) {
 }
 
 }  // namespace
+
+double FeldBetrag(const PersFormModel& f, std::string_view name) {
+  const std::string& text = f.Text(name);
+  double v = StrToFloat(text);
+  // A number the record's 6-byte real cannot hold is no amount either; it is
+  // refused here, before any lock file or record is written.
+  try {
+    EncodeReal48(v);
+  } catch (const std::range_error&) {
+    throw ConversionError("'" + text + "' ist kein gültiger Fließkommawert");
+  }
+  return v;
+}
+
+std::string BetragText(double v) { return FloatToStrFixed(v, 15, 2); }
+
+void LeseFelder::Text(const char* name, std::string& v, std::size_t n) {
+  v = CutChars(f.Text(name), n);
+}
+void LeseFelder::Ganz(const char* name, std::int32_t& v) { v = StrToInt(f.Text(name)); }
 
 std::string PersonalNrListEntry(std::string_view famName, std::int32_t persNr) {
   return std::string(famName) + std::string(kNrTrenner) + std::to_string(persNr);

@@ -14,6 +14,31 @@
 
 namespace lohn {
 
+// A window amount as a record stores it. Throws ConversionError when the
+// text is not a number or too large for the record's 6-byte real.
+double FeldBetrag(const PersFormModel& f, std::string_view name);
+// A stored amount as the window shows it: two decimals, "," before them.
+std::string BetragText(double v);
+
+// Visitors of a record's field list (one call per field, by control name):
+// record -> window, amounts with two decimals and whole numbers without ...
+struct ZeigeFelder {
+  PersFormModel& f;
+  void Text(const char* name, const std::string& v, std::size_t) { f.SetText(name, v); }
+  void Ganz(const char* name, std::int32_t v) { f.SetText(name, std::to_string(v)); }
+  void Betrag(const char* name, double v) { f.SetText(name, BetragText(v)); }
+  void Haken(const char* name, bool v) { f.SetChecked(name, v); }
+};
+// ... and window -> record, texts cut to their capacity; a text that does not
+// convert stops with its ConversionError.
+struct LeseFelder {
+  const PersFormModel& f;
+  void Text(const char* name, std::string& v, std::size_t n);
+  void Ganz(const char* name, std::int32_t& v);
+  void Betrag(const char* name, double& v) { v = FeldBetrag(f, name); }
+  void Haken(const char* name, bool& v) { v = f.Checked(name); }
+};
+
 // The employee list's entry "<family name> | Nr. <Personal-Nr>".
 std::string PersonalNrListEntry(std::string_view famName, std::int32_t persNr);
 // The text after the first " | Nr. " of an entry; empty without one.

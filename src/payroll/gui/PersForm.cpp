@@ -23,8 +23,10 @@
 #include "frame/gui/ClickLabel.h"
 #include "frame/gui/HilfeForm.h"
 #include "frame/gui/VideosForm.h"
+#include "payroll/PersFormAbrechnung.h"
 #include "payroll/PersFormFenster.h"
 #include "payroll/PersFormStammdaten.h"
+#include "payroll/gui/PersFormLohnarten.h"
 
 using lohn::PersAspekt;
 
@@ -451,9 +453,15 @@ QWidget* TPersForm::BaueLaufendeLohnarten() {
   Fuege(Reihe(v, "", 0),
         {Button("TageslohnButton", "Lst. Tageslohn", "Lohnsteuer für Tageslohn berechnen"),
          Button("Button4", "Urlaubsabfindung", "Ersatzleistungen für Urlaubsentgelt berechnen")});
+  QLineEdit* lohnartenSumme = Edit("LohnartenSummeEdit", kBetrag);
+  lohnartenSumme->setReadOnly(true);
+  lohnartenSumme->setFocusPolicy(Qt::NoFocus);
   Fuege(Reihe(v, "", 0),
         {Button("SpeedButton24", "mehr Lohnarten ...", "weitere Lohnarten erfassen"),
-         Speed("SpeedButton25", "weitere Lohnarten erfassen", "...")});
+         Speed("SpeedButton25", "weitere Lohnarten erfassen", "..."), lohnartenSumme});
+  auto* lohnartenFrei = Text("");
+  lohnartenFrei->setObjectName("LohnartenFreiLabel");
+  v->addWidget(lohnartenFrei);
   for (const char* name : {"TempEdit", "TempEdit1", "TempEdit2"}) Edit(name, 10);
   return g;
 }
@@ -682,7 +690,10 @@ QFrame* TPersForm::BaueEldaPanel() {
 // ---------------------------------------------------------------------------
 
 TPersForm::TPersForm(lohn::AppState& state, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), state_(state) {
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+      state_(state),
+      kontext_(state),
+      model_(kontext_.form) {
   setObjectName("PersForm");
   setModal(true);
   QFont schrift = font();
@@ -750,6 +761,12 @@ TPersForm::TPersForm(lohn::AppState& state, QWidget* parent)
   BauePendlerEuroInfo();
   BaueEldaPanel();
 
+  // The wage-type window exists before the creation clears its lines.
+  lohnarten_ = new TPersFormLohnarten(kontext_.lohnarten, state_.services.shell, this);
+  connect(lohnarten_, &TPersFormLohnarten::LohnartenGeaendert, this,
+          [this] { lohn::LohnartenSummenZeigen(kontext_); });
+  connect(lohnarten_, &TPersFormLohnarten::Geschlossen, this,
+          [this] { lohn::LohnartenSummenZeigen(kontext_); });
   Binden();
   Verbinden();
   lohn::PersFormCreate(state_, model_);
@@ -895,6 +912,9 @@ void TPersForm::Verbinden() {
     Klick(control, [this, control] { ZeigeInfo(control); });
   }
   Klick("SpeedButton33", [this] { ZeigeVideos(); });
+  Klick("SpeedButton24", [this] { ZeigeLohnarten(); });
+  Klick("SpeedButton25", [this] { ZeigeLohnarten(); });
+  Klick("Button6", [this] { Button6Click(kontext_); });
   Klick("Label169", [this] { ZeigeVideos(); });
 }
 
@@ -912,6 +932,10 @@ void TPersForm::ZeigeVideos() {
   if (!videos_) videos_ = new TVideosForm(state_.services.shell, this);
   videos_->show();
   videos_->raise();
+}
+
+void TPersForm::ZeigeLohnarten() {
+  if (lohn::SpeedButton24Click(kontext_)) lohnarten_->exec();
 }
 
 void TPersForm::Vorbereiten() {

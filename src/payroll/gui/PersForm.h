@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 
+#include "payroll/PersFormAbrechnung.h"
 #include "payroll/PersFormModel.h"
 #include "store/AppState.h"
 
@@ -20,6 +21,7 @@ class QRect;
 class QToolButton;
 class QVBoxLayout;
 class ClickLabel;
+class TPersFormLohnarten;
 class TVideosForm;
 
 // The employee window: master data of one employee and one month's payroll.
@@ -31,6 +33,11 @@ class TPersForm : public QDialog {
   explicit TPersForm(lohn::AppState& state, QWidget* parent = nullptr);
 
   lohn::PersFormModel& Model() { return model_; }
+  // The window's core: fields, wage-type lines, working values of the
+  // calculation, the shown payroll.
+  lohn::PersFormKontext& Kontext() { return kontext_; }
+  // "mehr Lohnarten", created with the window and kept.
+  TPersFormLohnarten* Lohnarten() { return lohnarten_; }
   lohn::AppState& State() { return state_; }
 
   // What the main window does before each show: the employee list, a new
@@ -76,12 +83,15 @@ class TPersForm : public QDialog {
   void Klick(const char* name, std::function<void()> handler);
   void ZeigeInfo(const char* control);
   void ZeigeVideos();
+  void ZeigeLohnarten();
 
   lohn::AppState& state_;
-  lohn::PersFormModel model_;
+  lohn::PersFormKontext kontext_;
+  lohn::PersFormModel& model_;
   std::map<std::string, QWidget*> widgets_;
   std::map<QObject*, std::string> fokusNamen_;
   TVideosForm* videos_ = nullptr;
+  TPersFormLohnarten* lohnarten_ = nullptr;
 };
 
 // "Dienstnehmer und &Abrechnung" of the main window: prepares the employee
