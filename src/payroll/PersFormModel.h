@@ -51,6 +51,8 @@ struct PersFormSteps {
   std::function<void(AppState&, PersFormModel&)> LoadAbrechnungToForm;
   std::function<void()> ClearLohnartLines;
   std::function<void(const std::string&)> SetTeilGehaltTage;
+  // The part-month calculator's day field, which the calculate button takes over.
+  std::function<std::string()> TeilGehaltTage;
 };
 
 class PersFormModel {

@@ -1,0 +1,58 @@
+#pragma once
+// The gross-to-net calculation of one month's payroll of one employee. It
+// works on the employee window's fields: it reads the typed texts, writes
+// every intermediate and final result back as a two-decimal text, and later
+// steps read the written texts again, so each amount is rounded where it
+// passes through a field. The calculate button runs it; the payroll save
+// builds the record from the same fields and the working values it leaves.
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "payroll/PersFormAbrechnung.h"
+#include "payroll/PersFormModel.h"
+#include "store/AbrechnungRecord.h"
+
+namespace lohn {
+
+inline constexpr const char* kMeldungGehaltOderStdLohn =
+    "Checkbox Gehalt ODER StdLohn muß angekreuzt sein";
+inline constexpr const char* kMeldungStundenlohnUebernommen =
+    "ACHTUNG: Ab Version 2004 muss für Arbeiter der Stundenlohn im Feld \"Gehalt/Std-Lohn\" "
+    "erfasst werden. Der Stundenlohn wurde aus dem Feld \"Überstd-Satz\" übernommen. Bitte "
+    "überprüfen Sie den Wert und speichern Sie die Daten des Dienstnehmers!";
+
+// What the calculation and the save need from <stem>.ABR, gathered in one
+// pass over the file.
+struct JahresAbrechnungen {
+  // The employee's records of the year for the months before the key's month.
+  std::vector<AbrechnungRecord> frueher;
+  // Record number of the last record with exactly the key (the payroll that
+  // a save replaces); none when the month has no stored payroll yet.
+  std::optional<std::size_t> position;
+};
+// A missing file holds no payroll. Nothing when the file exists but cannot
+// be opened or read; the caller tells the user (kFileInUseMessage).
+std::optional<JahresAbrechnungen> LeseJahresAbrechnungen(const std::string& stem,
+                                                         const AbrechnungKey& key);
+
+// "0,00" into the results that the wage and special-payment steps fill only
+// in some cases, so that none of them shows a value of an earlier run.
+void ClearResultFields(PersFormModel& f);
+
+// The whole calculation, every result written into the fields and the
+// working values into k.werte. `frueher` are the employee's payroll records
+// of the year (only months before the current one count). The wage-type
+// totals come from k.lohnarten.
+//
+// Refuses, with the message shown and no field or working value changed,
+// when neither or both pay kinds are ticked or the contribution group is
+// unknown; false then, and there is nothing to save. A field that does not
+// convert throws ConversionError (the calculate button converts all inputs
+// before it calls this).
+bool CalculateAbrechnung(PersFormKontext& k, std::span<const AbrechnungRecord> frueher);
+
+}  // namespace lohn
