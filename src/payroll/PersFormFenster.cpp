@@ -297,6 +297,8 @@ void Label195Click(PersFormModel& f) {
 
 void Label196Click(PersFormModel& f) { f.SetVisible("PendlerEuroInfo", false); }
 
+std::span<const char* const> MonatsfelderNull() { return kMonatsfelderNull; }
+
 void ClearAbrechnungFields(PersFormModel& f) {
   for (const char* name : kMonatsfelderNull) f.SetText(name, "0");
   f.SetText("SonderZlgComboBox", "Sonderzahlung");

@@ -5,6 +5,7 @@
 // files per employee and the openers of manuals, videos and info lists.
 // Everything works on the field model; the window only mirrors it.
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +44,8 @@ void Label196Click(PersFormModel& f);       // "X" on the commuter-euro info
 
 // Sets the month fields to their empty state (also the wage-type lines).
 void ClearAbrechnungFields(PersFormModel& f);
+// The fields that ClearAbrechnungFields sets to "0", in its order.
+std::span<const char* const> MonatsfelderNull();
 // Every empty number field of the window becomes "0,00", "0" or "01".
 void NormalizeNumericFields(PersFormModel& f);
 // Empties the registration panel's fields (its code fields stay).

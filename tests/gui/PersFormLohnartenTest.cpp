@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "frame/gui/HilfeForm.h"
+#include "gui/PersFormLohnartenEingabe.h"
 #include "payroll/gui/PersFormLohnarten.h"
 #include "store/Numbers.h"
 #include "support/Fakes.h"
@@ -20,19 +21,8 @@ namespace {
 using testing_support::TempWorkDir;
 using testing_support::TestEnv;
 
-void Leave(QWidget* w, Qt::FocusReason reason = Qt::TabFocusReason) {
-  QFocusEvent out(QEvent::FocusOut, reason);
-  QCoreApplication::sendEvent(w, &out);
-}
-
-// Types one line the way the user does: code, leave it, quantity, rate.
-void TypeLine(TPersFormLohnarten& f, std::size_t i, const char* code, const char* anzahl,
-              const char* satz) {
-  f.CodeEdit[i]->setText(code);
-  Leave(f.CodeEdit[i]);
-  f.AnzahlEdit[i]->setText(anzahl);
-  f.SatzEdit[i]->setText(satz);
-}
+using lohnarten_test::Leave;
+using lohnarten_test::TypeLine;
 
 TEST(PersFormLohnarten, TwoLinesEnteredAreTheTotalsTheOpenerReads) {
   TestEnv env;
