@@ -260,6 +260,14 @@ void AbrechngComboBoxChange(PersFormKontext& k) {
   AbrechnungNeuLaden(k);
 }
 
+void PeriodeNeuLaden(PersFormKontext& k) {
+  // A changed part payroll number loads through its own rule.
+  if (k.form.Text("AbrechngComboBox") != "0")
+    k.form.SetText("AbrechngComboBox", "0");
+  else
+    AbrechnungNeuLaden(k);
+}
+
 bool GespeicherteAbrechnungAngezeigt(PersFormKontext& k) {
   auto key = AbrechnungsSchluesselAusFeldern(k.form);
   if (!key || k.angezeigt.schluessel == key) return k.angezeigt.gespeichert;

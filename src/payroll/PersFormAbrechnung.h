@@ -77,6 +77,9 @@ void AbrechnungNeuLaden(PersFormKontext& k);
 // AbrechngComboBox changed (by the user or by code): digits only, at most
 // "1", then AbrechnungNeuLaden for the corrected key.
 void AbrechngComboBoxChange(PersFormKontext& k);
+// After the month or the year changed: back to the main payroll ("0") and the
+// payroll of the new period loaded once.
+void PeriodeNeuLaden(PersFormKontext& k);
 
 // Whether the calculate button has to ask before overwriting: a stored
 // payroll is shown for the key now in the fields. When the fields hold

@@ -284,6 +284,24 @@ TEST(PersFormAbrechnung, MainAndPartPayrollOfOneMonthStayApart) {
   EXPECT_TRUE(w.dialogs().messages.empty());
 }
 
+TEST(PersFormAbrechnung, ANewPeriodShowsItsMainPayroll) {
+  AbrechnungRecord april = Abrechnung(7, 4);
+  april.BruttoEdit = 2100;
+  AbrechnungRecord maerzTeil = Abrechnung(7, 3);
+  maerzTeil.AbrechngComboBox = 1;
+  maerzTeil.BruttoEdit = 300;
+  Fenster w({Person(7, "Huber")}, {april, maerzTeil});
+  for (const char* teil : {"0", "1"}) {
+    w.Waehle("7", "3", "2014", teil);
+    EXPECT_EQ(w.f.Text("BruttoEdit"), teil == std::string("1") ? "300,00" : "0") << teil;
+    w.f.SetText("MonatComboBox", "4");
+    PeriodeNeuLaden(w.k);
+    EXPECT_EQ(w.f.Text("AbrechngComboBox"), "0") << teil;
+    EXPECT_EQ(w.f.Text("BruttoEdit"), "2100,00") << teil;
+    EXPECT_EQ((w.k.angezeigt.schluessel), (AbrechnungKey{7, 4, 2014, 0})) << teil;
+  }
+}
+
 TEST(PersFormAbrechnung, ChoosingAnEmployeeShowsHisPayrollOfThePeriod) {
   AbrechnungRecord maerz = Abrechnung(7, 3);
   maerz.BruttoEdit = 2000;
