@@ -107,7 +107,7 @@ void BerechnenUnterSperre(PersFormKontext& k) {
     dlg.ShowMessage(kMeldungNegativerNettobetrag);
     return;
   }
-  SaveAbrechnungFromForm(k);
+  SaveAbrechnungFromForm(k, jahr->position);
 }
 
 }  // namespace

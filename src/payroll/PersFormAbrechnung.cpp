@@ -275,7 +275,11 @@ bool GespeicherteAbrechnungAngezeigt(PersFormKontext& k) {
                                 key->Teilabrechnung, key->Jahr, key->Monat);
 }
 
-bool SaveAbrechnungFromForm(PersFormKontext& k) {
+namespace {
+
+// `position`: where a pass of the caller found the key's record; without it
+// the store looks the key up itself.
+bool SpeichereAbrechnung(PersFormKontext& k, const std::optional<std::size_t>* position) {
   PersFormModel& f = k.form;
   auto key = AbrechnungsSchluesselAusFeldern(f);
   if (!key || key->PersNr < 1 || key->Monat < 1 || key->Jahr < 1) {
@@ -296,11 +300,21 @@ bool SaveAbrechnungFromForm(PersFormKontext& k) {
                                              k.lohnarten.Summen().LohnartenDbKommFrei);
   LohnartenInAbrechnung(k.lohnarten.Zeilen(), r);
   k.CurrentAbrechnung = r;
-  if (!SaveAbrechnungRecord(k.state.dialogs(), k.state.DataFileStem, kAbrechnungExt,
-                            k.CurrentAbrechnung, true))
+  platform::Dialogs& dlg = k.state.dialogs();
+  const std::string& stem = k.state.DataFileStem;
+  if (!(position ? SaveAbrechnungRecordAt(dlg, stem, kAbrechnungExt, k.CurrentAbrechnung, *position)
+                 : SaveAbrechnungRecord(dlg, stem, kAbrechnungExt, k.CurrentAbrechnung, true)))
     return false;
   k.angezeigt = {true, key};
   return true;
+}
+
+}  // namespace
+
+bool SaveAbrechnungFromForm(PersFormKontext& k) { return SpeichereAbrechnung(k, nullptr); }
+
+bool SaveAbrechnungFromForm(PersFormKontext& k, std::optional<std::size_t> position) {
+  return SpeichereAbrechnung(k, &position);
 }
 
 void Button6Click(PersFormKontext& k) {

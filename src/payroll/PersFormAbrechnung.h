@@ -99,6 +99,10 @@ bool GespeicherteAbrechnungAngezeigt(PersFormKontext& k);
 // On success the window shows the stored payroll of its key (the next
 // calculation asks before overwriting it); true.
 bool SaveAbrechnungFromForm(PersFormKontext& k);
+// The same for a caller that has just read <stem>.ABR in one pass under its
+// lock files: `position` is the number of the key's last record there (none:
+// the file has none), so the save needs no further pass.
+bool SaveAbrechnungFromForm(PersFormKontext& k, std::optional<std::size_t> position);
 
 // "Abr. löschen" (Button6): deletes the payroll of the selected key under
 // the lock files .SAB and .SPE after asking; clears the month fields.

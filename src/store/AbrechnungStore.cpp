@@ -82,6 +82,26 @@ bool SaveAbrechnungRecord(platform::Dialogs& dlg, const std::string& stem, const
   return AppendAbrechnungRecord(dlg, stem, ext, record);
 }
 
+bool SaveAbrechnungRecordAt(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,
+                            const AbrechnungRecord& record, std::optional<std::size_t> position) {
+  if (!position) return AppendAbrechnungRecord(dlg, stem, ext, record);
+  RecordFile file = AbrFile(stem, ext);
+  if (!FileCanOpen(file.path())) {
+    dlg.ShowMessage(kFileInUseMessage);
+    return false;
+  }
+  auto there = file.ReadAt(*position);
+  if (!there || !(AbrechnungKeyOf(there->data()) == AbrechnungKeyOf(record)))
+    return SaveAbrechnungRecord(dlg, stem, ext, record, true);
+  AbrechnungBytes bytes = record.pack();
+  int err = 0;
+  if (!file.Overwrite(*position, bytes.data(), &err)) {
+    dlg.ShowMessage(WriteFailedMessage(file.path(), err));
+    return false;
+  }
+  return true;
+}
+
 DeleteResult DeleteAbrechnungRecord(platform::Dialogs& dlg, const std::string& stem,
                                     const std::string& ext, std::int32_t persNr, bool showMessage,
                                     bool doDelete, std::int32_t teilabrechnung, std::int32_t jahr,

@@ -42,6 +42,15 @@ bool AppendAbrechnungRecord(platform::Dialogs& dlg, const std::string& stem, con
 bool SaveAbrechnungRecord(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,
                           const AbrechnungRecord& record, bool update);
 
+// The same save for a caller that has just read the whole file under the
+// lock files .SAB and .SPE and so knows where the key is: `position` is the
+// number of the last record with the record's key, none when the file has
+// no such record. Replaces that record in place or appends, without another
+// pass over the file; a position that no longer holds the key (the file
+// changed in between) falls back to the save with update.
+bool SaveAbrechnungRecordAt(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,
+                            const AbrechnungRecord& record, std::optional<std::size_t> position);
+
 // Counts the records with the four-part key and, with doDelete, removes them.
 DeleteResult DeleteAbrechnungRecord(platform::Dialogs& dlg, const std::string& stem,
                                     const std::string& ext, std::int32_t persNr, bool showMessage,

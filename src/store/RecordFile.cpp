@@ -163,6 +163,28 @@ bool RecordFile::Overwrite(std::size_t index, const std::uint8_t* record, int* e
   return true;
 }
 
+std::optional<std::vector<std::uint8_t>> RecordFile::ReadAt(std::size_t index, int* err) const {
+  Fd fd(::open(path_.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.get() < 0) {
+    SetErr(err, errno);
+    return std::nullopt;
+  }
+  std::vector<std::uint8_t> rec(recordSize_);
+  std::size_t done = 0;
+  while (done < recordSize_) {
+    ssize_t n =
+        ::pread(fd.get(), rec.data() + done, recordSize_ - done, off_t(index * recordSize_ + done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      SetErr(err, n < 0 ? errno : 0);
+      return std::nullopt;
+    }
+    done += std::size_t(n);
+  }
+  if (err) *err = 0;
+  return rec;
+}
+
 std::optional<std::vector<std::uint8_t>> RecordFile::ReadAll(int* err) const {
   int e = 0;
   auto bytes = ReadWholeFile(path_, &e);

@@ -77,6 +77,10 @@ class RecordFile {
   // Overwrites record number `index` with one positioned write.
   bool Overwrite(std::size_t index, const std::uint8_t* record, int* err = nullptr) const;
 
+  // Record number `index` with one positioned read; nothing when the file
+  // cannot be read (errno in *err) or ends before that record (*err 0).
+  std::optional<std::vector<std::uint8_t>> ReadAt(std::size_t index, int* err = nullptr) const;
+
   // The whole records of the file in one read, for operations that must see
   // every record before they change any. Nothing (errno in *err) on failure.
   std::optional<std::vector<std::uint8_t>> ReadAll(int* err = nullptr) const;

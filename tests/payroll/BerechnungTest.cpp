@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -586,6 +587,39 @@ TEST(JahresAbrechnungen, MissingFileHoldsNothingAndAnUnreadableOneRefuses) {
   EXPECT_FALSE(leer->position);
   std::filesystem::create_directory(kStem + ".ABR");
   EXPECT_FALSE(LeseJahresAbrechnungen(kStem, {1, 3, 2014, 0}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(JahresAbrechnungen, SaveAtTheKnownPlaceReplacesOrAppendsWithoutAnotherPass) {
+  struct Fall {
+    const char* name;
+    std::int32_t monat;
+    std::optional<std::size_t> position;
+    std::vector<double> brutto;  // the file afterwards, in order
+  };
+  const Fall faelle[] = {
+      {"replaced in place", 2, 1, {100, 999, 300}},
+      {"appended", 4, std::nullopt, {100, 200, 300, 999}},
+      // The place no longer holds the key: the key is looked up again.
+      {"stale place", 2, 2, {100, 999, 300}},
+      {"place behind the end", 2, 7, {100, 999, 300}},
+  };
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.name);
+    testing_support::TempWorkDir dir;
+    testing_support::FakeDialogs dlg;
+    persform_test::WriteAbrechnungen({Frueher(1, 100), Frueher(2, 200), Frueher(3, 300)});
+    AbrechnungRecord neu = Frueher(fall.monat, 999);
+    ASSERT_TRUE(SaveAbrechnungRecordAt(dlg, kStem, kAbrechnungExt, neu, fall.position));
+    std::vector<double> brutto;
+    ScanAbrechnungRecords(kStem, kAbrechnungExt,
+                          [&](const AbrechnungRecord& r) { brutto.push_back(r.BruttoEdit); });
+    EXPECT_EQ(brutto, fall.brutto);
+    EXPECT_TRUE(dlg.messages.empty());
+  }
 }
 
 }  // namespace
