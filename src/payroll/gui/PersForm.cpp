@@ -23,6 +23,7 @@
 #include "frame/gui/ClickLabel.h"
 #include "frame/gui/HilfeForm.h"
 #include "frame/gui/VideosForm.h"
+#include "payroll/BerechnenButton.h"
 #include "payroll/PersFormAbrechnung.h"
 #include "payroll/PersFormFenster.h"
 #include "payroll/PersFormStammdaten.h"
@@ -915,6 +916,7 @@ void TPersForm::Verbinden() {
   Klick("SpeedButton24", [this] { ZeigeLohnarten(); });
   Klick("SpeedButton25", [this] { ZeigeLohnarten(); });
   Klick("Button6", [this] { Button6Click(kontext_); });
+  Klick("BerechnenButon", [this] { BerechnenButonClick(kontext_); });
   Klick("Label169", [this] { ZeigeVideos(); });
 }
 
