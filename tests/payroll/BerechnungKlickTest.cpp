@@ -96,15 +96,6 @@ TEST(BerechnenButon, CalculatesAndSavesTheEmployeeAndThePayroll) {
   EXPECT_TRUE(c.Fragen().empty());
 }
 
-TEST(BerechnenButon, TakesTheDaysOfThePartMonthCalculator) {
-  Klick c;
-  c.k.form.Steps.TeilGehaltTage = [] { return std::string("15"); };
-  c.Druecke();
-  auto abr = c.Abrechnungen();
-  ASSERT_EQ(abr.size(), 1u);
-  EXPECT_EQ(abr[0].SV_Lohn_TageEdit, 15);
-}
-
 TEST(BerechnenButon, AsksBeforeOverwritingTheShownPayroll) {
   Klick c;
   c.Druecke();
@@ -330,15 +321,6 @@ TEST(BerechnenButon, DaysTakenOverFromTheCalculator) {
   PersFormModel ohneRechner;
   ohneRechner.SetText("SV_Lohn_TageEdit", "12");
   EXPECT_EQ(TeilGehaltTageFuerBerechnung(ohneRechner), "12");
-}
-
-TEST(BerechnenButon, FiftyFiveFieldsInOrder) {
-  const auto& felder = BerechnenZahlenfelder();
-  ASSERT_EQ(felder.size(), 55u);
-  EXPECT_EQ(felder.front(), "Einkommen");
-  EXPECT_EQ(felder[50], "AMPFG_SVGrundlage_SZEdit");
-  EXPECT_EQ(std::vector<std::string>(felder.end() - 4, felder.end()),
-            (std::vector<std::string>{"ENTW_Edit", "PREI_Edit", "BPEND_Edit", "BSROL_Edit"}));
 }
 
 }  // namespace

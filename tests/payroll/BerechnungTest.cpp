@@ -542,19 +542,6 @@ TEST(Berechnung, ResultsOfAnEarlierRunAreCleared) {
                     {"NettoBetragEdit", "1409,68"}});
 }
 
-TEST(Berechnung, ClearResultFieldsWritesZeros) {
-  Rechner r;
-  for (const char* name :
-       {"InnerhSechstelEdit", "LstSZ", "LohnFehlstundenEdit", "fiktiveBMGedit", "BruttoEdit"})
-    r.k.form.SetText(name, "9");
-  ClearResultFields(r.k.form);
-  ErwarteFelder(r, {{"InnerhSechstelEdit", "0,00"},
-                    {"LstSZ", "0,00"},
-                    {"LohnFehlstundenEdit", "0,00"},
-                    {"fiktiveBMGedit", "0,00"},
-                    {"BruttoEdit", "9"}});
-}
-
 TEST(Berechnung, ConversionErrorStopsTheRun) {
   Rechner r;
   r.Setze({{"GehaltEdit", "2000"}, {"ZulageEdit", "zehn"}});
