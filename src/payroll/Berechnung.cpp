@@ -67,24 +67,6 @@ void SchreibeAmpfg(PersFormModel& f, const char* name, const std::string& gruppe
 
 }  // namespace
 
-std::optional<JahresAbrechnungen> LeseJahresAbrechnungen(const std::string& stem,
-                                                         const AbrechnungKey& key) {
-  JahresAbrechnungen out;
-  const RecordFile file(DataFileName(stem, kAbrechnungExt), kAbrechnungRecordSize);
-  std::error_code ec;
-  if (!std::filesystem::exists(file.path(), ec)) return out;
-  // Without the earlier months the sixth would come out wrong.
-  if (!FileCanOpen(file.path())) return std::nullopt;
-  const bool ok = file.Scan([&](std::size_t index, const std::uint8_t* rec) {
-    const AbrechnungKey k = AbrechnungKeyOf(rec);
-    if (k == key) out.position = index;
-    if (k.PersNr == key.PersNr && k.Jahr == key.Jahr && k.Monat < key.Monat)
-      out.frueher.push_back(AbrechnungRecord::unpack(rec));
-  });
-  if (!ok) return std::nullopt;
-  return out;
-}
-
 void ClearResultFields(PersFormModel& f) {
   for (const char* name : {"InnerhSechstelEdit", "SueberschreitungEdit", "InnerhSechstelSVfreiEdit",
                            "JahressechstelEdit", "LstFreibetragSZ", "LstSZ", "LstGesamt",

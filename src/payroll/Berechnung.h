@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "payroll/Jahressechstel.h"
 #include "payroll/PersFormAbrechnung.h"
 #include "payroll/PersFormModel.h"
 #include "store/AbrechnungRecord.h"
@@ -24,20 +25,6 @@ inline constexpr const char* kMeldungStundenlohnUebernommen =
     "ACHTUNG: Ab Version 2004 muss für Arbeiter der Stundenlohn im Feld \"Gehalt/Std-Lohn\" "
     "erfasst werden. Der Stundenlohn wurde aus dem Feld \"Überstd-Satz\" übernommen. Bitte "
     "überprüfen Sie den Wert und speichern Sie die Daten des Dienstnehmers!";
-
-// What the calculation and the save need from <stem>.ABR, gathered in one
-// pass over the file.
-struct JahresAbrechnungen {
-  // The employee's records of the year for the months before the key's month.
-  std::vector<AbrechnungRecord> frueher;
-  // Record number of the last record with exactly the key (the payroll that
-  // a save replaces); none when the month has no stored payroll yet.
-  std::optional<std::size_t> position;
-};
-// A missing file holds no payroll. Nothing when the file exists but cannot
-// be opened or read; the caller tells the user (kFileInUseMessage).
-std::optional<JahresAbrechnungen> LeseJahresAbrechnungen(const std::string& stem,
-                                                         const AbrechnungKey& key);
 
 // "0,00" into the results that the wage and special-payment steps fill only
 // in some cases, so that none of them shows a value of an earlier run.

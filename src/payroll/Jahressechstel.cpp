@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <vector>
 
 #include "payroll/FormatBetrag.h"
@@ -55,19 +56,22 @@ Jahressechstel ComputeJahressechstel(const JahressechstelInput& in,
   return out;
 }
 
-std::optional<Jahressechstel> ReadJahressechstel(const std::string& stem, std::int32_t persNr,
-                                                 std::int32_t jahr, const JahressechstelInput& in) {
-  std::vector<AbrechnungRecord> records;
-  if (in.MonatComboBox > 1 && FileExists(DataFileName(stem, kAbrechnungExt))) {
-    const std::int32_t monat = in.MonatComboBox;
-    bool ok = ScanAbrechnungRecords(
-        stem, kAbrechnungExt, [&](const AbrechnungRecord& r) { records.push_back(r); },
-        [&](const AbrechnungKey& k) {
-          return k.PersNr == persNr && k.Jahr == jahr && k.Monat < monat;
-        });
-    if (!ok) return std::nullopt;
-  }
-  return ComputeJahressechstel(in, records);
+std::optional<JahresAbrechnungen> LeseJahresAbrechnungen(const std::string& stem,
+                                                         const AbrechnungKey& key) {
+  JahresAbrechnungen out;
+  const RecordFile file(DataFileName(stem, kAbrechnungExt), kAbrechnungRecordSize);
+  std::error_code ec;
+  if (!std::filesystem::exists(file.path(), ec)) return out;
+  // Without the earlier months the sixth would come out wrong.
+  if (!FileCanOpen(file.path())) return std::nullopt;
+  const bool ok = file.Scan([&](std::size_t index, const std::uint8_t* rec) {
+    const AbrechnungKey k = AbrechnungKeyOf(rec);
+    if (k == key) out.position = index;
+    if (k.PersNr == key.PersNr && k.Jahr == key.Jahr && k.Monat < key.Monat)
+      out.frueher.push_back(AbrechnungRecord::unpack(rec));
+  });
+  if (!ok) return std::nullopt;
+  return out;
 }
 
 SechstelAufteilung TeileSonderzahlungen(double JahressechstelEdit, double SummeSonderZlgEdit,

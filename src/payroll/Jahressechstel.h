@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "store/AbrechnungRecord.h"
 
@@ -39,12 +40,19 @@ struct Jahressechstel {
 Jahressechstel ComputeJahressechstel(const JahressechstelInput& in,
                                      std::span<const AbrechnungRecord> records);
 
-// Reads the employee's records of the year from <stem>.ABR in one pass and
-// computes the sixth. A missing file means no earlier payroll; nothing comes
-// back when the file exists but cannot be read (the caller shows
-// kFileInUseMessage and does not calculate).
-std::optional<Jahressechstel> ReadJahressechstel(const std::string& stem, std::int32_t persNr,
-                                                 std::int32_t jahr, const JahressechstelInput& in);
+// What the calculation and the save need from <stem>.ABR, gathered in one
+// pass over the file.
+struct JahresAbrechnungen {
+  // The employee's records of the year for the months before the key's month.
+  std::vector<AbrechnungRecord> frueher;
+  // Record number of the last record with exactly the key (the payroll that
+  // a save replaces); none when the month has no stored payroll yet.
+  std::optional<std::size_t> position;
+};
+// A missing file holds no payroll. Nothing when the file exists but cannot
+// be opened or read; the caller tells the user (kFileInUseMessage).
+std::optional<JahresAbrechnungen> LeseJahresAbrechnungen(const std::string& stem,
+                                                         const AbrechnungKey& key);
 
 // This month's special payments against the sixth: the SV-free one first,
 // then the liable one, each inside as far as the sixth still reaches, the rest
