@@ -23,8 +23,8 @@ std::string SingleInstance::LockPath(const std::string& name) {
     dir = runtime;
   } else {
     const char* user = std::getenv("USER");
-    dir = fs::temp_directory_path() / ("lohnverrechnung-" + std::string(user ? user : "user") +
-                                       "-" + std::to_string(getuid()));
+    dir = fs::temp_directory_path() /
+          ("lohnverrechnung-" + std::string(user ? user : "user") + "-" + std::to_string(getuid()));
     std::error_code ec;
     fs::create_directories(dir, ec);
   }

@@ -10,7 +10,7 @@
 namespace lohn {
 
 bool FileExists(const std::string& path) {
-  struct stat st{};
+  struct stat st {};
   return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
@@ -21,7 +21,7 @@ std::optional<Bytes> ReadWholeFile(const std::string& path, int* err) {
     return std::nullopt;
   }
   Bytes out;
-  struct stat st{};
+  struct stat st {};
   if (::fstat(fd, &st) == 0 && st.st_size > 0) out.reserve(std::size_t(st.st_size));
   std::uint8_t buf[1 << 16];
   for (;;) {

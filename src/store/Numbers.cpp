@@ -78,8 +78,7 @@ bool IsZero(const Decimal& d) { return d.digits.find_first_not_of('0') == std::s
 
 std::string FixedText(const Decimal& d, int decimals, bool thousands) {
   std::string intPart, fracPart;
-  for (int i = 0; i < d.exponent; ++i)
-    intPart += i < int(d.digits.size()) ? d.digits[i] : '0';
+  for (int i = 0; i < d.exponent; ++i) intPart += i < int(d.digits.size()) ? d.digits[i] : '0';
   if (intPart.empty()) intPart = "0";
   for (int i = 0; i < decimals; ++i) {
     int idx = d.exponent + i;

@@ -16,8 +16,8 @@ std::string PadText(std::string_view text, int width, bool leftAligned, char32_t
 // Input filters: keep the listed characters in their order, drop the rest.
 std::string FilterDigits(std::string_view text);            // digits; empty -> "0"
 std::string FilterDigitsAllowEmpty(std::string_view text);  // digits; may stay empty
-std::string FilterNumber(std::string_view text);  // digits , - . ; empty -> "0"
-std::string FilterNumberStrict(std::string_view text);  // and a lone , . - -> "0"
+std::string FilterNumber(std::string_view text);            // digits , - . ; empty -> "0"
+std::string FilterNumberStrict(std::string_view text);      // and a lone , . - -> "0"
 
 // "<code> - <name of the insurance carrier>".
 std::string VersTraegerName(std::string_view code);

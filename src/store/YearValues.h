@@ -7,13 +7,13 @@
 namespace lohn {
 
 struct YearValues {
-  int year;                       // titles, captions, lock name, year lists and clamps
-  const char* programVersion;     // ProgramVersion
-  double dailyCeiling;            // daily contribution ceiling
-  double monthlyCeiling;          // the same for 30 days
-  double annualSpecialCeiling;    // ceiling for special payments per year
-  double freeServiceCeiling;      // ceiling for free service contracts
-  double ampfgN25a;               // unemployment-insurance reduction brackets
+  int year;                     // titles, captions, lock name, year lists and clamps
+  const char* programVersion;   // ProgramVersion
+  double dailyCeiling;          // daily contribution ceiling
+  double monthlyCeiling;        // the same for 30 days
+  double annualSpecialCeiling;  // ceiling for special payments per year
+  double freeServiceCeiling;    // ceiling for free service contracts
+  double ampfgN25a;             // unemployment-insurance reduction brackets
   double ampfgN25b;
   double ampfgN25c;
   const char* aufloesungsabgabeEnd;  // end of the notice on the levy at dismissal

@@ -57,8 +57,8 @@ void FakePrintCanvas::TextOut(int x, int y, const std::string& text) {
 }
 
 void FakePrintCanvas::DrawImage(int x, int y, int w, int h, const std::string& path) {
-  log.push_back("image " + std::to_string(x) + "," + std::to_string(y) + " " +
-                std::to_string(w) + "x" + std::to_string(h) + " " + path);
+  log.push_back("image " + std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(w) +
+                "x" + std::to_string(h) + " " + path);
 }
 
 int FakePrintCanvas::TextWidth(const std::string& text) { return int(text.size()) * 21; }

@@ -36,8 +36,7 @@ QPixmap LedgerPicture() {
 }
 }  // namespace
 
-TWartenForm::TWartenForm(QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::WindowStaysOnTopHint) {
+TWartenForm::TWartenForm(QWidget* parent) : QWidget(parent, Qt::Dialog | Qt::WindowStaysOnTopHint) {
   setObjectName("WartenForm");
   setWindowTitle(" Quandrel Lohnverrechnung");
   setAutoFillBackground(true);

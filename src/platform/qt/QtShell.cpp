@@ -18,8 +18,7 @@ void QtShell::Open(const std::string& target) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(t).absoluteFilePath()));
 }
 
-void QtShell::StartProgram(const std::string& program, const std::vector<std::string>& args,
-                           bool) {
+void QtShell::StartProgram(const std::string& program, const std::vector<std::string>& args, bool) {
   // No console windows on Linux: a hidden start is an ordinary detached start.
   QString prog = QString::fromStdString(program);
   QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(prog);
