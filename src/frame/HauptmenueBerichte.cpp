@@ -1,7 +1,5 @@
 #include "frame/HauptmenueBerichte.h"
 
-#include <string_view>
-
 #include "store/Cp1252.h"
 #include "store/FileUtil.h"
 
@@ -133,11 +131,9 @@ ZeitraumVorschlag ZeitraumVorschlagen(AppState& state, const BerichtEintrag& ein
 std::string DruckOptionenDatei(const std::string& stem) { return stem + "DruOpt.dat"; }
 
 bool LoadDruckOptionen(const std::string& stem, DruckOptionen& options) {
-  if (auto bytes = ReadWholeFile(DruckOptionenDatei(stem)); bytes && !bytes->empty()) {
-    std::string text =
-        Cp1252ToUtf8(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+  if (auto file = ReadTextFileUtf8(DruckOptionenDatei(stem)); file && !file->empty()) {
     // One line; a line end added by an editor is not part of the last value.
-    text = text.substr(0, text.find_first_of("\r\n"));
+    const std::string text = file->substr(0, file->find_first_of("\r\n"));
     std::size_t feld = 0, start = 0;
     while (feld < kFelder.size()) {
       std::size_t end = text.find(';', start);

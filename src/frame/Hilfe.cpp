@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "store/AutoBackup.h"
 #include "store/FileUtil.h"
 
 namespace lohn {

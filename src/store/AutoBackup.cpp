@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "store/Cp1252.h"
 #include "store/FileUtil.h"
 #include "store/ProgramState.h"
 #include "store/TextRoutines.h"
@@ -40,16 +39,6 @@ bool CopyOne(const fs::path& from, const fs::path& to) {
 }
 
 }  // namespace
-
-std::optional<std::string> ReadTextFileUtf8(const std::string& path, int* err) {
-  auto bytes = ReadWholeFile(path, err);
-  if (!bytes) return std::nullopt;
-  std::string raw(bytes->begin(), bytes->end());
-  // Desktop editors may put a byte order mark in front of UTF-8.
-  if (raw.starts_with("\xEF\xBB\xBF")) raw.erase(0, 3);
-  if (EncodeUtf8(DecodeUtf8(raw)) == raw) return raw;  // plain ASCII or valid UTF-8
-  return Cp1252ToUtf8(raw);
-}
 
 std::string AutoBackupRootFromConfig(std::string_view configText) {
   std::string_view root;

@@ -2,7 +2,6 @@
 // The automatic backup of the current employer's files: every run copies them
 // into a new time-stamped folder; nothing is ever deleted or rotated.
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,10 +34,5 @@ std::string AutoBackupRootFromConfig(std::string_view configText);
 
 // "ZR-<stem>-YYYYMMDD-HHMM-SSms" with the first two digits of the milliseconds.
 std::string AutoBackupFolderName(std::string_view stem, const platform::DateTime& t);
-
-// The text of a small configuration or reference file as UTF-8. Files written
-// on Windows hold Windows-1252; a file edited on this desktop may be UTF-8,
-// which is kept as it is. Nothing when the file can't be read (errno in *err).
-std::optional<std::string> ReadTextFileUtf8(const std::string& path, int* err = nullptr);
 
 }  // namespace lohn

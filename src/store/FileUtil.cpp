@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "store/Cp1252.h"
+
 namespace lohn {
 
 bool FileExists(const std::string& path) {
@@ -37,6 +39,16 @@ std::optional<Bytes> ReadWholeFile(const std::string& path, int* err) {
   }
   ::close(fd);
   return out;
+}
+
+std::optional<std::string> ReadTextFileUtf8(const std::string& path, int* err) {
+  auto bytes = ReadWholeFile(path, err);
+  if (!bytes) return std::nullopt;
+  std::string raw(bytes->begin(), bytes->end());
+  // Desktop editors may put a byte order mark in front of UTF-8.
+  if (raw.starts_with("\xEF\xBB\xBF")) raw.erase(0, 3);
+  if (EncodeUtf8(DecodeUtf8(raw)) == raw) return raw;  // plain ASCII or valid UTF-8
+  return Cp1252ToUtf8(raw);
 }
 
 bool WriteFileAtomic(const std::string& path, const Bytes& content, const std::string& tempPath,

@@ -16,6 +16,12 @@ bool FileExists(const std::string& path);
 // The whole file, or nothing when it cannot be read (errno kept in *err).
 std::optional<Bytes> ReadWholeFile(const std::string& path, int* err = nullptr);
 
+// The text of a small configuration, settings or reference file as UTF-8.
+// Files written on Windows hold Windows-1252; a file edited on this desktop
+// may be UTF-8 (a byte order mark is dropped), which is kept as it is.
+// Nothing when the file can't be read (errno in *err).
+std::optional<std::string> ReadTextFileUtf8(const std::string& path, int* err = nullptr);
+
 // Writes the complete new content into `tempPath` beside the file, flushes it
 // and renames it over `path`. On any failure the old file stays as it was, the
 // temporary file is removed and false comes back with errno in *err.

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "store/AutoBackup.h"
+#include "store/FileUtil.h"
 #include "support/Fakes.h"
 
 namespace {
