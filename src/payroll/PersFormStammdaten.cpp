@@ -271,22 +271,17 @@ void PersonalNrComboBoxChange(AppState& state, PersFormModel& f) {
 
 void SelectPersonal(AppState& state, PersFormModel& f, std::int32_t persNr) {
   ResetEldaPanel(f);
-  if (!PersonalNrExists(state.dialogs(), state.DataFileStem, kPersonalExt, persNr)) return;
+  // One read tells whether he exists and gives his record.
+  auto record = ReadPersonalRecord(state.dialogs(), state.DataFileStem, kPersonalExt, persNr);
+  if (!record) return;
   f.SetEnabled("Button4", true);
   f.SetChecked("LstBerechnen", true);
   f.SetEnabled("TageslohnButton", false);
   f.SetText("PersNrEdit", std::to_string(persNr));
-  LoadPersonalToForm(state, f, persNr);
+  ShowPersonalRecord(f, *record);
   ClearAbrechnungFields(f);
   LoadAbrechnungToForm(state, f);
   LoadEldaPanelData(state, f);
-}
-
-bool LoadPersonalToForm(AppState& state, PersFormModel& f, std::int32_t persNr) {
-  auto record = ReadPersonalRecord(state.DataFileStem, kPersonalExt, persNr);
-  if (!record) return false;
-  ShowPersonalRecord(f, *record);
-  return true;
 }
 
 void ShowPersonalRecord(PersFormModel& f, const PersonalRecord& r) {

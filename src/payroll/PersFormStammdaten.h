@@ -60,8 +60,6 @@ void PersonalNrComboBoxChange(AppState& state, PersFormModel& f);
 // Shows the employee with this number and the payroll of the chosen period;
 // nothing changes but the registration panel when there is no such employee.
 void SelectPersonal(AppState& state, PersFormModel& f, std::int32_t persNr);
-// Shows the employee's record; false (nothing changed) when there is none.
-bool LoadPersonalToForm(AppState& state, PersFormModel& f, std::int32_t persNr);
 // The fields of a record into the window.
 void ShowPersonalRecord(PersFormModel& f, const PersonalRecord& r);
 // The window into CurrentPersonal. Throws ConversionError for a field that

@@ -38,13 +38,18 @@ bool PersonalIsArbeiter(const std::string& stem, std::int32_t persNr) {
   return rec && rec->ArbeiterCheckBoxNeu;
 }
 
-bool PersonalNrExists(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,
-                      std::int32_t persNr) {
+std::optional<PersonalRecord> ReadPersonalRecord(platform::Dialogs& dlg, const std::string& stem,
+                                                 const std::string& ext, std::int32_t persNr) {
   if (!FileCanOpen(DataFileName(stem, ext))) {
     dlg.ShowMessage(kFileInUseMessage);
-    return false;
+    return std::nullopt;
   }
-  return PersonalRecordExists(stem, ext, persNr);
+  return ReadPersonalRecord(stem, ext, persNr);
+}
+
+bool PersonalNrExists(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,
+                      std::int32_t persNr) {
+  return ReadPersonalRecord(dlg, stem, ext, persNr).has_value();
 }
 
 std::optional<std::int32_t> NextPersonalNr(platform::Dialogs& dlg, const std::string& stem,

@@ -26,6 +26,9 @@ bool PersonalRecordExists(const std::string& stem, const std::string& ext, std::
 // The last record with this key, if any.
 std::optional<PersonalRecord> ReadPersonalRecord(const std::string& stem, const std::string& ext,
                                                  std::int32_t persNr);
+// The same, but a file that cannot be opened is reported.
+std::optional<PersonalRecord> ReadPersonalRecord(platform::Dialogs& dlg, const std::string& stem,
+                                                 const std::string& ext, std::int32_t persNr);
 // True when a record with this key has ArbeiterCheckBoxNeu set.
 bool PersonalIsArbeiter(const std::string& stem, std::int32_t persNr);
 
