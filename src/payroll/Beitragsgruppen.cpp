@@ -150,11 +150,13 @@ SvGrundlagen ComputeSvGrundlagen(const SvGrundlagenInput& in, const YearValues& 
   out.SVBeitragsgrundlageEdit = RoundBetrag(B);
 
   // What KU and WF leave out of the base: the special payments over the sixth
-  // that went into it. The SV-free part of them never went in, so it is not
-  // taken out again, whatever the annual ceiling leaves.
-  out.KUWFbasisSzUeberSechstel = out.SzUeberJahresgrenze -
-                                 out.ueberMaxSVBeitrGrdlSZUeberJSechstel_SV + Ue -
-                                 out.SZSVfreiDifferenz;
+  // that went into it (the part above the annual ceiling is added back where
+  // they are charged). The SV-free part of them never went in, so it is not
+  // taken out again, whatever the annual ceiling leaves; nor are the earlier
+  // SV-free special payments, which count against the ceiling for the special
+  // payments in all but were never in any base. So KU and WF are charged on
+  // the current pay alone, the same base that the payroll stores for them.
+  out.KUWFbasisSzUeberSechstel = Ue - out.SZSVfreiDifferenz;
   double BS = In;
   if (Sum + In + Ue > jahresgrenze) {
     if (jahresgrenze - Sum > 0 && In > 0)

@@ -213,6 +213,54 @@ TEST(Berechnung, SpecialPaymentsAboveTheAnnualCeilingLeaveWorkingValues) {
   EXPECT_DOUBLE_EQ(r.k.werte.SZSVfreiDifferenz, 0);
 }
 
+TEST(Berechnung, ChamberLevyAndHousingContributionOnTheCurrentPayAsStored) {
+  struct Fall {
+    const char* name;
+    std::vector<AbrechnungRecord> frueher;
+    Felder felder;
+    const char* beitrag;  // DN_KU_Edit and DN_WF_Edit
+    double grundlage;     // KU and WF levy bases of the saved payroll
+  };
+  AbrechnungRecord svFrei = Frueher(2, 3000);
+  svFrei.SZSVfreiEdit = 5000;
+  const Fall faelle[] = {
+      {"no special payment", {}, {{"GehaltEdit", "3000"}}, "15,00", 3000},
+      // Sixth 6000: 1000 over it goes into the base, and out of KU and WF.
+      {"over the sixth",
+       {Frueher(1, 3000), Frueher(2, 3000)},
+       {{"GehaltEdit", "3000"}, {"SonderzahlungEdit", "7000"}},
+       "15,00",
+       3000},
+      // 14000 with 4000 earlier: 6000 over the sixth, all of it above 9060.
+      {"over the annual ceiling",
+       {Frueher(1, 6000), Frueher(2, 6000, 4000)},
+       {{"GehaltEdit", "6000"}, {"SonderzahlungEdit", "14000"}},
+       "22,65",
+       4530},
+      // The SV-free 5000 of February count against 9060 for the special
+      // payments in all (1940 above it), but not for the SV-liable ones:
+      // the 5000 over the sixth stay in the base and out of KU and WF.
+      {"SV-free special payment earlier in the year",
+       {Frueher(1, 3000), svFrei},
+       {{"GehaltEdit", "3000"}, {"SonderzahlungEdit", "6000"}},
+       "15,00",
+       3000},
+  };
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.name);
+    Rechner r;
+    r.Setze(fall.felder);
+    ASSERT_TRUE(r.Rechne(fall.frueher));
+    EXPECT_EQ(r.T("DN_KU_Edit"), fall.beitrag);
+    EXPECT_EQ(r.T("DN_WF_Edit"), fall.beitrag);
+    ASSERT_TRUE(SaveAbrechnungFromForm(r.k));
+    auto gespeichert = ReadAbrechnungRecord(kStem, kAbrechnungExt, 1, false, 0, 2014, 3);
+    ASSERT_TRUE(gespeichert);
+    EXPECT_NEAR(gespeichert->Grundlage(Umlage::KU), fall.grundlage, 1e-9);
+    EXPECT_NEAR(gespeichert->Grundlage(Umlage::WF), fall.grundlage, 1e-9);
+  }
+}
+
 TEST(Berechnung, ContributionBasesWithCeilings) {
   struct Fall {
     const char* name;
