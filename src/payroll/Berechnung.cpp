@@ -139,8 +139,10 @@ bool CalculateAbrechnung(PersFormKontext& k, std::span<const AbrechnungRecord> f
   const double sachbezuege = Wert(f, "SachbezuegeAbreEdit");
 
   // Special payments against the annual sixth.
-  const Jahressechstel sechstel =
-      ComputeJahressechstel({StrToInt(f.Text("MonatComboBox")), brutto, sachbezuege}, frueher);
+  const std::string& teil = f.Text("AbrechngComboBox");
+  const Jahressechstel sechstel = ComputeJahressechstel(
+      {StrToInt(f.Text("MonatComboBox")), brutto, sachbezuege, teil.empty() ? 0 : StrToInt(teil)},
+      frueher);
   f.SetText("JahressechstelEdit", FloatToStrGeneral(sechstel.JahressechstelEdit));
   f.SetText("SummeLstFreibetrSZEdit", FloatToStrGeneral(sechstel.SummeLstFreibetrSZEdit));
   f.SetText("SummeSonderZlgEdit", FloatToStrGeneral(sechstel.SummeSonderZlgEdit));

@@ -25,20 +25,23 @@ Jahressechstel ComputeJahressechstel(const JahressechstelInput& in,
   Jahressechstel out;
   const int m = in.MonatComboBox;
   const double laufend = in.BruttoEdit + in.SachbezuegeAbreEdit;
-  if (m <= 1) {
+  if (m < 1) {
     out.JahressechstelEdit = AlsFeld(laufend * 2);
     return out;
   }
-  // The last record of each month and part payroll, from one pass.
+  // The last record of each month and part payroll, from one pass. Of the
+  // month itself only a main payroll counts, for its part payroll: the two
+  // share the month's sixth and its free amount.
   std::array<std::array<const AbrechnungRecord*, 2>, 13> letzter{};
   for (const AbrechnungRecord& r : records) {
-    if (r.MonatComboBox < 1 || r.MonatComboBox >= m || r.MonatComboBox > 12) continue;
+    if (r.MonatComboBox < 1 || r.MonatComboBox > m || r.MonatComboBox > 12) continue;
     if (r.AbrechngComboBox != 0 && r.AbrechngComboBox != 1) continue;
+    if (r.MonatComboBox == m && r.AbrechngComboBox >= in.AbrechngComboBox) continue;
     letzter[r.MonatComboBox][r.AbrechngComboBox] = &r;
   }
   int first = m;
   double regular = 0;
-  for (int k = std::min(m - 1, 12); k >= 1; --k) {
+  for (int k = std::min(m, 12); k >= 1; --k) {
     for (const AbrechnungRecord* r : letzter[k]) {
       if (!r) continue;
       first = k;
@@ -67,7 +70,8 @@ std::optional<JahresAbrechnungen> LeseJahresAbrechnungen(const std::string& stem
   const bool ok = file.Scan([&](std::size_t index, const std::uint8_t* rec) {
     const AbrechnungKey k = AbrechnungKeyOf(rec);
     if (k == key) out.position = index;
-    if (k.PersNr == key.PersNr && k.Jahr == key.Jahr && k.Monat < key.Monat)
+    if (k.PersNr == key.PersNr && k.Jahr == key.Jahr &&
+        (k.Monat < key.Monat || (k.Monat == key.Monat && k.Teilabrechnung < key.Teilabrechnung)))
       out.frueher.push_back(AbrechnungRecord::unpack(rec));
   });
   if (!ok) return std::nullopt;

@@ -19,6 +19,9 @@ struct JahressechstelInput {
   std::int32_t MonatComboBox = 0;
   double BruttoEdit = 0;
   double SachbezuegeAbreEdit = 0;
+  // The payroll's own part (Teilabrechnung): a main payroll of the month
+  // comes before its part payroll and counts for it like an earlier month.
+  std::int32_t AbrechngComboBox = 0;
 };
 
 // The three fields are shown in the general number format (all digits, not
@@ -35,15 +38,16 @@ struct Jahressechstel {
 // Over the employee's payroll records of the year in file order (records of
 // other employees or years must not be among them). Only months before the
 // current one count, part payrolls 0 and 1 each, and of several records with
-// one key the last. The divisor counts the months from the earliest month with
-// a record up to the current one, gaps included.
+// one key the last; a part payroll also counts the main payroll of its month. The divisor counts
+// the months from the earliest month with a record up to the current one, gaps included.
 Jahressechstel ComputeJahressechstel(const JahressechstelInput& in,
                                      std::span<const AbrechnungRecord> records);
 
 // What the calculation and the save need from <stem>.ABR, gathered in one
 // pass over the file.
 struct JahresAbrechnungen {
-  // The employee's records of the year for the months before the key's month.
+  // The employee's records of the year for the months before the key's month,
+  // and for a part payroll the main payroll of its month.
   std::vector<AbrechnungRecord> frueher;
   // Record number of the last record with exactly the key (the payroll that
   // a save replaces); none when the month has no stored payroll yet.

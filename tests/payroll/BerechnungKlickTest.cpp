@@ -117,6 +117,30 @@ TEST(BerechnenButon, AsksBeforeOverwritingTheShownPayroll) {
   EXPECT_DOUBLE_EQ(abr[0].BruttoEdit, 2500);
 }
 
+TEST(BerechnenButon, PartPayrollSharesTheFreeAmountWithTheMainPayrollOfItsMonth) {
+  Klick c;
+  c.Setze("SonderzahlungEdit", "1000");
+  c.Druecke();
+  // The main payroll: 1000 less its share 170.70 - AMPFG 30 = 859.30, 620 free.
+  EXPECT_EQ(c.k.form.Text("LstFreibetragSZ"), "620,00");
+  EXPECT_EQ(c.k.form.Text("GrundlLstSZ"), "239,30");
+
+  c.Setze("AbrechngComboBox", "1");  // a part payroll of March
+  c.Setze("SonderzahlungEdit", "500");
+  c.Druecke();
+  // 500 less 85.35 - AMPFG 15 = 429.65, nothing left of the 620 free; the
+  // sixth is the month's pay of both payrolls, twice.
+  EXPECT_EQ(c.k.form.Text("JahressechstelEdit"), "8000");
+  EXPECT_EQ(c.k.form.Text("SummeSonderZlgEdit"), "1000,00");
+  EXPECT_EQ(c.k.form.Text("LstFreibetragSZ"), "0,00");
+  EXPECT_EQ(c.k.form.Text("GrundlLstSZ"), "429,65");
+  auto abr = c.Abrechnungen();
+  ASSERT_EQ(abr.size(), 2u);
+  EXPECT_EQ(abr[1].AbrechngComboBox, 1);
+  EXPECT_NEAR(abr[1].LstFreibetragSZ, 0, 1e-9);
+  EXPECT_TRUE(c.Fragen().empty());
+}
+
 TEST(BerechnenButon, PresentLockFileRefusesAndChangesNothing) {
   for (const char* lock : {kLockSAB, kLockSPE}) {
     SCOPED_TRACE(lock);

@@ -117,6 +117,41 @@ TEST(Jahressechstel, SumsTheEarlierSpecialPayments) {
   EXPECT_DOUBLE_EQ(direkt.SummeSonderZlgEdit, s->SummeSonderZlgEdit);
 }
 
+TEST(Jahressechstel, APartPayrollCountsTheMainPayrollOfItsMonth) {
+  AbrechnungRecord maerz = Rec(3, 3000);
+  maerz.SonderzahlungEdit = 2000;
+  maerz.LstFreibetragSZ = 620;
+  maerz.GrundlLstSZ = 1000;
+  AbrechnungRecord maerzTeil = Rec(3, 1000, 1);
+  maerzTeil.SonderzahlungEdit = 500;
+  struct Case {
+    const char* what;
+    int monat, teil;
+    std::vector<AbrechnungRecord> records;
+    double sechstel, summeSZ, freiVerbraucht, grundlLstSZ;
+  };
+  const Case cases[] = {
+      // The part payroll of March after its main payroll: March's pay is
+      // both records' pay, its special payment and free amount are used.
+      {"part payroll after the main one", 3, 1, {Rec(2, 3000), maerz}, 7000, 2000, 620, 1000},
+      {"January's part payroll", 1, 1, {Rec(1, 3000)}, 8000, 0, 0, 0},
+      // The main payroll comes first: its part payroll is not counted.
+      {"main payroll beside a part payroll", 3, 0, {Rec(2, 3000), maerzTeil}, 4000, 0, 0, 0},
+  };
+  for (const Case& c : cases) {
+    testing_support::TempWorkDir dir;
+    Store(c.records);
+    auto jahr = lohn::LeseJahresAbrechnungen("FIRMA", {7, c.monat, 2014, c.teil});
+    ASSERT_TRUE(jahr) << c.what;
+    EXPECT_FALSE(jahr->position) << c.what;
+    auto s = lohn::ComputeJahressechstel({c.monat, 1000, 0, c.teil}, jahr->frueher);
+    EXPECT_DOUBLE_EQ(s.JahressechstelEdit, c.sechstel) << c.what;
+    EXPECT_DOUBLE_EQ(s.SummeSonderZlgEdit, c.summeSZ) << c.what;
+    EXPECT_DOUBLE_EQ(s.SummeLstFreibetrSZEdit, c.freiVerbraucht) << c.what;
+    EXPECT_DOUBLE_EQ(s.SummeGrundlLstSZ, c.grundlLstSZ) << c.what;
+  }
+}
+
 TEST(Jahressechstel, MissingFileMeansNoEarlierPayroll) {
   testing_support::TempWorkDir dir;
   auto s = Lese(5, 2000, 100);
