@@ -108,19 +108,6 @@ LohnartenSummen BerechneLohnartenSummen(const LohnartenZeilen& zeilen) {
   return s;
 }
 
-double LohnartenSumme(const LohnartenZeilen& zeilen) {
-  return BerechneLohnartenSummen(zeilen).LohnartenSumme;
-}
-double LohnartenLstFrei(const LohnartenZeilen& zeilen) {
-  return BerechneLohnartenSummen(zeilen).LohnartenLstFrei;
-}
-double LohnartenSvFrei(const LohnartenZeilen& zeilen) {
-  return BerechneLohnartenSummen(zeilen).LohnartenSvFrei;
-}
-double LohnartenDbKommFrei(const LohnartenZeilen& zeilen) {
-  return BerechneLohnartenSummen(zeilen).LohnartenDbKommFrei;
-}
-
 std::string FreiBetrLabel(const LohnartenSummen& s) {
   return "(Lst-frei: " + FormatBetrag(s.LohnartenLstFrei) +
          "  SV-frei: " + FormatBetrag(s.LohnartenSvFrei) +

@@ -70,13 +70,10 @@ struct LohnartenSummen {
   bool operator==(const LohnartenSummen&) const = default;
 };
 
-// Each throws ConversionError (with the platform's message) when a quantity or
-// rate of any line is not a number, so a caller never works on an old total.
+// All four in one pass. Throws ConversionError (with the platform's message)
+// when a quantity or rate of any line is not a number, so a caller never
+// works on an old total.
 LohnartenSummen BerechneLohnartenSummen(const LohnartenZeilen& zeilen);
-double LohnartenSumme(const LohnartenZeilen& zeilen);
-double LohnartenLstFrei(const LohnartenZeilen& zeilen);
-double LohnartenSvFrei(const LohnartenZeilen& zeilen);
-double LohnartenDbKommFrei(const LohnartenZeilen& zeilen);
 
 // "(Lst-frei: 0,00  SV-frei: 31,00  DB,Komm-frei: 0,00)".
 std::string FreiBetrLabel(const LohnartenSummen& summen);

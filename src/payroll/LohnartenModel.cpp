@@ -86,36 +86,35 @@ void LohnartenModel::CheckClick(std::size_t n, LohnartFlag flag, bool checked) {
   BetraegeBerechnen();
 }
 
-void LohnartenModel::Anzeigen() {
-  bool alleZahlen = true;
+std::optional<std::string> LohnartenModel::Anzeigen() {
+  std::optional<std::string> fehler;
   for (std::size_t i = 0; i < kLohnartenZeilen; ++i) {
     try {
       betrag_[i] = FormatBetrag(LohnartBetrag(zeilen_[i]));
-    } catch (const ConversionError&) {
+    } catch (const ConversionError& e) {
       // No amount rather than the amount of an earlier text.
       betrag_[i].clear();
-      alleZahlen = false;
+      if (!fehler) fehler = e.what();
     }
   }
-  if (!alleZahlen) {
+  if (fehler) {
     summe_.clear();
     freiBetrLabel_.clear();
-    return;
+    return fehler;
   }
   LohnartenSummen s = Summen();
   summe_ = FormatBetrag(s.LohnartenSumme);
   freiBetrLabel_ = lohn::FreiBetrLabel(s);
+  return std::nullopt;
 }
 
 bool LohnartenModel::BetraegeBerechnen() {
-  Anzeigen();
-  try {
-    Summen();
-    return true;
-  } catch (const ConversionError& e) {
-    dialogs_.ShowMessage(e.what());
+  // The first line that does not convert is the one the totals stop at.
+  if (auto fehler = Anzeigen()) {
+    dialogs_.ShowMessage(*fehler);
     return false;
   }
+  return true;
 }
 
 bool LohnartenModel::FormClose() { return BetraegeBerechnen(); }

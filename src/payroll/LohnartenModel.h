@@ -84,7 +84,9 @@ class LohnartenModel {
   LohnartLine& Zeile(std::size_t n);
   // Takes a filtered number text for one column unless it is too wide.
   bool Passt(std::string_view code, std::string_view anzahl, std::string_view satz);
-  void Anzeigen();  // amounts and totals without messages
+  // Amounts and totals without messages; the conversion message of the first
+  // line that is not a number, if any.
+  std::optional<std::string> Anzeigen();
 
   platform::Dialogs& dialogs_;
   LohnartenZeilen zeilen_{};
