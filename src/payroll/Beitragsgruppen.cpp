@@ -157,10 +157,14 @@ SvGrundlagen ComputeSvGrundlagen(const SvGrundlagenInput& in, const YearValues& 
   // payments in all but were never in any base. So KU and WF are charged on
   // the current pay alone, the same base that the payroll stores for them.
   out.KUWFbasisSzUeberSechstel = Ue - out.SZSVfreiDifferenz;
+  // The special payment's base up to what the annual ceiling leaves. Only the
+  // liable special payments of the year use the ceiling; an SV-free one, of
+  // this month or an earlier one, takes none of it.
+  const double SumSV = in.SummeSonderzahlungenSV;
   double BS = In;
-  if (Sum + In + Ue > jahresgrenze) {
-    if (jahresgrenze - Sum > 0 && In > 0)
-      BS = std::min(std::max(jahresgrenze - Sum, 0.0), In);
+  if (SumSV + In + Ue > jahresgrenze) {
+    if (jahresgrenze - SumSV > 0 && In > 0)
+      BS = std::min(std::max(jahresgrenze - SumSV, 0.0), In);
     else
       BS = 0;
   }

@@ -261,6 +261,47 @@ TEST(Berechnung, ChamberLevyAndHousingContributionOnTheCurrentPayAsStored) {
   }
 }
 
+TEST(Berechnung, OnlyLiableSpecialPaymentsCountAgainstTheAnnualCeiling) {
+  struct Fall {
+    const char* name;
+    std::vector<AbrechnungRecord> frueher;
+    const char* szSvFrei;
+    const char* basis;   // SVBeitragsGrundlageSonderzahlungEdit
+    const char* anteil;  // BetragDNAnteilSonderZEdit
+  };
+  AbrechnungRecord feb = Frueher(2, 6000, 4530);
+  AbrechnungRecord febSvFrei = feb;
+  febSvFrei.SZSVfreiEdit = 500;
+  // 4530 in February and 4530 in March reach 9060 exactly; 17.07 % of
+  // 4530 = 773.27. An SV-free payment uses none of the ceiling.
+  const Fall faelle[] = {
+      {"liable ones alone", {Frueher(1, 6000), feb}, "0", "4530,00", "773,27"},
+      {"SV-free payment in the same month", {Frueher(1, 6000), feb}, "1000", "4530,00", "773,27"},
+      {"SV-free payment earlier in the year",
+       {Frueher(1, 6000), febSvFrei},
+       "0",
+       "4530,00",
+       "773,27"},
+      // 6000 liable in February leave 3060: 17.07 % = 522.34.
+      {"ceiling reached by liable ones",
+       {Frueher(1, 6000), Frueher(2, 6000, 6000)},
+       "0",
+       "3060,00",
+       "522,34"},
+  };
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(fall.name);
+    Rechner r;
+    r.Setze(
+        {{"GehaltEdit", "6000"}, {"SonderzahlungEdit", "4530"}, {"SZSVfreiEdit", fall.szSvFrei}});
+    ASSERT_TRUE(r.Rechne(fall.frueher));
+    EXPECT_EQ(r.T("SueberschreitungEdit"), "0,00");
+    EXPECT_EQ(r.T("SVBeitragsgrundlageEdit"), "4530,00");
+    EXPECT_EQ(r.T("SVBeitragsGrundlageSonderzahlungEdit"), fall.basis);
+    EXPECT_EQ(r.T("BetragDNAnteilSonderZEdit"), fall.anteil);
+  }
+}
+
 TEST(Berechnung, ContributionBasesWithCeilings) {
   struct Fall {
     const char* name;
