@@ -63,7 +63,7 @@ void ZiellaufwerkKonfigurieren(AppState& state) {
           "Verhalten der Datensicherung. Beachten Sie bitte die Hinweise im Handbuch. Wollen Sie "
           "die Konfiguration jetzt bearbeiten?"))
     return;
-  if (!FileExists(kCopyBatchFile)) WriteFileAtomic(kCopyBatchFile, {});
+  CreateFileIfMissing(kCopyBatchFile, {});
   state.services.shell.Open(DatenOrdner() + "/" + kCopyBatchFile);
 }
 

@@ -25,13 +25,6 @@ bool AllSafe(const std::string& name) {
   return std::all_of(name.begin(), name.end(), IsSafeNameChar);
 }
 
-// Creates an empty file or one holding `content`, but only when the name is
-// free: an existing file is never truncated.
-bool CreateIfMissing(const std::string& name, const Bytes& content, int* err) {
-  if (std::filesystem::exists(name)) return true;
-  return WriteFileAtomic(name, content, name + ".neu~", err);
-}
-
 }  // namespace
 
 std::optional<std::string> CheckDienstgeberNameTyping(const std::string& name) {
@@ -63,7 +56,8 @@ bool CreateDienstgeber(AppState& state, const std::string& rawName, bool* exists
       {DataFileName(name, "ADR"), Bytes(adr.begin(), adr.end())},
   };
   for (const auto& [file, content] : files) {
-    if (!CreateIfMissing(file, content, &err)) {
+    // An existing file is never truncated.
+    if (!CreateFileIfMissing(file, content, &err)) {
       state.dialogs().ShowMessage("Die Datei \"" + file +
                                   "\" kann nicht angelegt werden: " + IoErrorText(err));
       return false;
@@ -132,10 +126,10 @@ bool DeleteDienstgeber(AppState& state, const std::string& chosenFile) {
   if (!dlg.AskYesNo("Dienstgeber " + stem + " wirklich löschen?")) return false;
   for (const char* ext : {"PER", "ABR", "ADR", "STO"}) {
     std::string file = DataFileName(stem, ext);
-    std::error_code ec;
-    if (std::filesystem::exists(file, ec) && !std::filesystem::remove(file, ec))
+    int err = 0;
+    if (!RemoveFileIfPresent(file, &err))
       dlg.ShowMessage("Die Datei \"" + file +
-                      "\" konnte nicht gelöscht werden: " + IoErrorText(ec.value()));
+                      "\" konnte nicht gelöscht werden: " + IoErrorText(err));
   }
   return true;
 }

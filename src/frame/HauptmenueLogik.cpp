@@ -1,8 +1,5 @@
 #include "frame/HauptmenueLogik.h"
 
-#include <cstdio>
-#include <filesystem>
-
 #include "frame/Daten.h"
 #include "store/AutoBackup.h"
 #include "store/Cp1252.h"
@@ -12,8 +9,6 @@
 #include "store/ProgramState.h"
 
 namespace lohn {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -42,13 +37,6 @@ bool WriteMarker(AppState& state, const char* name, const std::string& line) {
   if (WriteFileAtomic(name, Bytes(text.begin(), text.end()), &err)) return true;
   state.dialogs().ShowMessage(std::string(name) + ": " + IoErrorText(err));
   return false;
-}
-
-// Removes a file that is present (of whatever kind); false when it stays.
-bool RemoveIfPresent(const std::string& name) {
-  std::error_code ec;
-  if (!fs::exists(fs::symlink_status(name, ec))) return true;
-  return std::remove(name.c_str()) == 0;
 }
 
 void Oeffne(AppState& state, const std::string& target) { state.services.shell.Open(target); }
@@ -353,7 +341,7 @@ std::string AutobackupCaption() {
 
 std::string AutobackupUmschalten(AppState& state) {
   if (FileExists(kStopAutoBackupFile)) {
-    if (!RemoveIfPresent(kStopAutoBackupFile))
+    if (!RemoveFileIfPresent(kStopAutoBackupFile))
       state.dialogs().ShowMessage(std::string("Die Datei ") + kStopAutoBackupFile +
                                   " konnte nicht gelöscht werden.");
     else

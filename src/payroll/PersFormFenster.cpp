@@ -1,7 +1,5 @@
 #include "payroll/PersFormFenster.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <set>
 
 #include "frame/Videos.h"
@@ -454,26 +452,14 @@ void OeffneFreiText(AppState& state, PersFormModel& f, FreiText art) {
     return;
   }
   const std::string name = FreiTextDateiName(state.DataFileStem, nr, art);
-  if (!FileExists(name)) {
-    const std::string anfang =
-        Utf8ToCp1252(art == FreiText::Vorschuss ? "Vorschuss: " : "Spesenersatz: ");
-    // Created only when missing, never over a text the user already wrote.
-    std::FILE* file = std::fopen(name.c_str(), "wbx");
-    if (file) {
-      bool ok = std::fwrite(anfang.data(), 1, anfang.size(), file) == anfang.size();
-      ok = std::fclose(file) == 0 && ok;
-      if (!ok) {
-        int err = errno;
-        std::remove(name.c_str());
-        state.dialogs().ShowMessage("Die Datei \"" + name + "\" kann nicht angelegt werden (" +
-                                    IoErrorText(err) + ").");
-        return;
-      }
-    } else if (errno != EEXIST) {
-      state.dialogs().ShowMessage("Die Datei \"" + name + "\" kann nicht angelegt werden (" +
-                                  IoErrorText(errno) + ").");
-      return;
-    }
+  const std::string anfang =
+      Utf8ToCp1252(art == FreiText::Vorschuss ? "Vorschuss: " : "Spesenersatz: ");
+  // Created only when missing, never over a text the user already wrote.
+  int err = 0;
+  if (!CreateFileIfMissing(name, Bytes(anfang.begin(), anfang.end()), &err)) {
+    state.dialogs().ShowMessage("Die Datei \"" + name + "\" kann nicht angelegt werden (" +
+                                IoErrorText(err) + ").");
+    return;
   }
   state.services.shell.Open(name);
 }

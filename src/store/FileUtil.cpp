@@ -11,6 +11,23 @@
 
 namespace lohn {
 
+namespace {
+
+bool WriteAll(int fd, const Bytes& content) {
+  std::size_t done = 0;
+  while (done < content.size()) {
+    ssize_t n = ::write(fd, content.data() + done, content.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    done += std::size_t(n);
+  }
+  return true;
+}
+
+}  // namespace
+
 bool FileExists(const std::string& path) {
   struct stat st {};
   return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
@@ -65,16 +82,7 @@ bool WriteFileAtomic(const std::string& path, const Bytes& content, const std::s
     if (err) *err = errno;
     return false;
   }
-  std::size_t done = 0;
-  while (done < content.size()) {
-    ssize_t n = ::write(fd, content.data() + done, content.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return fail(fd);
-    }
-    done += std::size_t(n);
-  }
-  if (::fsync(fd) != 0) return fail(fd);
+  if (!WriteAll(fd, content) || ::fsync(fd) != 0) return fail(fd);
   if (::close(fd) != 0) return fail(-1);
   if (::rename(tempPath.c_str(), path.c_str()) != 0) return fail(-1);
   return true;
@@ -82,6 +90,32 @@ bool WriteFileAtomic(const std::string& path, const Bytes& content, const std::s
 
 bool WriteFileAtomic(const std::string& path, const Bytes& content, int* err) {
   return WriteFileAtomic(path, content, path + ".neu~", err);
+}
+
+bool CreateFileIfMissing(const std::string& path, const Bytes& content, int* err) {
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd < 0) {
+    if (errno == EEXIST) return true;
+    if (err) *err = errno;
+    return false;
+  }
+  bool ok = WriteAll(fd, content) && ::fsync(fd) == 0;
+  int e = errno;
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    e = errno;
+  }
+  if (ok) return true;
+  // Half a file would pass for a whole one the next time.
+  ::unlink(path.c_str());
+  if (err) *err = e;
+  return false;
+}
+
+bool RemoveFileIfPresent(const std::string& path, int* err) {
+  if (::unlink(path.c_str()) == 0 || errno == ENOENT) return true;
+  if (err) *err = errno;
+  return false;
 }
 
 std::string IoErrorText(int err) {

@@ -29,6 +29,16 @@ bool WriteFileAtomic(const std::string& path, const Bytes& content, const std::s
                      int* err = nullptr);
 bool WriteFileAtomic(const std::string& path, const Bytes& content, int* err = nullptr);
 
+// Creates the file with `content` only while the name is free; a file that
+// is there (of whatever kind) is never touched and counts as success. A file
+// that could not be written whole is removed again; false then, with errno
+// in *err.
+bool CreateFileIfMissing(const std::string& path, const Bytes& content, int* err = nullptr);
+
+// Removes the file if it is there. True when it is gone (also when it never
+// was); false with errno in *err when it stays.
+bool RemoveFileIfPresent(const std::string& path, int* err = nullptr);
+
 // The German text the program shows for a failed file operation.
 std::string IoErrorText(int err);
 

@@ -70,7 +70,7 @@ LockGuard::LockGuard(platform::Dialogs& dialogs, std::string_view stem,
 LockGuard::~LockGuard() { Release(); }
 
 void LockGuard::Release() {
-  for (const std::string& name : created_) ::unlink(name.c_str());
+  for (const std::string& name : created_) RemoveFileIfPresent(name);
   created_.clear();
   held_ = false;
 }
@@ -78,9 +78,7 @@ void LockGuard::Release() {
 bool ReleaseAllLockFiles(std::string_view stem) {
   bool allGone = true;
   for (const char* ext : {kLockSAB, kLockSAD, kLockSPE, kLockSST, kLockSKO}) {
-    std::string name = LockFileName(stem, ext);
-    struct stat st {};
-    if (::lstat(name.c_str(), &st) == 0 && ::unlink(name.c_str()) != 0) allGone = false;
+    if (!RemoveFileIfPresent(LockFileName(stem, ext))) allGone = false;
   }
   return allGone;
 }

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <cerrno>
+#include <csignal>
+#include <filesystem>
+
+#include "store/FileUtil.h"
+#include "support/Fakes.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using lohn::Bytes;
+using testing_support::ReadBytes;
+using testing_support::TempWorkDir;
+using testing_support::WriteText;
+
+Bytes B(const std::string& s) { return {s.begin(), s.end()}; }
+
+TEST(CreateFileIfMissing, CreatesOnlyWhatIsNotThere) {
+  struct Case {
+    const char* name;
+    const char* before;  // nullptr: no file
+    const char* after;
+  } cases[] = {
+      {"new file", nullptr, "Vorschuss: "},
+      {"a text the user wrote stays", "Vorschuss: 200 EUR", "Vorschuss: 200 EUR"},
+      {"an empty file stays empty", "", ""},
+  };
+  for (const Case& c : cases) {
+    TempWorkDir dir;
+    if (c.before) WriteText("f.TXT", c.before);
+    int err = 0;
+    EXPECT_TRUE(lohn::CreateFileIfMissing("f.TXT", B("Vorschuss: "), &err)) << c.name;
+    EXPECT_EQ(err, 0) << c.name;
+    EXPECT_EQ(ReadBytes("f.TXT"), B(c.after)) << c.name;
+  }
+}
+
+TEST(CreateFileIfMissing, FolderOfThatNameIsLeftAlone) {
+  TempWorkDir dir;
+  fs::create_directory("copya.bat");
+  EXPECT_TRUE(lohn::CreateFileIfMissing("copya.bat", {}));
+  EXPECT_TRUE(fs::is_directory("copya.bat"));
+}
+
+TEST(CreateFileIfMissing, FailureLeavesNothingBehind) {
+  TempWorkDir dir;
+  int err = 0;
+  EXPECT_FALSE(lohn::CreateFileIfMissing("fehlt/f.TXT", B("x"), &err));
+  EXPECT_EQ(err, ENOENT);
+
+  // A disk that fills up half way: no half file that would pass for a whole one.
+  struct rlimit old {};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit lim = old;
+  lim.rlim_cur = 10;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &lim), 0);
+  err = 0;
+  bool ok = lohn::CreateFileIfMissing("FIRMA.ADR", Bytes(4136, 1), &err);
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(err, EFBIG);
+  EXPECT_FALSE(fs::exists("FIRMA.ADR"));
+}
+
+TEST(RemoveFileIfPresent, GoneAfterwardsCountsAsSuccess) {
+  TempWorkDir dir;
+  WriteText("FIRMA.SAB", "Daten (Typ) bearbeiten\r\n");
+  fs::create_symlink("nirgends", "FIRMA.SPE");  // a dangling link is a lock too
+  for (const char* name : {"FIRMA.SAB", "FIRMA.SPE", "FIRMA.SAD"}) {
+    int err = 0;
+    EXPECT_TRUE(lohn::RemoveFileIfPresent(name, &err)) << name;
+    EXPECT_EQ(err, 0) << name;
+    EXPECT_FALSE(fs::exists(fs::symlink_status(name))) << name;
+  }
+}
+
+TEST(RemoveFileIfPresent, FileThatStaysIsReported) {
+  TempWorkDir dir;
+  fs::create_directory("FIRMA.SST");
+  int err = 0;
+  EXPECT_FALSE(lohn::RemoveFileIfPresent("FIRMA.SST", &err));
+  EXPECT_NE(err, 0);
+  EXPECT_TRUE(fs::is_directory("FIRMA.SST"));
+}
+
+}  // namespace
