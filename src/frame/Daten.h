@@ -16,7 +16,6 @@ inline constexpr const char* kCopyBatchFile = "copya.bat";
 // Names the target folder whose payroll files the window lists beside the
 // data folder's ("<folder>;", the form of AutoBackupPfad.cfg).
 inline constexpr const char* kZiellaufwerkFile = "Ziellaufwerk.cfg";
-inline constexpr const char* kHandbuchFile = "ZR_Handbuch.pdf";
 
 // The data folder, absolute, without a separator at the end.
 std::string DatenOrdner();

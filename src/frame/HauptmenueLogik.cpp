@@ -1,6 +1,7 @@
 #include "frame/HauptmenueLogik.h"
 
 #include "frame/Daten.h"
+#include "frame/Videos.h"
 #include "store/AutoBackup.h"
 #include "store/Cp1252.h"
 #include "store/FileUtil.h"
@@ -19,7 +20,6 @@ constexpr const char* kSvDokumentation = "https://www.sozialversicherung.at";
 constexpr const char* kSupportSeite = "https://www.quandrel.at/support";
 constexpr const char* kBestellSeite = "https://www.quandrel.at/bestellung";
 constexpr const char* kUpdateSeite = "https://www.quandrel.at/updates";
-constexpr const char* kVersichertenMeldung = "HTML/VersichertenMeldungElda.pdf";
 constexpr const char* kLogoDatei = "LOGO.bmp";
 constexpr const char* kInternetHinweis = "Hinweis: Internetverbindung erforderlich ...";
 
@@ -237,7 +237,7 @@ bool FuehreAus(AppState& state, Aktion aktion) {
       Oeffne(state, kEldaPortal);
       return true;
     case Aktion::Versichertenmeldung:
-      Oeffne(state, kVersichertenMeldung);
+      Oeffne(state, kVersichertenMeldungFile);
       return true;
     case Aktion::EldaFehlercodes:
       Oeffne(state, "EldaFehlerCodes.xls");

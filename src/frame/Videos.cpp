@@ -4,11 +4,15 @@ namespace lohn {
 
 namespace {
 VideoLink Video(int label, const char* caption, int number) {
-  std::string n = (number < 10 ? "0" : "") + std::to_string(number);
   return {"Label" + std::to_string(label), caption, VideoLink::Kind::Program,
-          std::string(kVideoFolder) + "/Lernvideo" + n + ".exe"};
+          LernvideoProgramm(number)};
 }
 }  // namespace
+
+std::string LernvideoProgramm(int nummer) {
+  std::string n = (nummer < 10 ? "0" : "") + std::to_string(nummer);
+  return std::string(kVideoFolder) + "/Lernvideo" + n + ".exe";
+}
 
 const std::vector<VideoLink>& VideoLinks() {
   static const std::vector<VideoLink> links = {
@@ -24,8 +28,8 @@ const std::vector<VideoLink>& VideoLinks() {
       Video(10, ">> elektronische Übermittlung LF, BG", 6),
       Video(11, "Kommunalsteuererklärung (jährlich)", 10),
       {"Label29", "An- Abmeldung von Dienstnehmern [PDF]", VideoLink::Kind::Document,
-       "HTML/VersichertenMeldungElda.pdf"},
-      {"Label30", "Handbuch öffnen", VideoLink::Kind::Document, "ZR_Handbuch.pdf"},
+       kVersichertenMeldungFile},
+      {"Label30", "Handbuch öffnen", VideoLink::Kind::Document, kHandbuchFile},
   };
   return links;
 }

@@ -1,5 +1,7 @@
 #pragma once
-// The training-video launcher: which label starts what.
+// The training-video launcher: which label starts what; and the names of the
+// manual, the registration leaflet and the training videos for every window
+// that opens them.
 
 #include <string>
 #include <vector>
@@ -9,6 +11,11 @@
 namespace lohn {
 
 inline constexpr const char* kVideoFolder = "S-Videos";
+inline constexpr const char* kHandbuchFile = "ZR_Handbuch.pdf";
+inline constexpr const char* kVersichertenMeldungFile = "HTML/VersichertenMeldungElda.pdf";
+
+// The program of training video `nummer`: "S-Videos/Lernvideo06.exe".
+std::string LernvideoProgramm(int nummer);
 
 struct VideoLink {
   enum class Kind { Program, Document, Folder };

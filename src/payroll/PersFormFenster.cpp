@@ -466,14 +466,14 @@ void OeffneFreiText(AppState& state, PersFormModel& f, FreiText art) {
 
 const std::vector<PersFormOeffner>& PersFormOeffnerListe() {
   using A = PersFormOeffner::Art;
-  static const std::string video = std::string(kVideoFolder) + "/Lernvideo";
-  static const std::string v01 = video + "01.exe", v02 = video + "02.exe", v03 = video + "03.exe",
-                           v05 = video + "05.exe", v06 = video + "06.exe";
+  static const std::string v01 = LernvideoProgramm(1), v02 = LernvideoProgramm(2),
+                           v03 = LernvideoProgramm(3), v05 = LernvideoProgramm(5),
+                           v06 = LernvideoProgramm(6);
   static const std::vector<PersFormOeffner> list = {
-      {"SpeedButton1", A::Dokument, "ZR_Handbuch.pdf"},
-      {"Label166", A::Dokument, "ZR_Handbuch.pdf"},
+      {"SpeedButton1", A::Dokument, kHandbuchFile},
+      {"Label166", A::Dokument, kHandbuchFile},
       {"Label10", A::Dokument, "HTML/Beitragsgruppen.pdf"},
-      {"Label176", A::Dokument, "HTML/VersichertenMeldungElda.pdf"},
+      {"Label176", A::Dokument, kVersichertenMeldungFile},
       {"Label174", A::Programm, v01.c_str()},
       {"Label173", A::Programm, v02.c_str()},
       {"Label175", A::Programm, v03.c_str()},

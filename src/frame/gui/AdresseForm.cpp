@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "frame/Videos.h"
 #include "frame/gui/HilfeForm.h"
 #include "store/TextRoutines.h"
 
@@ -124,7 +125,7 @@ TAdresseForm::TAdresseForm(lohn::AppState& state, QWidget* parent)
   connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
   connect(SpeedButton2, &QToolButton::clicked, this, &QDialog::reject);
   connect(SpeedButton1, &QToolButton::clicked, this,
-          [this] { state_.services.shell.Open("ZR_Handbuch.pdf"); });
+          [this] { state_.services.shell.Open(lohn::kHandbuchFile); });
   connect(SpeedButton3, &QToolButton::clicked, this,
           [this] { state_.services.shell.StartProgram("Brelvan", {state_.DataFileStem}); });
   connect(Label7, &QLabel::linkActivated, this,

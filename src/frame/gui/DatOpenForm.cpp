@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "frame/DienstgeberVerwaltung.h"
+#include "frame/Videos.h"
 #include "frame/gui/AdresseForm.h"
 #include "store/DienstgeberStore.h"
 #include "store/ProgramState.h"
@@ -85,7 +86,7 @@ TDatOpenForm::TDatOpenForm(lohn::AppState& state, QWidget* parent)
   connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
   connect(SpeedButton1, &QToolButton::clicked, this, &QDialog::reject);
   connect(SpeedButton2, &QToolButton::clicked, this,
-          [this] { state_.services.shell.Open("ZR_Handbuch.pdf"); });
+          [this] { state_.services.shell.Open(lohn::kHandbuchFile); });
   FillFileList();
   resize(460, 380);
 }

@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "frame/Daten.h"
+#include "frame/Videos.h"
 #include "frame/gui/ClickLabel.h"
 
 namespace {

@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "frame/Videos.h"
 #include "frame/gui/HilfeForm.h"
 
 namespace {
@@ -124,7 +125,7 @@ TPersFormLohnarten::TPersFormLohnarten(lohn::LohnartenModel& model, platform::Sh
   layout->addLayout(bottom);
 
   connect(SpeedButton1, &QToolButton::clicked, this, &TPersFormLohnarten::SpeedButton1Click);
-  connect(SpeedButton2, &QToolButton::clicked, this, [this] { shell_.Open("ZR_Handbuch.pdf"); });
+  connect(SpeedButton2, &QToolButton::clicked, this, [this] { shell_.Open(lohn::kHandbuchFile); });
   connect(SpeedButton3, &QToolButton::clicked, this, &QDialog::close);
   connect(SpeedButton4, &QToolButton::clicked, this,
           [this] { Handle([this] { model_.SpeedButton4Click(); }); });
