@@ -14,14 +14,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string_view Trim(std::string_view s) {
-  constexpr std::string_view blanks = " \t\r\n";
-  auto first = s.find_first_not_of(blanks);
-  if (first == std::string_view::npos) return {};
-  auto last = s.find_last_not_of(blanks);
-  return s.substr(first, last - first + 1);
-}
-
 bool CreateFolderIfMissing(const fs::path& p) {
   std::error_code ec;
   fs::create_directory(p, ec);
@@ -46,7 +38,7 @@ std::string AutoBackupRootFromConfig(std::string_view configText) {
   while (start <= configText.size()) {
     auto end = configText.find(';', start);
     if (end == std::string_view::npos) end = configText.size();
-    auto piece = Trim(configText.substr(start, end - start));
+    auto piece = TrimBlanks(configText.substr(start, end - start));
     if (!piece.empty()) root = piece;
     start = end + 1;
   }

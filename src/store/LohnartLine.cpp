@@ -8,13 +8,6 @@ namespace lohn {
 
 namespace {
 
-// Drops leading and trailing control characters and blanks.
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
-  while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
-  return s;
-}
-
 std::string TooLong(std::string_view what, std::string_view value, int width) {
   return "Der Wert \"" + std::string(value) + "\" im Feld " + std::string(what) +
          " der Lohnart hat mehr als " + std::to_string(width) +
@@ -29,9 +22,9 @@ std::string Column(std::string_view line, std::size_t from, std::size_t n) {
 }
 
 std::string CleanNumber(std::string_view raw) {
-  std::string s = FilterNumber(Trim(raw));
+  std::string s = FilterNumber(TrimBlanks(raw));
   if (!s.empty() && s.back() == '-') s.back() = ' ';
-  s = std::string(Trim(s));
+  s = std::string(TrimBlanks(s));
   return (s.empty() || s == "-" || s == "." || s == ",") ? "0" : s;
 }
 
@@ -47,7 +40,7 @@ std::string LohnartLineCheck(std::string_view code, std::string_view anzahl,
   for (const Part& p :
        {Part{"Code", code, kLohnartCodeWidth}, Part{"Anzahl", anzahl, kLohnartAnzahlWidth},
         Part{"Satz", satz, kLohnartSatzWidth}}) {
-    std::string_view v = Trim(p.value);
+    std::string_view v = TrimBlanks(p.value);
     if (CharCount(v) > std::size_t(p.width)) return TooLong(p.what, v, p.width);
   }
   return {};
@@ -61,10 +54,10 @@ std::string PackLohnartLine(std::string_view code, std::string_view anzahl, std:
                             bool flagDbKomm, bool flagSv, bool flagLst, std::string_view satz) {
   std::string problem = LohnartLineCheck(code, anzahl, satz);
   if (!problem.empty()) throw ConversionError(problem);
-  std::string line = PadText(Trim(code), kLohnartCodeWidth, false);
-  line += PadText(Trim(anzahl), kLohnartAnzahlWidth, false);
+  std::string line = PadText(TrimBlanks(code), kLohnartCodeWidth, false);
+  line += PadText(TrimBlanks(anzahl), kLohnartAnzahlWidth, false);
   line += PadText(text, kLohnartTextWidth, true);
-  line += PadText(Trim(satz), kLohnartSatzWidth, false);
+  line += PadText(TrimBlanks(satz), kLohnartSatzWidth, false);
   line += flagLst ? '1' : '0';
   line += flagSv ? '1' : '0';
   line += flagDbKomm ? '1' : '0';
@@ -84,9 +77,9 @@ LohnartLine UnpackLohnartLine(std::string_view line) {
     out.text = "0";
     return out;
   }
-  if (len > 2) out.code = FilterDigits(Trim(Column(s, 1, 3)));
+  if (len > 2) out.code = FilterDigits(TrimBlanks(Column(s, 1, 3)));
   if (len > 10) out.anzahl = CleanNumber(Column(s, 4, 8));
-  if (len > 35) out.text = std::string(Trim(Column(s, 12, 25)));
+  if (len > 35) out.text = std::string(TrimBlanks(Column(s, 12, 25)));
   if (len > 43) out.satz = CleanNumber(Column(s, 37, 8));
   if (len > 46) {
     out.flagLst = Column(s, 45, 1) == "1";

@@ -17,6 +17,12 @@ std::string PadText(std::string_view text, int width, bool leftAligned, char32_t
   return leftAligned ? std::string(text) + filler : filler + std::string(text);
 }
 
+std::string_view TrimBlanks(std::string_view s) {
+  while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
+  while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
+  return s;
+}
+
 namespace {
 std::string Keep(std::string_view text, std::string_view allowed) {
   std::string out;

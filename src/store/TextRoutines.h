@@ -13,6 +13,9 @@ namespace lohn {
 // `leftAligned`, else on the left.
 std::string PadText(std::string_view text, int width, bool leftAligned, char32_t fill = U' ');
 
+// The text without the blanks and control characters at either end.
+std::string_view TrimBlanks(std::string_view text);
+
 // Input filters: keep the listed characters in their order, drop the rest.
 std::string FilterDigits(std::string_view text);            // digits; empty -> "0"
 std::string FilterDigitsAllowEmpty(std::string_view text);  // digits; may stay empty

@@ -42,6 +42,17 @@ TEST(TextRoutines, InputFilters) {
   }
 }
 
+TEST(TextRoutines, TrimBlanks) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"  D:\\Sicherung \r\n", "D:\\Sicherung"},
+      {"\t64\x01", "64"},
+      {" Diäten frei ", "Diäten frei"},
+      {" \r\n\t ", ""},
+      {"", ""},
+  };
+  for (const auto& [in, out] : cases) EXPECT_EQ(lohn::TrimBlanks(in), out) << in;
+}
+
 TEST(TextRoutines, VersTraegerName) {
   EXPECT_EQ(lohn::VersTraegerName("11"), "11 - Wiener Gebietskrankenkasse");
   EXPECT_EQ(lohn::VersTraegerName("011"), "011 - Wiener Gebietskrankenkasse");
