@@ -25,7 +25,16 @@ bool AllSafe(const std::string& name) {
   return std::all_of(name.begin(), name.end(), IsSafeNameChar);
 }
 
+// The employer of a file chosen in the list ("<stem>.ABR").
+std::string StemOf(const std::string& chosenFile) {
+  return CutChars(getNameFromPfad(chosenFile), kMaxStemLength);
+}
+
 }  // namespace
+
+bool DienstgeberDateienVorhanden(const std::string& stem) {
+  return FileExists(DataFileName(stem, "PER")) && FileExists(DataFileName(stem, "ABR"));
+}
 
 std::optional<std::string> CheckDienstgeberNameTyping(const std::string& name) {
   if (!AllSafe(name)) return "Punkte und Sonderzeichen im Dienstgeber-Namen nicht erlaubt!";
@@ -43,7 +52,7 @@ std::optional<std::string> CheckNewDienstgeberName(const std::string& name) {
 bool CreateDienstgeber(AppState& state, const std::string& rawName, bool* exists) {
   std::string name = CutChars(rawName, kMaxStemLength);
   if (exists) *exists = false;
-  if (FileExists(DataFileName(name, "PER")) && FileExists(DataFileName(name, "ABR"))) {
+  if (DienstgeberDateienVorhanden(name)) {
     state.dialogs().ShowMessage("Ein Dienstgeber mit diesem Namen existiert bereits!");
     if (exists) *exists = true;
     return false;
@@ -93,7 +102,7 @@ bool ChooseDienstgeber(AppState& state, const std::string& chosenFile) {
   if (!chosen) {
     state.dialogs().ShowMessage("Bitte selektieren Sie vorher einen Dienstgeber");
   } else {
-    state.DataFileStem = CutChars(getNameFromPfad(chosenFile), kMaxStemLength);
+    state.DataFileStem = StemOf(chosenFile);
     SaveProgramState(state);
     LoadDienstgeberDaten(state);
   }
@@ -107,7 +116,7 @@ bool DeleteDienstgeber(AppState& state, const std::string& chosenFile) {
     dlg.ShowMessage("Bitte selektieren Sie vorher einen Dienstgeber");
     return false;
   }
-  std::string stem = CutChars(getNameFromPfad(chosenFile), kMaxStemLength);
+  std::string stem = StemOf(chosenFile);
   if (stem == "DEMO") {
     dlg.ShowMessage("DEMO-Dienstgeber kann nicht gelöscht werden!");
     return false;

@@ -23,6 +23,10 @@ std::optional<std::string> CheckDienstgeberNameTyping(const std::string& name);
 // acceptable: letters A-Z/a-z, digits, "-" and "_", one to eight characters.
 std::optional<std::string> CheckNewDienstgeberName(const std::string& name);
 
+// True when both <stem>.PER and <stem>.ABR are there, the files an employer
+// cannot be worked on without.
+bool DienstgeberDateienVorhanden(const std::string& stem);
+
 // Creates those of <name>.PER, .ABR and .ADR that are missing (never
 // truncating one that exists), makes the employer current and confirms it.
 // When both .PER and .ABR exist already, says so, sets *exists and changes

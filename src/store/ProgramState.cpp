@@ -102,16 +102,14 @@ bool LoadGlobalSettings(AppState& state) {
                                   "\" kann nicht angelegt werden: " + IoErrorText(err));
   }
   const std::string& stem = state.DataFileStem;
-  if (!(FileExists(stem + ".PER") && FileExists(stem + ".ABR"))) {
+  if (!DienstgeberDateienVorhanden(stem)) {
     std::string msg =
         "Quandrel Lohnverrechnung - Die Daten des zuletzt bearbeiteten Dienstgebers \"" + stem +
         "\" sind beschädigt, oder existieren nicht mehr - wählen Sie bitte nach dem "
         "Programmstart einen anderen Dienstgeber aus!";
     state.dialogs().ShowMessage(CutChars(msg, 255));
     state.DataFileStem = kDemoStem;
-    if (!FileExists(std::string(kDemoStem) + ".PER") ||
-        !FileExists(std::string(kDemoStem) + ".ABR"))
-      CreateDienstgeber(state, kDemoStem);
+    if (!DienstgeberDateienVorhanden(kDemoStem)) CreateDienstgeber(state, kDemoStem);
   }
   state.GlobSettings = DefaultGlobRecord();
   auto glob = ReadWholeFile(kGlobFile);
