@@ -328,7 +328,7 @@ bool LohndatenFreigeben(AppState& state) {
     return true;
   }
   // A lock that stays keeps the other users out: say which one.
-  for (const char* ext : {kLockSAB, kLockSAD, kLockSPE, kLockSST, kLockSKO})
+  for (const char* ext : kAllLockExts)
     if (LockFilePresent(stem, ext))
       state.dialogs().ShowMessage("Die Datei " + LockFileName(stem, ext) +
                                   " konnte nicht gelöscht werden.");

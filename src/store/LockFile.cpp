@@ -77,7 +77,7 @@ void LockGuard::Release() {
 
 bool ReleaseAllLockFiles(std::string_view stem) {
   bool allGone = true;
-  for (const char* ext : {kLockSAB, kLockSAD, kLockSPE, kLockSST, kLockSKO}) {
+  for (const char* ext : kAllLockExts) {
     if (!RemoveFileIfPresent(LockFileName(stem, ext))) allGone = false;
   }
   return allGone;

@@ -3,6 +3,7 @@
 // site and cost-centre programs). A lock file exists exactly while an
 // operation writes the employer's data; its one line of content is never read.
 
+#include <array>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -17,6 +18,9 @@ inline constexpr const char* kLockSAB = "SAB";  // guards <stem>.ABR
 inline constexpr const char* kLockSAD = "SAD";  // guards <stem>.ADR
 inline constexpr const char* kLockSST = "SST";  // <stem>.STO, site-data program
 inline constexpr const char* kLockSKO = "SKO";  // <stem>.KOR, cost-centre program
+// All of them, in the order "Lohndaten freigeben" deletes them.
+inline constexpr std::array<const char*, 5> kAllLockExts{kLockSAB, kLockSAD, kLockSPE, kLockSST,
+                                                         kLockSKO};
 
 // The lines written into the lock files.
 inline constexpr const char* kLockLineDaten = "Daten (Typ) bearbeiten";
