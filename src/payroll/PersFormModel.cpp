@@ -53,38 +53,36 @@ void PersFormModel::RunRules(std::string_view name, bool byUser) {
 
 const std::string& PersFormModel::Text(std::string_view name) const { return Get(name).text; }
 
-void PersFormModel::SetText(std::string_view name, std::string value) {
+void PersFormModel::ChangeText(std::string_view name, std::string value, bool byUser) {
   Feld& f = Get(name);
   if (f.text == value) return;
   f.text = std::move(value);
   Notify(name, PersAspekt::Text);
-  RunRules(name, false);
+  RunRules(name, byUser);
+}
+
+void PersFormModel::SetText(std::string_view name, std::string value) {
+  ChangeText(name, std::move(value), false);
 }
 
 void PersFormModel::UserSetText(std::string_view name, std::string value) {
-  Feld& f = Get(name);
-  if (f.text == value) return;
-  f.text = std::move(value);
-  Notify(name, PersAspekt::Text);
-  RunRules(name, true);
+  ChangeText(name, std::move(value), true);
 }
 
 bool PersFormModel::Checked(std::string_view name) const { return Get(name).checked; }
 
-void PersFormModel::SetChecked(std::string_view name, bool on) {
+void PersFormModel::ChangeChecked(std::string_view name, bool on, bool byUser) {
   Feld& f = Get(name);
   if (f.checked == on) return;
   f.checked = on;
   Notify(name, PersAspekt::Checked);
-  RunRules(name, false);
+  RunRules(name, byUser);
 }
 
+void PersFormModel::SetChecked(std::string_view name, bool on) { ChangeChecked(name, on, false); }
+
 void PersFormModel::UserSetChecked(std::string_view name, bool on) {
-  Feld& f = Get(name);
-  if (f.checked == on) return;
-  f.checked = on;
-  Notify(name, PersAspekt::Checked);
-  RunRules(name, true);
+  ChangeChecked(name, on, true);
 }
 
 const std::vector<std::string>& PersFormModel::Items(std::string_view name) const {

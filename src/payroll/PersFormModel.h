@@ -129,6 +129,8 @@ class PersFormModel {
   const Feld& Get(std::string_view name) const;
   void Notify(std::string_view name, PersAspekt aspekt) const;
   void RunRules(std::string_view name, bool byUser);
+  void ChangeText(std::string_view name, std::string value, bool byUser);
+  void ChangeChecked(std::string_view name, bool on, bool byUser);
 
   std::map<std::string, Feld, std::less<>> felder_;
   std::vector<std::string> order_;
