@@ -131,11 +131,9 @@ TAdresseForm::TAdresseForm(lohn::AppState& state, QWidget* parent)
   connect(Label7, &QLabel::linkActivated, this,
           [this] { state_.services.shell.Open(kGemeindeKzPage); });
   connect(Button3, &QPushButton::clicked, this, [this] {
-    auto* help = new THilfeForm(state_.dialogs(), "VersicherungsTraeger.txt", parentWidget());
-    help->setAttribute(Qt::WA_DeleteOnClose);
-    help->setWindowTitle("INFO: Versicherungsträger");
-    help->move(5, 5);
-    help->show();
+    ZeigeHilfeText(state_.dialogs(), "VersicherungsTraeger.txt", "INFO: Versicherungsträger",
+                   parentWidget())
+        ->move(5, 5);
   });
   connect(PlzEdit, &QLineEdit::textEdited, this, &TAdresseForm::PlzEditChange);
 

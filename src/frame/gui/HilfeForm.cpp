@@ -56,3 +56,12 @@ void THilfeForm::SpeedButton1Click() {
   auto canvas = canvasFactory_(this);
   lohn::PrintHilfeText(*canvas, helpFileName_, lines_, HilfeListBox->font().family().toStdString());
 }
+
+THilfeForm* ZeigeHilfeText(platform::Dialogs& dialogs, const std::string& file,
+                           const QString& title, QWidget* parent) {
+  auto* hilfe = new THilfeForm(dialogs, file, parent);
+  hilfe->setAttribute(Qt::WA_DeleteOnClose);
+  hilfe->setWindowTitle(title);
+  hilfe->show();
+  return hilfe;
+}

@@ -11,8 +11,7 @@
 class QListWidget;
 class QToolButton;
 
-// Shows a reference text and prints it. The caller names the file, then sets
-// the caption and position and shows the window non-modally.
+// Shows a reference text and prints it; ZeigeHilfeText below opens one.
 class THilfeForm : public QDialog {
   Q_OBJECT
  public:
@@ -38,3 +37,8 @@ class THilfeForm : public QDialog {
   bool loaded_ = false;
   CanvasFactory canvasFactory_;
 };
+
+// Opens the reference text `file` under `title` beside the caller's window;
+// it deletes itself when closed.
+THilfeForm* ZeigeHilfeText(platform::Dialogs& dialogs, const std::string& file,
+                           const QString& title, QWidget* parent);

@@ -923,10 +923,7 @@ void TPersForm::Verbinden() {
 void TPersForm::ZeigeInfo(const char* control) {
   for (const lohn::PersFormInfo& i : lohn::PersFormInfoListe()) {
     if (std::string_view(control) != i.control) continue;
-    auto* hilfe = new THilfeForm(state_.dialogs(), i.datei, this);
-    hilfe->setAttribute(Qt::WA_DeleteOnClose);
-    hilfe->setWindowTitle(Q(i.titel));
-    hilfe->show();
+    ZeigeHilfeText(state_.dialogs(), i.datei, Q(i.titel), this);
   }
 }
 

@@ -241,11 +241,7 @@ void TPersFormLohnarten::Anzeigen() {
 }
 
 void TPersFormLohnarten::SpeedButton1Click() {
-  auto* hilfe = new THilfeForm(model_.dialogs(), "Lohnarten.TXT", this);
-  hilfe->setAttribute(Qt::WA_DeleteOnClose);
-  hilfe->setWindowTitle("INFO: Lohnarten");
-  hilfe->show();
-  hilfe->move(5, 5);
+  ZeigeHilfeText(model_.dialogs(), "Lohnarten.TXT", "INFO: Lohnarten", this)->move(5, 5);
 }
 
 void TPersFormLohnarten::done(int result) {
