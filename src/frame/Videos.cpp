@@ -1,5 +1,7 @@
 #include "frame/Videos.h"
 
+#include "store/TextRoutines.h"
+
 namespace lohn {
 
 namespace {
@@ -10,8 +12,7 @@ VideoLink Video(int label, const char* caption, int number) {
 }  // namespace
 
 std::string LernvideoProgramm(int nummer) {
-  std::string n = (nummer < 10 ? "0" : "") + std::to_string(nummer);
-  return std::string(kVideoFolder) + "/Lernvideo" + n + ".exe";
+  return std::string(kVideoFolder) + "/Lernvideo" + ZeroPadded(nummer, 2) + ".exe";
 }
 
 const std::vector<VideoLink>& VideoLinks() {

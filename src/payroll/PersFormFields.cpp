@@ -298,9 +298,7 @@ const FeldDef kFelder[] = {
 }  // namespace
 
 // The 31 day boxes of the day panel: "TagCheckBox01" to "TagCheckBox31".
-std::string TagCheckBoxName(int day) {
-  return std::string("TagCheckBox") + (day < 10 ? "0" : "") + std::to_string(day);
-}
+std::string TagCheckBoxName(int day) { return "TagCheckBox" + ZeroPadded(day, 2); }
 
 void PersFormModel::DeclareFields() {
   for (const FeldDef& d : kFelder) Declare(d.art, d.name, d.start, d.hint, d.visible);

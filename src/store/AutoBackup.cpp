@@ -50,7 +50,7 @@ std::string AutoBackupRootFromConfig(std::string_view configText) {
 }
 
 std::string AutoBackupFolderName(std::string_view stem, const platform::DateTime& t) {
-  auto two = [](int v) { return PadText(std::to_string(v), 2, false, U'0'); };
+  auto two = [](int v) { return ZeroPadded(v, 2); };
   return "ZR-" + std::string(stem) + "-" + std::to_string(t.year) + two(t.month) + two(t.day) +
          "-" + two(t.hour) + two(t.minute) + "-" + two(t.second) + two(t.millisecond);
 }

@@ -17,6 +17,10 @@ std::string PadText(std::string_view text, int width, bool leftAligned, char32_t
   return leftAligned ? std::string(text) + filler : filler + std::string(text);
 }
 
+std::string ZeroPadded(int value, int width) {
+  return PadText(std::to_string(value), width, false, U'0');
+}
+
 std::string_view TrimBlanks(std::string_view s) {
   while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
   while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
@@ -89,8 +93,8 @@ std::string VersTraegerName(std::string_view code) {
 }
 
 namespace {
-std::string Two(int v) { return PadText(std::to_string(v), 2, false, U'0'); }
-std::string Four(int v) { return PadText(std::to_string(v), 4, false, U'0'); }
+std::string Two(int v) { return ZeroPadded(v, 2); }
+std::string Four(int v) { return ZeroPadded(v, 4); }
 }  // namespace
 
 std::string TodayAsDDMMYYYY(const platform::Clock& clock) {

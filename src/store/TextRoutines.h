@@ -13,6 +13,10 @@ namespace lohn {
 // `leftAligned`, else on the left.
 std::string PadText(std::string_view text, int width, bool leftAligned, char32_t fill = U' ');
 
+// A number as exactly `width` digits, as PadText makes it: zeros in front,
+// a longer number cut on the right ("05", "2014").
+std::string ZeroPadded(int value, int width);
+
 // The text without the blanks and control characters at either end.
 std::string_view TrimBlanks(std::string_view text);
 

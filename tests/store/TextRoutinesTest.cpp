@@ -42,6 +42,20 @@ TEST(TextRoutines, InputFilters) {
   }
 }
 
+TEST(TextRoutines, ZeroPadded) {
+  struct Case {
+    int value, width;
+    const char* text;
+  } cases[] = {{5, 2, "05"},
+               {31, 2, "31"},
+               {0, 2, "00"},
+               {7, 4, "0007"},
+               {2014, 4, "2014"},
+               // longer numbers are cut like every padded text
+               {127, 2, "12"}};
+  for (const Case& c : cases) EXPECT_EQ(lohn::ZeroPadded(c.value, c.width), c.text) << c.value;
+}
+
 TEST(TextRoutines, TrimBlanks) {
   const std::pair<const char*, const char*> cases[] = {
       {"  D:\\Sicherung \r\n", "D:\\Sicherung"},
