@@ -44,15 +44,12 @@ Bytes ToBytes(const std::array<std::uint8_t, N>& a) {
 bool LoadProgramState(AppState& state) {
   state.programState = DefaultProgramStateRecord();
   state.ReportDocName = "QUAN.DOC";
-  if (!FileExists(kProgramStateFile)) {
-    int err = 0;
-    if (!WriteFileAtomic(kProgramStateFile, ToBytes(state.programState), &err)) {
-      state.dialogs().ShowMessage("Die Datei \"" + std::string(kProgramStateFile) +
-                                  "\" kann nicht angelegt werden: " + IoErrorText(err));
-      return false;
-    }
-  }
   int err = 0;
+  if (!CreateFileIfMissing(kProgramStateFile, ToBytes(state.programState), &err)) {
+    state.dialogs().ShowMessage("Die Datei \"" + std::string(kProgramStateFile) +
+                                "\" kann nicht angelegt werden: " + IoErrorText(err));
+    return false;
+  }
   auto bytes = ReadWholeFile(kProgramStateFile, &err);
   if (!bytes) {
     state.dialogs().ShowMessage("Die Datei \"" + std::string(kProgramStateFile) +
@@ -95,12 +92,10 @@ bool SaveProgramState(AppState& state) {
 
 bool LoadGlobalSettings(AppState& state) {
   if (!LoadProgramState(state)) return false;
-  if (!FileExists(kGlobFile)) {
-    int err = 0;
-    if (!WriteFileAtomic(kGlobFile, ToBytes(DefaultGlobRecord()), &err))
-      state.dialogs().ShowMessage("Die Datei \"" + std::string(kGlobFile) +
-                                  "\" kann nicht angelegt werden: " + IoErrorText(err));
-  }
+  int err = 0;
+  if (!CreateFileIfMissing(kGlobFile, ToBytes(DefaultGlobRecord()), &err))
+    state.dialogs().ShowMessage("Die Datei \"" + std::string(kGlobFile) +
+                                "\" kann nicht angelegt werden: " + IoErrorText(err));
   const std::string& stem = state.DataFileStem;
   if (!DienstgeberDateienVorhanden(stem)) {
     std::string msg =
