@@ -67,8 +67,7 @@ bool CreateDienstgeber(AppState& state, const std::string& rawName, bool* exists
   for (const auto& [file, content] : files) {
     // An existing file is never truncated.
     if (!CreateFileIfMissing(file, content, &err)) {
-      state.dialogs().ShowMessage("Die Datei \"" + file +
-                                  "\" kann nicht angelegt werden: " + IoErrorText(err));
+      state.dialogs().ShowMessage(CreateFailedMessage(file, err));
       return false;
     }
   }

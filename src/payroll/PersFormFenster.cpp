@@ -457,8 +457,7 @@ void OeffneFreiText(AppState& state, PersFormModel& f, FreiText art) {
   // Created only when missing, never over a text the user already wrote.
   int err = 0;
   if (!CreateFileIfMissing(name, Bytes(anfang.begin(), anfang.end()), &err)) {
-    state.dialogs().ShowMessage("Die Datei \"" + name + "\" kann nicht angelegt werden (" +
-                                IoErrorText(err) + ").");
+    state.dialogs().ShowMessage(CreateFailedMessage(name, err));
     return;
   }
   state.services.shell.Open(name);

@@ -133,4 +133,8 @@ std::string IoErrorText(int err) {
   }
 }
 
+std::string CreateFailedMessage(const std::string& name, int err) {
+  return "Die Datei \"" + name + "\" kann nicht angelegt werden: " + IoErrorText(err);
+}
+
 }  // namespace lohn

@@ -41,5 +41,7 @@ bool RemoveFileIfPresent(const std::string& path, int* err = nullptr);
 
 // The German text the program shows for a failed file operation.
 std::string IoErrorText(int err);
+// "Die Datei "<name>" kann nicht angelegt werden: <IoErrorText>".
+std::string CreateFailedMessage(const std::string& name, int err);
 
 }  // namespace lohn

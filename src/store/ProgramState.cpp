@@ -46,8 +46,7 @@ bool LoadProgramState(AppState& state) {
   state.ReportDocName = "QUAN.DOC";
   int err = 0;
   if (!CreateFileIfMissing(kProgramStateFile, ToBytes(state.programState), &err)) {
-    state.dialogs().ShowMessage("Die Datei \"" + std::string(kProgramStateFile) +
-                                "\" kann nicht angelegt werden: " + IoErrorText(err));
+    state.dialogs().ShowMessage(CreateFailedMessage(kProgramStateFile, err));
     return false;
   }
   auto bytes = ReadWholeFile(kProgramStateFile, &err);
@@ -94,8 +93,7 @@ bool LoadGlobalSettings(AppState& state) {
   if (!LoadProgramState(state)) return false;
   int err = 0;
   if (!CreateFileIfMissing(kGlobFile, ToBytes(DefaultGlobRecord()), &err))
-    state.dialogs().ShowMessage("Die Datei \"" + std::string(kGlobFile) +
-                                "\" kann nicht angelegt werden: " + IoErrorText(err));
+    state.dialogs().ShowMessage(CreateFailedMessage(kGlobFile, err));
   const std::string& stem = state.DataFileStem;
   if (!DienstgeberDateienVorhanden(stem)) {
     std::string msg =

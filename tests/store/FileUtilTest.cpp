@@ -50,6 +50,8 @@ TEST(CreateFileIfMissing, FailureLeavesNothingBehind) {
   int err = 0;
   EXPECT_FALSE(lohn::CreateFileIfMissing("fehlt/f.TXT", B("x"), &err));
   EXPECT_EQ(err, ENOENT);
+  EXPECT_EQ(lohn::CreateFailedMessage("fehlt/f.TXT", err),
+            "Die Datei \"fehlt/f.TXT\" kann nicht angelegt werden: Datei nicht gefunden");
 
   // A disk that fills up half way: no half file that would pass for a whole one.
   struct rlimit old {};
