@@ -46,10 +46,6 @@ std::string LohnartLineCheck(std::string_view code, std::string_view anzahl,
   return {};
 }
 
-bool LohnartLineFits(std::string_view code, std::string_view anzahl, std::string_view satz) {
-  return LohnartLineCheck(code, anzahl, satz).empty();
-}
-
 std::string PackLohnartLine(std::string_view code, std::string_view anzahl, std::string_view text,
                             bool flagDbKomm, bool flagSv, bool flagLst, std::string_view satz) {
   std::string problem = LohnartLineCheck(code, anzahl, satz);

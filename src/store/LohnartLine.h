@@ -34,7 +34,6 @@ struct LohnartLine {
 // blanks); otherwise the German message that explains which value is too long.
 // Cutting a number would silently store another one, so such a line is refused.
 std::string LohnartLineCheck(std::string_view code, std::string_view anzahl, std::string_view satz);
-bool LohnartLineFits(std::string_view code, std::string_view anzahl, std::string_view satz);
 
 // Builds the 50 characters: code, quantity and rate right-aligned, the text
 // left-aligned and cut to 25, then "1"/"0" for wage tax, social insurance and

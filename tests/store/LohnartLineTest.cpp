@@ -65,7 +65,7 @@ TEST(LohnartLine, LongTextIsCutNumbersAreRefused) {
   };
   for (const Case& c : {Case{"1234", "1", "1", "Code"}, Case{"1", "123456789", "1", "Anzahl"},
                         Case{"1", "1", "1.234,567", "Satz"}}) {
-    EXPECT_FALSE(LohnartLineFits(c.code, c.anzahl, c.satz));
+    EXPECT_FALSE(LohnartLineCheck(c.code, c.anzahl, c.satz).empty());
     try {
       PackLohnartLine(c.code, c.anzahl, "x", false, false, false, c.satz);
       ADD_FAILURE() << c.field << " was packed";
@@ -75,7 +75,7 @@ TEST(LohnartLine, LongTextIsCutNumbersAreRefused) {
     }
   }
   // Blanks around a number do not count.
-  EXPECT_TRUE(LohnartLineFits(" 64 ", " 12345678 ", "-1234,56"));
+  EXPECT_EQ(LohnartLineCheck(" 64 ", " 12345678 ", "-1234,56"), "");
 }
 
 TEST(LohnartLine, UnpackRules) {
