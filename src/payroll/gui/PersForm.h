@@ -38,7 +38,6 @@ class TPersForm : public QDialog {
   lohn::PersFormKontext& Kontext() { return kontext_; }
   // "mehr Lohnarten", created with the window and kept.
   TPersFormLohnarten* Lohnarten() { return lohnarten_; }
-  lohn::AppState& State() { return state_; }
 
   // What the main window does before each show: the employee list, a new
   // employee and the employer's short name.
