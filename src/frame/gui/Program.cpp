@@ -6,6 +6,8 @@
 
 #include "frame/gui/Hauptmenue.h"
 #include "frame/gui/WartenForm.h"
+#include "platform/qt/QtDialogs.h"
+#include "platform/qt/QtShell.h"
 #include "store/ProgramState.h"
 
 int RunProgram(const lohn::YearValues& year, lohn::Services services,
@@ -38,4 +40,13 @@ int RunProgram(const lohn::YearValues& year, lohn::Services services,
   state.ReportMonthProposal = 0;
   mainWindow.show();
   return QApplication::exec();
+}
+
+int RunBuild(int argc, char** argv, const lohn::YearValues& year) {
+  QApplication app(argc, argv);
+  platform::QtDialogs dialogs(year.AppTitle());
+  platform::QtShell shell;
+  platform::SystemClock clock;
+  platform::SingleInstance instance(year.AppTitle());
+  return RunProgram(year, lohn::Services{dialogs, shell, clock}, instance);
 }

@@ -8,3 +8,7 @@
 // (255 when another copy runs already).
 int RunProgram(const lohn::YearValues& year, lohn::Services services,
                platform::SingleInstance& instance);
+
+// The whole build of one payroll year: the application, the desktop's dialogs,
+// shell and clock, the per-user instance lock, then RunProgram.
+int RunBuild(int argc, char** argv, const lohn::YearValues& year);
