@@ -63,10 +63,10 @@ std::optional<JahresAbrechnungen> LeseJahresAbrechnungen(const std::string& stem
                                                          const AbrechnungKey& key) {
   JahresAbrechnungen out;
   const RecordFile file(DataFileName(stem, kAbrechnungExt), kAbrechnungRecordSize);
+  // Without the earlier months the sixth would come out wrong.
+  if (FileInUse(file.path())) return std::nullopt;
   std::error_code ec;
   if (!std::filesystem::exists(file.path(), ec)) return out;
-  // Without the earlier months the sixth would come out wrong.
-  if (!FileCanOpen(file.path())) return std::nullopt;
   const bool ok = file.Scan([&](std::size_t index, const std::uint8_t* rec) {
     const AbrechnungKey k = AbrechnungKeyOf(rec);
     if (k == key) out.position = index;

@@ -178,9 +178,7 @@ void BerechneUmlagenGrundlagen(const PersFormModel& f, const BerechnungsWerte& w
 }
 
 bool AbrechnungsdateiUnlesbar(const std::string& stem) {
-  const std::string name = DataFileName(stem, kAbrechnungExt);
-  std::error_code ec;
-  return std::filesystem::exists(name, ec) && !FileCanOpen(name);
+  return FileInUse(DataFileName(stem, kAbrechnungExt));
 }
 
 }  // namespace

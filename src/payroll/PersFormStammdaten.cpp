@@ -354,9 +354,7 @@ void Button5Click(AppState& state, PersFormModel& f) {
     if (!dlg.AskYesNo("Personal Nr. " + nrText + " wirklich löschen?")) return;
     // A payroll file that is there but cannot be read would hide his
     // payrolls; deleting him then would leave them behind without an owner.
-    const std::string abr = DataFileName(stem, kAbrechnungExt);
-    std::error_code ec;
-    if (std::filesystem::exists(abr, ec) && !FileCanOpen(abr)) {
+    if (FileInUse(DataFileName(stem, kAbrechnungExt))) {
       dlg.ShowMessage(kFileInUseMessage);
       return;
     }

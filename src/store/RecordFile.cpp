@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 #include "store/FileUtil.h"
 
@@ -71,6 +72,11 @@ bool FileCanOpen(const std::string& name) {
   if (fd.get() < 0) return false;
   struct stat st {};
   return ::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool FileInUse(const std::string& name) {
+  std::error_code ec;
+  return std::filesystem::exists(name, ec) && !FileCanOpen(name);
 }
 
 std::string ReadFailedMessage(const std::string& name, int err) {

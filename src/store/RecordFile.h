@@ -29,6 +29,10 @@ std::string DataFileName(std::string_view stem, std::string_view ext);
 // counts as not openable.
 bool FileCanOpen(const std::string& name);
 
+// A file that is there but fails the file-in-use test: its records are
+// hidden, which differs from a file that holds none.
+bool FileInUse(const std::string& name);
+
 // The message of every store that finds its file not openable.
 inline constexpr const char* kFileInUseMessage = "Datei wird von einer anderen Anwendung verwendet";
 
