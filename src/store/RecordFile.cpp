@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <filesystem>
 
 #include "store/FileUtil.h"
 
