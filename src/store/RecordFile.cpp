@@ -8,7 +8,6 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <filesystem>
 
 #include "store/FileUtil.h"
 
