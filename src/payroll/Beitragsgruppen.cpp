@@ -169,6 +169,10 @@ SvGrundlagen ComputeSvGrundlagen(const SvGrundlagenInput& in, const YearValues& 
       BS = 0;
   }
   out.SVBeitragsGrundlageSonderzahlungEdit = RoundBetrag(BS);
+  // Social insurance takes a special payment whole, whatever the tax sixth
+  // does with it; so does the unemployment-insurance reduction.
+  out.AmpfgGrundlageSonderzahlung =
+      RoundBetrag(std::min(in.SonderzahlungEdit, std::max(jahresgrenze - SumSV, 0.0)));
   return out;
 }
 
@@ -225,8 +229,8 @@ std::optional<SvBeitraege> ComputeSvBeitraege(const SvBeitraegeInput& in, const 
 
   const bool ampfgZeit = in.MonatComboBox + 100 * in.JahrComboBox >= kAmpfgAb;
   if (ampfgZeit && in.AMPFGautoCheckBox && IsAmpfgBeitragsgruppe(gruppe)) {
-    // Each base finds its own bracket; the special payment is reduced on its
-    // own contribution base, so its reduction never exceeds its own share.
+    // Each base finds its own bracket: the current pay's and the special
+    // payment's own, which the annual ceiling caps.
     auto reduce = [&](double base, std::string& gruppeFeld, double& betrag, double& gesamt) {
       if (auto stufe = FindAmpfgStufe(base, year)) {
         gruppeFeld = stufe->gruppe;
@@ -238,10 +242,18 @@ std::optional<SvBeitraege> ComputeSvBeitraege(const SvBeitraegeInput& in, const 
         RoundBetrag(in.BruttoEdit + in.SachbezuegeAbreEdit - in.SVFreibetragEdit);
     reduce(out.AMPFG_SVGrundlageEdit, out.AMPFG_RueckVerrGruppeEdit, out.AMPFG_RueckVerrBetragEdit,
            out.SV_DN_GesamtEdit);
-    out.AMPFG_SVGrundlage_SZEdit = bs;
+    out.AMPFG_SVGrundlage_SZEdit = in.AmpfgGrundlageSonderzahlung;
     reduce(out.AMPFG_SVGrundlage_SZEdit, out.AMPFG_RueckVerrGruppe_SZEdit,
            out.AMPFG_RueckVerrBetrag_SZEdit, out.SV_DN_SZ_GesamtEdit);
+    // A reduction larger than the special payment's own share (its part over
+    // the sixth went into the current base) is taken from the current pay.
+    if (out.SV_DN_SZ_GesamtEdit < 0) {
+      out.SV_DN_GesamtEdit = RoundBetrag(out.SV_DN_GesamtEdit + out.AMPFG_RueckVerrBetrag_SZEdit);
+      out.SV_DN_SZ_GesamtEdit =
+          RoundBetrag(out.SV_DN_SZ_GesamtEdit - out.AMPFG_RueckVerrBetrag_SZEdit);
+    }
   } else if (ampfgZeit && !in.AMPFGautoCheckBox) {
+    out.AmpfgGetippt = true;
     out.AMPFG_RueckVerrGruppeEdit = in.AMPFG_RueckVerrGruppeEdit;
     out.AMPFG_RueckVerrGruppe_SZEdit = in.AMPFG_RueckVerrGruppe_SZEdit;
     out.AMPFG_SVGrundlageEdit = in.AMPFG_SVGrundlageEdit;

@@ -77,6 +77,7 @@ struct SvGrundlagenInput {
   double SummeSonderZlgEdit = 0;      // earlier special payments plus this SV-free one
   double SZSVfreiEdit = 0;            // SV-free special payment of the month
   double SummeSonderzahlungenSV = 0;  // earlier liable special payments alone
+  double SonderzahlungEdit = 0;       // the liable special payment of the month
   int TageMaxSV = 30;
   bool freierDNcheckBox = false;
   double beitrGrundlVorAltZeilzEdit = 0;
@@ -90,6 +91,9 @@ struct SvGrundlagen {
   double SzUeberJahresgrenzeDifferenz = 0;
   double KUWFbasisSzUeberSechstel = 0;
   double B = 0;  // the current base before it is written (rounded) into its field
+  // The special payment's own base for the AMPFG reduction: the whole payment,
+  // up to what the annual ceiling leaves.
+  double AmpfgGrundlageSonderzahlung = 0;
   // Fields.
   double fiktiveBMGedit = 0;
   double SVBeitragsgrundlageEdit = 0;
@@ -132,6 +136,7 @@ struct SvBeitraegeInput {
   double ueberMaxSVBeitrGrdlSZUeberJSechstel_SV = 0;
   double KUWFbasisSzUeberSechstel = 0;
   double B = 0;
+  double AmpfgGrundlageSonderzahlung = 0;
 };
 
 struct SvBeitraege {
@@ -157,6 +162,8 @@ struct SvBeitraege {
   double TempEdit = 0;                 // shows KUWFbasisSzUeberSechstel
   // The share was cut to 20 % of the cash pay: show kMeldungSonderfall20Prozent.
   bool Sonderfall20Prozent = false;
+  // Without the automatic the typed AMPFG fields were applied and stay as typed.
+  bool AmpfgGetippt = false;
 };
 
 // Nothing when the group is neither a known code nor "-" (BeitragsgruppeFehler

@@ -177,6 +177,7 @@ bool CalculateAbrechnung(PersFormKontext& k, std::span<const AbrechnungRecord> f
   gin.SummeSonderZlgEdit = summeSZ;
   gin.SZSVfreiEdit = szSvFrei;
   gin.SummeSonderzahlungenSV = sechstel.SummeSonderzahlungenSV;
+  gin.SonderzahlungEdit = sonderzahlung;
   gin.TageMaxSV = StrToInt(f.Text("TageMaxSV"));
   gin.freierDNcheckBox = f.Checked("freierDNcheckBox");
   gin.beitrGrundlVorAltZeilzEdit = Wert(f, "beitrGrundlVorAltZeilzEdit");
@@ -221,6 +222,7 @@ bool CalculateAbrechnung(PersFormKontext& k, std::span<const AbrechnungRecord> f
   bin.ueberMaxSVBeitrGrdlSZUeberJSechstel_SV = gl.ueberMaxSVBeitrGrdlSZUeberJSechstel_SV;
   bin.KUWFbasisSzUeberSechstel = gl.KUWFbasisSzUeberSechstel;
   bin.B = gl.B;
+  bin.AmpfgGrundlageSonderzahlung = gl.AmpfgGrundlageSonderzahlung;
   // The group was checked above, so the contributions are always there.
   const SvBeitraege sv = *ComputeSvBeitraege(bin, year);
   Schreibe(f, "DGAnteilEdit", sv.DGAnteilEdit);
@@ -235,15 +237,18 @@ bool CalculateAbrechnung(PersFormKontext& k, std::span<const AbrechnungRecord> f
   Schreibe(f, "BetragDNAnteilSonderZEdit", sv.BetragDNAnteilSonderZEdit);
   Schreibe(f, "DN_LK_SZ_Edit", sv.DN_LK_SZ_Edit);
   Schreibe(f, "DN_SW_SZ_Edit", sv.DN_SW_SZ_Edit);
-  f.SetText("AMPFG_RueckVerrGruppeEdit", sv.AMPFG_RueckVerrGruppeEdit);
-  f.SetText("AMPFG_RueckVerrGruppe_SZEdit", sv.AMPFG_RueckVerrGruppe_SZEdit);
-  SchreibeAmpfg(f, "AMPFG_SVGrundlageEdit", sv.AMPFG_RueckVerrGruppeEdit, sv.AMPFG_SVGrundlageEdit);
-  SchreibeAmpfg(f, "AMPFG_RueckVerrBetragEdit", sv.AMPFG_RueckVerrGruppeEdit,
-                sv.AMPFG_RueckVerrBetragEdit);
-  SchreibeAmpfg(f, "AMPFG_SVGrundlage_SZEdit", sv.AMPFG_RueckVerrGruppe_SZEdit,
-                sv.AMPFG_SVGrundlage_SZEdit);
-  SchreibeAmpfg(f, "AMPFG_RueckVerrBetrag_SZEdit", sv.AMPFG_RueckVerrGruppe_SZEdit,
-                sv.AMPFG_RueckVerrBetrag_SZEdit);
+  if (!sv.AmpfgGetippt) {
+    f.SetText("AMPFG_RueckVerrGruppeEdit", sv.AMPFG_RueckVerrGruppeEdit);
+    f.SetText("AMPFG_RueckVerrGruppe_SZEdit", sv.AMPFG_RueckVerrGruppe_SZEdit);
+    SchreibeAmpfg(f, "AMPFG_SVGrundlageEdit", sv.AMPFG_RueckVerrGruppeEdit,
+                  sv.AMPFG_SVGrundlageEdit);
+    SchreibeAmpfg(f, "AMPFG_RueckVerrBetragEdit", sv.AMPFG_RueckVerrGruppeEdit,
+                  sv.AMPFG_RueckVerrBetragEdit);
+    SchreibeAmpfg(f, "AMPFG_SVGrundlage_SZEdit", sv.AMPFG_RueckVerrGruppe_SZEdit,
+                  sv.AMPFG_SVGrundlage_SZEdit);
+    SchreibeAmpfg(f, "AMPFG_RueckVerrBetrag_SZEdit", sv.AMPFG_RueckVerrGruppe_SZEdit,
+                  sv.AMPFG_RueckVerrBetrag_SZEdit);
+  }
   const double svLaufend = Schreibe(f, "SV_DN_GesamtEdit", sv.SV_DN_GesamtEdit);
   const double svSZ = Schreibe(f, "SV_DN_SZ_GesamtEdit", sv.SV_DN_SZ_GesamtEdit);
   if (sv.Sonderfall20Prozent) dlg.ShowMessage(kMeldungSonderfall20Prozent);

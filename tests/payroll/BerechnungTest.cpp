@@ -166,6 +166,42 @@ TEST(Berechnung, SpecialPaymentWithinTheSixth) {
                     {"NettoBetragEdit", "2254,62"}});
 }
 
+TEST(Berechnung, AmpfgOnASpecialPaymentTakesThePaymentWhole) {
+  // 1000 a month January to October, 1000 special payment in June; November
+  // pays 1000 with a special payment of 2000. The sixth leaves 1000 of it
+  // within; the reduction on special payments looks at the 2000, which lies
+  // above every bracket, so only the current pay's 30.00 is reduced.
+  std::vector<AbrechnungRecord> frueher;
+  for (int monat = 1; monat <= 10; ++monat) {
+    frueher.push_back(Frueher(monat, 1000, monat == 6 ? 1000 : 0));
+    if (monat == 6) frueher.back().LstFreibetragSZ = 620;
+  }
+  Rechner r;
+  r.Setze({{"MonatComboBox", "11"}, {"GehaltEdit", "1000"}, {"SonderzahlungEdit", "2000"}});
+  ASSERT_TRUE(r.Rechne(frueher));
+  ErwarteFelder(r, {{"AMPFG_SVGrundlage_SZEdit", "2000,00"},
+                    {"AMPFG_RueckVerrGruppe_SZEdit", ""},
+                    {"AMPFG_RueckVerrBetrag_SZEdit", "0"},
+                    {"AMPFG_RueckVerrBetragEdit", "-30,00"},
+                    {"SV_AbzGesEdit", "492,10"},
+                    {"NettoBetragEdit", "2264,38"}});
+}
+
+TEST(Berechnung, TypedAmpfgFieldsStayAsTyped) {
+  Rechner r;
+  r.Haken("AMPFGautoCheckBox", false);
+  const Felder getippt = {{"GehaltEdit", "2000"},
+                          {"AMPFG_RueckVerrGruppeEdit", "N25a"},
+                          {"AMPFG_SVGrundlageEdit", "1200"},
+                          {"AMPFG_RueckVerrBetragEdit", "-20"},
+                          {"AMPFG_SVGrundlage_SZEdit", "0"},
+                          {"AMPFG_RueckVerrBetrag_SZEdit", "-0,5"}};
+  r.Setze(getippt);
+  ASSERT_TRUE(r.Rechne());
+  ErwarteFelder(r, getippt);
+  EXPECT_EQ(r.T("SV_DN_GesamtEdit"), "341,40");  // 361.40 less the typed 20
+}
+
 TEST(Berechnung, SpecialPaymentAboveTheSixth) {
   Rechner r;
   r.Setze({{"GehaltEdit", "2000"}, {"SonderzahlungEdit", "5000"}});
