@@ -15,7 +15,11 @@ void LohnartenModel::SetZeilen(const LohnartenZeilen& zeilen) {
   Anzeigen();
 }
 
-void LohnartenModel::Leeren() { SetZeilen(LohnartenZeilen{}); }
+void LohnartenModel::Leeren() {
+  SetZeilen(LohnartenZeilen{});
+  // Cleared lines show a plain "0", as their code, quantity and rate do.
+  betrag_.fill("0");
+}
 
 bool LohnartenModel::Passt(std::string_view code, std::string_view anzahl, std::string_view satz) {
   std::string problem = LohnartLineCheck(code, anzahl, satz);

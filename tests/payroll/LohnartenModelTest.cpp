@@ -184,7 +184,7 @@ TEST_F(LohnartenModelTest, ClearingAndClosing) {
   Tippe(1, "64", "2", "15,5");
   model.Leeren();
   EXPECT_EQ(model.Zeilen(), LohnartenZeilen{});
-  EXPECT_EQ(model.BetragEdit()[0], "0,00");
+  EXPECT_EQ(model.BetragEdit()[0], "0");
   EXPECT_EQ(model.FreiBetrLabel(), kLeerLabel);
 }
 
