@@ -1,6 +1,7 @@
 #include "frame/Hilfe.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #include "store/FileUtil.h"
 
@@ -24,9 +25,14 @@ std::vector<std::string> SplitHilfeLines(std::string_view text) {
 }
 
 std::optional<std::vector<std::string>> LoadHilfeText(const std::string& helpFileName,
-                                                      platform::Dialogs& dialogs) {
+                                                      platform::Dialogs& dialogs,
+                                                      const std::string& programmOrdner) {
   int err = 0;
   auto text = ReadTextFileUtf8(helpFileName, &err);
+  // Only a file that is not there sends us on; one that is there but cannot
+  // be read is reported as it is.
+  if (!text && err == ENOENT && !programmOrdner.empty())
+    text = ReadTextFileUtf8(programmOrdner + "/" + helpFileName, &err);
   if (!text) {
     dialogs.ShowMessage("Die Hilfe-Datei \"" + helpFileName +
                         "\" kann nicht gelesen werden: " + IoErrorText(err));

@@ -1,7 +1,8 @@
 #pragma once
 // The help window's rules: reading a reference text into lines and printing
 // it. The reference texts ("Lohnarten.TXT", "VersicherungsTraeger.txt", ...)
-// are plain text delivered with the program.
+// are plain text delivered with the program; they lie beside the program,
+// while the program runs in the data folder.
 
 #include <optional>
 #include <string>
@@ -18,9 +19,11 @@ namespace lohn {
 std::vector<std::string> SplitHilfeLines(std::string_view text);
 
 // The lines of the help file, or nothing after telling the user that it could
-// not be read.
+// not be read. The file is looked for in the working directory first, so that
+// a user's own copy wins, then in `programmOrdner` (the program's folder).
 std::optional<std::vector<std::string>> LoadHilfeText(const std::string& helpFileName,
-                                                      platform::Dialogs& dialogs);
+                                                      platform::Dialogs& dialogs,
+                                                      const std::string& programmOrdner = {});
 
 // Prints the lines in the given font family at 8 points, one line under the
 // other, on as many pages as needed. False, with nothing printed, when the

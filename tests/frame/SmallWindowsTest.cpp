@@ -1,13 +1,19 @@
 // The rules behind the calendar, help, data-folder and video windows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "frame/Daten.h"
 #include "frame/Hilfe.h"
 #include "frame/Kalender.h"
 #include "frame/Videos.h"
+#include "payroll/Lohnarten.h"
+#include "store/Cp1252.h"
+#include "store/TextRoutines.h"
 #include "support/Fakes.h"
 
 namespace {
@@ -16,6 +22,7 @@ namespace fs = std::filesystem;
 using lohn::KalenderDatum;
 using testing_support::FakePrintCanvas;
 using testing_support::FakeShell;
+using testing_support::ReadBytes;
 using testing_support::TempWorkDir;
 using testing_support::TestEnv;
 using testing_support::WriteText;
@@ -66,11 +73,15 @@ TEST(Hilfe, LineEnds) {
   for (auto& c : cases) EXPECT_EQ(lohn::SplitHilfeLines(c.text), c.lines) << c.text;
 }
 
+// The build puts the reference texts beside the programs and the tests.
+std::string ProgrammOrdner() { return fs::read_symlink("/proc/self/exe").parent_path().string(); }
+
 TEST(Hilfe, ReadsTheFileInWindowsCodePage) {
   TempWorkDir dir;
   TestEnv env;
   WriteText("VersicherungsTraeger.txt", "11 Wiener Gebietskrankenkasse\r\n15 Steierm\xE4rkische");
-  auto lines = lohn::LoadHilfeText("VersicherungsTraeger.txt", env.dialogs);
+  // The copy in the working directory comes before the shipped one.
+  auto lines = lohn::LoadHilfeText("VersicherungsTraeger.txt", env.dialogs, ProgrammOrdner());
   ASSERT_TRUE(lines);
   EXPECT_EQ(*lines,
             (std::vector<std::string>{"11 Wiener Gebietskrankenkasse", "15 Steiermärkische"}));
@@ -80,10 +91,48 @@ TEST(Hilfe, ReadsTheFileInWindowsCodePage) {
 TEST(Hilfe, MissingFileIsToldNotThrown) {
   TempWorkDir dir;
   TestEnv env;
-  EXPECT_FALSE(lohn::LoadHilfeText("Lohnarten.TXT", env.dialogs));
+  fs::create_directory("programm");  // the program's folder lacks it too
+  EXPECT_FALSE(
+      lohn::LoadHilfeText("Lohnarten.TXT", env.dialogs, (dir.path() / "programm").string()));
   ASSERT_EQ(env.dialogs.messages.size(), 1u);
   EXPECT_EQ(env.dialogs.messages[0],
             "Die Hilfe-Datei \"Lohnarten.TXT\" kann nicht gelesen werden: Datei nicht gefunden");
+}
+
+TEST(Hilfe, ShippedTextsOpenFromAFreshDataFolder) {
+  TempWorkDir dir;  // holds none of them
+  TestEnv env;
+  std::map<std::string, std::vector<std::string>> texte;
+  for (const char* name :
+       {"VersicherungsTraeger.txt", "Lohnarten.TXT", "ArtLohnzettel.txt", "SozialeStellung.txt"}) {
+    auto lines = lohn::LoadHilfeText(name, env.dialogs, ProgrammOrdner());
+    ASSERT_TRUE(lines) << name;
+    EXPECT_GT(lines->size(), 20u) << name;
+    // Windows-1252 with CR LF after every line, the last one too: the file is
+    // exactly its lines written back that way.
+    std::string back;
+    for (const auto& line : *lines) back += lohn::Utf8ToCp1252(line) + "\r\n";
+    auto raw = ReadBytes(fs::path(ProgrammOrdner()) / name);
+    EXPECT_EQ(std::string(raw.begin(), raw.end()), back) << name;
+    texte[name] = std::move(*lines);
+  }
+  EXPECT_TRUE(env.dialogs.messages.empty());
+
+  // The lists agree with what the program itself knows.
+  auto zeigt = [](const std::vector<std::string>& lines, const std::string& part) {
+    return std::ranges::any_of(lines, [&](const auto& l) { return l.find(part) != l.npos; });
+  };
+  for (const auto& e : lohn::LohnartKatalog())
+    EXPECT_TRUE(zeigt(texte["Lohnarten.TXT"], std::to_string(e.code) + "  " + e.text)) << e.code;
+  int traeger = 0;
+  for (const auto& l : texte["VersicherungsTraeger.txt"]) {
+    int code = 0;
+    if (std::sscanf(l.c_str(), "%4d", &code) != 1) continue;
+    EXPECT_EQ(lohn::VersTraegerName(std::to_string(code)),
+              std::to_string(code) + " - " + l.substr(6));
+    ++traeger;
+  }
+  EXPECT_EQ(traeger, 21);
 }
 
 TEST(Hilfe, PrintsEveryLineAndBreaksPages) {

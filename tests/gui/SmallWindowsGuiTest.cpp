@@ -14,6 +14,7 @@
 #include "frame/gui/HilfeForm.h"
 #include "frame/gui/KalenderForm.h"
 #include "frame/gui/VideosForm.h"
+#include "payroll/PersFormFenster.h"
 #include "support/Fakes.h"
 
 namespace {
@@ -50,14 +51,9 @@ TEST(KalenderForm, ButtonsStepTheMonthAndTheLabelsFollow) {
 }
 
 TEST(HilfeForm, ListsTheLinesAndPrintsThem) {
-  TempWorkDir dir;
-  TestEnv env;
-  WriteText("Lohnarten.TXT",
-            "10 Gehalt\r\n20 \xDC"
-            "berstunden");
   auto canvas = std::make_shared<FakePrintCanvas>();
-  THilfeForm form(env.dialogs, "Lohnarten.TXT", nullptr, [&](QWidget*) { return canvas; });
-  ASSERT_TRUE(form.Loaded());
+  THilfeForm form("Lohnarten.TXT", {"10 Gehalt", "20 Überstunden"}, nullptr,
+                  [&](QWidget*) { return canvas; });
   ASSERT_EQ(form.HilfeListBox->count(), 2);
   EXPECT_EQ(form.HilfeListBox->item(1)->text(), "20 Überstunden");
   EXPECT_EQ(form.SpeedButton1->toolTip(), "an den Drucker senden");
@@ -68,14 +64,24 @@ TEST(HilfeForm, ListsTheLinesAndPrintsThem) {
   EXPECT_EQ(canvas->log[3], "text 0,42 20 Überstunden");
 }
 
-TEST(HilfeForm, MissingFileShowsAMessageAndAnEmptyWindow) {
-  TempWorkDir dir;
+TEST(HilfeForm, EveryCallerFindsItsTextAndAMissingOneOpensNoWindow) {
+  TempWorkDir dir;  // a fresh data folder: the texts lie beside the program
   TestEnv env;
-  THilfeForm form(env.dialogs, "SozialeStellung.txt");
-  EXPECT_FALSE(form.Loaded());
-  EXPECT_EQ(form.HilfeListBox->count(), 0);
-  EXPECT_FALSE(form.SpeedButton1->isEnabled());
-  ASSERT_EQ(env.dialogs.messages.size(), 1u);
+  QWidget parent;
+  EXPECT_FALSE(ZeigeHilfeText(env.dialogs, "Fehlt.txt", "INFO", &parent));
+  EXPECT_EQ(env.dialogs.messages.size(), 1u);
+  EXPECT_TRUE(parent.findChildren<THilfeForm*>().isEmpty());
+
+  std::vector<std::string> files{"Lohnarten.TXT"};
+  for (const auto& info : lohn::PersFormInfoListe()) files.push_back(info.datei);
+  for (const auto& file : files) {
+    THilfeForm* hilfe = ZeigeHilfeText(env.dialogs, file, "INFO", &parent, QPoint(5, 5));
+    ASSERT_TRUE(hilfe) << file;
+    EXPECT_TRUE(hilfe->isVisible());
+    EXPECT_GT(hilfe->HilfeListBox->count(), 20) << file;
+    hilfe->close();
+  }
+  EXPECT_EQ(env.dialogs.messages.size(), 1u);
 }
 
 TEST(DatenForm, ListsAndCopyRoute) {

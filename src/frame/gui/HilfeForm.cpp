@@ -1,5 +1,6 @@
 #include "frame/gui/HilfeForm.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -9,10 +10,11 @@
 #include "frame/Hilfe.h"
 #include "platform/qt/QtPrintCanvas.h"
 
-THilfeForm::THilfeForm(platform::Dialogs& dialogs, std::string helpFileName, QWidget* parent,
+THilfeForm::THilfeForm(std::string helpFileName, std::vector<std::string> lines, QWidget* parent,
                        CanvasFactory canvasFactory)
     : QDialog(parent),
       helpFileName_(std::move(helpFileName)),
+      lines_(std::move(lines)),
       canvasFactory_(std::move(canvasFactory)) {
   setObjectName("HilfeForm");
   setWindowTitle("Hilfe");
@@ -44,12 +46,7 @@ THilfeForm::THilfeForm(platform::Dialogs& dialogs, std::string helpFileName, QWi
   connect(SpeedButton1, &QToolButton::clicked, this, &THilfeForm::SpeedButton1Click);
   connect(SpeedButton2, &QToolButton::clicked, this, &QDialog::close);
 
-  if (auto lines = lohn::LoadHilfeText(helpFileName_, dialogs)) {
-    lines_ = std::move(*lines);
-    loaded_ = true;
-    for (const auto& line : lines_) HilfeListBox->addItem(QString::fromStdString(line));
-  }
-  SpeedButton1->setEnabled(loaded_);
+  for (const auto& line : lines_) HilfeListBox->addItem(QString::fromStdString(line));
 }
 
 void THilfeForm::SpeedButton1Click() {
@@ -58,10 +55,14 @@ void THilfeForm::SpeedButton1Click() {
 }
 
 THilfeForm* ZeigeHilfeText(platform::Dialogs& dialogs, const std::string& file,
-                           const QString& title, QWidget* parent) {
-  auto* hilfe = new THilfeForm(dialogs, file, parent);
+                           const QString& title, QWidget* parent, std::optional<QPoint> pos) {
+  auto lines =
+      lohn::LoadHilfeText(file, dialogs, QCoreApplication::applicationDirPath().toStdString());
+  if (!lines) return nullptr;
+  auto* hilfe = new THilfeForm(file, std::move(*lines), parent);
   hilfe->setAttribute(Qt::WA_DeleteOnClose);
   hilfe->setWindowTitle(title);
+  if (pos) hilfe->move(*pos);
   hilfe->show();
   return hilfe;
 }

@@ -1,7 +1,9 @@
 #pragma once
 #include <QDialog>
+#include <QPoint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,7 +13,8 @@
 class QListWidget;
 class QToolButton;
 
-// Shows a reference text and prints it; ZeigeHilfeText below opens one.
+// Shows the lines of a reference text and prints them; ZeigeHilfeText below
+// reads the text and opens one.
 class THilfeForm : public QDialog {
   Q_OBJECT
  public:
@@ -19,11 +22,8 @@ class THilfeForm : public QDialog {
   // dialog. Shared, so that a test can keep looking at what was drawn.
   using CanvasFactory = std::function<std::shared_ptr<platform::PrintCanvas>(QWidget*)>;
 
-  THilfeForm(platform::Dialogs& dialogs, std::string helpFileName, QWidget* parent = nullptr,
+  THilfeForm(std::string helpFileName, std::vector<std::string> lines, QWidget* parent = nullptr,
              CanvasFactory canvasFactory = {});
-
-  // False when the file could not be read (the user has been told).
-  bool Loaded() const { return loaded_; }
 
   QListWidget* HilfeListBox;
   QToolButton* SpeedButton1;
@@ -34,11 +34,13 @@ class THilfeForm : public QDialog {
 
   std::string helpFileName_;
   std::vector<std::string> lines_;
-  bool loaded_ = false;
   CanvasFactory canvasFactory_;
 };
 
-// Opens the reference text `file` under `title` beside the caller's window;
-// it deletes itself when closed.
+// Opens the reference text `file` under `title` beside the caller's window,
+// at `pos` when given; it deletes itself when closed. The text is looked for
+// in the working directory, then in the program's folder. A text that cannot
+// be read gives the message and no window: nullptr then.
 THilfeForm* ZeigeHilfeText(platform::Dialogs& dialogs, const std::string& file,
-                           const QString& title, QWidget* parent);
+                           const QString& title, QWidget* parent,
+                           std::optional<QPoint> pos = std::nullopt);

@@ -241,7 +241,7 @@ void TPersFormLohnarten::Anzeigen() {
 }
 
 void TPersFormLohnarten::SpeedButton1Click() {
-  ZeigeHilfeText(model_.dialogs(), "Lohnarten.TXT", "INFO: Lohnarten", this)->move(5, 5);
+  ZeigeHilfeText(model_.dialogs(), "Lohnarten.TXT", "INFO: Lohnarten", this, QPoint(5, 5));
 }
 
 void TPersFormLohnarten::done(int result) {
