@@ -32,6 +32,10 @@ std::string StemOf(const std::string& chosenFile) {
 
 }  // namespace
 
+bool StemImDatenordner(const std::string& stem) {
+  return stem != "." && stem != ".." && stem.find_first_of("/\\") == std::string::npos;
+}
+
 bool DienstgeberDateienVorhanden(const std::string& stem) {
   return FileExists(DataFileName(stem, "PER")) && FileExists(DataFileName(stem, "ABR"));
 }
@@ -52,17 +56,24 @@ std::optional<std::string> CheckNewDienstgeberName(const std::string& name) {
 bool CreateDienstgeber(AppState& state, const std::string& rawName, bool* exists) {
   std::string name = CutChars(rawName, kMaxStemLength);
   if (exists) *exists = false;
+  int err = 0;
+  const DienstgeberBytes adr = DienstgeberDefaults().pack();
+  const std::string adrFile = DataFileName(name, "ADR");
   if (DienstgeberDateienVorhanden(name)) {
+    // Without its .ADR (a creation cut off by an older version, a file
+    // removed by hand) the employer's data could never be saved.
+    if (!CreateFileIfMissing(adrFile, Bytes(adr.begin(), adr.end()), &err))
+      state.dialogs().ShowMessage(CreateFailedMessage(adrFile, err));
     state.dialogs().ShowMessage("Ein Dienstgeber mit diesem Namen existiert bereits!");
     if (exists) *exists = true;
     return false;
   }
-  int err = 0;
-  const DienstgeberBytes adr = DienstgeberDefaults().pack();
+  // The .ABR, which makes the employer exist, comes last: a creation cut off
+  // half way leaves no employer, and creating it again completes the files.
   const std::pair<std::string, Bytes> files[] = {
+      {adrFile, Bytes(adr.begin(), adr.end())},
       {DataFileName(name, "PER"), {}},
       {DataFileName(name, "ABR"), {}},
-      {DataFileName(name, "ADR"), Bytes(adr.begin(), adr.end())},
   };
   for (const auto& [file, content] : files) {
     // An existing file is never truncated.
@@ -83,8 +94,13 @@ std::vector<std::string> ListDienstgeber() {
   for (const auto& entry : std::filesystem::directory_iterator(".", ec)) {
     if (!entry.is_regular_file(ec)) continue;
     std::string file = entry.path().filename().string();
-    if (file.size() > 4 && file.compare(file.size() - 4, 4, ".ABR") == 0)
-      stems.push_back(file.substr(0, file.size() - 4));
+    if (file.size() <= 4 || file.compare(file.size() - 4, 4, ".ABR") != 0) continue;
+    // Choosing or deleting acts on the name up to the first "." (cut to 13
+    // characters): any other file would stand for another employer.
+    std::string stem = file.substr(0, file.size() - 4);
+    if (stem.find_first_of(".\\/") == std::string::npos &&
+        CharCount(stem) <= std::size_t(kMaxStemLength))
+      stems.push_back(stem);
   }
   std::sort(stems.begin(), stems.end());
   return stems;

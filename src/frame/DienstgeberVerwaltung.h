@@ -23,17 +23,23 @@ std::optional<std::string> CheckDienstgeberNameTyping(const std::string& name);
 // acceptable: letters A-Z/a-z, digits, "-" and "_", one to eight characters.
 std::optional<std::string> CheckNewDienstgeberName(const std::string& name);
 
+// True when the files of `stem` lie in the data folder itself: no "/" or "\"
+// and not "." or "..". A stored stem that fails this counts as damaged.
+bool StemImDatenordner(const std::string& stem);
+
 // True when both <stem>.PER and <stem>.ABR are there, the files an employer
 // cannot be worked on without.
 bool DienstgeberDateienVorhanden(const std::string& stem);
 
-// Creates those of <name>.PER, .ABR and .ADR that are missing (never
-// truncating one that exists), makes the employer current and confirms it.
-// When both .PER and .ABR exist already, says so, sets *exists and changes
-// nothing. False when nothing was created.
+// Creates those of <name>.ADR, .PER and .ABR that are missing, in this order
+// and each whole or not at all (never truncating one that exists), makes the
+// employer current and confirms it. When both .PER and .ABR exist already,
+// says so, sets *exists and only adds a missing .ADR. False when the employer
+// was not created.
 bool CreateDienstgeber(AppState& state, const std::string& name, bool* exists = nullptr);
 
-// The stems of every employer in the working directory (files "*.ABR"), sorted.
+// The stems of every employer in the working directory (files "*.ABR"),
+// sorted; only plain stems (no ".", "\" or "/", at most 13 characters).
 std::vector<std::string> ListDienstgeber();
 
 // Creates "ZR-DOKUMENTE_<stem>" when it is missing.

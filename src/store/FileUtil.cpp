@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 
@@ -92,7 +93,37 @@ bool WriteFileAtomic(const std::string& path, const Bytes& content, int* err) {
   return WriteFileAtomic(path, content, path + ".neu~", err);
 }
 
-bool CreateFileIfMissing(const std::string& path, const Bytes& content, int* err) {
+namespace {
+
+// A temporary file beside `path` with a name no other process uses.
+int OpenFreshTemp(const std::string& path, std::string& temp) {
+  static std::atomic<unsigned> serial{0};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temp = path + "." + std::to_string(::getpid()) + "-" + std::to_string(serial++) + "~";
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+bool Unsupported(int e) { return e == EINVAL || e == ENOSYS || e == EOPNOTSUPP || e == EPERM; }
+
+// Gives the finished temporary file the name `path` unless that name was
+// taken meanwhile (EEXIST). 0 or the errno; ENOTSUP when the file system
+// can do neither a no-replace rename nor a hard link.
+int PublishNoReplace(const std::string& temp, const std::string& path) {
+  if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0) return 0;
+  if (!Unsupported(errno)) return errno;
+  // NFS has no such rename; a hard link is just as exclusive.
+  if (::link(temp.c_str(), path.c_str()) == 0) {
+    ::unlink(temp.c_str());
+    return 0;
+  }
+  return Unsupported(errno) ? ENOTSUP : errno;
+}
+
+// Creating in place, for file systems that offer no exclusive rename or link.
+bool CreateInPlace(const std::string& path, const Bytes& content, int* err) {
   int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
   if (fd < 0) {
     if (errno == EEXIST) return true;
@@ -108,6 +139,34 @@ bool CreateFileIfMissing(const std::string& path, const Bytes& content, int* err
   if (ok) return true;
   // Half a file would pass for a whole one the next time.
   ::unlink(path.c_str());
+  if (err) *err = e;
+  return false;
+}
+
+}  // namespace
+
+bool CreateFileIfMissing(const std::string& path, const Bytes& content, int* err) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) == 0) return true;
+  // The content is written under another name first: a process killed half
+  // way leaves no file under `path` that would pass for a whole one.
+  std::string temp;
+  int fd = OpenFreshTemp(path, temp);
+  if (fd < 0) {
+    if (err) *err = errno;
+    return false;
+  }
+  bool ok = WriteAll(fd, content) && ::fsync(fd) == 0;
+  int e = errno;
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    e = errno;
+  }
+  if (ok) e = PublishNoReplace(temp, path);
+  if (ok && e == 0) return true;
+  ::unlink(temp.c_str());
+  if (ok && e == EEXIST) return true;  // created by someone else meanwhile
+  if (ok && e == ENOTSUP) return CreateInPlace(path, content, err);
   if (err) *err = e;
   return false;
 }

@@ -30,9 +30,10 @@ bool WriteFileAtomic(const std::string& path, const Bytes& content, const std::s
 bool WriteFileAtomic(const std::string& path, const Bytes& content, int* err = nullptr);
 
 // Creates the file with `content` only while the name is free; a file that
-// is there (of whatever kind) is never touched and counts as success. A file
-// that could not be written whole is removed again; false then, with errno
-// in *err.
+// is there (of whatever kind), also one that appears while this runs, is
+// never touched and counts as success. The content is written under a
+// temporary name and then given the file's name, so the file is there whole
+// or not at all. False with errno in *err when it could not be created.
 bool CreateFileIfMissing(const std::string& path, const Bytes& content, int* err = nullptr);
 
 // Removes the file if it is there. True when it is gone (also when it never

@@ -50,6 +50,15 @@ bool LoadProgramState(AppState& state) {
     return false;
   }
   auto bytes = ReadWholeFile(kProgramStateFile, &err);
+  if (bytes && bytes->empty()) {
+    // Only a creation that was cut off leaves an empty file (saves replace
+    // the file whole); it holds nothing to lose, so it starts afresh.
+    if (!WriteFileAtomic(kProgramStateFile, ToBytes(state.programState), &err)) {
+      state.dialogs().ShowMessage(CreateFailedMessage(kProgramStateFile, err));
+      return false;
+    }
+    bytes = ToBytes(state.programState);
+  }
   if (!bytes) {
     state.dialogs().ShowMessage("Die Datei \"" + std::string(kProgramStateFile) +
                                 "\" kann nicht gelesen werden: " + IoErrorText(err) +
@@ -95,7 +104,9 @@ bool LoadGlobalSettings(AppState& state) {
   if (!CreateFileIfMissing(kGlobFile, ToBytes(DefaultGlobRecord()), &err))
     state.dialogs().ShowMessage(CreateFailedMessage(kGlobFile, err));
   const std::string& stem = state.DataFileStem;
-  if (!DienstgeberDateienVorhanden(stem)) {
+  // A stem with a folder part would put the employer's files outside the
+  // data folder: damaged like a stem whose files are gone.
+  if (!StemImDatenordner(stem) || !DienstgeberDateienVorhanden(stem)) {
     std::string msg =
         "Quandrel Lohnverrechnung - Die Daten des zuletzt bearbeiteten Dienstgebers \"" + stem +
         "\" sind beschädigt, oder existieren nicht mehr - wählen Sie bitte nach dem "

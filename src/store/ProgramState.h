@@ -25,8 +25,9 @@ std::array<std::uint8_t, kProgramStateSize> DefaultProgramStateRecord();
 std::array<std::uint8_t, kGlobRecordSize> DefaultGlobRecord();
 
 // Reads Lohnver.LOA into the state, creating it with the defaults when it is
-// missing. A file too short for one record is not guessed at: the user is
-// told which file is damaged and false comes back, with nothing written.
+// missing or empty (a creation that was cut off). A file too short for one
+// record is not guessed at: the user is told which file is damaged and false
+// comes back, with nothing written.
 bool LoadProgramState(AppState& state);
 
 // Rewrites Lohnver.LOA from the state; the fields the program does not use
@@ -34,8 +35,8 @@ bool LoadProgramState(AppState& state);
 bool SaveProgramState(AppState& state);
 
 // Start-up load: program state, global settings and the fall-back to the
-// employer DEMO when the last employer's files are gone. False when the
-// program must end.
+// employer DEMO when the last employer's files are gone or its stored stem
+// points outside the data folder. False when the program must end.
 bool LoadGlobalSettings(AppState& state);
 
 // True when the password is accepted; shows the login window unless the

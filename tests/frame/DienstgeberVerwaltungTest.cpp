@@ -39,16 +39,40 @@ TEST_F(DienstgeberTest, CreateWritesEmptyFilesAndADefaultRecordNumberedZero) {
                 "Der Dienstgeber MUSTER wurde angelegt und zur Bearbeitung ausgewählt"});
 }
 
-TEST_F(DienstgeberTest, CreateNeverTruncatesAnExistingFile) {
+TEST_F(DienstgeberTest, CreatingAgainCompletesAPartlyCreatedEmployer) {
   std::vector<std::uint8_t> adr(4136, 0);
   lohn::PutInt16(adr.data(), 3574, 1);
   lohn::PutShortString(adr.data(), 166, 80, "Alte Firma");
-  WriteBytes("ALT.ADR", adr);
-  WriteBytes("ALT.PER", std::vector<std::uint8_t>(2420, 7));
-  ASSERT_TRUE(lohn::CreateDienstgeber(env.state, "ALT"));
-  EXPECT_EQ(ReadBytes("ALT.ADR"), adr);
-  EXPECT_EQ(ReadBytes("ALT.PER").size(), 2420u);
-  EXPECT_EQ(ReadBytes("ALT.ABR").size(), 0u);
+  const std::vector<std::uint8_t> per(2420, 7), abr(2236, 3), noAdr(4136, 0);
+  struct {
+    const char* name;
+    bool adr, per, abr;  // files there before
+    bool created;
+  } cases[] = {
+      {"cut off after .ADR", true, false, false, true},
+      {"cut off after .PER", true, true, false, true},
+      {"made before .ADR came first", false, true, true, false},
+  };
+  for (auto& c : cases) {
+    TempWorkDir caseDir;
+    env.state.DataFileStem = "DEMO";
+    env.dialogs.messages.clear();
+    if (c.adr) WriteBytes("ALT.ADR", adr);
+    if (c.per) WriteBytes("ALT.PER", per);
+    if (c.abr) WriteBytes("ALT.ABR", abr);
+    bool exists = false;
+    EXPECT_EQ(lohn::CreateDienstgeber(env.state, "ALT", &exists), c.created) << c.name;
+    EXPECT_EQ(exists, !c.created) << c.name;
+    EXPECT_EQ(env.state.DataFileStem, c.created ? "ALT" : "DEMO") << c.name;
+    EXPECT_EQ(env.dialogs.messages.back(),
+              c.created ? "Der Dienstgeber ALT wurde angelegt und zur Bearbeitung ausgewählt"
+                        : "Ein Dienstgeber mit diesem Namen existiert bereits!")
+        << c.name;
+    // What was there stays; what was missing is there now, empty or default.
+    EXPECT_EQ(ReadBytes("ALT.ADR"), c.adr ? adr : noAdr) << c.name;
+    EXPECT_EQ(ReadBytes("ALT.PER"), c.per ? per : std::vector<std::uint8_t>{}) << c.name;
+    EXPECT_EQ(ReadBytes("ALT.ABR"), c.abr ? abr : std::vector<std::uint8_t>{}) << c.name;
+  }
 }
 
 TEST_F(DienstgeberTest, CreateOfAnExistingEmployerChangesNothing) {
@@ -157,6 +181,16 @@ TEST_F(DienstgeberTest, DeleteRefusalsAndDeletion) {
     EXPECT_FALSE(fs::exists(f)) << f;
   EXPECT_TRUE(fs::exists("WEG.KOR"));
   EXPECT_EQ(lohn::ListDienstgeber(), (std::vector<std::string>{"AKTUELL", "DEMO", "GESPERRT"}));
+}
+
+TEST_F(DienstgeberTest, ListShowsOnlyFilesThatNameTheirEmployer) {
+  // Choosing or deleting "a.b.ABR" would act on "a", a long name on its
+  // first 13 characters.
+  for (const char* f : {"a.ABR", "a.b.ABR", "a\\b.ABR", "DREIZEHN_ZEIC.ABR", "VIERZEHN_ZEICH.ABR",
+                        "x.abr", "x.ABR.bak"})
+    WriteBytes(f, {});
+  fs::create_directory("ORDNER.ABR");
+  EXPECT_EQ(lohn::ListDienstgeber(), (std::vector<std::string>{"DREIZEHN_ZEIC", "a"}));
 }
 
 TEST_F(DienstgeberTest, StartUpFallsBackToDemoAndCreatesIt) {

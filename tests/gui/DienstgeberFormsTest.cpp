@@ -12,6 +12,7 @@
 #include "frame/DienstgeberVerwaltung.h"
 #include "frame/gui/AdresseForm.h"
 #include "frame/gui/DatOpenForm.h"
+#include "frame/gui/HilfeForm.h"
 #include "store/DienstgeberStore.h"
 #include "store/ProgramState.h"
 #include "support/Fakes.h"
@@ -82,6 +83,54 @@ TEST_F(DienstgeberFormsTest, ChooseFromTheList) {
   form.Button3->click();
   EXPECT_EQ(env.state.DataFileStem, "ZWEI");
   EXPECT_EQ(form.result(), QDialog::Accepted);
+}
+
+TEST_F(DienstgeberFormsTest, ArrowKeysChooseLikeAClick) {
+  ASSERT_TRUE(lohn::CreateDienstgeber(env.state, "ZWEI"));
+  env.state.DataFileStem = "DEMO";
+  TDatOpenForm form(env.state);
+  QTest::keyClick(form.FileListBox1, Qt::Key_Down);
+  QTest::keyClick(form.FileListBox1, Qt::Key_Down);
+  EXPECT_TRUE(form.Button3->isEnabled());
+  EXPECT_TRUE(form.Button4->isEnabled());
+  EXPECT_FALSE(form.Button1->isEnabled());
+  form.Button3->click();
+  EXPECT_EQ(env.state.DataFileStem, "ZWEI");
+}
+
+TEST_F(DienstgeberFormsTest, LengthWarningOnlyWhenTheFieldIsLeftForAnother) {
+  TAdresseForm form(env.state);
+  form.show();
+  form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  form.Fax1Edit->setFocus(Qt::TabFocusReason);
+  form.Fax1Edit->setText("123");
+  QWidget other;  // the user switches to another window and back
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  EXPECT_TRUE(env.dialogs.messages.empty());
+  QTest::keyClick(form.Fax1Edit, Qt::Key_Tab);
+  EXPECT_EQ(env.dialogs.messages,
+            std::vector<std::string>{"Achtung: Die Steuernummer muss 7-stellig sein. Ohne die "
+                                     "zweistellige Finanzamt Nr.!"});
+  form.Fax1Edit->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(form.Fax1Edit, Qt::Key_Escape);
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(env.dialogs.messages.size(), 1u);
+}
+
+TEST_F(DienstgeberFormsTest, CodesWindowBelongsToTheDialog) {
+  testing_support::WriteText("VersicherungsTraeger.txt", "11 Wiener Gebietskrankenkasse\r\n");
+  QWidget mainWindow;
+  TAdresseForm form(env.state, &mainWindow);
+  form.Button3->click();
+  auto* codes = form.findChild<THilfeForm*>();
+  ASSERT_TRUE(codes);
+  EXPECT_TRUE(codes->isVisible());
+  EXPECT_EQ(codes->windowTitle(), "INFO: Versicherungsträger");
 }
 
 TEST_F(DienstgeberFormsTest, EmployerDataWindowSavesRecordOne) {

@@ -67,6 +67,7 @@ TEST(CreateFileIfMissing, FailureLeavesNothingBehind) {
   EXPECT_FALSE(ok);
   EXPECT_EQ(err, EFBIG);
   EXPECT_FALSE(fs::exists("FIRMA.ADR"));
+  EXPECT_TRUE(fs::is_empty("."));  // nor its temporary file
 }
 
 TEST(RemoveFileIfPresent, GoneAfterwardsCountsAsSuccess) {

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 
 #include "store/ProgramState.h"
@@ -70,6 +74,60 @@ TEST(ProgramState, FirstStartCreatesBothFilesWithTheirDefaults) {
   EXPECT_EQ(env.state.DataFileStem, "DEMO");
   EXPECT_TRUE(lohn::AskPasswordAtStart(env.state));
   EXPECT_EQ(env.dialogs.loginShown, 0);
+}
+
+TEST(ProgramState, StartKilledWhileCreatingTheFileLeavesNoHalfFile) {
+  TempWorkDir dir;
+  pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    // Killed by the kernel while writing the program state file.
+    struct rlimit lim {
+      10, 10
+    }, noCore{0, 0};
+    setrlimit(RLIMIT_CORE, &noCore);
+    setrlimit(RLIMIT_FSIZE, &lim);
+    TestEnv env;
+    lohn::LoadGlobalSettings(env.state);
+    _exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFSIGNALED(status));
+  EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
+  EXPECT_FALSE(std::filesystem::exists("Lohnver.LOA"));
+  // Its temporary file is left behind, and an empty file an older version
+  // left in the same case: the next start begins afresh.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
+  for (bool emptyFile : {false, true}) {
+    if (emptyFile) WriteBytes("Lohnver.LOA", {});
+    TestEnv env;
+    ASSERT_TRUE(lohn::LoadGlobalSettings(env.state));
+    auto def = lohn::DefaultProgramStateRecord();
+    EXPECT_EQ(ReadBytes("Lohnver.LOA"), std::vector<std::uint8_t>(def.begin(), def.end()));
+    EXPECT_EQ(env.state.Password, "trux");
+  }
+}
+
+TEST(ProgramState, StemOutsideTheDataFolderFallsBackToDemo) {
+  TempWorkDir dir;
+  for (const char* stem : {"../X", "sub/X", "sub\\X", ".", ".."}) {
+    std::filesystem::create_directories("w/sub");
+    std::filesystem::current_path("w");
+    // The files are there, where the stem would lead.
+    for (const char* ext : {".PER", ".ABR"}) WriteBytes(std::string(stem) + ext, {});
+    auto rec = lohn::DefaultProgramStateRecord();
+    lohn::PutShortString(rec.data(), 0, 13, stem);
+    WriteBytes("Lohnver.LOA", {rec.begin(), rec.end()});
+    TestEnv env;
+    ASSERT_TRUE(lohn::LoadGlobalSettings(env.state));
+    EXPECT_EQ(env.state.DataFileStem, "DEMO") << stem;
+    EXPECT_NE(env.dialogs.messages.at(0).find(std::string("Dienstgebers \"") + stem + "\" sind"),
+              std::string::npos)
+        << stem;
+    std::filesystem::current_path("..");
+    std::filesystem::remove_all("w");
+  }
 }
 
 TEST(ProgramState, KeepsTheLastEmployerWhenItsFilesExist) {

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "frame/Videos.h"
+#include "frame/gui/FeldWechsel.h"
 #include "frame/gui/HilfeForm.h"
 #include "store/TextRoutines.h"
 
@@ -130,10 +131,11 @@ TAdresseForm::TAdresseForm(lohn::AppState& state, QWidget* parent)
           [this] { state_.services.shell.StartProgram("Brelvan", {state_.DataFileStem}); });
   connect(Label7, &QLabel::linkActivated, this,
           [this] { state_.services.shell.Open(kGemeindeKzPage); });
+  // The codes window belongs to the dialog: a window beside a modal dialog
+  // takes no input.
   connect(Button3, &QPushButton::clicked, this, [this] {
-    ZeigeHilfeText(state_.dialogs(), "VersicherungsTraeger.txt", "INFO: Versicherungsträger",
-                   parentWidget())
-        ->move(5, 5);
+    ZeigeHilfeText(state_.dialogs(), "VersicherungsTraeger.txt", "INFO: Versicherungsträger", this,
+                   QPoint(5, 5));
   });
   connect(PlzEdit, &QLineEdit::textEdited, this, &TAdresseForm::PlzEditChange);
 
@@ -189,6 +191,7 @@ void TAdresseForm::PlzEditChange() {
 }
 
 bool TAdresseForm::eventFilter(QObject* watched, QEvent* event) {
+  if (!IstFeldwechsel(event)) return QDialog::eventFilter(watched, event);
   std::string name = watched->objectName().toStdString();
   if (event->type() == QEvent::FocusIn) {
     StatusBar1->showMessage(QString::fromStdString(lohn::AdresseEnterHint(name)));

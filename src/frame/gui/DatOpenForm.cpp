@@ -78,6 +78,10 @@ TDatOpenForm::TDatOpenForm(lohn::AppState& state, QWidget* parent)
   layout->addLayout(bottom);
 
   connect(FileListBox1, &QListWidget::itemClicked, this, [this] { FileListBox1Click(); });
+  // Choosing with the arrow keys counts like a click.
+  connect(FileListBox1, &QListWidget::itemSelectionChanged, this, [this] {
+    if (!FileListBox1->selectedItems().isEmpty()) FileListBox1Click();
+  });
   connect(FileListBox1, &QListWidget::itemDoubleClicked, this, &TDatOpenForm::FileListBox1DblClick);
   connect(Edit1, &QLineEdit::textEdited, this, &TDatOpenForm::Edit1Change);
   connect(Button1, &QPushButton::clicked, this, &TDatOpenForm::Button1Click);
