@@ -219,9 +219,19 @@ bool ListenReihenfolge(std::string_view a, std::string_view b) {
 }
 
 void SortiereListe(std::vector<std::string>& items) {
-  std::stable_sort(items.begin(), items.end(), [](const std::string& a, const std::string& b) {
-    return ListenReihenfolge(a, b);
+  // Each key is built once, not in every comparison.
+  struct Eintrag {
+    std::u32string key;
+    std::string text;
+  };
+  std::vector<Eintrag> sorted;
+  sorted.reserve(items.size());
+  for (std::string& text : items) sorted.push_back({SortKey(text), std::move(text)});
+  std::sort(sorted.begin(), sorted.end(), [](const Eintrag& a, const Eintrag& b) {
+    if (a.key != b.key) return a.key < b.key;
+    return a.text < b.text;
   });
+  for (std::size_t i = 0; i < items.size(); ++i) items[i] = std::move(sorted[i].text);
 }
 
 }  // namespace lohn

@@ -171,8 +171,9 @@ std::string PersonalNrFromListEntry(std::string_view entry) {
 
 void FillPersonalNrList(AppState& state, PersFormModel& f) {
   std::vector<std::string> entries;
-  bool ok = ScanPersonalRecords(state.DataFileStem, kPersonalExt, [&](const PersonalRecord& r) {
-    entries.push_back(PersonalNrListEntry(r.FamNameEdit, r.PersNrEdit));
+  // Only the number and the name of each record, without unpacking it.
+  bool ok = ScanPersonalImages(state.DataFileStem, kPersonalExt, [&](const std::uint8_t* rec) {
+    entries.push_back(PersonalNrListEntry(PersonalFamNameOf(rec), PersonalNrOf(rec)));
   });
   if (!ok) entries.clear();
   SortiereListe(entries);

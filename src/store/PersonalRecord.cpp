@@ -6,13 +6,15 @@ namespace lohn {
 
 namespace {
 
+constexpr std::size_t kFamNameOffset = 117;
+
 // The layout of <stem>.PER, one line per field, in offset order.
 template <class R, class V>
 void Fields(R& r, V&& v) {
   v.i32(0, r.PersNrEdit);
   v.text(4, 50, r.SVNrEdit);
   v.text(66, 50, r.VornameEdit);
-  v.text(117, 50, r.FamNameEdit);
+  v.text(kFamNameOffset, 50, r.FamNameEdit);
   v.text(168, 50, r.StrasseEdit);
   v.i32(220, r.PLZEdit);
   v.text(224, 50, r.OrtEdit);
@@ -108,5 +110,9 @@ PersonalRecord PersonalRecord::unpack(const std::uint8_t* bytes) {
 }
 
 std::int32_t PersonalNrOf(const std::uint8_t* bytes) { return GetInt32(bytes, 0); }
+
+std::string PersonalFamNameOf(const std::uint8_t* bytes) {
+  return GetShortString(bytes, kFamNameOffset, 50);
+}
 
 }  // namespace lohn

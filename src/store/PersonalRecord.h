@@ -102,7 +102,9 @@ struct PersonalRecord {
   bool operator==(const PersonalRecord&) const = default;
 };
 
-// The key without unpacking the whole record (scans read only this).
+// The key and the family name without unpacking the whole record (scans
+// that need no more read only these).
 std::int32_t PersonalNrOf(const std::uint8_t* bytes);
+std::string PersonalFamNameOf(const std::uint8_t* bytes);
 
 }  // namespace lohn

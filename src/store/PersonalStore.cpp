@@ -137,4 +137,11 @@ bool ScanPersonalRecords(const std::string& stem, const std::string& ext,
       [&](std::size_t, const std::uint8_t* rec) { visit(PersonalRecord::unpack(rec)); });
 }
 
+bool ScanPersonalImages(const std::string& stem, const std::string& ext,
+                        const std::function<void(const std::uint8_t*)>& visit) {
+  RecordFile file = PerFile(stem, ext);
+  if (!FileCanOpen(file.path())) return false;
+  return file.Scan([&](std::size_t, const std::uint8_t* rec) { visit(rec); });
+}
+
 }  // namespace lohn

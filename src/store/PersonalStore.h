@@ -1,8 +1,9 @@
 #pragma once
 // The employee store: PersonalRecords in <stem>.<ext> (ext "PER"), kept in
 // ascending Personal-Nr order by the insert. Every operation tests the file
-// first, reads it in one pass and closes it; inserts and deletes write a new
-// file <stem>.TMP beside it and rename it over it.
+// first, reads it in one pass (inserts and deletes: one to decide, one to
+// copy) and closes it; inserts and deletes write a new file <stem>.TMP beside
+// it and rename it over it.
 
 #include <cstdint>
 #include <functional>
@@ -66,5 +67,9 @@ DeleteResult DeletePersonalRecord(platform::Dialogs& dlg, const std::string& ste
 // the file cannot be opened or read; nothing is reported.
 bool ScanPersonalRecords(const std::string& stem, const std::string& ext,
                          const std::function<void(const PersonalRecord&)>& visit);
+// The same pass over the record images, for a caller that needs a few
+// fields only (PersonalNrOf, PersonalFamNameOf) and so unpacks nothing.
+bool ScanPersonalImages(const std::string& stem, const std::string& ext,
+                        const std::function<void(const std::uint8_t*)>& visit);
 
 }  // namespace lohn

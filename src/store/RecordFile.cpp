@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 
 #include "store/FileUtil.h"
 
@@ -15,8 +17,11 @@ namespace lohn {
 
 namespace {
 
-// Records per read: large reads keep a scan of a big file at disk speed.
-constexpr std::size_t kChunkBytes = std::size_t(1) << 20;
+// Reads and copies go through one buffer of whole records of about this
+// size: large enough to keep a pass at disk speed, small enough that no
+// operation's memory grows with the file.
+constexpr std::size_t kBufferBytes = std::size_t(4) << 20;
+constexpr std::size_t kPageBytes = 4096;
 
 class Fd {
  public:
@@ -60,6 +65,88 @@ bool WriteAllAt(int fd, const std::uint8_t* data, std::size_t n, off_t at) {
   return true;
 }
 
+bool WriteAll(int fd, const std::uint8_t* data, std::size_t n) {
+  while (n > 0) {
+    ssize_t w = ::write(fd, data, n);
+    if (w < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (w == 0) {
+      errno = EIO;
+      return false;
+    }
+    data += w;
+    n -= std::size_t(w);
+  }
+  return true;
+}
+
+// The buffer of a pass: kBufferBytes, aligned to the page so that the kernel
+// copies whole pages into whole pages. The last one is kept for the next
+// pass: faulting in fresh pages for every pass costs more than reading the
+// file from the cache. A pass run inside another pass's visitor gets a
+// buffer of its own.
+class PassBuffer {
+ public:
+  PassBuffer() : data_(std::move(spare_)) {
+    if (!data_)
+      data_.reset(static_cast<std::uint8_t*>(std::aligned_alloc(kPageBytes, kBufferBytes)));
+  }
+  ~PassBuffer() {
+    if (!spare_) spare_ = std::move(data_);
+  }
+  PassBuffer(const PassBuffer&) = delete;
+  PassBuffer& operator=(const PassBuffer&) = delete;
+  std::uint8_t* data() const { return data_.get(); }
+
+ private:
+  struct Free {
+    void operator()(std::uint8_t* p) const { std::free(p); }
+  };
+  using Ptr = std::unique_ptr<std::uint8_t, Free>;
+  Ptr data_;
+  static thread_local Ptr spare_;
+};
+
+thread_local PassBuffer::Ptr PassBuffer::spare_;
+
+int OpenForPass(const std::string& path) {
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd >= 0) ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+  return fd;
+}
+
+// One sequential pass: hands every run of whole records read to `chunk`
+// (first record, count) and ignores a cut-off tail. `chunk` returns false to
+// stop (keeping its own error); the pass then returns false as well. A failed
+// read returns false with its errno in *readErr.
+template <class Chunk>
+bool ReadPass(int fd, std::size_t recordSize, Chunk&& chunk, int* readErr) {
+  PassBuffer buf;
+  if (!buf.data() || recordSize > kBufferBytes) {
+    *readErr = buf.data() ? EINVAL : ENOMEM;
+    return false;
+  }
+  const std::size_t size = kBufferBytes / recordSize * recordSize;
+  std::size_t filled = 0;
+  for (;;) {
+    ssize_t n = ::read(fd, buf.data() + filled, size - filled);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      *readErr = errno;
+      return false;
+    }
+    if (n == 0) return true;
+    filled += std::size_t(n);
+    std::size_t whole = filled / recordSize;
+    if (whole > 0 && !chunk(buf.data(), whole)) return false;
+    std::size_t rest = filled - whole * recordSize;
+    if (rest) std::memmove(buf.data(), buf.data() + whole * recordSize, rest);
+    filled = rest;
+  }
+}
+
 }  // namespace
 
 std::string DataFileName(std::string_view stem, std::string_view ext) {
@@ -93,26 +180,15 @@ RecordFile::RecordFile(std::string path, std::size_t recordSize)
     : path_(std::move(path)), recordSize_(recordSize) {}
 
 bool RecordFile::Scan(const Visitor& visit, int* err) const {
-  Fd fd(::open(path_.c_str(), O_RDONLY | O_CLOEXEC));
+  Fd fd(OpenForPass(path_));
   if (fd.get() < 0) return SetErr(err, errno);
-  std::size_t perChunk = std::max<std::size_t>(1, kChunkBytes / recordSize_);
-  std::vector<std::uint8_t> buf(perChunk * recordSize_);
-  std::size_t filled = 0;
   std::size_t index = 0;
-  for (;;) {
-    ssize_t n = ::read(fd.get(), buf.data() + filled, buf.size() - filled);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return SetErr(err, errno);
-    }
-    if (n == 0) break;
-    filled += std::size_t(n);
-    std::size_t whole = filled / recordSize_;
-    for (std::size_t i = 0; i < whole; ++i) visit(index++, buf.data() + i * recordSize_);
-    std::size_t rest = filled - whole * recordSize_;
-    if (rest) std::memmove(buf.data(), buf.data() + whole * recordSize_, rest);
-    filled = rest;  // a cut-off last record is never visited
-  }
+  int readErr = 0;
+  auto chunk = [&](const std::uint8_t* recs, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) visit(index++, recs + i * recordSize_);
+    return true;
+  };
+  if (!ReadPass(fd.get(), recordSize_, chunk, &readErr)) return SetErr(err, readErr);
   if (err) *err = 0;
   return true;
 }
@@ -191,41 +267,57 @@ std::optional<std::vector<std::uint8_t>> RecordFile::ReadAt(std::size_t index, i
   return rec;
 }
 
-std::optional<std::vector<std::uint8_t>> RecordFile::ReadAll(int* err) const {
-  int e = 0;
-  auto bytes = ReadWholeFile(path_, &e);
-  if (!bytes) {
-    SetErr(err, e);
-    return std::nullopt;
+RecordFile::Rewritten RecordFile::RewriteVia(const std::string& tempPath,
+                                             const Rewrite& change) const {
+  Rewritten result;
+  Fd in(OpenForPass(path_));
+  if (in.get() < 0) {
+    result.readErr = errno;
+    return result;
   }
-  bytes->resize(bytes->size() / recordSize_ * recordSize_);  // drop a cut-off tail
-  if (err) *err = 0;
-  return bytes;
-}
-
-bool RecordFile::RewriteVia(const std::string& tempPath, std::vector<std::uint8_t> image,
-                            const Rewrite& change, int* err) const {
-  std::size_t count = image.size() / recordSize_;
-  std::size_t insertAt = std::min(change.insertAt, count);
-  if (change.drop) {
-    // Compact in place; the inserted record's slot is kept aside.
-    std::size_t out = 0;
-    std::size_t newInsertAt = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-      if (i == insertAt) newInsertAt = out;
-      const std::uint8_t* rec = image.data() + i * recordSize_;
-      if (change.drop(rec)) continue;
-      if (out != i) std::memmove(image.data() + out * recordSize_, rec, recordSize_);
-      ++out;
+  Fd out(::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+  if (out.get() < 0) {
+    result.writeErr = errno;
+    return result;
+  }
+  int writeErr = 0;
+  auto put = [&](const std::uint8_t* data, std::size_t n) {
+    if (WriteAll(out.get(), data, n)) return true;
+    writeErr = errno;
+    return false;
+  };
+  // Runs of kept records go out straight from the read buffer; a dropped
+  // record or the insert point ends a run.
+  std::size_t index = 0;
+  bool inserted = change.insert == nullptr;
+  auto chunk = [&](const std::uint8_t* recs, std::size_t n) {
+    std::size_t run = 0;
+    for (std::size_t i = 0; i < n; ++i, ++index) {
+      const bool insertHere = !inserted && index == change.insertAt;
+      const bool drop = change.drop && change.drop(recs + i * recordSize_);
+      if (!insertHere && !drop) continue;
+      if (!put(recs + run * recordSize_, (i - run) * recordSize_)) return false;
+      run = i;
+      if (insertHere) {
+        if (!put(change.insert, recordSize_)) return false;
+        inserted = true;
+      }
+      if (drop) {
+        ++result.dropped;
+        run = i + 1;
+      }
     }
-    if (insertAt == count) newInsertAt = out;
-    image.resize(out * recordSize_);
-    insertAt = newInsertAt;
+    return put(recs + run * recordSize_, (n - run) * recordSize_);
+  };
+  if (ReadPass(in.get(), recordSize_, chunk, &result.readErr) &&
+      (inserted || put(change.insert, recordSize_))) {
+    if (::fsync(out.get()) != 0 || !out.Close() || ::rename(tempPath.c_str(), path_.c_str()) != 0)
+      writeErr = errno;
   }
-  if (change.insert)
-    image.insert(image.begin() + std::ptrdiff_t(insertAt * recordSize_), change.insert,
-                 change.insert + recordSize_);
-  return WriteFileAtomic(path_, image, tempPath, err);
+  if (result.readErr == 0 && writeErr == 0) return result;
+  result.writeErr = result.readErr ? 0 : writeErr;
+  ::unlink(tempPath.c_str());
+  return result;
 }
 
 Overwritten OverwriteMatch(platform::Dialogs& dlg, const RecordFile& file,
@@ -249,32 +341,42 @@ Overwritten OverwriteMatch(platform::Dialogs& dlg, const RecordFile& file,
   return Overwritten::kYes;
 }
 
+namespace {
+
+// RewriteVia with its failure reported through `dlg`.
+bool Rewrite(platform::Dialogs& dlg, const RecordFile& file, const std::string& tempPath,
+             const RecordFile::Rewrite& change) {
+  RecordFile::Rewritten done = file.RewriteVia(tempPath, change);
+  if (done.readErr) dlg.ShowMessage(ReadFailedMessage(file.path(), done.readErr));
+  if (done.writeErr) dlg.ShowMessage(WriteFailedMessage(file.path(), done.writeErr));
+  return done.ok();
+}
+
+}  // namespace
+
 Inserted InsertInKeyOrder(platform::Dialogs& dlg, const RecordFile& file,
                           const std::string& tempPath,
                           const std::function<std::int64_t(const std::uint8_t*)>& keyOf,
                           const std::uint8_t* record) {
+  const std::int64_t key = keyOf(record);
+  bool exists = false;
+  std::size_t insertAt = 0;
   int err = 0;
-  auto image = file.ReadAll(&err);
-  if (!image) {
+  if (!file.Scan(
+          [&](std::size_t i, const std::uint8_t* rec) {
+            std::int64_t k = keyOf(rec);
+            if (k == key) exists = true;
+            if (k < key) insertAt = i + 1;
+          },
+          &err)) {
     dlg.ShowMessage(ReadFailedMessage(file.path(), err));
     return Inserted::kFailed;
   }
-  const std::int64_t key = keyOf(record);
-  const std::size_t size = file.recordSize();
-  std::size_t insertAt = 0;
-  for (std::size_t i = 0; i * size < image->size(); ++i) {
-    std::int64_t k = keyOf(image->data() + i * size);
-    if (k == key) return Inserted::kKeyExists;
-    if (k < key) insertAt = i + 1;
-  }
+  if (exists) return Inserted::kKeyExists;
   RecordFile::Rewrite change;
   change.insert = record;
   change.insertAt = insertAt;
-  if (!file.RewriteVia(tempPath, std::move(*image), change, &err)) {
-    dlg.ShowMessage(WriteFailedMessage(file.path(), err));
-    return Inserted::kFailed;
-  }
-  return Inserted::kYes;
+  return Rewrite(dlg, file, tempPath, change) ? Inserted::kYes : Inserted::kFailed;
 }
 
 DeleteResult CountAndDelete(platform::Dialogs& dlg, const RecordFile& file,
@@ -283,23 +385,17 @@ DeleteResult CountAndDelete(platform::Dialogs& dlg, const RecordFile& file,
   DeleteResult result;
   if (!FileCanOpen(file.path())) return result;
   int err = 0;
-  auto image = file.ReadAll(&err);
-  if (!image) {
+  if (!file.Scan([&](std::size_t, const std::uint8_t* rec) { result.count += match(rec) ? 1 : 0; },
+                 &err)) {
     dlg.ShowMessage(ReadFailedMessage(file.path(), err));
     result.failed = true;
     return result;
   }
-  for (std::size_t off = 0; off < image->size(); off += file.recordSize())
-    if (match(image->data() + off)) ++result.count;
   if (result.count == 0 || !doDelete) return result;
   RecordFile::Rewrite change;
   change.drop = match;
-  if (!file.RewriteVia(tempPath, std::move(*image), change, &err)) {
-    dlg.ShowMessage(WriteFailedMessage(file.path(), err));
-    result.failed = true;
-    return result;
-  }
-  result.deleted = true;
+  result.failed = !Rewrite(dlg, file, tempPath, change);
+  result.deleted = !result.failed;
   return result;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // Flat files of fixed-size records without a header, shared by the employee,
-// payroll, employer and site stores. Every operation opens the file, does one
-// sequential pass at most and closes it again; nothing stays open or cached.
+// payroll, employer and site stores. Every operation opens the file, reads it
+// sequentially (once; an insert or delete once to decide and once to copy)
+// through a buffer of a few MB and closes it again; nothing stays open or
+// cached, and no operation holds the whole file in memory.
 //
 // Writes keep the file whole on every failure: an append that fails is cut
 // back to the old size, a replace is one positioned write of one whole
@@ -85,15 +87,20 @@ class RecordFile {
   // cannot be read (errno in *err) or ends before that record (*err 0).
   std::optional<std::vector<std::uint8_t>> ReadAt(std::size_t index, int* err = nullptr) const;
 
-  // The whole records of the file in one read, for operations that must see
-  // every record before they change any. Nothing (errno in *err) on failure.
-  std::optional<std::vector<std::uint8_t>> ReadAll(int* err = nullptr) const;
+  // What RewriteVia did: the old records it left out, or the errno of the
+  // read or of the write that failed (the file is then unchanged).
+  struct Rewritten {
+    std::size_t dropped = 0;
+    int readErr = 0;
+    int writeErr = 0;
+    bool ok() const { return readErr == 0 && writeErr == 0; }
+  };
 
-  // Applies `change` to `image` (the file as ReadAll gave it), writes the
-  // result as `tempPath` and renames it over the file. On any failure the
-  // file stays byte for byte as it was and the temporary file is removed.
-  bool RewriteVia(const std::string& tempPath, std::vector<std::uint8_t> image,
-                  const Rewrite& change, int* err = nullptr) const;
+  // Copies the file in one pass into `tempPath` with `change` applied, through
+  // a buffer of a few MB whatever the file's size, flushes it and renames it
+  // over the file. On any failure the file stays byte for byte as it was and
+  // the temporary file is removed. A cut-off tail is not copied.
+  Rewritten RewriteVia(const std::string& tempPath, const Rewrite& change) const;
 
  private:
   std::string path_;
@@ -110,9 +117,9 @@ Overwritten OverwriteMatch(platform::Dialogs& dlg, const RecordFile& file,
                            const RecordFile::Match& match, const std::uint8_t* record,
                            Which which = Which::kLast);
 
-// The inserts of the keyed stores: reads the file once, refuses a record
-// whose key is there already, and inserts behind the last record (in file
-// order) with a smaller key, through `tempPath`. Failed reads and writes are
+// The inserts of the keyed stores: reads the keys in one pass, refuses a
+// record whose key is there already, and inserts behind the last record (in
+// file order) with a smaller key, through `tempPath`. Failed reads and writes are
 // reported through `dlg`.
 enum class Inserted { kYes, kKeyExists, kFailed };
 Inserted InsertInKeyOrder(platform::Dialogs& dlg, const RecordFile& file,
@@ -127,9 +134,9 @@ struct DeleteResult {
 };
 
 // The deletes: counts the matching records of a file that passes the
-// file-in-use test (0 when it does not) and, with doDelete, writes the file
-// without them through `tempPath`. Failed reads and writes are reported
-// through `dlg`; the counts' own messages are the caller's.
+// file-in-use test (0 when it does not) in one pass and, with doDelete and
+// a count above 0, copies the other records through `tempPath` in a second. Failed reads and writes
+// are reported through `dlg`; the counts' own messages are the caller's.
 DeleteResult CountAndDelete(platform::Dialogs& dlg, const RecordFile& file,
                             const std::string& tempPath, const RecordFile::Match& match,
                             bool doDelete);

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench/BenchEmployer.h"
 #include "bench/BenchTiming.h"
 #include "payroll/BerechnenButton.h"
 #include "payroll/PersFormAbrechnung.h"
@@ -24,17 +25,10 @@ using namespace lohn;
 
 namespace {
 
-constexpr int kEmployees = 5000;
-constexpr int kMonths = 12;
-const std::string kStem = "BENCH";
-
-void ReadOnce(const std::string& path) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  static std::vector<char> buf(1 << 20);
-  while (std::fread(buf.data(), 1, buf.size(), f) > 0) {
-  }
-  std::fclose(f);
-}
+using bench::kEmployees;
+using bench::kMonths;
+using bench::kStem;
+using bench::ReadOnce;
 
 // Bytes this process has read through system calls so far.
 long long BytesRead() {
@@ -46,39 +40,6 @@ long long BytesRead() {
   return -1;
 }
 
-void WriteFiles() {
-  std::vector<std::uint8_t> per;
-  per.reserve(std::size_t(kEmployees) * kPersonalRecordSize);
-  for (int nr = 1; nr <= kEmployees; ++nr) {
-    PersonalRecord p;
-    p.PersNrEdit = nr;
-    p.FamNameEdit = "Mitarbeiter" + std::to_string(nr);
-    p.BeitragsgruppeComboBox = "D1";
-    p.AngestellterCheckBox = true;
-    p.GehaltEdit = 2000 + nr % 977;
-    PersonalBytes b = p.pack();
-    per.insert(per.end(), b.begin(), b.end());
-  }
-  testing_support::WriteBytes(kStem + ".PER", per);
-
-  // Month by month, as a year of payrolls is appended.
-  std::vector<std::uint8_t> abr;
-  abr.reserve(std::size_t(kEmployees) * kMonths * kAbrechnungRecordSize);
-  for (int monat = 1; monat <= kMonths; ++monat)
-    for (int nr = 1; nr <= kEmployees; ++nr) {
-      AbrechnungRecord r;
-      r.PersNrEdit = nr;
-      r.MonatComboBox = monat;
-      r.JahrComboBox = 2014;
-      r.BruttoEdit = 2000 + nr % 977;
-      r.SonderzahlungEdit = monat == 6 ? 1000 : 0;
-      r.FamNameEdit = "Mitarbeiter" + std::to_string(nr);
-      AbrechnungBytes b = r.pack();
-      abr.insert(abr.end(), b.begin(), b.end());
-    }
-  testing_support::WriteBytes(kStem + ".ABR", abr);
-}
-
 struct Messung {
   double ms = 0;
   double abrPasses = 0;  // bytes read / size of the payroll file
@@ -88,7 +49,7 @@ struct Messung {
 
 int main() {
   testing_support::TempWorkDir dir;
-  WriteFiles();
+  bench::WriteEmployer();
   const std::string abr = kStem + ".ABR";
   const auto abrSize = std::filesystem::file_size(abr);
   const auto perSize = std::filesystem::file_size(kStem + ".PER");
