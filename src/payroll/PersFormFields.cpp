@@ -327,4 +327,40 @@ void PersFormModel::AttachRules() {
   });
 }
 
+// What the calculation writes cannot be typed. The wage tax, the provision
+// fund amount and the AMPFG fields are typed while their automatic box is off.
+void PersFormModel::MarkResultFields() {
+  const char* const ergebnisse[] = {
+      // gross pay, the annual sixth and the contribution bases
+      "SachbezuegeAbreEdit", "LohnNormalstundenEdit", "LohnGehaltMehrstundenEdit",
+      "LohnGehaltUeberstunden50Edit", "LohnGehaltUeberstunden75Edit",
+      "LohnGehaltUeberstunden100Edit", "LohnGehaltUeberstunden200Edit", "LohnUrlaubstundenEdit",
+      "LohnFehlstundenEdit", "BruttoEdit", "InnerhSechstelSVfreiEdit", "InnerhSechstelEdit",
+      "SueberschreitungEdit", "SummeSonderZlgEdit", "JahressechstelEdit", "SummeLstFreibetrSZEdit",
+      "BruttoGesamtEdit", "SVFreibetragEdit", "fiktiveBMGedit", "SVBeitragsgrundlageEdit",
+      "SVBeitragsGrundlageSonderzahlungEdit", "TempEdit", "TempEdit1", "TempEdit2",
+      // contributions
+      "DGAnteilEdit", "DNAnteilEdit", "BetragDNAnteilEdit", "DN_KU_Edit", "DN_WF_Edit",
+      "DN_LK_Edit", "DN_SW_Edit", "SV_DN_GesamtEdit", "BetragDNAnteilSonderZEdit", "DN_LK_SZ_Edit",
+      "DN_SW_SZ_Edit", "SV_DN_SZ_GesamtEdit", "SV_AbzGesEdit",
+      // wage tax, net and payout
+      "FreibetrEdit", "KrankenschEdit", "GrundlageLSTEdit", "LstFreibetragSZ", "GrundlLstSZ",
+      "LstSZ", "LstGesamt", "NettoBetragEdit", "AuszahlungsbetragEdit", "LohnartenSummeEdit"};
+  for (const char* name : ergebnisse) Get(name).readOnly = true;
+  const std::pair<const char*, std::vector<const char*>> automatik[] = {
+      {"LstBerechnen", {"LohnsteuerBetragEdit"}},
+      {"BMVGberechnenCheckBox", {"BMVGbetragEdit"}},
+      {"AMPFGautoCheckBox",
+       {"AMPFG_RueckVerrGruppeEdit", "AMPFG_RueckVerrGruppe_SZEdit", "AMPFG_RueckVerrBetragEdit",
+        "AMPFG_RueckVerrBetrag_SZEdit", "AMPFG_SVGrundlageEdit", "AMPFG_SVGrundlage_SZEdit"}},
+  };
+  for (const auto& [box, fields] : automatik) {
+    auto folgen = [box, fields](PersFormModel& f) {
+      for (const char* name : fields) f.SetReadOnly(name, f.Checked(box));
+    };
+    folgen(*this);
+    OnChange(box, folgen);
+  }
+}
+
 }  // namespace lohn

@@ -7,6 +7,7 @@ namespace lohn {
 PersFormModel::PersFormModel() {
   DeclareFields();
   AttachRules();
+  MarkResultFields();
 }
 
 void PersFormModel::Declare(PersFeldArt art, const char* name, const char* start, const char* hint,
@@ -112,6 +113,15 @@ void PersFormModel::SetVisible(std::string_view name, bool on) {
   if (f.visible == on) return;
   f.visible = on;
   Notify(name, PersAspekt::Visible);
+}
+
+bool PersFormModel::ReadOnly(std::string_view name) const { return Get(name).readOnly; }
+
+void PersFormModel::SetReadOnly(std::string_view name, bool on) {
+  Feld& f = Get(name);
+  if (f.readOnly == on) return;
+  f.readOnly = on;
+  Notify(name, PersAspekt::ReadOnly);
 }
 
 void PersFormModel::SetWidth(int width) {

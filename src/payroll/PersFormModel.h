@@ -33,7 +33,7 @@ enum class PersFeldArt {
 };
 
 // What of a field changed; the window refreshes that aspect of its widget.
-enum class PersAspekt { Text, Checked, Items, Enabled, Visible, Width, Focus };
+enum class PersAspekt { Text, Checked, Items, Enabled, Visible, ReadOnly, Width, Focus };
 
 class PersFormModel;
 
@@ -90,6 +90,9 @@ class PersFormModel {
   void SetEnabled(std::string_view name, bool on);
   bool Visible(std::string_view name) const;
   void SetVisible(std::string_view name, bool on);
+  // Result fields: the calculation writes them, the user cannot type there.
+  bool ReadOnly(std::string_view name) const;
+  void SetReadOnly(std::string_view name, bool on);
 
   // Width of the window.
   int Width() const { return width_; }
@@ -117,6 +120,7 @@ class PersFormModel {
     bool checked = false;
     bool enabled = true;
     bool visible = true;
+    bool readOnly = false;
     std::vector<std::string> items;
     std::vector<std::pair<Rule, bool>> rules;  // rule, user only
   };
@@ -125,6 +129,7 @@ class PersFormModel {
                bool visible);
   void DeclareFields();
   void AttachRules();
+  void MarkResultFields();
   Feld& Get(std::string_view name);
   const Feld& Get(std::string_view name) const;
   void Notify(std::string_view name, PersAspekt aspekt) const;

@@ -12,19 +12,31 @@
 
 namespace lohn {
 
-namespace {
-
-bool WriteAll(int fd, const Bytes& content) {
+bool WriteAll(int fd, const std::uint8_t* data, std::size_t n, long long at) {
   std::size_t done = 0;
-  while (done < content.size()) {
-    ssize_t n = ::write(fd, content.data() + done, content.size() - done);
-    if (n < 0) {
+  while (done < n) {
+    ssize_t w = at < 0 ? ::write(fd, data + done, n - done)
+                       : ::pwrite(fd, data + done, n - done, off_t(at) + off_t(done));
+    if (w < 0) {
       if (errno == EINTR) continue;
       return false;
     }
-    done += std::size_t(n);
+    if (w == 0) {
+      errno = EIO;
+      return false;
+    }
+    done += std::size_t(w);
   }
   return true;
+}
+
+namespace {
+
+// Writes, flushes and closes fd: 0, or the errno of the first step that failed.
+int WriteSyncClose(int fd, const Bytes& content) {
+  int e = WriteAll(fd, content.data(), content.size()) && ::fsync(fd) == 0 ? 0 : errno;
+  if (::close(fd) != 0 && e == 0) e = errno;
+  return e;
 }
 
 }  // namespace
@@ -83,7 +95,7 @@ bool WriteFileAtomic(const std::string& path, const Bytes& content, const std::s
     if (err) *err = errno;
     return false;
   }
-  if (!WriteAll(fd, content) || ::fsync(fd) != 0) return fail(fd);
+  if (!WriteAll(fd, content.data(), content.size()) || ::fsync(fd) != 0) return fail(fd);
   if (::close(fd) != 0) return fail(-1);
   if (::rename(tempPath.c_str(), path.c_str()) != 0) return fail(-1);
   return true;
@@ -130,13 +142,8 @@ bool CreateInPlace(const std::string& path, const Bytes& content, int* err) {
     if (err) *err = errno;
     return false;
   }
-  bool ok = WriteAll(fd, content) && ::fsync(fd) == 0;
-  int e = errno;
-  if (::close(fd) != 0 && ok) {
-    ok = false;
-    e = errno;
-  }
-  if (ok) return true;
+  const int e = WriteSyncClose(fd, content);
+  if (e == 0) return true;
   // Half a file would pass for a whole one the next time.
   ::unlink(path.c_str());
   if (err) *err = e;
@@ -156,12 +163,8 @@ bool CreateFileIfMissing(const std::string& path, const Bytes& content, int* err
     if (err) *err = errno;
     return false;
   }
-  bool ok = WriteAll(fd, content) && ::fsync(fd) == 0;
-  int e = errno;
-  if (::close(fd) != 0 && ok) {
-    ok = false;
-    e = errno;
-  }
+  int e = WriteSyncClose(fd, content);
+  const bool ok = e == 0;
   if (ok) e = PublishNoReplace(temp, path);
   if (ok && e == 0) return true;
   ::unlink(temp.c_str());

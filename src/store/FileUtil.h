@@ -13,6 +13,10 @@ using Bytes = std::vector<std::uint8_t>;
 
 bool FileExists(const std::string& path);
 
+// Writes all n bytes to fd, at offset `at` (pwrite) or, with at < 0, at the
+// file position; retries short writes and EINTR. False with errno set.
+bool WriteAll(int fd, const std::uint8_t* data, std::size_t n, long long at = -1);
+
 // The whole file, or nothing when it cannot be read (errno kept in *err).
 std::optional<Bytes> ReadWholeFile(const std::string& path, int* err = nullptr);
 

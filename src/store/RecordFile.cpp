@@ -48,40 +48,6 @@ bool SetErr(int* err, int value) {
   return false;
 }
 
-bool WriteAllAt(int fd, const std::uint8_t* data, std::size_t n, off_t at) {
-  std::size_t done = 0;
-  while (done < n) {
-    ssize_t w = ::pwrite(fd, data + done, n - done, at + off_t(done));
-    if (w < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    if (w == 0) {
-      errno = EIO;
-      return false;
-    }
-    done += std::size_t(w);
-  }
-  return true;
-}
-
-bool WriteAll(int fd, const std::uint8_t* data, std::size_t n) {
-  while (n > 0) {
-    ssize_t w = ::write(fd, data, n);
-    if (w < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    if (w == 0) {
-      errno = EIO;
-      return false;
-    }
-    data += w;
-    n -= std::size_t(w);
-  }
-  return true;
-}
-
 // The buffer of a pass: kBufferBytes, aligned to the page so that the kernel
 // copies whole pages into whole pages. The last one is kept for the next
 // pass: faulting in fresh pages for every pass costs more than reading the
@@ -224,7 +190,7 @@ bool RecordFile::Append(const std::uint8_t* record, int* err) const {
   off_t oldSize = st.st_size;
   // Behind the last whole record, as a typed file counts its end.
   off_t at = off_t(std::size_t(oldSize) / recordSize_ * recordSize_);
-  if (!WriteAllAt(fd.get(), record, recordSize_, at) || ::fdatasync(fd.get()) != 0) {
+  if (!WriteAll(fd.get(), record, recordSize_, at) || ::fdatasync(fd.get()) != 0) {
     int e = errno;
     if (::ftruncate(fd.get(), oldSize) != 0) {
       // Nothing more can be done; the caller reports the first error.
@@ -238,7 +204,7 @@ bool RecordFile::Append(const std::uint8_t* record, int* err) const {
 bool RecordFile::Overwrite(std::size_t index, const std::uint8_t* record, int* err) const {
   Fd fd(::open(path_.c_str(), O_WRONLY | O_CLOEXEC));
   if (fd.get() < 0) return SetErr(err, errno);
-  if (!WriteAllAt(fd.get(), record, recordSize_, off_t(index * recordSize_)) ||
+  if (!WriteAll(fd.get(), record, recordSize_, static_cast<long long>(index * recordSize_)) ||
       ::fdatasync(fd.get()) != 0)
     return SetErr(err, errno);
   if (!fd.Close()) return SetErr(err, errno);

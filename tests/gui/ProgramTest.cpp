@@ -51,7 +51,8 @@ TEST(Program, WrongOrCancelledPasswordEndsWithoutWriting) {
     auto rec = lohn::DefaultProgramStateRecord();
     lohn::PutShortString(rec.data(), 109, 50, "geheim");
     WriteBytes("Lohnver.LOA", {rec.begin(), rec.end()});
-    WriteBytes("GLOB.DAT", {lohn::DefaultGlobRecord().begin(), lohn::DefaultGlobRecord().end()});
+    const auto glob = lohn::DefaultGlobRecord();
+    WriteBytes("GLOB.DAT", {glob.begin(), glob.end()});
     WriteBytes(".PER", {});
     WriteBytes(".ABR", {});
     auto before = ReadBytes("Lohnver.LOA");
@@ -84,6 +85,12 @@ TEST(Program, StartsTheMainWindowWithItsCaption) {
   EXPECT_EQ(stem, "DEMO");
   EXPECT_EQ(ReadBytes("Lohnver.LOA").size(), 416u);
   EXPECT_EQ(ReadBytes("GLOB.DAT").size(), 3252u);
+  // The window system gets the titles as they are: the program names no
+  // display name that it would append to each of them.
+  const QString name = QCoreApplication::applicationName();
+  QCoreApplication::setApplicationName("Probe");
+  EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Probe");
+  QCoreApplication::setApplicationName(name);
 }
 
 }  // namespace

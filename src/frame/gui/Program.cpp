@@ -22,8 +22,8 @@ int RunProgram(const lohn::YearValues& year, lohn::Services services,
   }
   lohn::AppState state(year, services);
   if (!lohn::LoadGlobalSettings(state)) return 1;
+  // No display name: the window system would append it to every caption.
   QApplication::setApplicationName(QString::fromStdString(year.AppTitle()));
-  QApplication::setApplicationDisplayName(QString::fromStdString(year.AppTitle()));
 
   THauptmenue mainWindow(state);
   TWartenForm splash;

@@ -39,10 +39,11 @@ TVideosForm::TVideosForm(platform::Shell& shell, QWidget* parent) : QDialog(pare
     grid->addWidget(label, row++, 1);
   }
 
-  // The placeholders sit in a column of folder pictures beside the texts.
+  // The placeholders sit in a column of folder pictures beside the texts;
+  // one without a text beside it would be a stray picture.
   const QPixmap folder = style()->standardIcon(QStyle::SP_DirIcon).pixmap(16, 16);
   const auto placeholders = lohn::VideoFolderLinks();
-  for (std::size_t i = 0; i < placeholders.size(); ++i) {
+  for (std::size_t i = 0; i < placeholders.size() && int(i) < row; ++i) {
     auto* label = new ClickLabel({}, this);
     label->setObjectName(QString::fromStdString(placeholders[i].objectName));
     label->setPixmap(folder);

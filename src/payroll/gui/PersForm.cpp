@@ -14,13 +14,19 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <array>
 #include <stdexcept>
+#include <string_view>
 
 #include "frame/gui/ClickLabel.h"
+#include "frame/gui/FeldWechsel.h"
 #include "frame/gui/HilfeForm.h"
 #include "frame/gui/VideosForm.h"
 #include "payroll/BerechnenButton.h"
@@ -43,31 +49,97 @@ const QRect kEldaPanel(342, 32, 638, 532);
 const QRect kTagePanel(72, 146, 369, 329);
 
 constexpr int kMenueBreite = 176;
-constexpr int kSpalteA = 254;
-constexpr int kSpalteB = 256;
-constexpr int kSpalteC = 274;
-constexpr int kBetrag = 58;  // width of an amount field
-constexpr int kStunden = 42;
+constexpr double kSchriftGrad = 7.5;
+
+// A control that a style rule names takes its font from the rules, not from
+// the window; the window's own parts say its size once more. Windows opened
+// over this one keep their own font.
+void KleineSchrift(QWidget* w) {
+  w->setStyleSheet(QString("* { font-size: %1pt; }").arg(kSchriftGrad));
+}
+
+// The longest texts that the fields show whole: amounts up to ten million;
+// hours, days and rates.
+constexpr const char* kBetragMuster = "9999999,99";
+constexpr const char* kStundenMuster = "9999,99";
+constexpr const char* kDatumMuster = "00.00.0000";
+
+// Room a window frame and title take before the window system tells.
+constexpr int kRahmenReserve = 40;
+
+QGridLayout* Raster(QWidget* bereich) { return static_cast<QGridLayout*>(bereich->layout()); }
+
+// A control stays at the left of a wider cell; a field that takes the
+// column's width and a text that wraps fill it.
+Qt::Alignment Links(QWidget* w) {
+  auto* l = qobject_cast<QLabel*>(w);
+  if ((l && l->wordWrap()) || w->sizePolicy().horizontalPolicy() == QSizePolicy::Ignored) return {};
+  return Qt::AlignLeft;
+}
+
+// Adds one line to a grid, one widget per column from the first on; nullptr
+// leaves a cell empty.
+void Zeile(QGridLayout* g, std::initializer_list<QWidget*> zellen) {
+  const int z = g->count() == 0 ? 0 : g->rowCount();
+  int s = 0;
+  for (QWidget* w : zellen) {
+    if (w) g->addWidget(w, z, s, Links(w));
+    ++s;
+  }
+}
+
+// A widget over the columns `von` to `bis` of a new line.
+void Spanne(QGridLayout* g, QWidget* w, int von = 0, int bis = -1) {
+  const int z = g->count() == 0 ? 0 : g->rowCount();
+  g->addWidget(w, z, von, 1, bis < 0 ? -1 : bis - von + 1, Links(w));
+}
+
+// A widget in a further column of the line added last.
+void Neben(QGridLayout* g, QWidget* w, int spalte) {
+  g->addWidget(w, g->rowCount() - 1, spalte, Links(w));
+}
+
+// Keeps the columns at their width and gives what is left to the last one;
+// its fields stay at the left of their cells.
+void Abschliessen(QGridLayout* g) { g->setColumnStretch(g->columnCount() - 1, 1); }
 
 }  // namespace
 
 // ---------------------------------------------------------------------------
 // Building blocks
 
+// Without a width the edit takes what its column offers; names and
+// addresses are no measure of the column.
 QLineEdit* TPersForm::Edit(const char* name, int width) {
   auto* e = new QLineEdit(this);
   e->setObjectName(name);
-  if (width > 0) e->setFixedWidth(width);
+  if (width > 0) {
+    e->setFixedWidth(width);
+  } else {
+    e->setSizePolicy(QSizePolicy::Ignored, e->sizePolicy().verticalPolicy());
+    e->setMinimumWidth(FeldBreite("WWWWW"));
+  }
   return e;
 }
 
-QComboBox* TPersForm::Combo(const char* name, int width, bool editable) {
+// The text, the frame, the edit's inner margins on both sides and the cursor.
+int TPersForm::FeldBreite(const QString& muster) const {
+  const int rahmen = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+  return fontMetrics().horizontalAdvance(muster) + 2 * rahmen + 2 * 3 + 2;
+}
+
+QLineEdit* TPersForm::Betrag(const char* name) { return Edit(name, FeldBreite(kBetragMuster)); }
+
+QLineEdit* TPersForm::Zahl(const char* name, const char* muster) {
+  return Edit(name, FeldBreite(Q(muster)));
+}
+
+QComboBox* TPersForm::Combo(const char* name, bool editable) {
   auto* c = new QComboBox(this);
   c->setObjectName(name);
   c->setEditable(editable);
   c->setInsertPolicy(QComboBox::NoInsert);
   c->setMaxVisibleItems(20);
-  if (width > 0) c->setFixedWidth(width);
   return c;
 }
 
@@ -106,30 +178,30 @@ ClickLabel* TPersForm::Link(const char* name, const char* caption, const char* h
   return l;
 }
 
-QLabel* TPersForm::Text(const QString& caption, int width) {
-  auto* l = new QLabel(caption, this);
-  if (width > 0) l->setFixedWidth(width);
-  return l;
+QLabel* TPersForm::Text(const QString& caption) { return new QLabel(caption, this); }
+
+// Several controls in one cell, side by side from the left.
+QWidget* TPersForm::Gruppe(std::initializer_list<QWidget*> widgets) {
+  auto* w = new QWidget(this);
+  auto* h = new QHBoxLayout(w);
+  h->setContentsMargins(0, 0, 0, 0);
+  h->setSpacing(2);
+  for (QWidget* k : widgets) h->addWidget(k);
+  h->addStretch(1);
+  return w;
 }
 
+// A framed area; its lines form a grid, so that the captions of the first
+// column take the width of the longest one.
 QGroupBox* TPersForm::Bereich(const char* name, const char* title) {
   auto* g = new QGroupBox(Q(title), this);
   g->setObjectName(name);
   g->setToolTip(Q(title));
-  auto* v = new QVBoxLayout(g);
-  v->setContentsMargins(4, 1, 4, 2);
-  v->setSpacing(1);
+  auto* raster = new QGridLayout(g);
+  raster->setContentsMargins(3, 1, 3, 2);
+  raster->setHorizontalSpacing(3);
+  raster->setVerticalSpacing(1);
   return g;
-}
-
-// One line of a framed area: a caption of fixed width, then the controls
-// that the caller adds.
-QHBoxLayout* TPersForm::Reihe(QVBoxLayout* spalte, const QString& caption, int labelWidth) {
-  auto* h = new QHBoxLayout;
-  h->setSpacing(2);
-  if (labelWidth > 0) h->addWidget(Text(caption, labelWidth));
-  spalte->addLayout(h);
-  return h;
 }
 
 // A panel that opens over the window at a fixed place.
@@ -140,29 +212,19 @@ QFrame* TPersForm::Ueberlagerung(const char* name, const QRect& geometrie, QWidg
   p->setFrameShadow(QFrame::Raised);
   p->setAutoFillBackground(true);
   p->setGeometry(geometrie);
+  if (parent == this) KleineSchrift(p);
   auto* v = new QVBoxLayout(p);
   v->setContentsMargins(6, 4, 6, 4);
   v->setSpacing(3);
   return p;
 }
 
-namespace {
-
-QVBoxLayout* Spalte(QGroupBox* g) { return static_cast<QVBoxLayout*>(g->layout()); }
-
-// Adds the widgets and pushes them to the left.
-void Fuege(QHBoxLayout* h, std::initializer_list<QWidget*> widgets) {
-  for (QWidget* w : widgets) h->addWidget(w);
-  h->addStretch(1);
-}
-
-}  // namespace
-
 // ---------------------------------------------------------------------------
 // Areas
 
 QWidget* TPersForm::BaueWerkzeugleiste() {
   auto* leiste = new QWidget(this);
+  KleineSchrift(leiste);
   auto* h = new QHBoxLayout(leiste);
   h->setContentsMargins(2, 0, 2, 0);
   h->setSpacing(0);
@@ -200,7 +262,9 @@ QWidget* TPersForm::BaueWerkzeugleiste() {
   h->addWidget(Speed("SpeedButton13", "Bericht Lohnkonten", "LK"));
   h->addWidget(Speed("SpeedButton27", "Jahreslohnzettel ELDA-Datenträger erstellen", "ELDA"));
   trenner();
-  h->addWidget(Speed("SpeedButton1", "Hilfe öffnen", "Hilfe", QStyle::SP_DialogHelpButton));
+  // The question mark of the message boxes: every style and icon theme has
+  // it, unlike a help button's picture.
+  h->addWidget(Speed("SpeedButton1", "Hilfe öffnen", "Hilfe", QStyle::SP_MessageBoxQuestion));
   h->addWidget(Speed("SpeedButton33", "Schulungs-Videos ansehen", "Videos", QStyle::SP_MediaPlay));
   h->addWidget(Speed("SpeedButton5", "Beenden und Fenster schließen", "Beenden",
                      QStyle::SP_DialogCloseButton));
@@ -215,100 +279,114 @@ QWidget* TPersForm::BaueWerkzeugleiste() {
 }
 
 QWidget* TPersForm::BauePersonaldaten() {
-  QGroupBox* g = Bereich("PersonaldatenGroupBox", "Personaldaten");
-  QVBoxLayout* v = Spalte(g);
-  const int lw = 74;
-  const int breit = kSpalteA - lw - 14;
-  Fuege(Reihe(v, "Monat / Jahr", lw), {Combo("MonatComboBox", 40), Combo("JahrComboBox", 54),
-                                       Text("Teil"), Combo("AbrechngComboBox", 34)});
-  Fuege(Reihe(v, "Dienstnehmer", lw), {Combo("PersonalNrComboBox", breit)});
-  Fuege(Reihe(v, "Personal-Nr.", lw),
-        {Edit("PersNrEdit", 46), Text("ELDA-Ref."), Edit("GeburtsdatenEdit", 66)});
-  Fuege(Reihe(v, "Familienname", lw), {Edit("FamNameEdit", breit)});
-  Fuege(Reihe(v, "Vorname", lw), {Edit("VornameEdit", breit)});
-  Fuege(Reihe(v, "SV-Nummer", lw),
-        {Edit("SVNrEdit", 70), Text("Partner"), Edit("AustrittsDatumEdit", 62)});
-  Fuege(Reihe(v, "Straße", lw), {Edit("StrasseEdit", breit)});
-  Fuege(Reihe(v, "Land/PLZ/Ort", lw),
-        {Edit("AdresseLandEdit", 22), Edit("PLZEdit", 38), Edit("OrtEdit", breit - 66)});
-  Fuege(Reihe(v, "Telefon", lw), {Edit("TelefonEdit", breit)});
-  Fuege(Reihe(v, "BIC", lw), {Edit("BankEdit", breit)});
-  Fuege(Reihe(v, "IBAN", lw), {Edit("BankKtoNrEdit", breit)});
-  Fuege(Reihe(v, "Ein-/Austritt", lw),
-        {Edit("EintrittsDatumEdit", 87), Text("Kinder"), Edit("AnzahlKinderEdit", 26)});
-  Fuege(Reihe(v, "Familienstand", lw),
-        {Edit("FamStandEdit", 70), Text("Staat"), Edit("StaatEdit", 36)});
-  Fuege(Reihe(v, "Beruf", lw), {Edit("BerufEdit", breit)});
-  Fuege(Reihe(v, "Soz. Stellung", lw),
-        {Edit("SozialeStellungEdit", 24), Speed("SpeedButton36", "Liste Soziale Stellung", "?"),
-         Text("SV-Träger"), Edit("SVtraegerEdit", 28),
+  QGroupBox* b = Bereich("PersonaldatenGroupBox", "Personaldaten");
+  QGridLayout* g = Raster(b);
+  auto zeile = [&](const char* caption, std::initializer_list<QWidget*> felder) {
+    Zeile(g, {Text(Q(caption)), felder.size() == 1 ? *felder.begin() : Gruppe(felder)});
+  };
+  // Names, addresses and remarks take the width that the column has.
+  auto text = [&](const char* name) { return Edit(name); };
+  auto personen = Combo("PersonalNrComboBox");
+  // The employees' names are no measure of the column.
+  personen->setSizePolicy(QSizePolicy::Ignored, personen->sizePolicy().verticalPolicy());
+  zeile("Monat / Jahr",
+        {Combo("MonatComboBox"), Combo("JahrComboBox"), Text("Teil"), Combo("AbrechngComboBox")});
+  zeile("Dienstnehmer", {personen});
+  zeile("Personal-Nr.", {Zahl("PersNrEdit", "99999")});
+  zeile("ELDA-Ref.", {Zahl("GeburtsdatenEdit", "9999999999")});
+  zeile("Familienname", {text("FamNameEdit")});
+  zeile("Vorname", {text("VornameEdit")});
+  zeile("SV-Nummer", {Zahl("SVNrEdit", "9999999999")});
+  zeile("SV-Nr. Partner", {Zahl("AustrittsDatumEdit", "9999999999")});
+  zeile("Straße", {text("StrasseEdit")});
+  zeile("Land/PLZ/Ort", {Zahl("AdresseLandEdit", "WW"), Zahl("PLZEdit", "99999"), text("OrtEdit")});
+  zeile("Telefon", {text("TelefonEdit")});
+  zeile("BIC", {text("BankEdit")});
+  zeile("IBAN", {text("BankKtoNrEdit")});
+  zeile("Ein-/Austritt", {text("EintrittsDatumEdit")});
+  zeile("Familienstand",
+        {Zahl("FamStandEdit", "verheiratet"), Text("Kinder"), Zahl("AnzahlKinderEdit", "99")});
+  zeile("Staat", {Zahl("StaatEdit", "WWW")});
+  zeile("Beruf", {text("BerufEdit")});
+  zeile("Soz. Stellung",
+        {Zahl("SozialeStellungEdit", "99"), Speed("SpeedButton36", "Liste Soziale Stellung", "?"),
+         Text("SV-Träger"), Zahl("SVtraegerEdit", "99"),
          Speed("SpeedButton35", "SV-Träger Codes anzeigen", "?")});
-  Fuege(Reihe(v, "Art Lohnzettel", lw),
-        {Edit("ArtDesLohnzettelsEdit", 24),
-         Speed("SpeedButton34", "Liste Art des Lohnzettels anzeigen", "?"), Text("Standort"),
-         Edit("gehoertZuStandortEdit", 28)});
-  auto* kst = Edit("KostenstelleEdit", 24);
+  zeile("Art Lohnzettel", {Zahl("ArtDesLohnzettelsEdit", "99"),
+                           Speed("SpeedButton34", "Liste Art des Lohnzettels anzeigen", "?"),
+                           Text("Standort"), Zahl("gehoertZuStandortEdit", "999")});
+  auto* kst = Zahl("KostenstelleEdit", "99");
   kst->setMaxLength(2);
-  Fuege(Reihe(v, "Kostenstelle", lw),
-        {kst, Speed("SpeedButton26", "Kostenstellen bearbeiten", "...")});
-  Fuege(Reihe(v, "Bemerkung", lw), {Edit("BemerkungenEdit", breit)});
-  Fuege(Reihe(v, "Urlaubsanspr.", lw),
-        {Edit("UrlaubsAnspruchEdit", 40), Text("Resturlaub"), Edit("RestUrlaubEdit", 40)});
-  Fuege(Reihe(v, "Zeitkonto", lw), {Edit("ZeitKontoEdit", 40)});
-  Fuege(Reihe(v, "", 0),
-        {Button("Button1", "Neu", "neuen Dienstnehmer anlegen"),
-         Button("Button2", "Speichern", "Dienstnehmer speichern"),
-         Button("Button5", "Löschen", "den Dienstnehmer mit Abrechnungsdaten LÖSCHEN")});
-  Fuege(Reihe(v, "", 0), {Button("BitBtn1", "An-/Abmelden ...", "Dienstnehmer an- abmelden ..."),
-                          Button("Button3", "Beenden", "Beenden und Fenster schließen")});
-  return g;
+  zeile("Kostenstelle", {kst, Speed("SpeedButton26", "Kostenstellen bearbeiten", "...")});
+  zeile("Bemerkung", {text("BemerkungenEdit")});
+  zeile("Urlaubsanspr.", {Zahl("UrlaubsAnspruchEdit", kStundenMuster)});
+  zeile("Resturlaub", {Zahl("RestUrlaubEdit", kStundenMuster)});
+  zeile("Zeitkonto", {Zahl("ZeitKontoEdit", kStundenMuster)});
+  Spanne(g,
+         Gruppe({Button("Button1", "Neu", "neuen Dienstnehmer anlegen"),
+                 Button("Button2", "Speichern", "Dienstnehmer speichern"),
+                 Button("Button5", "Löschen", "den Dienstnehmer mit Abrechnungsdaten LÖSCHEN")}));
+  Spanne(g, Gruppe({Button("BitBtn1", "An-/Abmelden ...", "Dienstnehmer an- abmelden ..."),
+                    Button("Button3", "Beenden", "Beenden und Fenster schließen")}));
+  g->setColumnStretch(1, 1);
+  return b;
 }
 
 QWidget* TPersForm::BaueFreibetraege() {
-  QGroupBox* g = Bereich("FreibetraegeGroupBox", "Freibeträge");
-  QVBoxLayout* v = Spalte(g);
-  auto paar = [&](const char* l1, const char* e1, const char* l2, const char* e2) {
-    Fuege(Reihe(v, Q(l1), 74), {Edit(e1, 47), Text(Q(l2), 70), Edit(e2, 47)});
+  QGroupBox* b = Bereich("FreibetraegeGroupBox", "Freibeträge");
+  QGridLayout* g = Raster(b);
+  const std::pair<const char*, const char*> zeilen[] = {
+      {"Freibetr. § 68", "FreibetragEdit"},
+      {"SV-frei", "SVFreibetrEdit"},
+      {"FB Mitteilung", "FreibetrLtMitteilgEdit"},
+      {"Pendlerpauschale", "NormArbeitszeitEdit"},
+      {"Landarbeiter", "LandarbFreiEdit"},
+      {"sonst. steuerfrei", "SonstSteuerfrEdit"},
+      {"Auslandstätigkeit", "AuslandsTaetEdit"},
+      {"freiw. Beiträge", "freiwillBeitrEdit"},
+      {"Sachbezüge", "SachbezuegeEdit"},
+      {"DB/DZ/KSt-frei", "DbDzKommStFreierBetragEdit"},
+      {"Zukunftssicherung", "ZukunftssicherungEdit"},
+      {"ausl. Pension", "AuslPensDGEdit"},
+      {"Aufrollung", "AufrollungEdit"},
+      {"Teilentgelt", "TeilentgeltEdit"},
+      {"BGr. vor ATZ", "beitrGrundlVorAltZeilzEdit"},
   };
-  paar("Freibetr. § 68", "FreibetragEdit", "SV-frei", "SVFreibetrEdit");
-  paar("FB Mitteilung", "FreibetrLtMitteilgEdit", "Pendlerpausch.", "NormArbeitszeitEdit");
-  paar("Landarbeiter", "LandarbFreiEdit", "sonst. steuerfr.", "SonstSteuerfrEdit");
-  paar("Auslandstätigk.", "AuslandsTaetEdit", "freiw. Beiträge", "freiwillBeitrEdit");
-  paar("Sachbezüge", "SachbezuegeEdit", "DB/DZ/KSt-frei", "DbDzKommStFreierBetragEdit");
-  paar("Zukunftssich.", "ZukunftssicherungEdit", "ausl. Pension", "AuslPensDGEdit");
-  paar("Aufrollung", "AufrollungEdit", "Teilentgelt", "TeilentgeltEdit");
-  paar("Tage Teilentg.", "TageTeilentgeltEdit", "BGr. vor ATZ", "beitrGrundlVorAltZeilzEdit");
-  Fuege(Reihe(v, "", 0),
-        {Button("SpeedButton37", "mehr Felder ...", "Pendlereuro und Jahreslohnzettel")});
-  return g;
+  for (auto [caption, name] : zeilen) Zeile(g, {Text(Q(caption)), Betrag(name)});
+  Zeile(g, {Text("Tage Teilentgelt"), Zahl("TageTeilentgeltEdit", kStundenMuster)});
+  Spanne(g,
+         Gruppe({Button("SpeedButton37", "mehr Felder ...", "Pendlereuro und Jahreslohnzettel")}));
+  Abschliessen(g);
+  return b;
 }
 
 QWidget* TPersForm::BaueFixeLohnarten() {
-  QGroupBox* g = Bereich("FixeLohnartenGroupBox", "fixe Lohnarten");
-  QVBoxLayout* v = Spalte(g);
-  const int lw = 86;
-  Fuege(Reihe(v, "Gehalt/Std-Lohn", lw),
-        {Edit("GehaltEdit", kBetrag), Text("Zulage"), Edit("ZulageEdit", kBetrag - 6)});
-  Fuege(Reihe(v, "Überstd-Satz", lw), {Edit("StundenlohnEdit", kBetrag)});
-  Fuege(Reihe(v, "Mehrstd-Satz", lw),
-        {Edit("MehrstdSatzEdit", kBetrag), Text("Zuschl. %"), Edit("MehrstdZuschlagEdit", 38)});
-  Fuege(Reihe(v, "", 0), {Check("AngestellterCheckBox", "Gehalt"),
-                          Check("ArbeiterCheckBox", "Std-Lohn (Zeitlohn)")});
-  return g;
+  QGroupBox* b = Bereich("FixeLohnartenGroupBox", "fixe Lohnarten");
+  QGridLayout* g = Raster(b);
+  Zeile(g, {Text("Gehalt/Std-Lohn"), Betrag("GehaltEdit")});
+  Zeile(g, {Text("Zulage"), Betrag("ZulageEdit")});
+  Zeile(g, {Text("Überstd-Satz"), Betrag("StundenlohnEdit")});
+  Zeile(g, {Text("Mehrstd-Satz"), Betrag("MehrstdSatzEdit")});
+  Zeile(g, {Text("Zuschl. %"), Zahl("MehrstdZuschlagEdit", kStundenMuster)});
+  Spanne(g, Gruppe({Check("AngestellterCheckBox", "Gehalt"),
+                    Check("ArbeiterCheckBox", "Std-Lohn (Zeitlohn)")}));
+  Abschliessen(g);
+  return b;
 }
 
 QWidget* TPersForm::BaueEigenschaften() {
-  QGroupBox* g = Bereich("EigenschaftenGroupBox", "Eigenschaften des DN");
-  QVBoxLayout* v = Spalte(g);
-  Fuege(Reihe(v, "", 0),
-        {Link("Label10", "BeitrGruppe", "Beitragsgruppen-Tabelle öffnen"),
-         Combo("BeitragsgruppeComboBox", 64),
-         Speed("SpeedButton29", "e-Service oder Beitragsgruppen-Tabelle öffnen", "?"),
-         Check("ArbeiterCheckBoxNeu", "Arbeiter")});
-  auto* raster = new QGridLayout;
+  QGroupBox* b = Bereich("EigenschaftenGroupBox", "Eigenschaften des DN");
+  QGridLayout* g = Raster(b);
+  Spanne(g, Gruppe({Link("Label10", "BeitrGruppe", "Beitragsgruppen-Tabelle öffnen"),
+                    Combo("BeitragsgruppeComboBox"),
+                    Speed("SpeedButton29", "e-Service oder Beitragsgruppen-Tabelle öffnen", "?"),
+                    Check("ArbeiterCheckBoxNeu", "Arbeiter")}));
+  auto* haken = new QWidget(this);
+  auto* raster = new QGridLayout(haken);
+  raster->setContentsMargins(0, 0, 0, 0);
   raster->setHorizontalSpacing(4);
   raster->setVerticalSpacing(0);
-  const std::pair<const char*, const char*> haken[] = {
+  const std::pair<const char*, const char*> kaestchen[] = {
       {"GeringfCheckBox", "geringf.Besch."},
       {"TeilzeitCheckBox", "Teilzeit"},
       {"freierDNcheckBox", "freier DN"},
@@ -328,11 +406,11 @@ QWidget* TPersForm::BaueEigenschaften() {
       {"Lst2009Checkbox", "Lst-Tarif 2009"},
   };
   int i = 0;
-  for (auto [name, caption] : haken) {
+  for (auto [name, caption] : kaestchen) {
     raster->addWidget(Check(name, caption), i / 2, i % 2);
     ++i;
   }
-  v->addLayout(raster);
+  Spanne(g, haken);
 
   auto* umlagen = new QGroupBox("Umlagen", this);
   umlagen->setObjectName("UmlagenGroupBox");
@@ -341,74 +419,78 @@ QWidget* TPersForm::BaueEigenschaften() {
       "Umlagen");
   auto* uh = new QHBoxLayout(umlagen);
   uh->setContentsMargins(4, 0, 2, 1);
-  uh->setSpacing(0);
+  uh->setSpacing(2);
   for (const char* name : {"KU", "WF", "LK", "SW", "EF", "IE", "NB"})
     uh->addWidget(Check(name, name));
-  v->addWidget(umlagen);
+  uh->addStretch(1);
+  Spanne(g, umlagen);
 
-  const int lw = 96;
-  Fuege(Reihe(v, "max. SV-Tage", lw), {Edit("TageMaxSV", 30)});
-  Fuege(Reihe(v, "", 0),
-        {Speed("SpeedButton28", "Informationen zur Beitragssenkung [PDF] ...", "i"),
-         Text("Beitragssenkung f.niedrige Einkommen")});
-  Fuege(Reihe(v, "Rückverr. Gruppe", lw),
-        {Edit("AMPFG_RueckVerrGruppeEdit", 44), Edit("AMPFG_RueckVerrGruppe_SZEdit", 44),
-         Check("AMPFGautoCheckBox", "auto")});
-  Fuege(Reihe(v, "Rückverr. Betrag", lw),
-        {Edit("AMPFG_RueckVerrBetragEdit", 56), Edit("AMPFG_RueckVerrBetrag_SZEdit", 56)});
-  Fuege(Reihe(v, "Rückverr. SV-Grdl.", lw),
-        {Edit("AMPFG_SVGrundlageEdit", 56), Edit("AMPFG_SVGrundlage_SZEdit", 56)});
-  Fuege(Reihe(v, "Einkommen", lw), {Edit("Einkommen", 56)});
-  return g;
+  Zeile(g, {Text("max. SV-Tage"), Zahl("TageMaxSV", "99")});
+  Spanne(g, Gruppe({Speed("SpeedButton28", "Informationen zur Beitragssenkung [PDF] ...", "i"),
+                    Text("Beitragssenkung f.niedrige Einkommen")}));
+  Zeile(g, {Check("AMPFGautoCheckBox", "auto"), Text("lfd. Bezüge"), Text("Sonderzahlung")});
+  Zeile(g, {Text("Rückverr. Gruppe"), Zahl("AMPFG_RueckVerrGruppeEdit", "N25c"),
+            Zahl("AMPFG_RueckVerrGruppe_SZEdit", "N25c")});
+  Zeile(g, {Text("Rückverr. Betrag"), Betrag("AMPFG_RueckVerrBetragEdit"),
+            Betrag("AMPFG_RueckVerrBetrag_SZEdit")});
+  Zeile(g, {Text("Rückverr. SV-Grdl."), Betrag("AMPFG_SVGrundlageEdit"),
+            Betrag("AMPFG_SVGrundlage_SZEdit")});
+  Zeile(g, {Text("Einkommen"), Betrag("Einkommen")});
+  Abschliessen(g);
+  return b;
 }
 
 QWidget* TPersForm::BaueBmvg() {
   // The title is longer than the column; it wraps inside the frame.
-  QGroupBox* g = Bereich("BmvgGroupBox", "");
-  g->setToolTip("Betriebliches Mitarbeitervorsorgegesetz (Abfertigung neu)");
-  QVBoxLayout* v = Spalte(g);
+  QGroupBox* b = Bereich("BmvgGroupBox", "");
+  b->setToolTip("Betriebliches Mitarbeitervorsorgegesetz (Abfertigung neu)");
+  QGridLayout* g = Raster(b);
   auto* titel = Text("Betriebliches Mitarbeitervorsorgegesetz (Abfertigung neu)");
   titel->setObjectName("BmvgTitel");
   titel->setWordWrap(true);
-  v->addWidget(titel);
-  Fuege(Reihe(v, "BMVG-Beitrag", 86),
-        {Edit("BMVGbetragEdit", kBetrag), Check("BMVGberechnenCheckBox", "auto")});
-  Fuege(Reihe(v, "MV-Zuschlag", 86),
-        {Edit("MVzuschlagEdit", kBetrag), Speed("Button8", "MV-Zuschlag berechnen", "...")});
-  Fuege(Reihe(v, "Übertragung", 86), {Edit("BMVGUebertragungsBetragEdit", kBetrag)});
-  return g;
+  Spanne(g, titel);
+  Zeile(g,
+        {Text("BMVG-Beitrag"), Betrag("BMVGbetragEdit"), Check("BMVGberechnenCheckBox", "auto")});
+  Zeile(g, {Text("MV-Zuschlag"), Betrag("MVzuschlagEdit"),
+            Speed("Button8", "MV-Zuschlag berechnen", "...")});
+  Zeile(g, {Text("Übertragung"), Betrag("BMVGUebertragungsBetragEdit")});
+  Abschliessen(g);
+  return b;
 }
 
 QWidget* TPersForm::BaueLaufendeLohnarten() {
-  QGroupBox* g = Bereich("LaufendeLohnartenGroupBox", "laufende Lohnarten");
-  QVBoxLayout* v = Spalte(g);
-  const int lw = 98;
-  auto kopf = Reihe(v, "", lw);
-  Fuege(kopf, {Text("Stunden", kStunden), Text("Betrag", kBetrag)});
-  const std::array<std::array<const char*, 3>, 9> stunden = {{
+  // Columns: caption, hours or a first amount, the amount.
+  QGroupBox* b = Bereich("LaufendeLohnartenGroupBox", "laufende Lohnarten");
+  QGridLayout* g = Raster(b);
+  Zeile(g, {nullptr, Text("Stunden"), Text("Betrag")});
+  const std::array<std::array<const char*, 3>, 8> stunden = {{
       {"Normalstunden", "NormalstundenEdit", "LohnNormalstundenEdit"},
       {"Mehrstunden", "MehrstundenEdit", "LohnGehaltMehrstundenEdit"},
       {"Überstd. 50 %", "Ueberstunden50Edit", "LohnGehaltUeberstunden50Edit"},
       {"Überstd. 75 %", "Ueberstunden75Edit", "LohnGehaltUeberstunden75Edit"},
       {"Überstd. 100 %", "Ueberstunden100Edit", "LohnGehaltUeberstunden100Edit"},
       {"Überstd. 200 %", "Ueberstunden200Edit", "LohnGehaltUeberstunden200Edit"},
-      {"davon Zuschl. § 68", "davonNachtZuschl", nullptr},
       {"Urlaubsstunden", "UrlaubstundenEdit", "LohnUrlaubstundenEdit"},
       {"Fehlstunden", "FehlstundenEdit", "LohnFehlstundenEdit"},
   }};
   for (const auto& z : stunden) {
-    QHBoxLayout* h = Reihe(v, Q(z[0]), lw);
-    h->addWidget(Edit(z[1], kStunden));
-    if (z[2]) h->addWidget(Edit(z[2], kBetrag));
-    h->addStretch(1);
+    Zeile(g, {Text(Q(z[0])), Zahl(z[1], kStundenMuster), Betrag(z[2])});
+    // The surcharges are part of the overtime pay above.
+    if (std::string_view(z[1]) == "Ueberstunden200Edit")
+      Zeile(g, {Text("davon Zuschl. § 68"), nullptr, Betrag("davonNachtZuschl")});
   }
-  Fuege(Reihe(v, "Brutto", lw), {Edit("BruttoEdit", kBetrag)});
-  Fuege(Reihe(v, "", 0), {Combo("SonderZlgComboBox", lw + 8), Edit("SonderzahlungEdit", kBetrag),
-                          Speed("SpeedButton31", "Sonderzahlung berechnen", "SZ")});
-  Fuege(Reihe(v, "", 0), {Edit("SZSVfreiTextEdit", lw), Edit("SZSVfreiEdit", kBetrag)});
-  Fuege(Reihe(v, "", 0), {Edit("SonstSZTextEdit", lw), Edit("SonstSZEdit", kBetrag)});
+  Zeile(g, {Text("Brutto"), nullptr, Betrag("BruttoEdit")});
+  // Special payments: their own caption takes the place of the first two
+  // columns.
+  auto art = Combo("SonderZlgComboBox");
+  Spanne(g, Gruppe({art, Speed("SpeedButton31", "Sonderzahlung berechnen", "SZ")}), 0, 1);
+  Neben(g, Betrag("SonderzahlungEdit"), 2);
+  Spanne(g, Edit("SZSVfreiTextEdit"), 0, 1);
+  Neben(g, Betrag("SZSVfreiEdit"), 2);
+  Spanne(g, Edit("SonstSZTextEdit"), 0, 1);
+  Neben(g, Betrag("SonstSZEdit"), 2);
   auto paar = [&](const char* l, const char* e1, const char* e2) {
-    Fuege(Reihe(v, Q(l), lw), {Edit(e1, kBetrag), Edit(e2, kBetrag)});
+    Zeile(g, {Text(Q(l)), Betrag(e1), Betrag(e2)});
   };
   paar("SV / LSt sonst. SZ", "SonstSZSVEdit", "SonstSZLSTEdit");
   paar("e-card / Sachbezug", "ServiceEntgelt_eCardEdit", "SachbezuegeAbreEdit");
@@ -419,8 +501,9 @@ QWidget* TPersForm::BaueLaufendeLohnarten() {
   paar("LK / SW", "DN_LK_Edit", "DN_SW_Edit");
   paar("LK / SW SZ", "DN_LK_SZ_Edit", "DN_SW_SZ_Edit");
   paar("SV ges. lfd/SZ", "SV_DN_GesamtEdit", "SV_DN_SZ_GesamtEdit");
-  Fuege(Reihe(v, "SV-Abz. / DG DN %", lw),
-        {Edit("SV_AbzGesEdit", kBetrag), Edit("DGAnteilEdit", 36), Edit("DNAnteilEdit", 36)});
+  Zeile(g, {Text("DG % / DN %"), Zahl("DGAnteilEdit", kStundenMuster),
+            Zahl("DNAnteilEdit", kStundenMuster)});
+  Zeile(g, {Text("SV-Abzüge"), nullptr, Betrag("SV_AbzGesEdit")});
   paar("1/6 / Summe SZ", "JahressechstelEdit", "SummeSonderZlgEdit");
   paar("innerh. 1/6 / SV-frei", "InnerhSechstelEdit", "InnerhSechstelSVfreiEdit");
   paar("über 1/6 / fikt. BMG", "SueberschreitungEdit", "fiktiveBMGedit");
@@ -428,43 +511,41 @@ QWidget* TPersForm::BaueLaufendeLohnarten() {
   paar("Grundl. LSt / LSt", "GrundlageLSTEdit", "LohnsteuerBetragEdit");
   paar("LSt-FB SZ / Summe", "LstFreibetragSZ", "SummeLstFreibetrSZEdit");
   paar("Grundl. / LSt SZ", "GrundlLstSZ", "LstSZ");
-  Fuege(Reihe(v, "LSt gesamt", lw),
-        {Edit("LstGesamt", kBetrag), Check("ohneFreibSZCheckBox", "ohne FB SZ")});
-  Fuege(Reihe(v, "Netto", lw), {Edit("NettoBetragEdit", kBetrag)});
+  Spanne(g, Check("ohneFreibSZCheckBox", "ohne FB SZ"), 0, 1);
+  Zeile(g, {Text("LSt gesamt"), nullptr, Betrag("LstGesamt")});
+  Zeile(g, {Text("Netto"), nullptr, Betrag("NettoBetragEdit")});
   // The free-text openers stand where the captions of their amounts would.
-  auto* spesen =
-      Link("Label55", "Steuerfr. § 26, § 3 (Diäten-Km)", "Text für Lohnzettel frei definieren ...");
-  auto* vorschuss =
-      Link("Label56", "Vorschuss (freier Text)", "Text für Lohnzettel frei definieren ...");
-  for (ClickLabel* l : {spesen, vorschuss}) {
-    l->setWordWrap(true);
-    l->setFixedWidth(lw);
+  for (auto [name, caption, betrag] :
+       {std::array<const char*, 3>{"Label55", "Steuerfr. § 26, § 3 (Diäten-Km)",
+                                   "SpesenersatzEdit"},
+        std::array<const char*, 3>{"Label56", "Vorschuss (freier Text)", "VorschussEdit"}}) {
+    Spanne(g, Link(name, caption, "Text für Lohnzettel frei definieren ..."), 0, 1);
+    Neben(g, Betrag(betrag), 2);
   }
-  Fuege(Reihe(v, "", 0), {spesen, Edit("SpesenersatzEdit", kBetrag)});
-  Fuege(Reihe(v, "", 0), {vorschuss, Edit("VorschussEdit", kBetrag)});
   paar("Exekution / Auszahl.", "ExekutionEdit", "AuszahlungsbetragEdit");
-  Fuege(Reihe(v, "SV-Tage / Url. / Std.", lw),
-        {Edit("SV_Lohn_TageEdit", 26),
-         Speed("SpeedButton30", "berechne Gehalt für Teil des Monats", "..."),
-         Edit("UrlaubsKontoTageEdit", 40), Edit("ZeitKontoStdEdit", 40)});
-  Fuege(Reihe(v, "", 0),
-        {Button("BerechnenButon", "Berechnen", "Abrechnung berechnen und speichern"),
-         Button("Button6", "Abr. löschen", "Abrechnung des Monats löschen"),
-         Button("SpeedButton32", "Konto ...", "Konto anzeigen")});
-  Fuege(Reihe(v, "", 0),
-        {Button("TageslohnButton", "Lst. Tageslohn", "Lohnsteuer für Tageslohn berechnen"),
-         Button("Button4", "Urlaubsabfindung", "Ersatzleistungen für Urlaubsentgelt berechnen")});
-  QLineEdit* lohnartenSumme = Edit("LohnartenSummeEdit", kBetrag);
-  lohnartenSumme->setReadOnly(true);
+  Zeile(g, {Text("SV-Tage"),
+            Gruppe({Zahl("SV_Lohn_TageEdit", kStundenMuster),
+                    Speed("SpeedButton30", "berechne Gehalt für Teil des Monats", "...")})});
+  Zeile(g, {Text("Urlaub / Zeitkonto"), Zahl("UrlaubsKontoTageEdit", kStundenMuster),
+            Zahl("ZeitKontoStdEdit", kStundenMuster)});
+  Spanne(g, Gruppe({Button("BerechnenButon", "Berechnen", "Abrechnung berechnen und speichern"),
+                    Button("Button6", "Abr. löschen", "Abrechnung des Monats löschen"),
+                    Button("SpeedButton32", "Konto ...", "Konto anzeigen")}));
+  Spanne(g,
+         Gruppe({Button("TageslohnButton", "Lst. Tageslohn", "Lohnsteuer für Tageslohn berechnen"),
+                 Button("Button4", "Urlaubsabfindung",
+                        "Ersatzleistungen für Urlaubsentgelt berechnen")}));
+  QLineEdit* lohnartenSumme = Betrag("LohnartenSummeEdit");
   lohnartenSumme->setFocusPolicy(Qt::NoFocus);
-  Fuege(Reihe(v, "", 0),
-        {Button("SpeedButton24", "mehr Lohnarten ...", "weitere Lohnarten erfassen"),
-         Speed("SpeedButton25", "weitere Lohnarten erfassen", "..."), lohnartenSumme});
+  Spanne(g, Gruppe({Button("SpeedButton24", "mehr Lohnarten ...", "weitere Lohnarten erfassen"),
+                    Speed("SpeedButton25", "weitere Lohnarten erfassen", "..."), lohnartenSumme}));
   auto* lohnartenFrei = Text("");
   lohnartenFrei->setObjectName("LohnartenFreiLabel");
-  v->addWidget(lohnartenFrei);
+  lohnartenFrei->setWordWrap(true);
+  Spanne(g, lohnartenFrei);
   for (const char* name : {"TempEdit", "TempEdit1", "TempEdit2"}) Edit(name, 10);
-  return g;
+  Abschliessen(g);
+  return b;
 }
 
 QWidget* TPersForm::BaueMenuePanel() {
@@ -509,19 +590,17 @@ QFrame* TPersForm::BaueMehrPanel() {
   kopf->addWidget(Link("Label195", " ? "));
   kopf->addWidget(Link("Label194", " X "));
   v->addLayout(kopf);
-  auto zeile = [&](const char* name, const char* caption) {
-    auto* h = new QHBoxLayout;
-    h->addWidget(Text(Q(caption), 200));
-    h->addWidget(Edit(name, 80));
-    h->addStretch(1);
-    v->addLayout(h);
-  };
-  zeile("PREI_Edit", "pausch. Reiseaufw. (Jahresbetrag)");
-  zeile("WERK_Edit", "Werkverkehr K-Monate");
-  zeile("BPEND_Edit", "Pendler-Euro (Jahresbetrag)");
-  zeile("UEBMO_Edit", "Monate-Überlassung-Kfz");
-  zeile("BSROL_Edit", "Sonderausgaben-Aufrollung");
-  zeile("ENTW_Edit", "Entwicklungshelfer/Innen");
+  auto* g = new QGridLayout;
+  g->setHorizontalSpacing(6);
+  g->setVerticalSpacing(2);
+  Zeile(g, {Text("pausch. Reiseaufw. (Jahresbetrag)"), Betrag("PREI_Edit")});
+  Zeile(g, {Text("Werkverkehr K-Monate"), Zahl("WERK_Edit", "99")});
+  Zeile(g, {Text("Pendler-Euro (Jahresbetrag)"), Betrag("BPEND_Edit")});
+  Zeile(g, {Text("Monate-Überlassung-Kfz"), Zahl("UEBMO_Edit", "99")});
+  Zeile(g, {Text("Sonderausgaben-Aufrollung"), Betrag("BSROL_Edit")});
+  Zeile(g, {Text("Entwicklungshelfer/Innen"), Betrag("ENTW_Edit")});
+  Abschliessen(g);
+  v->addLayout(g);
   v->addWidget(Check("EPAB_CB", "Erhöhter PAB berücksichtigt"));
   auto* h = new QHBoxLayout;
   h->addWidget(Check("CheckBox32", "monatlich berücksichtigen"));
@@ -563,7 +642,7 @@ QFrame* TPersForm::BaueTagePanel(QWidget* parent) {
   v->addLayout(raster);
   v->addWidget(Text(" Bei Zeitlohn geben Sie bitte die Anzahl der Tage ein: "));
   auto* h = new QHBoxLayout;
-  auto* anzahl = Edit("AnzTageEdit", 36);
+  auto* anzahl = Zahl("AnzTageEdit", "99");
   anzahl->setMaxLength(2);
   h->addWidget(anzahl);
   h->addWidget(Button("AnzTageLoeschenButton", "X"));
@@ -591,89 +670,95 @@ QFrame* TPersForm::BaueEldaPanel() {
   x->setStyleSheet("color: #cc0000; font-weight: bold;");
   kopf->addWidget(x);
   v->addLayout(kopf);
-  v->addWidget(
-      Text("Hier erfassen Sie die Daten für die Versichertenmeldungen und klicken auf [Daten für "
-           "ELDA erstellen] um die Meldungen mit"));
-  v->addWidget(
-      Text("ELDA Software an die Sozialversicherungsanstalt zu übertragen. Prüfen Sie dann bitte "
-           "die Meldebestätigung von ELDA!"));
+  auto* hinweis = Text(
+      "Hier erfassen Sie die Daten für die Versichertenmeldungen und klicken auf [Daten für "
+      "ELDA erstellen] um die Meldungen mit ELDA Software an die Sozialversicherungsanstalt "
+      "zu übertragen. Prüfen Sie dann bitte die Meldebestätigung von ELDA!");
+  hinweis->setWordWrap(true);
+  v->addWidget(hinweis);
 
   auto* art = new QHBoxLayout;
-  art->addWidget(Text("Art der Meldung:", 100));
-  art->addWidget(Combo("ComboBox1", 220, false));
-  auto* satzart = Edit("DN_Satzart", 26);
+  art->addWidget(Text("Art der Meldung:"));
+  art->addWidget(Combo("ComboBox1", false));
+  auto* satzart = Zahl("DN_Satzart", "WWW");
   satzart->setReadOnly(true);
   art->addWidget(satzart);
   art->addWidget(Check("Testdaten_CB", "ELDA Testdaten"));
   art->addStretch(1);
   v->addLayout(art);
 
+  // Two columns of caption and fields.
   auto* raster = new QGridLayout;
   raster->setHorizontalSpacing(4);
   raster->setVerticalSpacing(2);
   int zeile = 0, spalte = 0;
   auto zelle = [&](const char* caption, QWidget* a, QWidget* b = nullptr) {
-    auto* h = new QHBoxLayout;
-    h->setSpacing(2);
-    h->addWidget(Text(Q(caption), 136));
-    h->addWidget(a);
-    if (b) h->addWidget(b);
-    h->addStretch(1);
-    raster->addLayout(h, zeile, spalte);
-    if (++spalte == 2) {
+    raster->addWidget(Text(Q(caption)), zeile, spalte);
+    raster->addWidget(b ? Gruppe({a, b}) : a, zeile, spalte + 1);
+    spalte += 2;
+    if (spalte == 4) {
       spalte = 0;
       ++zeile;
     }
   };
-  auto datum = [&](const char* name) { return Edit(name, 74); };
+  // A code with its list of long texts takes a whole line.
+  auto breit = [&](const char* caption, QWidget* code, const char* liste) {
+    if (spalte != 0) ++zeile;
+    raster->addWidget(Text(Q(caption)), zeile, 0);
+    raster->addWidget(Gruppe({code, Combo(liste, false)}), zeile, 1, 1, 3);
+    spalte = 0;
+    ++zeile;
+  };
+  auto datum = [&](const char* name) { return Zahl(name, kDatumMuster); };
   auto heute = [&](const char* feld) {
     return Button((std::string("Heute") + feld).c_str(), "heute", "heutiges Datum einsetzen");
   };
-  auto code = [&](const char* name, int width) {
-    auto* e = Edit(name, width);
+  auto code = [&](const char* name, const char* muster) {
+    auto* e = Zahl(name, muster);
     e->setReadOnly(true);
     return e;
   };
+  auto text = [&](const char* name) { return Edit(name, FeldBreite("WWWWWWWWWWW")); };
   zelle("An/Abmeld/Änd.-Datum", datum("ADAT"), heute("ADAT"));
   zelle("Ende Beschäftig. Datum", datum("EBSV"), heute("EBSV"));
-  zelle("früherer Fam-Name 1", Edit("FNA1", 110));
-  zelle("früherer Fam-Name 2", Edit("FNA2", 110));
-  zelle("Akad. Grad, Titel", Edit("AKGR", 110));
-  zelle("Staatsangehörigkeit", Edit("STSL", 40), Text("AUT = Österr."));
+  zelle("früherer Fam-Name 1", text("FNA1"));
+  zelle("früherer Fam-Name 2", text("FNA2"));
+  zelle("Akad. Grad, Titel", text("AKGR"));
+  zelle("Staatsangehörigkeit", Zahl("STSL", "WWW"), Text("AUT = Österr."));
   zelle("Richtiges An/Abmeldedatum", datum("RDAT"), heute("RDAT"));
-  zelle("Gesetzl. Grundlage Code", code("GEGC", 26), Combo("ComboBox2", 95, false));
-  zelle("Gesetzl. Grundlage Text", Edit("GEGT", 110));
-  zelle("Verwantsch.Verhältnis Code", code("VWVC", 26), Combo("ComboBox3", 95, false));
-  zelle("Verwantsch.Verhältnis Text", Edit("VWVT", 110));
-  zelle("Beteiligung", Edit("BETL", 110));
-  zelle("Zugehörigkeit", code("ZUGE", 26), Combo("ComboBox4", 95, false));
+  breit("Gesetzl. Grundlage Code", code("GEGC", "99"), "ComboBox2");
+  zelle("Gesetzl. Grundlage Text", text("GEGT"));
+  breit("Verwantsch.Verhältnis Code", code("VWVC", "99"), "ComboBox3");
+  zelle("Verwantsch.Verhältnis Text", text("VWVT"));
+  zelle("Beteiligung", text("BETL"));
+  breit("Zugehörigkeit", code("ZUGE", "99"), "ComboBox4");
   zelle("Tabakmonopolgesetz", Check("TAMO_CB", "z.B. Trafik od. TabMG "));
   zelle("Lehrzeitdatum von", datum("LVDA"), heute("LVDA"));
   zelle("Lehrzeitdatum bis", datum("LBDA"), heute("LBDA"));
-  zelle("Gesamtentgelt (btto+Sachb)", Edit("BETR", 74));
+  zelle("Gesamtentgelt (btto+Sachb)", Betrag("BETR"));
   zelle("Zeitlohn (zeitlich begrenzt)", Check("ABEZ_CB", ""));
   zelle("Sachbezug", Check("SBZC_CB", ""));
-  zelle("Tage pro Woche", Edit("BTAG", 40));
-  zelle("Stunden pro Woche", Edit("BSTD", 50), Text("(1/4 Stunde = 0025)"));
+  zelle("Tage pro Woche", Zahl("BTAG", "9"));
+  zelle("Stunden pro Woche", Zahl("BSTD", "9999"), Text("(1/4 Stunde = 0025)"));
   zelle("Malus", Check("MALU_CB", ""));
-  zelle("BG für Malus", Edit("BGMA", 74));
-  zelle("Beschäftigungsort Int. KFZ-K.", Edit("BKFZ", 40), Text("A = Österreich"));
-  zelle("Besch.Ort Postleitzahl", Edit("BPLZ", 60));
-  zelle("Beschäftigungsort Ort", Edit("BORT", 110));
-  zelle("Abmeldegrund Code", code("AGRD", 26), Combo("ComboBox5", 95, false));
-  zelle("Abmeldegrund Text", Edit("SAGR", 110));
+  zelle("BG für Malus", Betrag("BGMA"));
+  zelle("Beschäftigungsort Int. KFZ-K.", Zahl("BKFZ", "WWW"), Text("A = Österreich"));
+  zelle("Besch.Ort Postleitzahl", Zahl("BPLZ", "99999"));
+  zelle("Beschäftigungsort Ort", text("BORT"));
+  breit("Abmeldegrund Code", code("AGRD", "99"), "ComboBox5");
+  zelle("Abmeldegrund Text", text("SAGR"));
   zelle("Kündigungsentschäd. ab", datum("KEAB"), heute("KEAB"));
   zelle("Kündigungsentschäd. bis", datum("KEBI"), heute("KEBI"));
   zelle("Urlaubsersatzleistung ab", datum("UEAB"), heute("UEAB"));
   zelle("Urlaubsersatzleistung bis", datum("UEBI"), heute("UEBI"));
-  zelle("Tage fallw. Besch. / Zeitlohn", code("TAGE", 90),
+  zelle("Tage fallw. Besch. / Zeitlohn", code("TAGE", "99,99,99,99"),
         Button("TageButton", "Eingabe Tage ..."));
   zelle("Ende 1. Lehrjahr", datum("E1LJ"), heute("E1LJ"));
   zelle("Bauarbeiter Urlaubskasse", Check("BUAK_CB", ""));
-  zelle("Werktage Ersatzleistung", Edit("ERTG", 40));
+  zelle("Werktage Ersatzleistung", Zahl("ERTG", "999"));
   zelle("Nacht-Schwerarb. Anfang", datum("NSGA"), heute("NSGA"));
   zelle("Nacht-Schwerarb. Ende", datum("NSGE"), heute("NSGE"));
-  zelle("Änderungscode", code("AECD", 60));
+  zelle("Änderungscode", code("AECD", "WWWW"));
   zelle("Betr. Vorsorgebeitr. ab", datum("BVAB"), heute("BVAB"));
   zelle("Betr. Vorsorgebeitr. Ende", datum("BVEN"), heute("BVEN"));
   zelle("Auflösungsabgabe", Check("AABG_CB", ""), Link("Label192", "(?)"));
@@ -697,12 +782,14 @@ TPersForm::TPersForm(lohn::AppState& state, QWidget* parent)
       model_(kontext_.form) {
   setObjectName("PersForm");
   setModal(true);
+  // Dense like a form of its kind: many small fields on one surface. The
+  // fields that the calculation fills have the colour of the buttons.
   QFont schrift = font();
-  schrift.setPointSizeF(7.5);
+  schrift.setPointSizeF(kSchriftGrad);
   setFont(schrift);
-  // Dense like a form of its kind: many small fields on one surface.
   setStyleSheet(
       "QLineEdit { padding: 0px 1px; min-height: 15px; max-height: 16px; }"
+      "QLineEdit[readOnly=\"true\"] { background: palette(button); }"
       "QComboBox { padding: 0px 2px; min-height: 15px; max-height: 16px; }"
       "QPushButton { padding: 1px 6px; min-height: 15px; }"
       "QCheckBox { spacing: 2px; }");
@@ -720,36 +807,32 @@ TPersForm::TPersForm(lohn::AppState& state, QWidget* parent)
   v->addWidget(band("Image2"));
   v->addWidget(BaueWerkzeugleiste());
 
-  auto* mitte = new QHBoxLayout;
+  // The areas scroll when the screen is lower than the window.
+  auto* inhalt = new QWidget(this);
+  inhalt->setObjectName("Flaeche");
+  KleineSchrift(inhalt);
+  auto* mitte = new QHBoxLayout(inhalt);
   mitte->setContentsMargins(3, 0, 3, 0);
   mitte->setSpacing(3);
-  auto* a = new QVBoxLayout;
-  a->addWidget(BauePersonaldaten());
-  a->addWidget(BaueFreibetraege());
-  a->addStretch(1);
-  auto* b = new QVBoxLayout;
-  b->addWidget(BaueFixeLohnarten());
-  b->addWidget(BaueEigenschaften());
-  b->addWidget(BaueBmvg());
-  b->addStretch(1);
-  auto* c = new QVBoxLayout;
-  c->addWidget(BaueLaufendeLohnarten());
-  c->addStretch(1);
-  auto spalte = [&](QVBoxLayout* l, int breite) {
-    auto* w = new QWidget(this);
-    w->setLayout(l);
+  auto spalte = [&](std::initializer_list<QWidget*> bereiche) {
+    auto* l = new QVBoxLayout;
     l->setContentsMargins(0, 0, 0, 0);
     l->setSpacing(2);
-    w->setFixedWidth(breite);
-    mitte->addWidget(w);
+    for (QWidget* b : bereiche) l->addWidget(b);
+    l->addStretch(1);
+    mitte->addLayout(l);
   };
-  spalte(a, kSpalteA);
-  spalte(b, kSpalteB);
-  spalte(c, kSpalteC);
+  spalte({BauePersonaldaten(), BaueFreibetraege()});
+  spalte({BaueFixeLohnarten(), BaueEigenschaften(), BaueBmvg()});
+  spalte({BaueLaufendeLohnarten()});
   mitte->addWidget(Link("Label193", ">", "Infos einblenden"), 0, Qt::AlignTop);
   mitte->addStretch(1);
   mitte->addWidget(BaueMenuePanel());
-  v->addLayout(mitte, 1);
+  flaeche_ = new QScrollArea(this);
+  flaeche_->setFrameShape(QFrame::NoFrame);
+  flaeche_->setWidgetResizable(true);
+  flaeche_->setWidget(inhalt);
+  v->addWidget(flaeche_, 1);
   v->addWidget(band("Image5"));
 
   auto* status = new QStatusBar(this);
@@ -771,8 +854,42 @@ TPersForm::TPersForm(lohn::AppState& state, QWidget* parent)
   Binden();
   Verbinden();
   lohn::PersFormCreate(state_, model_);
-  setFixedHeight(sizeHint().height());
-  setFixedWidth(model_.Width());
+  ListenBreiten();
+  Groesse();
+}
+
+void TPersForm::ListenBreiten() {
+  for (QComboBox* c : findChildren<QComboBox*>()) {
+    // The employee list takes its column; the wage-type window sizes its own.
+    if (c->window() != this || c->sizePolicy().horizontalPolicy() == QSizePolicy::Ignored) continue;
+    int text = c->fontMetrics().horizontalAdvance(c->currentText());
+    for (int i = 0; i < c->count(); ++i)
+      text = std::max(text, c->fontMetrics().horizontalAdvance(c->itemText(i)));
+    // What the frame and the arrow take, as the style draws them; the
+    // text keeps the margins of an edit.
+    QStyleOptionComboBox opt;
+    opt.initFrom(c);
+    opt.editable = c->isEditable();
+    opt.frame = true;
+    opt.rect = QRect(0, 0, 200, c->sizeHint().height());
+    const QRect feld =
+        c->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, c);
+    c->setFixedWidth(opt.rect.width() - feld.width() + text + 2 * 3);
+  }
+}
+
+void TPersForm::Groesse() {
+  // A scroll area proposes only a small size; the window asks its areas.
+  const int ohneFlaeche = layout()->sizeHint().height() - flaeche_->sizeHint().height();
+  QSize groesse(model_.Width(), ohneFlaeche + flaeche_->widget()->sizeHint().height());
+  if (QScreen* schirm = screen()) {
+    const QSize rahmen = frameGeometry().size() - size();
+    const QSize frei =
+        schirm->availableGeometry().size() -
+        QSize(std::max(rahmen.width(), 0), rahmen.height() > 0 ? rahmen.height() : kRahmenReserve);
+    groesse = groesse.boundedTo(frei);
+  }
+  setFixedSize(groesse);
 }
 
 void TPersForm::Binden() {
@@ -782,7 +899,7 @@ void TPersForm::Binden() {
     widgets_[name] = w;
     if (!model_.Hint(name).empty() && w->toolTip().isEmpty()) w->setToolTip(Q(model_.Hint(name)));
     for (PersAspekt a : {PersAspekt::Items, PersAspekt::Text, PersAspekt::Checked,
-                         PersAspekt::Enabled, PersAspekt::Visible})
+                         PersAspekt::Enabled, PersAspekt::Visible, PersAspekt::ReadOnly})
       Zeige(name, a);
 
     const char* n = widgets_.find(name)->first.c_str();
@@ -812,7 +929,7 @@ void TPersForm::Binden() {
 
 void TPersForm::Zeige(const std::string& name, PersAspekt aspekt) {
   if (aspekt == PersAspekt::Width) {
-    setFixedWidth(model_.Width());
+    Groesse();
     return;
   }
   QWidget* w = widgets_.at(name);
@@ -862,6 +979,14 @@ void TPersForm::Zeige(const std::string& name, PersAspekt aspekt) {
     case PersAspekt::Visible:
       w->setVisible(model_.Visible(name));
       if (model_.Visible(name)) w->raise();
+      break;
+    case PersAspekt::ReadOnly:
+      if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        e->setReadOnly(model_.ReadOnly(name));
+        // The colour hangs on the property.
+        e->style()->unpolish(e);
+        e->style()->polish(e);
+      }
       break;
     case PersAspekt::Focus:
       w->setFocus(Qt::OtherFocusReason);
@@ -946,6 +1071,7 @@ void TPersForm::Vorbereiten() {
 void TPersForm::showEvent(QShowEvent* e) {
   lohn::PersFormShow(model_);
   setWindowTitle(Q(lohn::PersFormTitel(state_.year)));
+  Groesse();
   if (QScreen* screen = this->screen()) {
     QRect r = frameGeometry();
     r.moveCenter(screen->availableGeometry().center());
@@ -963,10 +1089,7 @@ bool TPersForm::eventFilter(QObject* watched, QEvent* e) {
   if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut) {
     auto it = fokusNamen_.find(watched);
     if (it != fokusNamen_.end()) {
-      auto reason = static_cast<QFocusEvent*>(e)->reason();
-      // Another window taking the focus (a message box) is no leaving of
-      // the field.
-      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+      if (IstFeldwechsel(e)) {
         const std::string name = it->second;
         if (e->type() == QEvent::FocusIn)
           lohn::PersFormFeldBetreten(model_, name);

@@ -1,6 +1,7 @@
 #pragma once
 #include <QDialog>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
 
@@ -8,18 +9,16 @@
 #include "payroll/PersFormModel.h"
 #include "store/AppState.h"
 
-class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGroupBox;
-class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRect;
+class QScrollArea;
 class QToolButton;
-class QVBoxLayout;
 class ClickLabel;
 class TPersFormLohnarten;
 class TVideosForm;
@@ -51,16 +50,20 @@ class TPersForm : public QDialog {
   void done(int result) override;
 
  private:
-  // Building blocks; each registers the control under its name.
-  QLineEdit* Edit(const char* name, int width);
-  QComboBox* Combo(const char* name, int width, bool editable = true);
+  // Building blocks; each registers the control under its name. Widths come
+  // from the font: an edit is as wide as the longest text it must show.
+  QLineEdit* Edit(const char* name, int width = 0);
+  QLineEdit* Betrag(const char* name);
+  QLineEdit* Zahl(const char* name, const char* muster);
+  int FeldBreite(const QString& muster) const;
+  QComboBox* Combo(const char* name, bool editable = true);
   QCheckBox* Check(const char* name, const char* caption);
   QPushButton* Button(const char* name, const char* caption, const char* hint = "");
   QToolButton* Speed(const char* name, const char* hint, const QString& text, int icon = -1);
   ClickLabel* Link(const char* name, const char* caption, const char* hint = "");
-  QLabel* Text(const QString& caption, int width = 0);
+  QLabel* Text(const QString& caption);
+  QWidget* Gruppe(std::initializer_list<QWidget*> widgets);
   QGroupBox* Bereich(const char* name, const char* title);
-  QHBoxLayout* Reihe(QVBoxLayout* spalte, const QString& caption, int labelWidth);
   QFrame* Ueberlagerung(const char* name, const QRect& geometrie, QWidget* parent);
 
   QWidget* BaueWerkzeugleiste();
@@ -76,6 +79,10 @@ class TPersForm : public QDialog {
   QFrame* BaueEldaPanel();
   QFrame* BaueTagePanel(QWidget* parent);
 
+  // Width by the side panel, height by the areas, both at most the screen's.
+  void Groesse();
+  // Each list as wide as its longest entry.
+  void ListenBreiten();
   void Binden();
   void Verbinden();
   void Zeige(const std::string& name, lohn::PersAspekt aspekt);
@@ -87,6 +94,7 @@ class TPersForm : public QDialog {
   lohn::AppState& state_;
   lohn::PersFormKontext kontext_;
   lohn::PersFormModel& model_;
+  QScrollArea* flaeche_ = nullptr;
   std::map<std::string, QWidget*> widgets_;
   std::map<QObject*, std::string> fokusNamen_;
   TVideosForm* videos_ = nullptr;

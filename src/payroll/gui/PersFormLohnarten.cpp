@@ -63,7 +63,7 @@ TPersFormLohnarten::TPersFormLohnarten(lohn::LohnartenModel& model, platform::Sh
   SpeedButton2 = new QToolButton(this);
   SpeedButton2->setObjectName("SpeedButton2");
   SpeedButton2->setToolTip("Handbuch");
-  SpeedButton2->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+  SpeedButton2->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
   SpeedButton3 = new QToolButton(this);
   SpeedButton3->setObjectName("SpeedButton3");
   SpeedButton3->setToolTip("Schliessen");
