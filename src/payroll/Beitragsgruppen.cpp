@@ -100,6 +100,20 @@ bool IsAmpfgBeitragsgruppe(std::string_view text) {
   return std::find(kAmpfgGruppen.begin(), kAmpfgGruppen.end(), text) != kAmpfgGruppen.end();
 }
 
+bool IstArbeiterBeitragsgruppe(std::string_view text) {
+  return std::ranges::find(kArbeiterBeitragsgruppen, text) != kArbeiterBeitragsgruppen.end();
+}
+
+bool IstGeringfuegigeBeitragsgruppe(std::string_view text) {
+  return std::ranges::find(kGeringfuegigBeitragsgruppen, text) !=
+         kGeringfuegigBeitragsgruppen.end();
+}
+
+bool IstUmlagenfreieBeitragsgruppe(std::string_view text) {
+  return std::ranges::find(kUmlagenfreieBeitragsgruppen, text) !=
+         kUmlagenfreieBeitragsgruppen.end();
+}
+
 std::array<AmpfgStufe, 3> AmpfgStufen(const YearValues& year) {
   return {{{"N25a", 3, year.ampfgN25a}, {"N25b", 2, year.ampfgN25b}, {"N25c", 1, year.ampfgN25c}}};
 }

@@ -44,6 +44,25 @@ std::string BeitragsgruppeFehler(std::string_view text);
 // The 24 groups whose unemployment contribution is reduced for low incomes.
 bool IsAmpfgBeitragsgruppe(std::string_view text);
 
+// Groups of workers ("Arbeiter" on the annual pay slip).
+inline constexpr std::array<std::string_view, 32> kArbeiterBeitragsgruppen{
+    "A1",   "A1a", "H1",   "H1a", "J1",  "J1a", "A2",  "A13",  "L2r",  "A2u", "J3u",
+    "A4lu", "A4u", "L4ru", "A1l", "H1l", "J1l", "A2l", "A13l", "A2lu", "A8y", "A7y",
+    "A4y",  "A3y", "A8v",  "A7v", "A4v", "A3v", "N14", "N14u", "L14",  "L14u"};
+// Groups of marginal employment ("geringf.Besch.").
+inline constexpr std::array<std::string_view, 10> kGeringfuegigBeitragsgruppen{
+    "N14", "N14u", "L14", "L14u", "N24", "N24u", "N72", "N74", "M24", "M24u"};
+// Groups exempt from the levies KU, SW, WF, IE and NB.
+inline constexpr std::array<std::string_view, 35> kUmlagenfreieBeitragsgruppen{
+    "N14", "N14u", "N24", "N24u", "L14", "M24", "L14u", "M24u", "N12o", "N13o", "A8y", "A7y",
+    "A4y", "A3y",  "A8v", "A7v",  "A4v", "A3v", "D8b",  "D7b",  "D4b",  "D3b",  "D8w", "D7w",
+    "D3w", "A2o",  "A6p", "A7pu", "D2k", "D2o", "D2x",  "D4xu", "D3c",  "D6",   "D7u"};
+
+// Whole-text, case-sensitive membership in the sets above.
+bool IstArbeiterBeitragsgruppe(std::string_view text);
+bool IstGeringfuegigeBeitragsgruppe(std::string_view text);
+bool IstUmlagenfreieBeitragsgruppe(std::string_view text);
+
 // AMPFG reduction brackets: base above the previous bound up to and including
 // `bis` is reduced by `punkte` percentage points. The group texts are also the
 // refund groups of the contribution statement (rate = points).

@@ -4,7 +4,6 @@
 #include <array>
 
 #include "frame/HauptmenueLogik.h"
-#include "payroll/Beitragsgruppen.h"
 #include "payroll/Berechnung.h"
 #include "payroll/Lohnsteuer.h"
 #include "payroll/PersFormFenster.h"
@@ -86,10 +85,9 @@ void BerechnenUnterSperre(PersFormKontext& k) {
     dlg.ShowMessage(kMeldungBeitragsgruppeVor2003);
     return;
   }
-  if (std::string fehler = BeitragsgruppeFehler(gruppe); !fehler.empty()) {
-    dlg.ShowMessage(fehler);
-    return;
-  }
+  // Refused before the overwrite question and the employee save, so that a
+  // click that cannot calculate asks nothing and writes nothing.
+  if (!BerechnungMoeglich(dlg, f)) return;
   if (GespeicherteAbrechnungAngezeigt(k) && !dlg.AskYesNo(kFrageUeberschreiben)) return;
   if (!ValidatePersonalBeforeSave(state, f)) return;
 

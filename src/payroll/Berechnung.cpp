@@ -77,24 +77,30 @@ void ClearResultFields(PersFormModel& f) {
     f.SetText(name, "0,00");
 }
 
+bool BerechnungMoeglich(platform::Dialogs& dlg, const PersFormModel& f) {
+  // Without a pay kind there is no wage to start from; calculating on what
+  // the result fields still hold would give a payroll of an earlier run.
+  if (f.Checked("AngestellterCheckBox") == f.Checked("ArbeiterCheckBox")) {
+    dlg.ShowMessage(kMeldungGehaltOderStdLohn);
+    return false;
+  }
+  if (std::string fehler = BeitragsgruppeFehler(f.Text("BeitragsgruppeComboBox"));
+      !fehler.empty()) {
+    dlg.ShowMessage(fehler);
+    return false;
+  }
+  return true;
+}
+
 bool CalculateAbrechnung(PersFormKontext& k, std::span<const AbrechnungRecord> frueher) {
   PersFormModel& f = k.form;
   platform::Dialogs& dlg = k.state.dialogs();
   const YearValues& year = k.state.year;
 
-  // Without a pay kind there is no wage to start from; calculating on what
-  // the result fields still hold would give a payroll of an earlier run.
+  if (!BerechnungMoeglich(dlg, f)) return false;
   const bool angestellter = f.Checked("AngestellterCheckBox");
   const bool arbeiter = f.Checked("ArbeiterCheckBox");
-  if (angestellter == arbeiter) {
-    dlg.ShowMessage(kMeldungGehaltOderStdLohn);
-    return false;
-  }
   const std::string gruppe = f.Text("BeitragsgruppeComboBox");
-  if (std::string fehler = BeitragsgruppeFehler(gruppe); !fehler.empty()) {
-    dlg.ShowMessage(fehler);
-    return false;
-  }
 
   NormalizeNumericFields(f);
   ClearResultFields(f);

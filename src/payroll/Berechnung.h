@@ -15,6 +15,7 @@
 #include "payroll/Jahressechstel.h"
 #include "payroll/PersFormAbrechnung.h"
 #include "payroll/PersFormModel.h"
+#include "platform/Dialogs.h"
 #include "store/AbrechnungRecord.h"
 
 namespace lohn {
@@ -29,6 +30,12 @@ inline constexpr const char* kMeldungStundenlohnUebernommen =
 // "0,00" into the results that the wage and special-payment steps fill only
 // in some cases, so that none of them shows a value of an earlier run.
 void ClearResultFields(PersFormModel& f);
+
+// What the calculation needs before it starts: exactly one pay kind ticked
+// and a known contribution group (or "-"). Otherwise the message is shown
+// and the result is false. The calculate button asks this before its
+// overwrite question and the employee save.
+bool BerechnungMoeglich(platform::Dialogs& dlg, const PersFormModel& f);
 
 // The whole calculation, every result written into the fields and the
 // working values into k.werte. `frueher` are the employee's payroll records

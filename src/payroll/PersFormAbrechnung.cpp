@@ -5,6 +5,7 @@
 
 #include "payroll/FormatBetrag.h"
 #include "payroll/PersFormFenster.h"
+#include "payroll/PersFormNavigation.h"
 #include "payroll/PersFormStammdaten.h"
 #include "store/AbrechnungStore.h"
 #include "store/Cp1252.h"
@@ -201,6 +202,7 @@ PersFormKontext::PersFormKontext(AppState& s) : state(s), lohnarten(s.dialogs())
                                        form.Text("JahrComboBox"), form.Text("AbrechngComboBox")}};
   });
   LohnartenSummenZeigen(*this);
+  PersFormNavigationAnbinden(*this);
 }
 
 std::optional<AbrechnungKey> AbrechnungsSchluesselAusFeldern(const PersFormModel& f) {

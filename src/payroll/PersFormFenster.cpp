@@ -5,6 +5,7 @@
 #include "frame/Videos.h"
 #include "payroll/PersFormLists.h"
 #include "payroll/PersFormStammdaten.h"
+#include "payroll/PersFormVersicherung.h"
 #include "store/Cp1252.h"
 #include "store/FileUtil.h"
 #include "store/Numbers.h"
@@ -241,6 +242,7 @@ void PersFormCreate(AppState& state, PersFormModel& f) {
   f.OnChange(
       "PersonalNrComboBox", [&state](PersFormModel& m) { PersonalNrComboBoxChange(state, m); },
       true);
+  VersicherungsRegelnAnhaengen(state.dialogs(), f);
   FillPersonalNrList(state, f);
   f.SetChecked("LstBerechnen", true);
   f.SetChecked("AngestellterCheckBox", true);
@@ -406,6 +408,8 @@ void PersFormFeldVerlassen(AppState& state, PersFormModel& f, std::string_view n
         state.dialogs().ShowMessage("Anzahl Tage maximal 30");
         f.SetText(name, "30");
       }
+    } else if (name == "BeitragsgruppeComboBox") {
+      BeitragsgruppeComboBoxExit(state.dialogs(), f);
     } else if (name == "WERK_Edit" || name == "UEBMO_Edit") {
       f.SetText(name, FilterDigits(f.Text(name)));
       if (ZiffernWert(f.Text(name)) > 12) f.SetText(name, "12");

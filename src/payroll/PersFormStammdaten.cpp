@@ -6,6 +6,7 @@
 
 #include "payroll/PersFormFenster.h"
 #include "payroll/PersFormLists.h"
+#include "payroll/PersFormNavigation.h"
 #include "store/AbrechnungStore.h"
 #include "store/Cp1252.h"
 #include "store/LockFile.h"
@@ -261,9 +262,11 @@ void Button1Click(AppState& state, PersFormModel& f) {
 
 void PersonalNrComboBoxChange(AppState& state, PersFormModel& f) {
   try {
+    // Read before the part payroll goes back to "0": its reload empties
+    // the list's text.
+    const std::string nr = PersonalNrFromListEntry(f.Text("PersonalNrComboBox"));
     f.SetText("TageMaxSV", "30");
     f.SetText("AbrechngComboBox", "0");
-    std::string nr = PersonalNrFromListEntry(f.Text("PersonalNrComboBox"));
     if (!nr.empty()) SelectPersonal(state, f, StrToInt(nr));
   } catch (const ConversionError& e) {
     state.dialogs().ShowMessage(e.what());
@@ -271,10 +274,11 @@ void PersonalNrComboBoxChange(AppState& state, PersFormModel& f) {
 }
 
 void SelectPersonal(AppState& state, PersFormModel& f, std::int32_t persNr) {
-  ResetEldaPanel(f);
-  // One read tells whether he exists and gives his record.
+  // One read tells whether he exists and gives his record; without one the
+  // window stays as it is, the registration panel too.
   auto record = ReadPersonalRecord(state.dialogs(), state.DataFileStem, kPersonalExt, persNr);
   if (!record) return;
+  ResetEldaPanel(f);
   f.SetEnabled("Button4", true);
   f.SetChecked("LstBerechnen", true);
   f.SetEnabled("TageslohnButton", false);
@@ -283,6 +287,8 @@ void SelectPersonal(AppState& state, PersFormModel& f, std::int32_t persNr) {
   ClearAbrechnungFields(f);
   LoadAbrechnungToForm(state, f);
   LoadEldaPanelData(state, f);
+  // Once the record is shown whole: showing it sets the box as stored.
+  UeberSechzigPruefen(state, f);
 }
 
 void ShowPersonalRecord(PersFormModel& f, const PersonalRecord& r) {

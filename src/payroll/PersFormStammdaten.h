@@ -57,8 +57,9 @@ void Button1Click(AppState& state, PersFormModel& f);
 
 // The user chose or typed an entry of the employee list.
 void PersonalNrComboBoxChange(AppState& state, PersFormModel& f);
-// Shows the employee with this number and the payroll of the chosen period;
-// nothing changes but the registration panel when there is no such employee.
+// Shows the employee with this number and the payroll of the chosen period,
+// then applies the age-60 rule; nothing changes when there is no such
+// employee.
 void SelectPersonal(AppState& state, PersFormModel& f, std::int32_t persNr);
 // The fields of a record into the window.
 void ShowPersonalRecord(PersFormModel& f, const PersonalRecord& r);

@@ -74,6 +74,40 @@ std::optional<std::int32_t> NextPersonalNr(platform::Dialogs& dlg, const std::st
   return highest + 1;
 }
 
+std::optional<PersonalNrNachbarn> FindPersonalNrNachbarn(platform::Dialogs& dlg,
+                                                         const std::string& stem,
+                                                         const std::string& ext,
+                                                         std::int64_t current) {
+  RecordFile file = PerFile(stem, ext);
+  if (!FileCanOpen(file.path())) {
+    dlg.ShowMessage(kFileInUseMessage);
+    return std::nullopt;
+  }
+  PersonalNrNachbarn n;
+  auto kleinste = [](std::optional<std::int32_t>& v, std::int32_t nr) {
+    if (!v || nr < *v) v = nr;
+  };
+  auto groesste = [](std::optional<std::int32_t>& v, std::int32_t nr) {
+    if (!v || nr > *v) v = nr;
+  };
+  int err = 0;
+  bool ok = file.Scan(
+      [&](std::size_t, const std::uint8_t* rec) {
+        const std::int32_t nr = PersonalNrOf(rec);
+        if (nr < 1) return;
+        kleinste(n.erste, nr);
+        groesste(n.letzte, nr);
+        if (nr < current) groesste(n.vorherige, nr);
+        if (nr > current) kleinste(n.naechste, nr);
+      },
+      &err);
+  if (!ok) {
+    dlg.ShowMessage(ReadFailedMessage(file.path(), err));
+    return std::nullopt;
+  }
+  return n;
+}
+
 bool ReplacePersonalRecord(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,
                            const PersonalRecord& record) {
   RecordFile file = PerFile(stem, ext);

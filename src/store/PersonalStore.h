@@ -42,6 +42,21 @@ bool PersonalNrExists(platform::Dialogs& dlg, const std::string& stem, const std
 std::optional<std::int32_t> NextPersonalNr(platform::Dialogs& dlg, const std::string& stem,
                                            const std::string& ext);
 
+// The numbers that the navigation steps to, around `current`; keys below 1
+// are no employees and are skipped.
+struct PersonalNrNachbarn {
+  std::optional<std::int32_t> erste;      // smallest number
+  std::optional<std::int32_t> letzte;     // highest number
+  std::optional<std::int32_t> vorherige;  // largest number below `current`
+  std::optional<std::int32_t> naechste;   // smallest number above `current`
+};
+// All four in one pass of the file; none, after one message, when it cannot
+// be opened or read.
+std::optional<PersonalNrNachbarn> FindPersonalNrNachbarn(platform::Dialogs& dlg,
+                                                         const std::string& stem,
+                                                         const std::string& ext,
+                                                         std::int64_t current);
+
 // Overwrites the last record with the record's key in place. Without such a
 // record nothing is written and the user is told. True when written.
 bool ReplacePersonalRecord(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,

@@ -20,6 +20,9 @@ struct YearValues {
   bool hasZerAruDokumentation;       // menu item only in the newest build
   bool hasBildungskarenzReason;      // deregistration reason 32
   const char* previousYearProgram;   // started by the previous-year item
+  // The period's year is the build's own and no other; without the flag it
+  // runs from the build's year up to 2100.
+  bool yearFixed = false;
 
   // "Lohnverrechnung 2014": application title and name of the single-instance lock.
   std::string AppTitle() const { return "Lohnverrechnung " + std::to_string(year); }

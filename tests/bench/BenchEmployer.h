@@ -32,12 +32,13 @@ inline void WriteSynced(const std::string& path, const std::vector<std::uint8_t>
   if (fd >= 0) ::close(fd);
 }
 
-inline void WriteEmployer() {
+// Employees are numbered schritt, 2 * schritt, ...
+inline void WriteEmployer(int schritt = 1) {
   std::vector<std::uint8_t> per;
   per.reserve(std::size_t(kEmployees) * lohn::kPersonalRecordSize);
   for (int nr = 1; nr <= kEmployees; ++nr) {
     lohn::PersonalRecord p;
-    p.PersNrEdit = nr;
+    p.PersNrEdit = nr * schritt;
     p.FamNameEdit = "Mitarbeiter" + std::to_string(nr);
     p.BeitragsgruppeComboBox = "D1";
     p.AngestellterCheckBox = true;
@@ -53,7 +54,7 @@ inline void WriteEmployer() {
   for (int monat = 1; monat <= kMonths; ++monat)
     for (int nr = 1; nr <= kEmployees; ++nr) {
       lohn::AbrechnungRecord r;
-      r.PersNrEdit = nr;
+      r.PersNrEdit = nr * schritt;
       r.MonatComboBox = monat;
       r.JahrComboBox = 2014;
       r.BruttoEdit = 2000 + nr % 977;

@@ -10,6 +10,7 @@
 
 #include "payroll/Beitragsgruppen.h"
 #include "payroll/BerechnenButton.h"
+#include "payroll/Berechnung.h"
 #include "payroll/PersFormAbrechnung.h"
 #include "payroll/PersFormFenster.h"
 #include "payroll/PersFormTestSupport.h"
@@ -226,7 +227,7 @@ TEST(BerechnenButon, RefusalsKeepThePayrollFileAsItIs) {
       {"unknown group", [](Klick& c) { c.Setze("BeitragsgruppeComboBox", "Z9"); },
        BeitragsgruppeFehler("Z9"), false},
       {"no pay kind", [](Klick& c) { c.Haken("AngestellterCheckBox", false); },
-       "Checkbox Gehalt ODER StdLohn muß angekreuzt sein", true},
+       "Checkbox Gehalt ODER StdLohn muß angekreuzt sein", false},
       {"negative net", [](Klick& c) { c.Setze("SonstSZSVEdit", "3000"); },
        kMeldungNegativerNettobetrag, true},
   };
@@ -241,6 +242,17 @@ TEST(BerechnenButon, RefusalsKeepThePayrollFileAsItIs) {
     EXPECT_EQ(c.PersonalGespeichert(), fall.personalGespeichert);
     EXPECT_TRUE(KeineSperrdateien());
   }
+}
+
+TEST(BerechnenButon, BothPayKindsAreRefusedBeforeTheOverwriteQuestion) {
+  Klick c;
+  c.Druecke();  // the month is stored and shown
+  c.Haken("ArbeiterCheckBox", true);
+  const Dateien vorher;
+  c.Druecke();
+  EXPECT_TRUE(c.Fragen().empty());
+  EXPECT_EQ(c.Meldungen(), std::vector<std::string>{kMeldungGehaltOderStdLohn});
+  EXPECT_TRUE(Dateien() == vorher);
 }
 
 TEST(BerechnenButon, NetOfZeroIsSaved) {

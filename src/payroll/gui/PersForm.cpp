@@ -25,14 +25,19 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "frame/HauptmenueLogik.h"
+#include "frame/gui/AdresseForm.h"
 #include "frame/gui/ClickLabel.h"
 #include "frame/gui/FeldWechsel.h"
 #include "frame/gui/HilfeForm.h"
+#include "frame/gui/KalenderForm.h"
 #include "frame/gui/VideosForm.h"
 #include "payroll/BerechnenButton.h"
 #include "payroll/PersFormAbrechnung.h"
 #include "payroll/PersFormFenster.h"
+#include "payroll/PersFormNavigation.h"
 #include "payroll/PersFormStammdaten.h"
+#include "payroll/PersFormVersicherung.h"
 #include "payroll/gui/PersFormLohnarten.h"
 
 using lohn::PersAspekt;
@@ -49,6 +54,20 @@ const QRect kEldaPanel(342, 32, 638, 532);
 const QRect kTagePanel(72, 146, 369, 329);
 
 constexpr int kMenueBreite = 176;
+
+// Buttons whose reports, calculators, documents window and registration
+// panel the program does not have yet: shown, but disabled whatever the
+// field model says, so that none of them looks usable and does nothing.
+constexpr const char* kOhneFunktion[] = {
+    "SpeedButton6",  "SpeedButton8",  "SpeedButton9",    "SpeedButton10", "SpeedButton11",
+    "SpeedButton12", "SpeedButton13", "SpeedButton14",   "SpeedButton19", "SpeedButton27",
+    "SpeedButton32", "SpeedButton26", "SpeedButton28",   "SpeedButton29", "SpeedButton30",
+    "SpeedButton31", "Button4",       "TageslohnButton", "BitBtn1"};
+
+bool OhneFunktion(const std::string& name) {
+  return std::find_if(std::begin(kOhneFunktion), std::end(kOhneFunktion),
+                      [&](const char* n) { return name == n; }) != std::end(kOhneFunktion);
+}
 constexpr double kSchriftGrad = 7.5;
 
 // A control that a style rule names takes its font from the rules, not from
@@ -974,7 +993,7 @@ void TPersForm::Zeige(const std::string& name, PersAspekt aspekt) {
       }
       break;
     case PersAspekt::Enabled:
-      w->setEnabled(model_.Enabled(name));
+      w->setEnabled(model_.Enabled(name) && !OhneFunktion(name));
       break;
     case PersAspekt::Visible:
       w->setVisible(model_.Visible(name));
@@ -1040,9 +1059,20 @@ void TPersForm::Verbinden() {
   Klick("SpeedButton33", [this] { ZeigeVideos(); });
   Klick("SpeedButton24", [this] { ZeigeLohnarten(); });
   Klick("SpeedButton25", [this] { ZeigeLohnarten(); });
+  Klick("SpeedButton17", [this] { SpeedButton17Click(kontext_); });
+  Klick("SpeedButton16", [this] { SpeedButton16Click(kontext_); });
+  Klick("SpeedButton15", [this] { SpeedButton15Click(kontext_); });
+  Klick("SpeedButton18", [this] { SpeedButton18Click(kontext_); });
+  Klick("SpeedButton4", [this] { SpeedButton4Click(kontext_); });
+  Klick("SpeedButton2", [this] { ZeigeKalender(); });
+  Klick("SpeedButton3", [&] { FuehreAus(st, Aktion::Rechner); });
+  Klick("SpeedButton7", [this] { TAdresseForm(state_, this).exec(); });
+  Klick("SpeedButton20", [&] { FuehreAus(st, Aktion::StandortDaten); });
+  for (const char* name : kOhneFunktion) findChild<QWidget*>(name)->setEnabled(false);
   Klick("Button6", [this] { Button6Click(kontext_); });
   Klick("BerechnenButon", [this] { BerechnenButonClick(kontext_); });
   Klick("Label169", [this] { ZeigeVideos(); });
+  Klick("Button8", [&] { Button8Click(st.dialogs(), m); });
 }
 
 void TPersForm::ZeigeInfo(const char* control) {
@@ -1050,6 +1080,12 @@ void TPersForm::ZeigeInfo(const char* control) {
     if (std::string_view(control) != i.control) continue;
     ZeigeHilfeText(state_.dialogs(), i.datei, Q(i.titel), this);
   }
+}
+
+void TPersForm::ZeigeKalender() {
+  auto* kalender = new TKalenderForm(state_.services.clock, this);
+  kalender->setAttribute(Qt::WA_DeleteOnClose);
+  kalender->show();
 }
 
 void TPersForm::ZeigeVideos() {
@@ -1093,8 +1129,10 @@ bool TPersForm::eventFilter(QObject* watched, QEvent* e) {
         const std::string name = it->second;
         if (e->type() == QEvent::FocusIn)
           lohn::PersFormFeldBetreten(model_, name);
-        else
+        else {
           lohn::PersFormFeldVerlassen(state_, model_, name);
+          lohn::PersFormNavigationVerlassen(kontext_, name);
+        }
       }
     }
   }

@@ -88,6 +88,7 @@ class TPersForm : public QDialog {
   void Zeige(const std::string& name, lohn::PersAspekt aspekt);
   void Klick(const char* name, std::function<void()> handler);
   void ZeigeInfo(const char* control);
+  void ZeigeKalender();
   void ZeigeVideos();
   void ZeigeLohnarten();
 
