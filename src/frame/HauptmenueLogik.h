@@ -24,6 +24,9 @@ inline constexpr const char* kHerstellerMail = "office@quandrel.at";
 inline constexpr const char* kBackupProgramm = "quanBackup";
 inline constexpr const char* kStandortProgramm = "Brelvan";
 inline constexpr const char* kKostenstellenProgramm = "Zimbrel";
+// The health insurance fund's online calculator of the contribution groups.
+inline constexpr const char* kBeitragsgruppenRechner =
+    "https://www.gesundheitskasse.at/beitragsgruppenrechner";
 // The desktop calculator stands in for the platform's "calc".
 inline constexpr const char* kRechnerProgramm = "gnome-calculator";
 

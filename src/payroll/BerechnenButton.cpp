@@ -28,23 +28,27 @@ void PruefeBetragWennGefuellt(const PersFormModel& f, const char* name) {
   if (!f.Text(name).empty()) FeldBetrag(f, name);
 }
 void PruefeGanzzahlWennGefuellt(const PersFormModel& f, const char* name) {
-  if (!f.Text(name).empty()) StrToInt(f.Text(name));
+  if (!f.Text(name).empty()) ImFeld(name, [&] { return StrToInt(f.Text(name)); });
 }
 
 // Every input that this click's calculation and save will read is converted
 // here, before a lock file is taken or a record written, so that none of
 // them can stop the work half done. Throws ConversionError for the first
-// text that does not convert.
+// text that does not convert, naming its field where it is one of this
+// window's.
 void PruefeEingaben(PersFormKontext& k) {
   const PersFormModel& f = k.form;
   for (const std::string& name : BerechnenZahlenfelder()) FeldBetrag(f, name);
-  StrToInt(f.Text("TageMaxSV"));
+  ImFeld("TageMaxSV", [&] { return StrToInt(f.Text("TageMaxSV")); });
   k.lohnarten.Summen();
   // A wage-type line must also fit its column of the payroll record.
   AbrechnungRecord probe;
   LohnartenInAbrechnung(k.lohnarten.Zeilen(), probe);
-  AnzahlKinderFuerLohnsteuer(f.Checked("Alleinverdiener") || f.Checked("grPendlPausch"),
-                             f.Text("AnzahlKinderEdit").empty() ? "0" : f.Text("AnzahlKinderEdit"));
+  ImFeld("AnzahlKinderEdit", [&] {
+    return AnzahlKinderFuerLohnsteuer(
+        f.Checked("Alleinverdiener") || f.Checked("grPendlPausch"),
+        f.Text("AnzahlKinderEdit").empty() ? "0" : f.Text("AnzahlKinderEdit"));
+  });
   if (!f.Checked("LstBerechnen")) PruefeBetragWennGefuellt(f, "LohnsteuerBetragEdit");
   PruefeGanzzahlWennGefuellt(f, "SV_Lohn_TageEdit");
   PruefeBetragWennGefuellt(f, "ZeitKontoStdEdit");
@@ -74,8 +78,8 @@ void ZeigeHinweiseSpaeteresJahr(AppState& state, int jahr) {
     state.services.shell.Open(std::string("https://") + kHerstellerWeb + "/Updates.htm");
 }
 
-// What the click does while it holds the lock files.
-void BerechnenUnterSperre(PersFormKontext& k) {
+// What the click does while it holds the lock files; true once calculated.
+bool BerechnenUnterSperre(PersFormKontext& k) {
   AppState& state = k.state;
   PersFormModel& f = k.form;
   platform::Dialogs& dlg = state.dialogs();
@@ -83,13 +87,13 @@ void BerechnenUnterSperre(PersFormKontext& k) {
   const std::string gruppe = f.Text("BeitragsgruppeComboBox");
   if (gruppe.empty() || IstBeitragsgruppeVor2003(gruppe)) {
     dlg.ShowMessage(kMeldungBeitragsgruppeVor2003);
-    return;
+    return false;
   }
   // Refused before the overwrite question and the employee save, so that a
   // click that cannot calculate asks nothing and writes nothing.
-  if (!BerechnungMoeglich(dlg, f)) return;
-  if (GespeicherteAbrechnungAngezeigt(k) && !dlg.AskYesNo(kFrageUeberschreiben)) return;
-  if (!ValidatePersonalBeforeSave(state, f)) return;
+  if (!BerechnungMoeglich(dlg, f)) return false;
+  if (GespeicherteAbrechnungAngezeigt(k) && !dlg.AskYesNo(kFrageUeberschreiben)) return false;
+  if (!ValidatePersonalBeforeSave(state, f)) return false;
 
   // The employee's payroll year and the place of this month's record, in
   // one pass over the payroll file; the lock files keep it as it is until
@@ -98,14 +102,14 @@ void BerechnenUnterSperre(PersFormKontext& k) {
   const auto jahr = LeseJahresAbrechnungen(state.DataFileStem, *key);
   if (!jahr) {
     dlg.ShowMessage(kFileInUseMessage);
-    return;
+    return false;
   }
-  if (!CalculateAbrechnung(k, jahr->frueher)) return;
-  if (StrToFloat(f.Text("NettoBetragEdit")) < 0) {
+  if (!CalculateAbrechnung(k, jahr->frueher)) return false;
+  if (StrToFloat(f.Text("NettoBetragEdit")) < 0)
     dlg.ShowMessage(kMeldungNegativerNettobetrag);
-    return;
-  }
-  SaveAbrechnungFromForm(k, jahr->position);
+  else
+    SaveAbrechnungFromForm(k, jahr->position);
+  return true;
 }
 
 }  // namespace
@@ -155,7 +159,7 @@ std::string TeilGehaltTageFuerBerechnung(const PersFormModel& f) {
   return tage;
 }
 
-void BerechnenButonClick(PersFormKontext& k) {
+bool BerechnenButonClick(PersFormKontext& k) {
   AppState& state = k.state;
   PersFormModel& f = k.form;
   platform::Dialogs& dlg = state.dialogs();
@@ -165,11 +169,11 @@ void BerechnenButonClick(PersFormKontext& k) {
     if (f.Text("MonatComboBox").empty() || f.Text("JahrComboBox").empty() ||
         f.Text("FamNameEdit").empty()) {
       dlg.ShowMessage(kMeldungBerechnungAuswahl);
-      return;
+      return false;
     }
     if (!SchluesselVollstaendig(f)) {
       dlg.ShowMessage(kMeldungSchluesselFehlt);
-      return;
+      return false;
     }
     const int jahr = StrToInt(f.Text("JahrComboBox"));
     if (jahr > state.year.year && state.services.clock.Now().year > state.year.year)
@@ -183,13 +187,15 @@ void BerechnenButonClick(PersFormKontext& k) {
     f.SetEnabled("TageslohnButton", true);
 
     LockGuard lock(dlg, state.DataFileStem, {kLockSAB, kLockSPE});
-    if (!lock) return;
-    BerechnenUnterSperre(k);
+    if (!lock) return false;
+    const bool berechnet = BerechnenUnterSperre(k);
     f.RequestFocus("PersonalNrComboBox");
+    return berechnet;
   } catch (const ConversionError& e) {
-    // Only a field outside the checked inputs can get here; the lock files
-    // are gone already.
-    dlg.ShowMessage(e.what());
+    // Nothing is written before the inputs are checked; the lock files are
+    // gone already.
+    ZeigeKonversionsFehler(dlg, f, e);
+    return false;
   }
 }
 

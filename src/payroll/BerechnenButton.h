@@ -50,7 +50,8 @@ void ShowGeringfuegigHint(platform::Dialogs& dlg, const PersFormModel& f);
 // calculator: its day field, or "30" when that holds no days.
 std::string TeilGehaltTageFuerBerechnung(const PersFormModel& f);
 
-// The click.
-void BerechnenButonClick(PersFormKontext& k);
+// The click. True when the month was calculated (saved or, with a negative
+// net, only shown); false when the click stopped before.
+bool BerechnenButonClick(PersFormKontext& k);
 
 }  // namespace lohn

@@ -203,6 +203,7 @@ PersFormKontext::PersFormKontext(AppState& s) : state(s), lohnarten(s.dialogs())
   });
   LohnartenSummenZeigen(*this);
   PersFormNavigationAnbinden(*this);
+  HilfsrechnerAnbinden(*this);
 }
 
 std::optional<AbrechnungKey> AbrechnungsSchluesselAusFeldern(const PersFormModel& f) {
@@ -350,8 +351,9 @@ void Button6Click(PersFormKontext& k) {
 
 bool SpeedButton24Click(PersFormKontext& k) {
   const PersFormModel& f = k.form;
-  if (f.Text("FamNameEdit").empty() || f.Text("MonatComboBox").empty() ||
-      f.Text("JahrComboBox").empty()) {
+  // A name of blanks is no employee.
+  if (TrimBlanks(f.Text("FamNameEdit")).empty() || TrimBlanks(f.Text("MonatComboBox")).empty() ||
+      TrimBlanks(f.Text("JahrComboBox")).empty()) {
     k.state.dialogs().ShowMessage("Wählen Sie bitte vorher einen Dienstnehmer und Zeitraum aus!");
     return false;
   }

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "payroll/Hilfsrechner.h"
 #include "payroll/LohnartenModel.h"
 #include "payroll/PersFormModel.h"
 #include "store/AbrechnungRecord.h"
@@ -60,6 +61,8 @@ struct PersFormKontext {
   BerechnungsWerte werte;
   AngezeigteAbrechnung angezeigt;
   AbrechnungRecord CurrentAbrechnung;
+  // The four calculators' texts, kept between their openings.
+  Hilfsrechner rechner;
 };
 
 // The key as the window's fields hold it (PersNrEdit, MonatComboBox,

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "frame/Videos.h"
+#include "payroll/PersFormEingaben.h"
 #include "payroll/PersFormLists.h"
 #include "payroll/PersFormStammdaten.h"
 #include "payroll/PersFormVersicherung.h"
@@ -14,18 +15,6 @@
 namespace lohn {
 
 namespace {
-
-// The value of a text of digits, held at a bound far above every limit
-// checked here, so that a long row of digits cannot overflow.
-long long ZiffernWert(std::string_view digits) {
-  long long v = 0;
-  for (char c : digits) {
-    if (c < '0' || c > '9') continue;
-    v = v * 10 + (c - '0');
-    if (v > 1'000'000'000LL) return 1'000'000'000LL;
-  }
-  return v;
-}
 
 const char* const kMonatsfelderNull[] = {
     "ZeitKontoStdEdit",
@@ -243,6 +232,7 @@ void PersFormCreate(AppState& state, PersFormModel& f) {
       "PersonalNrComboBox", [&state](PersFormModel& m) { PersonalNrComboBoxChange(state, m); },
       true);
   VersicherungsRegelnAnhaengen(state.dialogs(), f);
+  PersFormEingabenAnbinden(state.dialogs(), f);
   FillPersonalNrList(state, f);
   f.SetChecked("LstBerechnen", true);
   f.SetChecked("AngestellterCheckBox", true);
@@ -391,6 +381,7 @@ const std::vector<std::string>& SpeichernZahlenfelder() {
 }
 
 void PersFormFeldBetreten(PersFormModel& f, std::string_view name) {
+  PersFormEingabeBreite(f, name, true);
   if (HinweisFelder().contains(name))
     f.SetText("StatusBar1", "Hinweis: " + f.Hint(name));
   else if (LeereHinweisFelder().contains(name))
@@ -398,7 +389,11 @@ void PersFormFeldBetreten(PersFormModel& f, std::string_view name) {
 }
 
 void PersFormFeldVerlassen(AppState& state, PersFormModel& f, std::string_view name) {
+  PersFormEingabeBreite(f, name, false);
+  // The program moving the focus elsewhere is no leaving by the user.
+  if (f.FocusRequestRunning()) return;
   try {
+    PersFormEingabeVerlassen(state.dialogs(), f, name);
     if (name == "TageMaxSV") {
       long long tage = ZiffernWert(f.Text(name));
       if (tage < 1) {
@@ -475,7 +470,8 @@ const std::vector<PersFormOeffner>& PersFormOeffnerListe() {
   static const std::vector<PersFormOeffner> list = {
       {"SpeedButton1", A::Dokument, kHandbuchFile},
       {"Label166", A::Dokument, kHandbuchFile},
-      {"Label10", A::Dokument, "HTML/Beitragsgruppen.pdf"},
+      {"Label10", A::Dokument, kBeitragsgruppenTabelle},
+      {"SpeedButton28", A::Dokument, kBeitragssenkungInfo},
       {"Label176", A::Dokument, kVersichertenMeldungFile},
       {"Label174", A::Programm, v01.c_str()},
       {"Label173", A::Programm, v02.c_str()},

@@ -57,8 +57,11 @@ const std::vector<std::string>& SpeichernZahlenfelder();
 // Entering a field: the status bar shows "Hinweis: " and the field's hint
 // (or is emptied for the address fields and the net amounts).
 void PersFormFeldBetreten(PersFormModel& f, std::string_view name);
-// Leaving a field: the input filters of the window's extra fields and the
-// check of the contribution group.
+// Entering a field also widens it where it widens (PersFormEingaben).
+// Leaving a field: its width back, the rules of PersFormEingaben, the input
+// filters of the window's extra fields and the check of the contribution
+// group; nothing but the width when the program's own focus request moved
+// the focus away.
 void PersFormFeldVerlassen(AppState& state, PersFormModel& f, std::string_view name);
 // A text typed or chosen by the user; a text that does not convert is
 // reported and stays in the field.

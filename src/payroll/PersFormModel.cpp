@@ -130,9 +130,27 @@ void PersFormModel::SetWidth(int width) {
   Notify("", PersAspekt::Width);
 }
 
-void PersFormModel::RequestFocus(std::string_view name) {
+int PersFormModel::FeldBreite(std::string_view name) const { return Get(name).breite; }
+
+void PersFormModel::SetFeldBreite(std::string_view name, int width) {
+  Feld& f = Get(name);
+  if (f.breite == width) return;
+  f.breite = width;
+  Notify(name, PersAspekt::FeldBreite);
+}
+
+void PersFormModel::RequestFocus(std::string_view name, bool selectText) {
   Get(name);  // a misspelt name is a programming error
   focus_ = std::string(name);
+  focusSelect_ = selectText;
+  // A request made while another is carried out keeps the guard up until
+  // the outer one ends.
+  struct Zuruecksetzen {
+    bool& flag;
+    bool vorher;
+    ~Zuruecksetzen() { flag = vorher; }
+  } zuruecksetzen{focusRunning_, focusRunning_};
+  focusRunning_ = true;
   Notify(name, PersAspekt::Focus);
 }
 

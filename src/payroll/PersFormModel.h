@@ -33,7 +33,18 @@ enum class PersFeldArt {
 };
 
 // What of a field changed; the window refreshes that aspect of its widget.
-enum class PersAspekt { Text, Checked, Items, Enabled, Visible, ReadOnly, Width, Focus };
+// Width is the window's, FeldBreite a single field's.
+enum class PersAspekt {
+  Text,
+  Checked,
+  Items,
+  Enabled,
+  Visible,
+  ReadOnly,
+  Width,
+  Focus,
+  FeldBreite
+};
 
 class PersFormModel;
 
@@ -98,9 +109,20 @@ class PersFormModel {
   int Width() const { return width_; }
   void SetWidth(int width);
 
-  // The control that should get the focus next (empty: none asked for).
+  // A field's own width while it is wider or narrower than its place in
+  // the layout (0: the layout's). A widened field lies over its neighbours.
+  int FeldBreite(std::string_view name) const;
+  void SetFeldBreite(std::string_view name, int width);
+
+  // The control that should get the focus next (empty: none asked for);
+  // `selectText`: its whole text is selected, so that typing replaces it.
   const std::string& FocusRequest() const { return focus_; }
-  void RequestFocus(std::string_view name);
+  bool FocusSelectsText() const { return focusSelect_; }
+  void RequestFocus(std::string_view name, bool selectText = false);
+  // True while the window carries out a focus request: the field that
+  // loses the focus then was not left by the user, and its checks must not
+  // run (two fields sending the focus back to each other would never stop).
+  bool FocusRequestRunning() const { return focusRunning_; }
 
   // Attaches a rule to a field's change; several rules run in the order they
   // were attached.
@@ -112,6 +134,15 @@ class PersFormModel {
   PersonalRecord CurrentPersonal;
   PersFormSteps Steps;
 
+  // A calculator's month amount in a master-data field (GehaltEdit,
+  // ZulageEdit): the field's master text and the text taken over, kept while
+  // the field shows the latter. The employee record stores the master text.
+  struct Uebernahme {
+    std::string stamm;
+    std::string uebernommen;
+  };
+  std::map<std::string, Uebernahme, std::less<>> Uebernahmen;
+
  private:
   struct Feld {
     PersFeldArt art = PersFeldArt::Edit;
@@ -121,6 +152,7 @@ class PersFormModel {
     bool enabled = true;
     bool visible = true;
     bool readOnly = false;
+    int breite = 0;
     std::vector<std::string> items;
     std::vector<std::pair<Rule, bool>> rules;  // rule, user only
   };
@@ -142,6 +174,8 @@ class PersFormModel {
   Observer observer_;
   int width_ = 990;
   std::string focus_;
+  bool focusSelect_ = false;
+  bool focusRunning_ = false;
 };
 
 }  // namespace lohn

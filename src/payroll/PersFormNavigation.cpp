@@ -31,6 +31,7 @@ int ZiffernBis(std::string_view ziffern, int grenze) {
 
 // What every change of the period ends with.
 void NeuePeriode(PersFormKontext& k) {
+  StammTexteZurueck(k.form);
   PeriodeNeuLaden(k);
   k.form.SetEnabled("Button4", true);
   k.form.SetChecked("LstBerechnen", true);
@@ -112,7 +113,7 @@ void MonatComboBoxChange(PersFormKontext& k) {
 void JahrComboBoxChange(PersFormKontext& k) { JahrUebernehmen(k, false); }
 
 void PersFormNavigationVerlassen(PersFormKontext& k, std::string_view name) {
-  if (name != "JahrComboBox") return;
+  if (name != "JahrComboBox" || k.form.FocusRequestRunning()) return;
   const std::string& jahr = k.form.Text("JahrComboBox");
   const int hoechstes = GroesstesJahr(k.state.year);
   const int wert =

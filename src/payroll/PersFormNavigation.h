@@ -31,7 +31,8 @@ void MonatComboBoxChange(PersFormKontext& k);
 // (a list choice has them at once), then the payroll of the new period.
 void JahrComboBoxChange(PersFormKontext& k);
 // Leaving a field: a year that is incomplete or outside its range is clamped
-// and its period loaded.
+// and its period loaded (not when the program's focus request moved the
+// focus away).
 void PersFormNavigationVerlassen(PersFormKontext& k, std::string_view name);
 // "aktueller Monat" (SpeedButton4): today's month and year, within the
 // years the field takes (before them: their first January, after them:

@@ -140,17 +140,24 @@ void NachLoeschen(AppState& state, PersFormModel& f) {
 
 }  // namespace
 
+void ZeigeKonversionsFehler(platform::Dialogs& dlg, PersFormModel& f, const ConversionError& e) {
+  dlg.ShowMessage(e.what());
+  if (auto* feld = dynamic_cast<const FeldKonversionsFehler*>(&e)) f.RequestFocus(feld->feld);
+}
+
 double FeldBetrag(const PersFormModel& f, std::string_view name) {
   const std::string& text = f.Text(name);
-  double v = StrToFloat(text);
-  // A number the record's 6-byte real cannot hold is no amount either; it is
-  // refused here, before any lock file or record is written.
-  try {
-    EncodeReal48(v);
-  } catch (const std::range_error&) {
-    throw ConversionError("'" + text + "' ist kein gültiger Fließkommawert");
-  }
-  return v;
+  return ImFeld(name, [&] {
+    double v = StrToFloat(text);
+    // A number the record's 6-byte real cannot hold is no amount either; it
+    // is refused here, before any lock file or record is written.
+    try {
+      EncodeReal48(v);
+    } catch (const std::range_error&) {
+      throw ConversionError("'" + text + "' ist kein gültiger Fließkommawert");
+    }
+    return v;
+  });
 }
 
 std::string BetragText(double v) { return FloatToStrFixed(v, 15, 2); }
@@ -158,7 +165,9 @@ std::string BetragText(double v) { return FloatToStrFixed(v, 15, 2); }
 void LeseFelder::Text(const char* name, std::string& v, std::size_t n) {
   v = CutChars(f.Text(name), n);
 }
-void LeseFelder::Ganz(const char* name, std::int32_t& v) { v = StrToInt(f.Text(name)); }
+void LeseFelder::Ganz(const char* name, std::int32_t& v) {
+  v = ImFeld(name, [&] { return StrToInt(f.Text(name)); });
+}
 
 std::string PersonalNrListEntry(std::string_view famName, std::int32_t persNr) {
   return std::string(famName) + std::string(kNrTrenner) + std::to_string(persNr);
@@ -184,6 +193,7 @@ void FillPersonalNrList(AppState& state, PersFormModel& f) {
 }
 
 void NewPersonal(AppState& state, PersFormModel& f) {
+  f.Uebernahmen.clear();
   f.SetChecked("EPAB_CB", false);
   for (const char* name : {"PREI_Edit", "WERK_Edit", "BPEND_Edit", "UEBMO_Edit", "BSROL_Edit",
                            "ENTW_Edit", "SVFreibetrEdit", "PersNrEdit", "UrlaubsAnspruchEdit"})
@@ -278,6 +288,7 @@ void SelectPersonal(AppState& state, PersFormModel& f, std::int32_t persNr) {
   // window stays as it is, the registration panel too.
   auto record = ReadPersonalRecord(state.dialogs(), state.DataFileStem, kPersonalExt, persNr);
   if (!record) return;
+  f.Uebernahmen.clear();
   ResetEldaPanel(f);
   f.SetEnabled("Button4", true);
   f.SetChecked("LstBerechnen", true);
@@ -299,6 +310,11 @@ const PersonalRecord& FormToPersonalRecord(PersFormModel& f) {
   f.SetText("PersonalNrComboBox", "");
   PersonalRecord r;
   PersonalFelder(r, LeseFelder{f});
+  // A calculator's month amount stays out of the master data.
+  for (const auto& [name, u] : f.Uebernahmen) {
+    if (name == "GehaltEdit") r.GehaltEdit = StrToFloat(u.stamm);
+    if (name == "ZulageEdit") r.ZulageEdit = StrToFloat(u.stamm);
+  }
   if (r.GeburtsdatenEdit.empty() || r.GeburtsdatenEdit == "0") {
     r.GeburtsdatenEdit = std::to_string(r.PersNrEdit);
     f.SetText("GeburtsdatenEdit", r.GeburtsdatenEdit);
@@ -339,13 +355,13 @@ bool ValidatePersonalBeforeSave(AppState& state, PersFormModel& f) {
 void Button2Click(AppState& state, PersFormModel& f) {
   try {
     SaveEldaPanelData(state, f);
-    for (const std::string& name : SpeichernZahlenfelder()) StrToFloat(f.Text(name));
+    for (const std::string& name : SpeichernZahlenfelder()) FeldBetrag(f, name);
     FormToPersonalRecord(f);
     LockGuard lock(state.dialogs(), state.DataFileStem, {kLockSPE});
     if (!lock) return;
     ValidatePersonalBeforeSave(state, f);
   } catch (const ConversionError& e) {
-    state.dialogs().ShowMessage(e.what());
+    ZeigeKonversionsFehler(state.dialogs(), f, e);
   }
 }
 

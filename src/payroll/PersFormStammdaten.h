@@ -10,12 +10,38 @@
 
 #include "payroll/PersFormModel.h"
 #include "store/AppState.h"
+#include "store/Numbers.h"
 #include "store/PersonalRecord.h"
 
 namespace lohn {
 
-// A window amount as a record stores it. Throws ConversionError when the
-// text is not a number or too large for the record's 6-byte real.
+// A field's text that does not convert, with the field's name: the handler
+// that shows the message puts the focus there, so that the user sees which
+// field it is (its hint shows in the status bar).
+class FeldKonversionsFehler : public ConversionError {
+ public:
+  FeldKonversionsFehler(std::string_view feld, const ConversionError& e)
+      : ConversionError(e.what()), feld(feld) {}
+  std::string feld;
+};
+
+// Runs `umwandeln`; a ConversionError it throws names the field `feld`.
+template <class Umwandlung>
+auto ImFeld(std::string_view feld, Umwandlung umwandeln) {
+  try {
+    return umwandeln();
+  } catch (const FeldKonversionsFehler&) {
+    throw;
+  } catch (const ConversionError& e) {
+    throw FeldKonversionsFehler(feld, e);
+  }
+}
+
+// Shows the error's message; a field that it names gets the focus.
+void ZeigeKonversionsFehler(platform::Dialogs& dlg, PersFormModel& f, const ConversionError& e);
+
+// A window amount as a record stores it. Throws FeldKonversionsFehler when
+// the text is not a number or too large for the record's 6-byte real.
 double FeldBetrag(const PersFormModel& f, std::string_view name);
 // A stored amount as the window shows it: two decimals, "," before them.
 std::string BetragText(double v);

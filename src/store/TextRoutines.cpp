@@ -53,6 +53,16 @@ std::string FilterNumberStrict(std::string_view text) {
   return (s == "." || s == "," || s == "-") ? "0" : s;
 }
 
+long long ZiffernWert(std::string_view text) {
+  long long v = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') continue;
+    v = v * 10 + (c - '0');
+    if (v > 1'000'000'000LL) return 1'000'000'000LL;
+  }
+  return v;
+}
+
 std::string VersTraegerName(std::string_view code) {
   struct Carrier {
     int code;

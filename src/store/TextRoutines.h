@@ -26,6 +26,10 @@ std::string FilterDigitsAllowEmpty(std::string_view text);  // digits; may stay 
 std::string FilterNumber(std::string_view text);            // digits , - . ; empty -> "0"
 std::string FilterNumberStrict(std::string_view text);      // and a lone , . - -> "0"
 
+// The value of the digits of a text (other characters skipped), held at
+// 1,000,000,000 so that a long row of digits cannot overflow.
+long long ZiffernWert(std::string_view text);
+
 // "<code> - <name of the insurance carrier>".
 std::string VersTraegerName(std::string_view code);
 

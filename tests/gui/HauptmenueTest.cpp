@@ -177,7 +177,7 @@ TEST(Hauptmenue, ToolbarButtonsWithHints) {
       {"DatensichernSpeedButton", "Daten sichern und wiederherstellen", true},
       {"KalenderSpeedButton", "Kalender", true},
       {"RechnerSpeedButton", "Rechner", true},
-      {"DokumenteSpeedButton", "gescannte Dokumente anzeigen", false},
+      {"DokumenteSpeedButton", "gescannte Dokumente anzeigen", true},
       {"HandbuchSpeedButton", "Handbuch", true},
       {"VideosSpeedButton", "Schulungs-Videos ansehen", true},
       {"BeendenSpeedButton", "Einstellungen speichern und Programm beenden", true},

@@ -26,6 +26,7 @@
 #include "frame/gui/DatOpenForm.h"
 #include "frame/gui/KalenderForm.h"
 #include "frame/gui/VideosForm.h"
+#include "payroll/gui/BuchgBelegForm.h"
 #include "payroll/gui/PersForm.h"
 #include "store/AutoBackup.h"
 #include "store/DienstgeberStore.h"
@@ -182,7 +183,6 @@ QIcon ToolIcon(const lohn::ToolbarEintrag& t) {
 bool Verfuegbar(Aktion a) {
   switch (a) {
     case Aktion::Bericht:
-    case Aktion::Dokumente:
       return false;
     default:
       return true;
@@ -509,6 +509,9 @@ void THauptmenue::Ausfuehren(Aktion aktion) {
       break;
     case Aktion::OrdnerInfo:
       OrdnerInfoClick();
+      break;
+    case Aktion::Dokumente:
+      ZeigeBuchgBelegForm(state_, this);
       break;
     default:
       lohn::FuehreAus(state_, aktion);

@@ -34,11 +34,17 @@
 #include "frame/gui/VideosForm.h"
 #include "payroll/BerechnenButton.h"
 #include "payroll/PersFormAbrechnung.h"
+#include "payroll/PersFormEingaben.h"
 #include "payroll/PersFormFenster.h"
 #include "payroll/PersFormNavigation.h"
 #include "payroll/PersFormStammdaten.h"
 #include "payroll/PersFormVersicherung.h"
+#include "payroll/gui/BuchgBelegForm.h"
 #include "payroll/gui/PersFormLohnarten.h"
+#include "payroll/gui/SonderzahlungForm.h"
+#include "payroll/gui/TagesLohnsteuerForm.h"
+#include "payroll/gui/TeilGehaltForm.h"
+#include "payroll/gui/UrlaubsAbfindungForm.h"
 
 using lohn::PersAspekt;
 
@@ -58,11 +64,10 @@ constexpr int kMenueBreite = 176;
 // Buttons whose reports, calculators, documents window and registration
 // panel the program does not have yet: shown, but disabled whatever the
 // field model says, so that none of them looks usable and does nothing.
-constexpr const char* kOhneFunktion[] = {
-    "SpeedButton6",  "SpeedButton8",  "SpeedButton9",    "SpeedButton10", "SpeedButton11",
-    "SpeedButton12", "SpeedButton13", "SpeedButton14",   "SpeedButton19", "SpeedButton27",
-    "SpeedButton32", "SpeedButton26", "SpeedButton28",   "SpeedButton29", "SpeedButton30",
-    "SpeedButton31", "Button4",       "TageslohnButton", "BitBtn1"};
+constexpr const char* kOhneFunktion[] = {"SpeedButton8",  "SpeedButton9",  "SpeedButton10",
+                                         "SpeedButton11", "SpeedButton12", "SpeedButton13",
+                                         "SpeedButton14", "SpeedButton19", "SpeedButton27",
+                                         "SpeedButton32", "BitBtn1"};
 
 bool OhneFunktion(const std::string& name) {
   return std::find_if(std::begin(kOhneFunktion), std::end(kOhneFunktion),
@@ -870,6 +875,11 @@ TPersForm::TPersForm(lohn::AppState& state, QWidget* parent)
           [this] { lohn::LohnartenSummenZeigen(kontext_); });
   connect(lohnarten_, &TPersFormLohnarten::Geschlossen, this,
           [this] { lohn::LohnartenSummenZeigen(kontext_); });
+  // The calculators keep their texts in the window's core.
+  teilGehalt_ = new TTeilGehaltForm(kontext_, this);
+  sonderzahlung_ = new TSonderzahlungForm(kontext_, this);
+  tagesLohnsteuer_ = new TTagesLohnsteuerForm(kontext_, this);
+  urlaubsAbfindung_ = new TUrlaubsAbfindungForm(kontext_, this);
   Binden();
   Verbinden();
   lohn::PersFormCreate(state_, model_);
@@ -893,7 +903,15 @@ void TPersForm::ListenBreiten() {
     opt.rect = QRect(0, 0, 200, c->sizeHint().height());
     const QRect feld =
         c->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, c);
-    c->setFixedWidth(opt.rect.width() - feld.width() + text + 2 * 3);
+    const int breite = opt.rect.width() - feld.width() + text + 2 * 3;
+    // A list that widens keeps every entry whole also when narrow: its
+    // place is at least as wide.
+    if (auto platz = plaetze_.find(c->objectName().toStdString()); platz != plaetze_.end()) {
+      platz->second->setFixedWidth(std::max(platz->second->width(), breite));
+      LegeAufPlatz(platz->first);
+    } else {
+      c->setFixedWidth(breite);
+    }
   }
 }
 
@@ -943,7 +961,32 @@ void TPersForm::Binden() {
       k->installEventFilter(this);
     }
   }
+  for (const lohn::BreitesFeld& b : lohn::BreiteFelder()) Freistellen(b);
   model_.SetObserver([this](const std::string& name, PersAspekt a) { Zeige(name, a); });
+}
+
+void TPersForm::Freistellen(const lohn::BreitesFeld& feld) {
+  const std::string name = feld.name;
+  QWidget* w = widgets_.at(name);
+  w->ensurePolished();
+  auto* platz = new QWidget;
+  platz->setObjectName(Q(name + "Platz"));
+  platz->setFixedSize(feld.verlassen,
+                      std::clamp(w->sizeHint().height(), w->minimumHeight(), w->maximumHeight()));
+  delete w->parentWidget()->layout()->replaceWidget(w, platz);
+  w->setMinimumWidth(0);
+  w->setMaximumWidth(QWIDGETSIZE_MAX);
+  plaetze_[name] = platz;
+  platzNamen_[platz] = name;
+  platz->installEventFilter(this);
+}
+
+void TPersForm::LegeAufPlatz(const std::string& name) {
+  QWidget* platz = plaetze_.at(name);
+  QWidget* w = widgets_.at(name);
+  const int breite = model_.FeldBreite(name);
+  w->setGeometry(platz->x(), platz->y(), std::max(breite, platz->width()), platz->height());
+  w->raise();
 }
 
 void TPersForm::Zeige(const std::string& name, PersAspekt aspekt) {
@@ -1009,6 +1052,15 @@ void TPersForm::Zeige(const std::string& name, PersAspekt aspekt) {
       break;
     case PersAspekt::Focus:
       w->setFocus(Qt::OtherFocusReason);
+      if (model_.FocusSelectsText()) {
+        if (auto* e = qobject_cast<QLineEdit*>(w))
+          e->selectAll();
+        else if (auto* c = qobject_cast<QComboBox*>(w); c && c->lineEdit())
+          c->lineEdit()->selectAll();
+      }
+      break;
+    case PersAspekt::FeldBreite:
+      if (plaetze_.contains(name)) LegeAufPlatz(name);
       break;
     case PersAspekt::Width:
       break;
@@ -1068,9 +1120,17 @@ void TPersForm::Verbinden() {
   Klick("SpeedButton3", [&] { FuehreAus(st, Aktion::Rechner); });
   Klick("SpeedButton7", [this] { TAdresseForm(state_, this).exec(); });
   Klick("SpeedButton20", [&] { FuehreAus(st, Aktion::StandortDaten); });
+  Klick("SpeedButton26", [&] { FuehreAus(st, Aktion::KostenstellenDaten); });
+  Klick("SpeedButton29", [&] { SpeedButton29Click(st.dialogs(), st.services.shell); });
   for (const char* name : kOhneFunktion) findChild<QWidget*>(name)->setEnabled(false);
   Klick("Button6", [this] { Button6Click(kontext_); });
   Klick("BerechnenButon", [this] { BerechnenButonClick(kontext_); });
+  Klick("SpeedButton30", [this] { ZeigeRechner(teilGehalt_, SpeedButton30Click(kontext_)); });
+  Klick("SpeedButton31", [this] { ZeigeRechner(sonderzahlung_, SpeedButton31Click(kontext_)); });
+  Klick("TageslohnButton",
+        [this] { ZeigeRechner(tagesLohnsteuer_, TageslohnButtonClick(kontext_)); });
+  Klick("Button4", [this] { ZeigeRechner(urlaubsAbfindung_, Button4Click(kontext_)); });
+  Klick("SpeedButton6", [this] { ZeigeBuchgBelegForm(state_, this); });
   Klick("Label169", [this] { ZeigeVideos(); });
   Klick("Button8", [&] { Button8Click(st.dialogs(), m); });
 }
@@ -1092,6 +1152,10 @@ void TPersForm::ZeigeVideos() {
   if (!videos_) videos_ = new TVideosForm(state_.services.shell, this);
   videos_->show();
   videos_->raise();
+}
+
+void TPersForm::ZeigeRechner(TRechnerForm* rechner, bool oeffnen) {
+  if (oeffnen) rechner->exec();
 }
 
 void TPersForm::ZeigeLohnarten() {
@@ -1122,6 +1186,9 @@ void TPersForm::done(int result) {
 }
 
 bool TPersForm::eventFilter(QObject* watched, QEvent* e) {
+  if (e->type() == QEvent::Move || e->type() == QEvent::Resize) {
+    if (auto it = platzNamen_.find(watched); it != platzNamen_.end()) LegeAufPlatz(it->second);
+  }
   if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut) {
     auto it = fokusNamen_.find(watched);
     if (it != fokusNamen_.end()) {

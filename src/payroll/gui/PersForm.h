@@ -6,6 +6,7 @@
 #include <string>
 
 #include "payroll/PersFormAbrechnung.h"
+#include "payroll/PersFormEingaben.h"
 #include "payroll/PersFormModel.h"
 #include "store/AppState.h"
 
@@ -21,6 +22,7 @@ class QScrollArea;
 class QToolButton;
 class ClickLabel;
 class TPersFormLohnarten;
+class TRechnerForm;
 class TVideosForm;
 
 // The employee window: master data of one employee and one month's payroll.
@@ -84,6 +86,11 @@ class TPersForm : public QDialog {
   // Each list as wide as its longest entry.
   void ListenBreiten();
   void Binden();
+  // A field that widens leaves a place of its narrow width in the layout
+  // and lies over it, so that its widening moves nothing; it is never
+  // narrower than that place.
+  void Freistellen(const lohn::BreitesFeld& feld);
+  void LegeAufPlatz(const std::string& name);
   void Verbinden();
   void Zeige(const std::string& name, lohn::PersAspekt aspekt);
   void Klick(const char* name, std::function<void()> handler);
@@ -91,6 +98,8 @@ class TPersForm : public QDialog {
   void ZeigeKalender();
   void ZeigeVideos();
   void ZeigeLohnarten();
+  // A calculator, when its opener has filled it.
+  void ZeigeRechner(TRechnerForm* rechner, bool oeffnen);
 
   lohn::AppState& state_;
   lohn::PersFormKontext kontext_;
@@ -98,8 +107,14 @@ class TPersForm : public QDialog {
   QScrollArea* flaeche_ = nullptr;
   std::map<std::string, QWidget*> widgets_;
   std::map<QObject*, std::string> fokusNamen_;
+  std::map<std::string, QWidget*> plaetze_;
+  std::map<QObject*, std::string> platzNamen_;
   TVideosForm* videos_ = nullptr;
   TPersFormLohnarten* lohnarten_ = nullptr;
+  TRechnerForm* teilGehalt_ = nullptr;
+  TRechnerForm* sonderzahlung_ = nullptr;
+  TRechnerForm* tagesLohnsteuer_ = nullptr;
+  TRechnerForm* urlaubsAbfindung_ = nullptr;
 };
 
 // "Dienstnehmer und &Abrechnung" of the main window: prepares the employee
