@@ -31,7 +31,7 @@ const std::array<BerichtEintrag, kBerichtAnzahl> kBerichte{{
     {Bericht::LohnsteuerDbDzKommSt, "LohnsteuerDBDZKommunalsteuer1",
      "Lohnsteuer &DB DZ Kommunalsteuer", "", "Lohnsteuer DB DZ Kommunalsteuer", P,
      opt::kZeitraum | opt::kKostenstelle | opt::kKontierung | opt::kDB | opt::kDZ |
-         opt::kKommunalsteuer | opt::kDGA,
+         opt::kKommunalsteuer | opt::kDGA | opt::kDGAWerte,
      preset::kExcelAus,
      "Hinweis: Prüfen Sie bitte den für Ihr Bundesland aktuellen DZ-Prozentsatz und setzten "
      "diesen ein.",

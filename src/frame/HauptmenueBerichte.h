@@ -31,7 +31,8 @@ inline constexpr unsigned kZeitraum = 1u << 0, kPersonalNr = 1u << 1, kAdressZei
                           kKommunalsteuer = 1u << 13, kDGA = 1u << 14, kRueckVerr = 1u << 15,
                           kRueckVerrAV56 = 1u << 16, kEldaDatei = 1u << 17, kEldaSatzart = 1u << 18,
                           kAufloesAbgabe = 1u << 19, kMalus = 1u << 20, kUnbezUrlaub = 1u << 21,
-                          kStandort = 1u << 22, kXmlDatei = 1u << 23;
+                          kStandort = 1u << 22, kXmlDatei = 1u << 23,
+                          kDGAWerte = 1u << 24;  // the levy fields beside kDGA's box
 }
 
 // What a report item sets before the window is shown (bit set).
@@ -99,7 +100,7 @@ struct DruckOptionen {
   std::string DGAAnzMitarbCBox = "1";
   std::string Wochen = "4";
   std::string DGAabzugEdit = "0";
-  std::string DGABeitrag = "0,72";
+  std::string DGABeitrag = "2,00";
   std::string AnzMalusArbEdit = "0";
   std::string MalusArbEdit = "0,00";
   std::string AnzMalusAngEdit = "0";

@@ -346,7 +346,7 @@ void PersFormModel::MarkResultFields() {
       // wage tax, net and payout
       "FreibetrEdit", "KrankenschEdit", "GrundlageLSTEdit", "LstFreibetragSZ", "GrundlLstSZ",
       "LstSZ", "LstGesamt", "NettoBetragEdit", "AuszahlungsbetragEdit", "LohnartenSummeEdit"};
-  for (const char* name : ergebnisse) Get(name).readOnly = true;
+  for (const char* name : ergebnisse) SetReadOnly(name, true);
   const std::pair<const char*, std::vector<const char*>> automatik[] = {
       {"LstBerechnen", {"LohnsteuerBetragEdit"}},
       {"BMVGberechnenCheckBox", {"BMVGbetragEdit"}},

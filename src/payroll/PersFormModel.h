@@ -18,22 +18,17 @@
 #include <string_view>
 #include <vector>
 
+#include "frame/FeldModel.h"
 #include "store/AppState.h"
 #include "store/PersonalRecord.h"
 
 namespace lohn {
 
-enum class PersFeldArt {
-  Edit,      // one-line text
-  ComboBox,  // text with a list of entries
-  CheckBox,  // checked or not
-  Memo,      // text of several lines
-  Label,     // text shown only (status bar, employer label)
-  Control,   // buttons, panels, pictures: only enabled and visible
-};
+using PersFeldArt = FeldArt;
 
 // What of a field changed; the window refreshes that aspect of its widget.
-// Width is the window's, FeldBreite a single field's.
+// The first six are FeldAspekt's in its order; Width is the window's,
+// FeldBreite a single field's.
 enum class PersAspekt {
   Text,
   Checked,
@@ -66,44 +61,19 @@ struct PersFormSteps {
   std::function<std::string()> TeilGehaltTage;
 };
 
-class PersFormModel {
+class PersFormModel : public FeldModel {
  public:
   using Rule = std::function<void(PersFormModel&)>;
   using Observer = std::function<void(const std::string& name, PersAspekt)>;
 
   // Every control with its start state and its change rules.
   PersFormModel();
-  PersFormModel(const PersFormModel&) = delete;
-  PersFormModel& operator=(const PersFormModel&) = delete;
 
-  bool Has(std::string_view name) const;
-  PersFeldArt Art(std::string_view name) const;
-  const std::string& Hint(std::string_view name) const;
-  // All names in the order of the declaration table.
-  const std::vector<std::string>& Names() const { return order_; }
-
-  // Texts of edits, combo boxes, memos and labels. Set* is a change made by
-  // the program; UserSet* one made by the user (typed or chosen). An unchanged
-  // value fires nothing. A rule may throw ConversionError; the new text is
-  // kept, as a field keeps what was typed.
-  const std::string& Text(std::string_view name) const;
-  void SetText(std::string_view name, std::string value);
-  void UserSetText(std::string_view name, std::string value);
-
-  bool Checked(std::string_view name) const;
-  void SetChecked(std::string_view name, bool on);
-  void UserSetChecked(std::string_view name, bool on);
-
-  const std::vector<std::string>& Items(std::string_view name) const;
-  void SetItems(std::string_view name, std::vector<std::string> items);
-
-  bool Enabled(std::string_view name) const;
-  void SetEnabled(std::string_view name, bool on);
-  bool Visible(std::string_view name) const;
-  void SetVisible(std::string_view name, bool on);
-  // Result fields: the calculation writes them, the user cannot type there.
-  bool ReadOnly(std::string_view name) const;
-  void SetReadOnly(std::string_view name, bool on);
+  // Texts, check boxes, lists, enabled, visible and read-only are
+  // FeldModel's: Set* is a change made by the program, UserSet* one made by
+  // the user (typed or chosen); an unchanged value fires nothing. A rule may
+  // throw ConversionError; the new text is kept, as a field keeps what was
+  // typed. Result fields are read-only: the calculation writes them.
 
   // Width of the window.
   int Width() const { return width_; }
@@ -128,7 +98,7 @@ class PersFormModel {
   // were attached.
   void OnChange(std::string_view name, Rule rule, bool userOnly = false);
 
-  void SetObserver(Observer observer) { observer_ = std::move(observer); }
+  void SetObserver(Observer observer);
 
   // The employee record buffer that the save fills and the store writes.
   PersonalRecord CurrentPersonal;
@@ -144,34 +114,13 @@ class PersFormModel {
   std::map<std::string, Uebernahme, std::less<>> Uebernahmen;
 
  private:
-  struct Feld {
-    PersFeldArt art = PersFeldArt::Edit;
-    std::string hint;
-    std::string text;
-    bool checked = false;
-    bool enabled = true;
-    bool visible = true;
-    bool readOnly = false;
-    int breite = 0;
-    std::vector<std::string> items;
-    std::vector<std::pair<Rule, bool>> rules;  // rule, user only
-  };
-
-  void Declare(PersFeldArt art, const char* name, const char* start, const char* hint,
-               bool visible);
   void DeclareFields();
   void AttachRules();
   void MarkResultFields();
-  Feld& Get(std::string_view name);
-  const Feld& Get(std::string_view name) const;
   void Notify(std::string_view name, PersAspekt aspekt) const;
-  void RunRules(std::string_view name, bool byUser);
-  void ChangeText(std::string_view name, std::string value, bool byUser);
-  void ChangeChecked(std::string_view name, bool on, bool byUser);
 
-  std::map<std::string, Feld, std::less<>> felder_;
-  std::vector<std::string> order_;
   Observer observer_;
+  std::map<std::string, int, std::less<>> breiten_;
   int width_ = 990;
   std::string focus_;
   bool focusSelect_ = false;

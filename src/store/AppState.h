@@ -14,6 +14,8 @@
 
 namespace lohn {
 
+class BerichtKontext;
+
 // The platform seams the logic talks to.
 struct Services {
   platform::Dialogs& dialogs;
@@ -38,7 +40,6 @@ struct AppState {
   std::string Password;
   bool PrintLogoFlag = true;
   bool PasswordAccepted = false;
-  std::string ReportDocName = "QUAN.DOC";
   // The shared report text file; the main window names it when it is created.
   std::string ReportFileName;
 
@@ -48,6 +49,10 @@ struct AppState {
   std::string ProgramVersion;
   int EldaLfVersion = 0;
   int ReportMonthProposal = 0;
+  // "Export für Excel": reports write ";"-separated cells.
+  bool ExcelExportFlag = false;
+  // The report run, owned by the main window.
+  BerichtKontext* berichte = nullptr;
 
   // The employer's record 1 as last loaded or saved, and the employer globals
   // taken from it (LoadDienstgeberDaten).

@@ -43,7 +43,6 @@ Bytes ToBytes(const std::array<std::uint8_t, N>& a) {
 
 bool LoadProgramState(AppState& state) {
   state.programState = DefaultProgramStateRecord();
-  state.ReportDocName = "QUAN.DOC";
   int err = 0;
   if (!CreateFileIfMissing(kProgramStateFile, ToBytes(state.programState), &err)) {
     state.dialogs().ShowMessage(CreateFailedMessage(kProgramStateFile, err));

@@ -28,7 +28,7 @@ std::string Joined(const DruckOptionen& o) {
   return s;
 }
 
-constexpr const char* kDefaults = "3|4,5|0,42|1|4|0|0,72|0|0,00|0|0,00|0,00|6|0|";
+constexpr const char* kDefaults = "3|4,5|0,42|1|4|0|2,00|0|0,00|0|0,00|0,00|6|0|";
 
 TEST(LoadDruckOptionen, ReadsTheSavedLine) {
   struct Case {
@@ -43,14 +43,14 @@ TEST(LoadDruckOptionen, ReadsTheSavedLine) {
        "3,5|4,2|0,4|12|5|1|2,00|1|10,00|2|20,00|100,00|8|3|", false},
       {"13 values keep befreitDGA", "3;4,5;0,42;7;4;0;0,72;0;0,00;0;0,00;0,00;9",
        "3|4,5|0,42|7|4|0|0,72|0|0,00|0|0,00|0,00|9|0|", false},
-      {"short file keeps the rest", "2;3", "2|3|0,42|1|4|0|0,72|0|0,00|0|0,00|0,00|6|0|", false},
+      {"short file keeps the rest", "2;3", "2|3|0,42|1|4|0|2,00|0|0,00|0|0,00|0,00|6|0|", false},
       {"line end of an editor", "3;4,5;0,42;1;4;0;0,72;0;0,00;0;0,00;0,00;6;5\r\n",
        "3|4,5|0,42|1|4|0|0,72|0|0,00|0|0,00|0,00|6|5|", false},
-      {"more than 14", "3;4,5;0,42;1;4;0;0,72;0;0,00;0;0,00;0,00;6;0;99;98", kDefaults, false},
+      {"more than 14", "3;4,5;0,42;1;4;0;2,00;0;0,00;0;0,00;0,00;6;0;99;98", kDefaults, false},
       {"empty Kommunalsteuer", ";4,5;0,42;1;4;0;0,72;0;0,00;0;0,00;0,00;6;0",
        "|4,5|0,42|1|4|0|0,72|0|0,00|0|0,00|0,00|6|0|", true},
       {"empty fields", ";;;;;;;;;;;;;", "||||||||||||||", true},
-      {"Windows-1252 text", "3;4\xe4;0,42", "3|4ä|0,42|1|4|0|0,72|0|0,00|0|0,00|0,00|6|0|", false},
+      {"Windows-1252 text", "3;4\xe4;0,42", "3|4ä|0,42|1|4|0|2,00|0|0,00|0|0,00|0,00|6|0|", false},
   };
   for (const Case& c : cases) {
     TempWorkDir dir;
@@ -71,7 +71,7 @@ TEST(LoadDruckOptionen, OtherEmployersFileIsNotRead) {
 
 TEST(FormatDruckOptionen, DefaultLineAndRoundTrip) {
   DruckOptionen o;
-  EXPECT_EQ(lohn::FormatDruckOptionen(o), "3;4,5;0,42;1;4;0;0,72;0;0,00;0;0,00;0,00;6;0");
+  EXPECT_EQ(lohn::FormatDruckOptionen(o), "3;4,5;0,42;1;4;0;2,00;0;0,00;0;0,00;0,00;6;0");
 
   // Empty fields still give 13 separators; a round trip keeps every text.
   o.DBedit = "";

@@ -28,10 +28,13 @@
 #include "frame/gui/PasswordDlg.h"
 #include "frame/gui/VideosForm.h"
 #include "frame/gui/WartenForm.h"
+#include "output/gui/DruckShowForm.h"
 #include "payroll/PersFormFenster.h"
 #include "payroll/gui/PersForm.h"
 #include "payroll/gui/PersFormLohnarten.h"
 #include "platform/qt/QtDialogs.h"
+#include "reports/gui/DZForm.h"
+#include "reports/gui/DruOptForm.h"
 #include "support/Fakes.h"
 
 namespace {
@@ -53,6 +56,7 @@ TEST(Windows, EveryTitleIsItsCaption) {
   TempWorkDir dir;
   WriteText("VersicherungsTraeger.txt", "01 Wiener GKK\r\n");
   Mandant m14, m13(lohn::kYear2013);
+  lohn::BerichtKontext berichte(m14.env.state);
   std::vector<std::unique_ptr<QWidget>> offen;
   auto zeige = [&](QWidget* w) {
     offen.emplace_back(w);
@@ -94,6 +98,10 @@ TEST(Windows, EveryTitleIsItsCaption) {
       {"Dienstnehmer und Abrechnungsdaten 2014", [&] { return pers(m14); }},
       {"Dienstnehmer und Abrechnungsdaten 2013", [&] { return pers(m13); }},
       {"mehr Lohnarten", [&] { return pers(m14)->Lohnarten(); }},
+      {"Optionen für Bericht", [&] { return zeige(new TDruOptForm(m14.env.state, berichte)); }},
+      {"  DZ Dienstgeberzuschlag",
+       [&] { return zeige(new TDZForm(berichte.optionen, m14.env.shell)); }},
+      {"Bericht", [&] { return zeige(new TDruckShowForm({}, {})); }},
   };
   for (const auto& [titel, oeffne] : fenster) {
     QWidget* w = oeffne();
@@ -194,6 +202,35 @@ TEST(PersForm, FitsALaptopScreenAndShowsEveryTextWhole) {
     if (!c->isVisibleTo(&form)) continue;
     passt(c, c->currentText(), TextRaum(c));
     for (int i = 0; i < c->count(); ++i) passt(c, c->itemText(i), TextRaum(c));
+  }
+}
+
+// The options window with the options of each report, and with all of them.
+TEST(DruOptForm, FitsALaptopScreenAndShowsEveryCaptionWhole) {
+  TempWorkDir dir;
+  Mandant m;
+  lohn::BerichtKontext berichte(m.env.state);
+  TDruOptForm form(m.env.state, berichte);
+  form.show();
+  const QRect schirm = form.screen()->availableGeometry();
+  auto passt = [&](QWidget* w, const QString& text, int raum, unsigned optionen) {
+    EXPECT_LE(w->fontMetrics().horizontalAdvance(text), raum) << text.toStdString() << optionen;
+  };
+  std::vector<unsigned> faelle{~0u};
+  for (const lohn::BerichtEintrag& e : lohn::BerichtTabelle()) faelle.push_back(e.optionen);
+  for (unsigned optionen : faelle) {
+    berichte.optionen.ZeigeOptionen(optionen);
+    QApplication::processEvents();
+    EXPECT_TRUE(schirm.contains(form.frameGeometry())) << optionen;
+    for (QLabel* l : form.findChildren<QLabel*>())
+      if (l->isVisibleTo(&form) && !l->text().isEmpty())
+        passt(l, l->text(), l->contentsRect().width(), optionen);
+    for (QCheckBox* c : form.findChildren<QCheckBox*>())
+      if (c->isVisibleTo(&form)) passt(c, c->text(), TextRaum(c), optionen);
+    for (QComboBox* c : form.findChildren<QComboBox*>()) {
+      if (!c->isVisibleTo(&form)) continue;
+      for (int i = 0; i < c->count(); ++i) passt(c, c->itemText(i), TextRaum(c), optionen);
+    }
   }
 }
 

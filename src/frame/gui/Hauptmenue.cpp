@@ -28,6 +28,8 @@
 #include "frame/gui/VideosForm.h"
 #include "payroll/gui/BuchgBelegForm.h"
 #include "payroll/gui/PersForm.h"
+#include "reports/BerichtKontext.h"
+#include "reports/gui/BerichtFenster.h"
 #include "store/AutoBackup.h"
 #include "store/DienstgeberStore.h"
 #include "store/FileUtil.h"
@@ -179,27 +181,45 @@ QIcon ToolIcon(const lohn::ToolbarEintrag& t) {
   return QIcon(pm);
 }
 
-// Items whose windows are not part of this program yet: present, but disabled.
-bool Verfuegbar(Aktion a) {
-  switch (a) {
-    case Aktion::Bericht:
-      return false;
-    default:
-      return true;
-  }
-}
-
 }  // namespace
 
 THauptmenue::THauptmenue(lohn::AppState& state, QWidget* parent)
-    : QMainWindow(parent), state_(state) {
+    : QMainWindow(parent), state_(state), berichte_(std::make_unique<lohn::BerichtKontext>(state)) {
   setObjectName("Hauptmenue");
+  state_.berichte = berichte_.get();
+  berichtFenster_ = new BerichtFenster(state_, *berichte_, this);
   BuildMenus();
   BuildToolbar();
   setCentralWidget(BuildDashboard());
   statusBar()->setObjectName("StatusBar1");
   resize(940, 640);
   FormCreate();
+  BerichteFreigeben();
+}
+
+THauptmenue::~THauptmenue() {
+  // The report windows go before the context whose hooks and model they use.
+  delete berichtFenster_;
+  if (state_.berichte == berichte_.get()) state_.berichte = nullptr;
+}
+
+void THauptmenue::Anschliessen(QObject* element, Aktion aktion, lohn::Bericht bericht) {
+  if (aktion == Aktion::Bericht) berichtElemente_.emplace_back(element, bericht);
+  auto ausfuehren = [this, aktion, bericht] { Ausfuehren(aktion, bericht); };
+  if (auto* a = qobject_cast<QAction*>(element))
+    connect(a, &QAction::triggered, this, ausfuehren);
+  else if (auto* l = qobject_cast<ClickLabel*>(element))
+    connect(l, &ClickLabel::clicked, this, ausfuehren);
+}
+
+void THauptmenue::BerichteFreigeben() {
+  for (auto [element, bericht] : berichtElemente_) {
+    const bool frei = berichte_->Registriert(bericht);
+    if (auto* a = qobject_cast<QAction*>(element))
+      a->setEnabled(frei);
+    else if (auto* w = qobject_cast<QWidget*>(element))
+      w->setEnabled(frei);
+  }
 }
 
 void THauptmenue::BuildMenus() {
@@ -221,10 +241,6 @@ void THauptmenue::BuildMenus() {
     QAction* a = m->addAction(Q(e.caption));
     a->setObjectName(e.objectName);
     if (*e.shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(e.shortcut)));
-    if (!Verfuegbar(e.aktion)) {
-      a->setEnabled(false);
-      continue;
-    }
     if (e.aktion == Aktion::AutobackupUmschalten) Autobackupausschalten1 = a;
     if (e.aktion == Aktion::Vorjahr) {
       // Shown with its caption when the window is shown.
@@ -233,8 +249,7 @@ void THauptmenue::BuildMenus() {
       a->setVisible(false);
       if (trenner) trenner->setVisible(false);
     }
-    Aktion aktion = e.aktion;
-    connect(a, &QAction::triggered, this, [this, aktion] { Ausfuehren(aktion); });
+    Anschliessen(a, e.aktion, e.bericht);
   }
 }
 
@@ -251,12 +266,7 @@ void THauptmenue::BuildToolbar() {
     a->setObjectName(t.objectName);
     a->setToolTip(Q(t.hint));
     a->setStatusTip(Q(t.hint));
-    if (!Verfuegbar(t.aktion)) {
-      a->setEnabled(false);
-      continue;
-    }
-    Aktion aktion = t.aktion;
-    connect(a, &QAction::triggered, this, [this, aktion] { Ausfuehren(aktion); });
+    Anschliessen(a, t.aktion, t.bericht);
   }
 }
 
@@ -287,15 +297,9 @@ QLabel* THauptmenue::DashboardLabel(const lohn::DashboardEintrag& e, QWidget* pa
   SetFarben(label, Qt::white);
   label->onEnter = [this, label] { Hover(label); };
   DashboardLabels.push_back(label);
-  if (!Verfuegbar(e.aktion)) {
-    label->setEnabled(false);
-    return label;
-  }
-  Aktion aktion = e.aktion;
-  connect(label, &ClickLabel::clicked, this, [this, label, aktion] {
-    if (aktion == Aktion::SchulungsVideos) SetFarben(label, Qt::white, Qt::gray);
-    Ausfuehren(aktion);
-  });
+  if (e.aktion == Aktion::SchulungsVideos)
+    connect(label, &ClickLabel::clicked, this, [label] { SetFarben(label, Qt::white, Qt::gray); });
+  Anschliessen(label, e.aktion, e.bericht);
   return label;
 }
 
@@ -463,6 +467,7 @@ void THauptmenue::FormCreate() {
 }
 
 void THauptmenue::showEvent(QShowEvent* e) {
+  BerichteFreigeben();
   QMainWindow::showEvent(e);
   // Restoring a minimised window is no new start: the notices stay away.
   if (!e->spontaneous()) FormShow();
@@ -479,8 +484,11 @@ void THauptmenue::FormShow() {
     state_.dialogs().ShowMessage(*hinweis);
 }
 
-void THauptmenue::Ausfuehren(Aktion aktion) {
+void THauptmenue::Ausfuehren(Aktion aktion, lohn::Bericht bericht) {
   switch (aktion) {
+    case Aktion::Bericht:
+      lohn::BerichtPunktOeffnen(state_, bericht);
+      break;
     case Aktion::DienstgeberNeu:
     case Aktion::DienstgeberAuswaehlen:
       DienstgeberAuswaehlenClick();
@@ -520,8 +528,11 @@ void THauptmenue::Ausfuehren(Aktion aktion) {
 }
 
 void THauptmenue::DienstgeberAuswaehlenClick() {
+  const std::string vorher = state_.DataFileStem;
   ShowDatOpenForm(state_, this);
   DienstgeberLabel->setText(Q(state_.DataFileStem));
+  // The open options belong to the employer left.
+  if (state_.DataFileStem != vorher) berichte_->DienstgeberGewechselt();
 }
 
 void THauptmenue::DienstgeberDatenClick() {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QMainWindow>
+#include <memory>
 #include <vector>
 
 #include "frame/HauptmenueLogik.h"
@@ -11,6 +12,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class TVideosForm;
+class BerichtFenster;
+namespace lohn {
+class BerichtKontext;
+}
 
 // The main window: menu bar, toolbar and a dashboard of labels that repeat
 // the most used items. Closing it ends the program.
@@ -18,6 +23,13 @@ class THauptmenue : public QMainWindow {
   Q_OBJECT
  public:
   THauptmenue(lohn::AppState& state, QWidget* parent = nullptr);
+  ~THauptmenue() override;
+
+  // The report run of this program (also in AppState::berichte) and its windows.
+  lohn::BerichtKontext& Berichte() { return *berichte_; }
+  BerichtFenster* Berichtsfenster() { return berichtFenster_; }
+  // A report item is usable once its report is registered.
+  void BerichteFreigeben();
 
   QLabel* DienstgeberLabel;
   QLabel* EldaModulLabel;
@@ -60,7 +72,9 @@ class THauptmenue : public QMainWindow {
   void FormClose();
 
   // Runs what an item, speed button or dashboard label stands for.
-  void Ausfuehren(lohn::Aktion aktion);
+  void Ausfuehren(lohn::Aktion aktion, lohn::Bericht bericht);
+  // An item's action; a report item also remembers its report.
+  void Anschliessen(QObject* element, lohn::Aktion aktion, lohn::Bericht bericht);
   void DienstgeberAuswaehlenClick();
   void DienstgeberDatenClick();
   void DienstnehmerUndAbrechnungClick();
@@ -79,6 +93,10 @@ class THauptmenue : public QMainWindow {
   void Hover(QLabel* over);
 
   lohn::AppState& state_;
+  std::unique_ptr<lohn::BerichtKontext> berichte_;
+  BerichtFenster* berichtFenster_ = nullptr;
+  // The report items (menu, toolbar, dashboard) with their reports.
+  std::vector<std::pair<QObject*, lohn::Bericht>> berichtElemente_;
   TVideosForm* videos_ = nullptr;
   bool closed_ = false;
 };

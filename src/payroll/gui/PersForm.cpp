@@ -45,6 +45,8 @@
 #include "payroll/gui/TagesLohnsteuerForm.h"
 #include "payroll/gui/TeilGehaltForm.h"
 #include "payroll/gui/UrlaubsAbfindungForm.h"
+#include "reports/BerichtKontext.h"
+#include "reports/FehlendeAbrechnungen.h"
 
 using lohn::PersAspekt;
 
@@ -61,18 +63,30 @@ const QRect kTagePanel(72, 146, 369, 329);
 
 constexpr int kMenueBreite = 176;
 
-// Buttons whose reports, calculators, documents window and registration
-// panel the program does not have yet: shown, but disabled whatever the
-// field model says, so that none of them looks usable and does nothing.
-constexpr const char* kOhneFunktion[] = {"SpeedButton8",  "SpeedButton9",  "SpeedButton10",
-                                         "SpeedButton11", "SpeedButton12", "SpeedButton13",
-                                         "SpeedButton14", "SpeedButton19", "SpeedButton27",
-                                         "SpeedButton32", "BitBtn1"};
+// The registration panel the program does not have yet: shown, but disabled
+// whatever the field model says, so that it does not look usable and do
+// nothing.
+constexpr const char* kOhneFunktion[] = {"BitBtn1"};
 
 bool OhneFunktion(const std::string& name) {
   return std::find_if(std::begin(kOhneFunktion), std::end(kOhneFunktion),
                       [&](const char* n) { return name == n; }) != std::end(kOhneFunktion);
 }
+
+// The toolbar's report buttons: each runs the main window's item of its
+// report, and is usable once that report is registered.
+constexpr std::pair<const char*, lohn::Bericht> kBerichtKnoepfe[] = {
+    {"SpeedButton8", lohn::Bericht::LohnGehaltszettel},
+    {"SpeedButton14", lohn::Bericht::Ueberweisungsliste},
+    {"SpeedButton9", lohn::Bericht::JahreslohnzettelL16},
+    {"SpeedButton10", lohn::Bericht::Beitragsnachweisung},
+    {"SpeedButton11", lohn::Bericht::LohnsteuerDbDzKommSt},
+    {"SpeedButton12", lohn::Bericht::Kommunalsteuererklaerung},
+    {"SpeedButton13", lohn::Bericht::Lohnkonten},
+    {"SpeedButton27", lohn::Bericht::JahreslohnzettelElda},
+    {"SpeedButton32", lohn::Bericht::UrlaubsUndZeitkonten},
+};
+
 constexpr double kSchriftGrad = 7.5;
 
 // A control that a style rule names takes its font from the rules, not from
@@ -1123,6 +1137,15 @@ void TPersForm::Verbinden() {
   Klick("SpeedButton26", [&] { FuehreAus(st, Aktion::KostenstellenDaten); });
   Klick("SpeedButton29", [&] { SpeedButton29Click(st.dialogs(), st.services.shell); });
   for (const char* name : kOhneFunktion) findChild<QWidget*>(name)->setEnabled(false);
+  for (auto [name, bericht] : kBerichtKnoepfe)
+    Klick(name, [this, bericht] { lohn::BerichtPunktOeffnen(state_, bericht); });
+  // The account report is proposed for the employee shown.
+  Klick("SpeedButton32", [this] {
+    if (state_.berichte)
+      state_.berichte->optionen.SetText("nurEinePersNrEdit", model_.Text("PersNrEdit"));
+  });
+  Klick("SpeedButton19", [this] { lohn::SpeedButton19Click(state_, model_); });
+  BerichteFreigeben();
   Klick("Button6", [this] { Button6Click(kontext_); });
   Klick("BerechnenButon", [this] { BerechnenButonClick(kontext_); });
   Klick("SpeedButton30", [this] { ZeigeRechner(teilGehalt_, SpeedButton30Click(kontext_)); });
@@ -1133,6 +1156,13 @@ void TPersForm::Verbinden() {
   Klick("SpeedButton6", [this] { ZeigeBuchgBelegForm(state_, this); });
   Klick("Label169", [this] { ZeigeVideos(); });
   Klick("Button8", [&] { Button8Click(st.dialogs(), m); });
+}
+
+void TPersForm::BerichteFreigeben() {
+  for (auto [name, bericht] : kBerichtKnoepfe)
+    findChild<QWidget*>(name)->setEnabled(state_.berichte && state_.berichte->Registriert(bericht));
+  // The check shows its list in a viewer of the report run.
+  findChild<QWidget*>("SpeedButton19")->setEnabled(state_.berichte != nullptr);
 }
 
 void TPersForm::ZeigeInfo(const char* control) {
@@ -1169,6 +1199,7 @@ void TPersForm::Vorbereiten() {
 }
 
 void TPersForm::showEvent(QShowEvent* e) {
+  BerichteFreigeben();
   lohn::PersFormShow(model_);
   setWindowTitle(Q(lohn::PersFormTitel(state_.year)));
   Groesse();

@@ -94,6 +94,8 @@ class TPersForm : public QDialog {
   void Verbinden();
   void Zeige(const std::string& name, lohn::PersAspekt aspekt);
   void Klick(const char* name, std::function<void()> handler);
+  // The report buttons are usable once their reports are registered.
+  void BerichteFreigeben();
   void ZeigeInfo(const char* control);
   void ZeigeKalender();
   void ZeigeVideos();

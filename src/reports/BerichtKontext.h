@@ -1,0 +1,115 @@
+#pragma once
+// The report run: the options window's model, one generator per report, the
+// OK button (normalise, convert once, save the option files, check the
+// period, dispatch) and the report items that open the window.
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "frame/HauptmenueBerichte.h"
+#include "reports/DruOptModel.h"
+#include "reports/ShowBericht.h"
+#include "store/AppState.h"
+
+namespace lohn {
+
+// The options converted once from the window's texts.
+struct BerichtOptionen {
+  Bericht bericht = Bericht::LohnGehaltszettel;
+  std::string stem;
+  int monatVon = 0, monatBis = 0, jahr = 0;
+  int vonTag = 0, bisTag = 0;
+  int personalNr = 0, kostenstelle = 0, standort = 0;
+  int zeilen = 0;
+  double db = 0, dz = 0, kommunalsteuer = 0;
+  double wochen = 0, dgaAbzug = 0, dgaBeitrag = 0;
+  int dgaAnzMitarb = 0, befreitDga = 0;
+  int anzMalusArb = 0, anzMalusAng = 0;
+  double malusArb = 0, malusAng = 0, unbezUrlaub = 0, aufloesAbgabe = 0;
+  bool excel = false, dga = false, kontierung = false, lohnartenDetail = false;
+  bool rueckVerr = false, rueckVerrAV56 = false, auslandstaetigkeit = false;
+  bool eldaDatei = false, eldaTestdaten = false, lohnzettelArt5 = false;
+  int eldaSatzart = 0, lohnzettelSatzart = 0;
+};
+
+// Writes the report into the report text file; true when it wrote one.
+using BerichtGenerator = std::function<bool(AppState&, const BerichtOptionen&)>;
+
+// The viewer's print size (SchriftgradComboBox) of a report and whether
+// landscape paper is recommended (the run shows the hint once the viewer
+// is open);
+// `listenSchrift` is the list's font size.
+struct AnsichtGroesse {
+  int schriftgrad = 10;
+  bool querformat = false;
+  int listenSchrift = 10;
+};
+
+// Where the windows plug in; an empty hook is skipped.
+struct BerichtHooks {
+  std::function<void()> ZeigeOptionen;      // show (raise) the options window, not modal
+  std::function<void()> SchliesseOptionen;  // close the options window and the DZ table
+  std::function<void()> ZeigeDzTabelle;
+  std::function<int(const BerichtAnsicht&, const AnsichtGroesse&)> OeffneAnsicht;  // -> handle
+  std::function<void(int)> SchliesseAnsicht;
+};
+
+inline constexpr const char* kMonatlichErstellen = "Dieser Bericht ist monatlich zu erstellen!";
+inline constexpr const char* kPersonalNrEingeben =
+    "Geben Sie für diese Bericht bitte eine Personalnummer ein!";
+inline constexpr const char* kQuerformatHinweis =
+    "HINWEIS: Für diesen Bericht wird die Druckereinrichtung (Button \"Drucker einrichten\" "
+    "links oben) mit \"A4 Querformat (Landscape)\" empfohlen!";
+inline constexpr const char* kDatenVorbereiten = "Die Daten für den Bericht werden vorbereitet ...";
+
+// "<stem><Jahr><MonatVon>DGADruOpt.dat".
+std::string DgaOptionenDatei(const std::string& stem, const std::string& jahr,
+                             const std::string& monatVon);
+
+class BerichtKontext {
+ public:
+  explicit BerichtKontext(AppState& state);
+  BerichtKontext(const BerichtKontext&) = delete;
+  BerichtKontext& operator=(const BerichtKontext&) = delete;
+
+  DruOptModel optionen;
+  BerichtHooks hooks;
+
+  void Registriere(Bericht bericht, BerichtGenerator generator);
+  bool Registriert(Bericht bericht) const;
+
+  // The report whose options the window shows.
+  std::optional<Bericht> Aktuell() const { return aktuell_; }
+  void Oeffnen(Bericht bericht);
+
+  // The OK button: normalise, convert once (a ConversionError shows its
+  // message and leaves the window open), save the option files, check the
+  // period and run the report.
+  void OkClick();
+  // Hides every report-specific option and closes the window.
+  void AbbrechenClick();
+  // The employer changes: the open options belong to the old one.
+  void DienstgeberGewechselt();
+
+  // Shows the report text file in a new viewer; its handle, or nothing.
+  std::optional<int> ZeigeBericht(const AnsichtGroesse& groesse);
+
+ private:
+  BerichtOptionen Konvertieren(Bericht bericht) const;
+  bool Speichern();
+  void Ausfuehren(Bericht bericht, BerichtOptionen& o);
+  void Schliessen();
+
+  AppState& state_;
+  std::array<BerichtGenerator, kBerichtAnzahl> generatoren_;
+  std::optional<Bericht> aktuell_;
+};
+
+// A report item of the main window or a button of the employee window:
+// loads the saved options, resets the window, proposes the period, shows the
+// report's options and the window. Nothing without a registered generator.
+void BerichtPunktOeffnen(AppState& state, Bericht bericht);
+
+}  // namespace lohn

@@ -1,0 +1,139 @@
+#include "reports/ShowBericht.h"
+
+#include <cerrno>
+#include <string_view>
+
+#include "frame/HauptmenueLogik.h"
+#include "store/Cp1252.h"
+#include "store/FileUtil.h"
+
+namespace lohn {
+
+namespace {
+
+using ByteVec = std::vector<std::uint8_t>;
+
+void Append(ByteVec& out, std::string_view s) { out.insert(out.end(), s.begin(), s.end()); }
+
+bool IstZiffer(std::uint8_t c) { return c >= '0' && c <= '9'; }
+
+constexpr std::size_t kMaxEintraege = 10'001;
+
+}  // namespace
+
+ByteVec HtmlKopie(const ByteVec& text) {
+  ByteVec out;
+  out.reserve(text.size() * 2 + 128);
+  // Without the declaration a browser guesses the code page of the umlauts.
+  Append(out,
+         "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">"
+         "<FONT FACE=\"Courier New\"><FONT SIZE=1>");
+  for (std::uint8_t c : text) {
+    switch (c) {
+      case ' ':
+        Append(out, "&nbsp;");
+        break;
+      case '&':
+        Append(out, "&amp;");
+        break;
+      case '<':
+        Append(out, "&lt;");
+        break;
+      case '>':
+        Append(out, "&gt;");
+        break;
+      case '"':
+        Append(out, "&quot;");
+        break;
+      case '\f':
+        Append(out, "\f<br><br><br>\f");
+        break;
+      case '\r':
+        Append(out, "\r<BR>");
+        break;
+      default:
+        out.push_back(c);
+    }
+  }
+  return out;
+}
+
+ByteVec CsvKopie(const ByteVec& text) {
+  ByteVec out;
+  out.reserve(text.size());
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const std::uint8_t c = text[i];
+    if (c == '_' || c == '=') {
+      ++i;
+      continue;
+    }
+    if (!IstZiffer(c)) {
+      out.push_back(c);
+      ++i;
+      continue;
+    }
+    // A number: digits with points and commas. Only a decimal point of a
+    // plain number becomes a comma; dates and grouped numbers stay.
+    std::size_t end = i, punkte = 0, kommas = 0;
+    while (end < text.size() && (IstZiffer(text[end]) || text[end] == '.' || text[end] == ',' ||
+                                 text[end] == '_' || text[end] == '=')) {
+      punkte += text[end] == '.';
+      kommas += text[end] == ',';
+      ++end;
+    }
+    for (std::size_t k = i; k < end; ++k) {
+      const std::uint8_t z = text[k];
+      if (z == '_' || z == '=') continue;
+      const bool dezimal =
+          z == '.' && punkte == 1 && kommas == 0 && k + 1 < end && IstZiffer(text[k + 1]);
+      out.push_back(dezimal ? ',' : z);
+    }
+    i = end;
+  }
+  return out;
+}
+
+std::vector<std::string> ListenZeilen(const ByteVec& text) {
+  std::vector<std::string> zeilen;
+  std::size_t eintraege = 0;
+  std::string zeile;
+  for (std::uint8_t c : text) {
+    if (c == '\r') {
+      if (++eintraege == kMaxEintraege) {
+        zeilen.emplace_back(kMaxZeilenText);
+        break;
+      }
+      zeilen.push_back(Cp1252ToUtf8(zeile));
+      zeile.clear();
+    } else if (c == '\f') {
+      zeilen.insert(zeilen.end(), 3, " ");
+    } else if (c != '\n') {
+      zeile += char(c);
+    }
+  }
+  return zeilen;
+}
+
+std::optional<BerichtAnsicht> ShowBericht(AppState& state) {
+  BerichtAnsicht ansicht;
+  ansicht.excel = state.ExcelExportFlag;
+  int err = 0;
+  if (auto bytes = ReadWholeFile(kReportFileName, &err)) {
+    ansicht.bytes = std::move(*bytes);
+  } else if (err != ENOENT) {
+    state.dialogs().ShowMessage(kKopienVerwendet);
+    return std::nullopt;
+  }
+  bool ok = WriteFileAtomic(kQuanTxtFile, ansicht.bytes) &&
+            WriteFileAtomic(kQuanHtmFile, HtmlKopie(ansicht.bytes));
+  if (ok && ansicht.excel) ok = WriteFileAtomic(kQuandrelCsvFile, CsvKopie(ansicht.bytes));
+  if (!ok) {
+    state.dialogs().ShowMessage(kKopienVerwendet);
+    return std::nullopt;
+  }
+  ansicht.zeilen = ListenZeilen(ansicht.bytes);
+  return ansicht;
+}
+
+}  // namespace lohn

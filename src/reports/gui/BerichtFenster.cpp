@@ -1,0 +1,73 @@
+#include "reports/gui/BerichtFenster.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include "output/gui/DruckShowForm.h"
+#include "reports/gui/DZForm.h"
+#include "reports/gui/DruOptForm.h"
+
+BerichtFenster::BerichtFenster(lohn::AppState& state, lohn::BerichtKontext& kontext,
+                               QWidget* hauptfenster)
+    : QObject(hauptfenster), state_(state), kontext_(kontext), hauptfenster_(hauptfenster) {
+  lohn::BerichtHooks& h = kontext_.hooks;
+  h.ZeigeOptionen = [this] {
+    if (!optionen_) optionen_ = new TDruOptForm(state_, kontext_, Eltern());
+    Zeige(optionen_);
+  };
+  h.SchliesseOptionen = [this] {
+    if (optionen_) optionen_->close();
+    if (dz_) dz_->close();
+  };
+  h.ZeigeDzTabelle = [this] {
+    if (!dz_) dz_ = new TDZForm(kontext_.optionen, state_.services.shell, Eltern());
+    Zeige(dz_);
+  };
+  h.OeffneAnsicht = [this](const lohn::BerichtAnsicht& a, const lohn::AnsichtGroesse& g) {
+    return OeffneAnsicht(a, g);
+  };
+  h.SchliesseAnsicht = [this](int handle) { SchliesseAnsicht(handle); };
+}
+
+BerichtFenster::~BerichtFenster() {
+  kontext_.hooks = {};
+  delete optionen_;
+  delete dz_;
+}
+
+QWidget* BerichtFenster::Eltern() const {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  return hauptfenster_;
+}
+
+void BerichtFenster::Zeige(QWidget* fenster) {
+  QWidget* eltern = Eltern();
+  if (fenster->parentWidget() != eltern) fenster->setParent(eltern, fenster->windowFlags());
+  fenster->show();
+  fenster->raise();
+  fenster->activateWindow();
+}
+
+TDruckShowForm* BerichtFenster::Ansicht(int handle) const {
+  auto it = ansichten_.find(handle);
+  return it == ansichten_.end() ? nullptr : it->second.data();
+}
+
+int BerichtFenster::OeffneAnsicht(const lohn::BerichtAnsicht& ansicht,
+                                  const lohn::AnsichtGroesse& groesse) {
+  // Viewers of reports closed meanwhile need no handle any more.
+  std::erase_if(ansichten_, [](const auto& a) { return a.second.isNull(); });
+  auto* form = new TDruckShowForm(ansicht, groesse, Eltern());
+  form->show();
+  form->raise();
+  form->activateWindow();
+  ansichten_[++naechste_] = form;
+  return naechste_;
+}
+
+void BerichtFenster::SchliesseAnsicht(int handle) {
+  auto it = ansichten_.find(handle);
+  if (it == ansichten_.end()) return;
+  if (it->second) it->second->close();
+  ansichten_.erase(it);
+}

@@ -1,0 +1,126 @@
+// The report text writer, its number formats and the copies made for the
+// viewer, the browser and the spreadsheet.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "reports/BerichtText.h"
+#include "reports/ShowBericht.h"
+#include "support/Fakes.h"
+
+namespace {
+
+using lohn::BerichtText;
+using testing_support::ReadBytes;
+using testing_support::TempWorkDir;
+using testing_support::TestEnv;
+using testing_support::WriteText;
+
+std::vector<std::uint8_t> B(const std::string& s) { return {s.begin(), s.end()}; }
+std::string S(const std::vector<std::uint8_t>& b) { return {b.begin(), b.end()}; }
+
+TEST(BerichtText, Formats) {
+  struct {
+    std::string got, want;
+  } cases[] = {
+      {BerichtText::A(1234.5, 10), "   1234.50"},
+      {BerichtText::A(0.125, 6), "  0.13"},
+      {BerichtText::A(-0.125, 6), " -0.13"},
+      {BerichtText::A(-0.001, 5), " 0.00"},
+      {BerichtText::A(123456789.5, 5), "123456789.50"},  // never cut
+      {BerichtText::I(42, 5), "   42"},
+      {BerichtText::I(123456, 3), "123456"},
+      {BerichtText::I(-7), "-7"},
+      {BerichtText::Zelle("Wien"), "Wien"},
+      {BerichtText::Zelle("Hauptstr. 1; Top 3"), "\"Hauptstr. 1; Top 3\""},
+      {BerichtText::Zelle("Der \"Chef\""), "\"Der \"\"Chef\"\"\""},
+      {BerichtText::Zelle("a\nb"), "\"a\nb\""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.got, c.want);
+}
+
+TEST(BerichtText, LinesPagesAndFile) {
+  TempWorkDir dir;
+  TestEnv env;
+  BerichtText t;
+  t.Zeile("Lohnkonto Müller");
+  t.KopfBlock({"Nr Name"}, 7);
+  t.Seitenwechsel();
+  t.Zeile("Lohnkonto Huber");
+  ASSERT_TRUE(t.Schreiben(env.state));
+  EXPECT_EQ(S(ReadBytes("quan.doc")),
+            "Lohnkonto M\xfcller\r\n_______\r\nNr Name\r\n_______\r\n\fLohnkonto Huber\r\n");
+
+  std::filesystem::remove("quan.doc");
+  std::filesystem::create_directory("quan.doc");
+  EXPECT_FALSE(t.Schreiben(env.state));
+  ASSERT_EQ(env.dialogs.messages.size(), 1u);
+  EXPECT_NE(env.dialogs.messages[0].find("quan.doc"), std::string::npos);
+}
+
+TEST(BerichtKopien, HtmlCsvAndList) {
+  const auto html = lohn::HtmlKopie(B("M\xfcller & S\xf6hne <GmbH>  1234.50\r\n\fX"));
+  const std::string prefix =
+      "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">"
+      "<FONT FACE=\"Courier New\"><FONT SIZE=1>";
+  EXPECT_EQ(S(html), prefix +
+                         "M\xfcller&nbsp;&amp;&nbsp;S\xf6hne&nbsp;&lt;GmbH&gt;&nbsp;&nbsp;1234.50"
+                         "\r<BR>\n\f<br><br><br>\fX");
+
+  EXPECT_EQ(S(lohn::CsvKopie(B("\"Hauptstr. 1; Top 3\";01.03.2014;1234.50\r\n=====\r\n"))),
+            "\"Hauptstr. 1; Top 3\";01.03.2014;1234,50\r\n\r\n");
+  EXPECT_EQ(S(lohn::CsvKopie(B("1.234,50;-7.5;__x_;3.;v1.2"))), "1.234,50;-7,5;x;3.;v1,2");
+
+  const auto liste = lohn::ListenZeilen(B("Titel\r\nA\r\n\fSeite 2\r\nRest ohne CR"));
+  EXPECT_EQ(liste, (std::vector<std::string>{"Titel", "A", " ", " ", " ", "Seite 2"}));
+
+  std::string lang;
+  for (int i = 1; i <= 12000; ++i) lang += "Zeile " + std::to_string(i) + "\r\n";
+  const auto viele = lohn::ListenZeilen(B(lang));
+  ASSERT_EQ(viele.size(), 10001u);
+  EXPECT_EQ(viele[9999], "Zeile 10000");
+  EXPECT_EQ(viele.back(), lohn::kMaxZeilenText);
+}
+
+TEST(ShowBericht, WritesCopiesOrFails) {
+  TempWorkDir dir;
+  TestEnv env;
+  WriteText("quan.doc", "Liste\r\n1.5\r\n");
+  env.state.ExcelExportFlag = true;
+  auto a = lohn::ShowBericht(env.state);
+  ASSERT_TRUE(a);
+  EXPECT_TRUE(a->excel);
+  EXPECT_EQ(a->zeilen, (std::vector<std::string>{"Liste", "1.5"}));
+  EXPECT_EQ(S(ReadBytes("QUAN.TXT")), "Liste\r\n1.5\r\n");
+  EXPECT_EQ(S(ReadBytes("Quandrel.csv")), "Liste\r\n1,5\r\n");
+  EXPECT_EQ(ReadBytes("QUAN.HTM"), lohn::HtmlKopie(a->bytes));
+
+  // A missing report gives empty copies; a copy that cannot be replaced
+  // opens nothing.
+  std::filesystem::remove("quan.doc");
+  env.state.ExcelExportFlag = false;
+  a = lohn::ShowBericht(env.state);
+  ASSERT_TRUE(a);
+  EXPECT_TRUE(a->zeilen.empty());
+  EXPECT_TRUE(ReadBytes("QUAN.TXT").empty());
+  std::filesystem::remove("QUAN.HTM");
+  std::filesystem::create_directory("QUAN.HTM");
+  EXPECT_FALSE(lohn::ShowBericht(env.state));
+  EXPECT_EQ(env.dialogs.messages, std::vector<std::string>{lohn::kKopienVerwendet});
+}
+
+TEST(DatendateienVerwendbar, InUseFilesStopTheReport) {
+  TempWorkDir dir;
+  TestEnv env;
+  EXPECT_TRUE(lohn::DatendateienVerwendbar(env.state, "FIRMA"));  // missing: no records
+  std::filesystem::create_directory("FIRMA.ABR");
+  EXPECT_TRUE(lohn::DatendateienVerwendbar(env.state, "FIRMA", false));
+  EXPECT_FALSE(lohn::DatendateienVerwendbar(env.state, "FIRMA"));
+  std::filesystem::create_directory("FIRMA.PER");
+  EXPECT_FALSE(lohn::DatendateienVerwendbar(env.state, "FIRMA", false));
+  EXPECT_EQ(env.dialogs.messages, (std::vector<std::string>{lohn::kAbrechnungsdateiVerwendet,
+                                                            lohn::kPersonaldateiVerwendet}));
+}
+
+}  // namespace
