@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -104,13 +105,14 @@ TEST(Berichte, RunFromTheModalEmployeeWindowIntoAViewer) {
     EXPECT_EQ(laeufe[0].monatBis, 12);
     EXPECT_FALSE(optionen->isVisible());
 
-    auto* ansicht = pers->findChild<TDruckShowForm*>();
+    // The viewer frees itself when it is closed.
+    QPointer<TDruckShowForm> ansicht = pers->findChild<TDruckShowForm*>();
     ASSERT_NE(ansicht, nullptr);
     EXPECT_TRUE(ansicht->isVisible());
     EXPECT_EQ(ansicht->ListBox1->count(), 2);
     EXPECT_EQ(ansicht->ListBox1->item(1)->text(), "Zeile 2");
     Klicke(ansicht->SpeedButton5);
-    EXPECT_FALSE(ansicht->isVisible());
+    EXPECT_TRUE(ansicht.isNull() || !ansicht->isVisible());
     fertig = true;
     pers->accept();
   });
