@@ -28,6 +28,7 @@
 #include "frame/HauptmenueLogik.h"
 #include "frame/gui/AdresseForm.h"
 #include "frame/gui/ClickLabel.h"
+#include "frame/gui/FeldAnzeige.h"
 #include "frame/gui/FeldWechsel.h"
 #include "frame/gui/HilfeForm.h"
 #include "frame/gui/KalenderForm.h"
@@ -1013,30 +1014,7 @@ void TPersForm::Zeige(const std::string& name, PersAspekt aspekt) {
     case PersAspekt::Text: {
       // Buttons, panels and link labels keep their captions.
       if (model_.Art(name) == lohn::PersFeldArt::Control) break;
-      const QString text = Q(model_.Text(name));
-      // A text set by the program is shown from its start, as a form
-      // shows it; the user's own typing keeps its cursor.
-      if (auto* e = qobject_cast<QLineEdit*>(w)) {
-        if (e->text() != text) {
-          e->setText(text);
-          if (!e->hasFocus()) e->setCursorPosition(0);
-        }
-      } else if (auto* c = qobject_cast<QComboBox*>(w)) {
-        if (c->isEditable()) {
-          if (c->currentText() != text) {
-            c->setEditText(text);
-            if (!c->hasFocus()) c->lineEdit()->setCursorPosition(0);
-          }
-        } else {
-          c->setCurrentIndex(c->findText(text));
-        }
-      } else if (auto* m = qobject_cast<QPlainTextEdit*>(w)) {
-        m->setPlainText(QString(text).replace("\r\n", "\n"));
-      } else if (auto* s = qobject_cast<QStatusBar*>(w)) {
-        if (auto* l = s->findChild<QLabel*>()) l->setText(text);
-      } else if (auto* l = qobject_cast<QLabel*>(w)) {
-        l->setText(text);
-      }
+      ZeigeFeldText(w, Q(model_.Text(name)));
       break;
     }
     case PersAspekt::Checked:

@@ -17,6 +17,7 @@
 
 #include "frame/HauptmenueLogik.h"
 #include "frame/gui/ClickLabel.h"
+#include "frame/gui/FeldAnzeige.h"
 #include "frame/gui/FeldWechsel.h"
 #include "store/Numbers.h"
 
@@ -308,24 +309,11 @@ void TDruOptForm::Zeige(const std::string& name, FeldAspekt aspekt) {
     case FeldAspekt::Text: {
       if (model_.Art(name) == lohn::FeldArt::Control) break;
       const QString text = Q(model_.Text(name));
-      if (auto* e = qobject_cast<QLineEdit*>(w)) {
-        if (e->text() != text) {
-          e->setText(text);
-          if (!e->hasFocus()) e->setCursorPosition(0);
-        }
-      } else if (auto* c = qobject_cast<QComboBox*>(w)) {
-        if (c->isEditable()) {
-          if (c->currentText() != text) c->setEditText(text);
-        } else {
-          c->setCurrentIndex(c->findText(text));
-        }
-      } else if (auto* k = qobject_cast<QCheckBox*>(w)) {
+      if (auto* k = qobject_cast<QCheckBox*>(w)) {
         // A check box's text is its caption.
         if (!text.isEmpty()) k->setText(text);
-      } else if (auto* s = qobject_cast<QStatusBar*>(w)) {
-        if (auto* l = s->findChild<QLabel*>()) l->setText(text);
-      } else if (auto* l = qobject_cast<QLabel*>(w)) {
-        l->setText(text);
+      } else {
+        ZeigeFeldText(w, text);
       }
       break;
     }
