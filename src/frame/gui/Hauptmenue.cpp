@@ -29,6 +29,7 @@
 #include "payroll/gui/BuchgBelegForm.h"
 #include "payroll/gui/PersForm.h"
 #include "reports/BerichtKontext.h"
+#include "reports/Berichte.h"
 #include "reports/gui/BerichtFenster.h"
 #include "store/AutoBackup.h"
 #include "store/DienstgeberStore.h"
@@ -187,6 +188,7 @@ THauptmenue::THauptmenue(lohn::AppState& state, QWidget* parent)
     : QMainWindow(parent), state_(state), berichte_(std::make_unique<lohn::BerichtKontext>(state)) {
   setObjectName("Hauptmenue");
   state_.berichte = berichte_.get();
+  lohn::RegistriereBerichte(*berichte_);
   berichtFenster_ = new BerichtFenster(state_, *berichte_, this);
   BuildMenus();
   BuildToolbar();
