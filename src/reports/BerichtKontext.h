@@ -32,6 +32,9 @@ struct BerichtOptionen {
   bool rueckVerr = false, rueckVerrAV56 = false, auslandstaetigkeit = false;
   bool eldaDatei = false, eldaTestdaten = false, lohnzettelArt5 = false;
   int eldaSatzart = 0, lohnzettelSatzart = 0;
+  // The refund bases for men from 56, current pay and special payment of
+  // N15g, N25g, N15m, N25m, N15n, N25n in this order.
+  std::array<double, 12> av56{};
 };
 
 // Writes the report into the report text file; true when it wrote one.
