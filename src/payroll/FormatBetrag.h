@@ -15,4 +15,9 @@ std::string FormatBetrag(double value);
 // The amount as the field holds it after FormatBetrag.
 double RoundBetrag(double value);
 
+// The same to whole cents with exact halves to the even cent (0.125 -> 0.12,
+// 0.135 -> 0.14), after taking the value to 10 significant digits: the
+// rounding of the filed and reported sums.
+double RoundBetragHalfEven(double value);
+
 }  // namespace lohn

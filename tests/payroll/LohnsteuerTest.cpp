@@ -30,6 +30,16 @@ TEST(FormatBetrag, RoundsHalvesAwayFromZeroAsTheTextReads) {
   EXPECT_DOUBLE_EQ(lohn::RoundBetrag(2240.095), 2240.10);
 }
 
+TEST(FormatBetrag, HalfEvenRoundsExactHalvesToTheEvenCent) {
+  const std::pair<double, double> cases[] = {
+      {0.125, 0.12},       {0.135, 0.14},       {-0.125, -0.12}, {16.425, 16.42},
+      {2240.095, 2240.10}, {149.99985, 150.00}, {-0.001, 0},     {1234567.885, 1234567.88},
+      {0.1251, 0.13},      {5.84004, 5.84},
+  };
+  for (auto [value, expected] : cases)
+    EXPECT_DOUBLE_EQ(lohn::RoundBetragHalfEven(value), expected) << value;
+}
+
 TEST(MonthlyLohnsteuer, TariffBracketsCreditsAndChildren) {
   struct Case {
     double base;
