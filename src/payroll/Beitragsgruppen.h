@@ -22,8 +22,11 @@ namespace lohn {
 
 struct BeitragsgruppeRate {
   const char* code;
-  double dgAnteil;  // employer rate in %
+  double dgAnteil;  // employer rate in %, with the UV rate the year starts with
   double dnAnteil;  // employee rate in %
+  // The employer rate holds the accident-insurance (UV) share, so it follows
+  // the UV rate of the month.
+  bool dgMitUv = false;
 };
 
 // All 141 groups in the order the calculation tests them, which is also the
@@ -33,6 +36,15 @@ std::span<const BeitragsgruppeRate> Beitragsgruppen();
 
 // The group whose code equals the whole text (case-sensitive), or nullptr.
 const BeitragsgruppeRate* FindBeitragsgruppe(std::string_view text);
+
+// The employer rate of a payroll month: a rate holding the UV share moves
+// with the UV rate of that month. The payroll and the contribution statement
+// both take it from here.
+double DgAnteil(const BeitragsgruppeRate& gruppe, const YearValues& year, int jahr, int monat);
+
+// Employee provision fund (BMVG): 1.53 % of the whole gross pay with benefits
+// in kind. The wage slips take the base back from the contribution.
+inline constexpr double kBmvgSatz = 1.53;
 
 // "-": the employee has no contribution group; the rates are 0.
 inline constexpr std::string_view kKeineBeitragsgruppe = "-";

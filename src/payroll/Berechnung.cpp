@@ -24,8 +24,6 @@ constexpr double kUeberstundenFreiHoechstens = 86;
 // Night and hardship surcharges under § 68, tax-free up to this much a month.
 constexpr double kNachtZuschlagFrei = 360;
 constexpr double kNachtZuschlagFreiUeberwiegend = 540;
-// Employee provision fund: 1.53 % of the whole gross pay with benefits in kind.
-constexpr double kBmvgSatz = 1.53;
 // Tax-free amount of the year's special payments within the sixth.
 constexpr double kLstFreibetragSZ = 620;
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "elda/EldaPanel.h"
 #include "payroll/FormatBetrag.h"
 #include "payroll/PersFormFenster.h"
 #include "payroll/PersFormNavigation.h"
@@ -202,6 +203,8 @@ PersFormKontext::PersFormKontext(AppState& s) : state(s), lohnarten(s.dialogs())
                                        form.Text("JahrComboBox"), form.Text("AbrechngComboBox")}};
   });
   LohnartenSummenZeigen(*this);
+  // The registration panel's rules and its data file in the save and select.
+  EldaPanelAnbinden(form);
   PersFormNavigationAnbinden(*this);
   HilfsrechnerAnbinden(*this);
 }

@@ -49,7 +49,8 @@ struct AngezeigteAbrechnung {
 // record buffer that the save fills. One for the whole run; the window and
 // the core handlers work on it.
 struct PersFormKontext {
-  // Hooks the month payroll and the wage-type lines into the field model.
+  // Hooks the month payroll, the wage-type lines and the registration panel
+  // into the field model.
   // PersFormCreate is still to be run on `form`.
   explicit PersFormKontext(AppState& state);
   PersFormKontext(const PersFormKontext&) = delete;

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "elda/EldaPanel.h"
 #include "frame/Videos.h"
 #include "payroll/PersFormEingaben.h"
 #include "payroll/PersFormLists.h"
@@ -321,6 +322,11 @@ void ResetEldaPanel(PersFormModel& f) {
         "LVDA", "LBDA", "BETR", "BTAG", "BSTD", "BGMA", "BPLZ", "BORT", "EBSV", "AGRD", "SAGR",
         "KEAB", "KEBI", "UEAB", "UEBI", "TAGE", "E1LJ", "ERTG", "NSGA", "NSGE", "BVAB", "BVEN"})
     f.SetText(name, "");
+  // The previous employee's kind of registration must not be filed for the
+  // next one; emptying it resets the colours of the kind (ADAT is empty by
+  // now, so its rule has nothing to refuse).
+  f.SetText("AECD", "");
+  f.SetText("DN_Satzart", "");
 }
 
 const std::vector<std::string>& SpeichernZahlenfelder() {
@@ -394,6 +400,7 @@ void PersFormFeldVerlassen(AppState& state, PersFormModel& f, std::string_view n
   if (f.FocusRequestRunning()) return;
   try {
     PersFormEingabeVerlassen(state.dialogs(), f, name);
+    EldaPanelFeldVerlassen(f, name);
     if (name == "TageMaxSV") {
       long long tage = ZiffernWert(f.Text(name));
       if (tage < 1) {

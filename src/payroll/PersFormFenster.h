@@ -48,7 +48,8 @@ void ClearAbrechnungFields(PersFormModel& f);
 std::span<const char* const> MonatsfelderNull();
 // Every empty number field of the window becomes "0,00", "0" or "01".
 void NormalizeNumericFields(PersFormModel& f);
-// Empties the registration panel's fields (its code fields stay).
+// Empties the registration panel's fields, its kind of registration and
+// change code included.
 void ResetEldaPanel(PersFormModel& f);
 
 // The number fields that the save converts before anything else, in order.

@@ -51,6 +51,33 @@ void PersFormModel::SetFeldBreite(std::string_view name, int width) {
   Notify(name, PersAspekt::FeldBreite);
 }
 
+int FeldFarbeRgb(FeldFarbe farbe) {
+  switch (farbe) {
+    case FeldFarbe::Hervorhebung:
+      return 0xFFFFB9;
+    case FeldFarbe::Pflicht:
+      return 0xFFFF82;
+    case FeldFarbe::Weiss:
+      return 0xFFFFFF;
+    case FeldFarbe::Fenster:
+    case FeldFarbe::Knopf:
+      break;
+  }
+  return -1;
+}
+
+FeldFarbe PersFormModel::Farbe(std::string_view name) const {
+  Art(name);  // a misspelt name is a programming error
+  auto it = farben_.find(name);
+  return it == farben_.end() ? FeldFarbe::Fenster : it->second;
+}
+
+void PersFormModel::SetFarbe(std::string_view name, FeldFarbe farbe) {
+  if (Farbe(name) == farbe) return;
+  farben_.insert_or_assign(std::string(name), farbe);
+  Notify(name, PersAspekt::Farbe);
+}
+
 void PersFormModel::RequestFocus(std::string_view name, bool selectText) {
   Art(name);  // a misspelt name is a programming error
   focus_ = std::string(name);

@@ -28,7 +28,7 @@ using PersFeldArt = FeldArt;
 
 // What of a field changed; the window refreshes that aspect of its widget.
 // The first six are FeldAspekt's in its order; Width is the window's,
-// FeldBreite a single field's.
+// FeldBreite and Farbe a single field's.
 enum class PersAspekt {
   Text,
   Checked,
@@ -38,8 +38,17 @@ enum class PersAspekt {
   ReadOnly,
   Width,
   Focus,
-  FeldBreite
+  FeldBreite,
+  Farbe
 };
+
+// A field's background. Fenster and Knopf are the desktop's window and
+// button colours (a read-only field shows the button colour); the others
+// are fixed (FeldFarbeRgb).
+enum class FeldFarbe { Fenster, Knopf, Hervorhebung, Pflicht, Weiss };
+// 0xRRGGBB of a fixed colour: highlight FF FF B9, required FF FF 82, white;
+// -1 for the desktop's colours.
+int FeldFarbeRgb(FeldFarbe farbe);
 
 class PersFormModel;
 
@@ -84,6 +93,10 @@ class PersFormModel : public FeldModel {
   int FeldBreite(std::string_view name) const;
   void SetFeldBreite(std::string_view name, int width);
 
+  // A field's background colour (Fenster unless set).
+  FeldFarbe Farbe(std::string_view name) const;
+  void SetFarbe(std::string_view name, FeldFarbe farbe);
+
   // The control that should get the focus next (empty: none asked for);
   // `selectText`: its whole text is selected, so that typing replaces it.
   const std::string& FocusRequest() const { return focus_; }
@@ -121,6 +134,7 @@ class PersFormModel : public FeldModel {
 
   Observer observer_;
   std::map<std::string, int, std::less<>> breiten_;
+  std::map<std::string, FeldFarbe, std::less<>> farben_;
   int width_ = 990;
   std::string focus_;
   bool focusSelect_ = false;

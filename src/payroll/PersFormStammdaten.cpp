@@ -4,11 +4,13 @@
 #include <stdexcept>
 #include <vector>
 
+#include "elda/EldaPanel.h"
 #include "payroll/PersFormFenster.h"
 #include "payroll/PersFormLists.h"
 #include "payroll/PersFormNavigation.h"
 #include "store/AbrechnungStore.h"
 #include "store/Cp1252.h"
+#include "store/FileUtil.h"
 #include "store/LockFile.h"
 #include "store/Numbers.h"
 #include "store/PersonalStore.h"
@@ -118,11 +120,11 @@ void PersonalFelder(R& r, V&& v) {
 
 // The registration panel's data file is written first, also when the save
 // then stops.
-void SaveEldaPanelData(AppState& state, PersFormModel& f) {
+void PanelDatenSpeichern(AppState& state, PersFormModel& f) {
   if (f.Steps.SaveEldaPanelData) f.Steps.SaveEldaPanelData(state, f);
 }
 
-void LoadEldaPanelData(AppState& state, PersFormModel& f) {
+void PanelDatenLaden(AppState& state, PersFormModel& f) {
   if (f.Steps.LoadEldaPanelData) f.Steps.LoadEldaPanelData(state, f);
 }
 
@@ -130,8 +132,10 @@ void LoadAbrechnungToForm(AppState& state, PersFormModel& f) {
   if (f.Steps.LoadAbrechnungToForm) f.Steps.LoadAbrechnungToForm(state, f);
 }
 
-// After an employee is gone: list, month fields and a new employee.
+// After an employee is gone: list, month fields, registration panel and a
+// new employee.
 void NachLoeschen(AppState& state, PersFormModel& f) {
+  ResetEldaPanel(f);
   FillPersonalNrList(state, f);
   f.SetText("PersonalNrComboBox", "");
   ClearAbrechnungFields(f);
@@ -297,7 +301,7 @@ void SelectPersonal(AppState& state, PersFormModel& f, std::int32_t persNr) {
   ShowPersonalRecord(f, *record);
   ClearAbrechnungFields(f);
   LoadAbrechnungToForm(state, f);
-  LoadEldaPanelData(state, f);
+  PanelDatenLaden(state, f);
   // Once the record is shown whole: showing it sets the box as stored.
   UeberSechzigPruefen(state, f);
 }
@@ -352,16 +356,17 @@ bool ValidatePersonalBeforeSave(AppState& state, PersFormModel& f) {
   return saved;
 }
 
-void Button2Click(AppState& state, PersFormModel& f) {
+bool Button2Click(AppState& state, PersFormModel& f) {
   try {
-    SaveEldaPanelData(state, f);
+    PanelDatenSpeichern(state, f);
     for (const std::string& name : SpeichernZahlenfelder()) FeldBetrag(f, name);
     FormToPersonalRecord(f);
     LockGuard lock(state.dialogs(), state.DataFileStem, {kLockSPE});
-    if (!lock) return;
-    ValidatePersonalBeforeSave(state, f);
+    if (!lock) return false;
+    return ValidatePersonalBeforeSave(state, f);
   } catch (const ConversionError& e) {
     ZeigeKonversionsFehler(state.dialogs(), f, e);
+    return false;
   }
 }
 
@@ -393,8 +398,14 @@ void Button5Click(AppState& state, PersFormModel& f) {
       if (!DeleteAbrechnungRecordsOfPersonal(dlg, stem, kAbrechnungExt, nr, true, true).deleted)
         return;
     }
-    if (DeletePersonalRecord(dlg, stem, kPersonalExt, nr, true, true).deleted)
-      NachLoeschen(state, f);
+    if (!DeletePersonalRecord(dlg, stem, kPersonalExt, nr, true, true).deleted) return;
+    // The next new employee gets his number: none of his registration data
+    // may come back with it.
+    int err = 0;
+    if (auto panel = EldaPanelDataFile(stem, nrText); panel && !RemoveFileIfPresent(*panel, &err))
+      dlg.ShowMessage("Die Datei \"" + *panel +
+                      "\" kann nicht gelöscht werden: " + IoErrorText(err));
+    NachLoeschen(state, f);
   } catch (const ConversionError& e) {
     dlg.ShowMessage(e.what());
   }

@@ -100,9 +100,11 @@ bool SavePersonalFromForm(AppState& state, PersFormModel& f);
 // fills empty number fields, saves and then warns about a wrong SV number.
 // The caller holds the lock file. True when the record was saved.
 bool ValidatePersonalBeforeSave(AppState& state, PersFormModel& f);
-// "Dienstnehmer speichern" (Button2, SpeedButton22).
-void Button2Click(AppState& state, PersFormModel& f);
+// "Dienstnehmer speichern" (Button2, SpeedButton22). True when the employee
+// was saved (also with a warning about his SV number).
+bool Button2Click(AppState& state, PersFormModel& f);
 // "den Dienstnehmer mit Abrechnungsdaten LÖSCHEN" (Button5, SpeedButton23).
+// His registration panel's data file goes with him.
 void Button5Click(AppState& state, PersFormModel& f);
 
 // An Austrian SV number (SVNRTTMMJJ) with its check digit, a replacement

@@ -4,6 +4,7 @@
 
 #include "frame/HauptmenueLogik.h"
 #include "reports/BerichtText.h"
+#include "reports/DgaDaten.h"
 #include "reports/FehlendeAbrechnungen.h"
 #include "store/Cp1252.h"
 #include "store/FileUtil.h"
@@ -160,9 +161,12 @@ BerichtOptionen BerichtKontext::Konvertieren(Bericht bericht) const {
   o.bisTag = periode("bisTagEdit");
   o.personalNr = ganz("nurEinePersNrEdit");
   o.kostenstelle = ganz("KostenstelleEdit");
+  o.mitKostenstelle = sichtbar("KostenstelleEdit") && !optionen.Text("KostenstelleEdit").empty();
   o.standort = ganz("nurStandortEdit");
   o.zeilen = ganz("ZeilenEdit");
-  o.db = zahl("DBedit");
+  // The totals sheet shows only the DZ rate but charges DB at the saved one.
+  o.db = bericht == Bericht::Betriebssummenblatt ? StrToFloat(optionen.Text("DBedit"))
+                                                 : zahl("DBedit");
   o.dz = zahl("DZedit");
   o.kommunalsteuer = zahl("KommunalstEdit");
   o.wochen = zahl("Wochen");
@@ -189,6 +193,9 @@ BerichtOptionen BerichtKontext::Konvertieren(Bericht bericht) const {
   o.lohnzettelArt5 = optionen.Checked("LohnzettelArt5CheckBox");
   o.eldaSatzart = index("ELDASatzartComboBox");
   o.lohnzettelSatzart = index("LohnzettelSatzartComboBox");
+  // The refund bases count only while their box is ticked.
+  if (o.rueckVerrAV56)
+    for (std::size_t i = 0; i < o.av56.size(); ++i) o.av56[i] = StrToFloat(state_.RueckVerrAV56[i]);
   return o;
 }
 
@@ -267,6 +274,12 @@ void BerichtKontext::Ausfuehren(Bericht bericht, BerichtOptionen& o) {
                                  jahresweise ? 12 : o.monatBis, o.jahr, o.personalNr, 0))
       return;
   }
+  // The municipal return with the Vienna levy: the user confirms the
+  // year's levy data first.
+  if (bericht == Bericht::Kommunalsteuererklaerung && o.dga &&
+      !DgaDatenErfassen(state_, hooks.ZeigeDgaDaten, o.stem, optionen.Text("AbfrageJahrEdit"),
+                        o.dgaWerte))
+    return;
   const BerichtGenerator& generator = generatoren_[std::size_t(bericht)];
   if (!generator || !generator(state_, o) || !a.zeigen) return;
   AnsichtGroesse groesse = a.groesse;

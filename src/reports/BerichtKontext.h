@@ -15,6 +15,9 @@
 
 namespace lohn {
 
+class DgaDaten;
+struct L16Blatt;
+
 // The options converted once from the window's texts.
 struct BerichtOptionen {
   Bericht bericht = Bericht::LohnGehaltszettel;
@@ -22,6 +25,7 @@ struct BerichtOptionen {
   int monatVon = 0, monatBis = 0, jahr = 0;
   int vonTag = 0, bisTag = 0;
   int personalNr = 0, kostenstelle = 0, standort = 0;
+  bool mitKostenstelle = false;  // KostenstelleEdit holds a number, "0" too
   int zeilen = 0;
   double db = 0, dz = 0, kommunalsteuer = 0;
   double wochen = 0, dgaAbzug = 0, dgaBeitrag = 0;
@@ -35,6 +39,9 @@ struct BerichtOptionen {
   // The refund bases for men from 56, current pay and special payment of
   // N15g, N25g, N15m, N25m, N15n, N25n in this order.
   std::array<double, 12> av56{};
+  // The municipal return's Vienna levy: the 60 values of the levy data
+  // window (DgaDaten's field order), set by the run when `dga` is ticked.
+  std::array<double, 60> dgaWerte{};
 };
 
 // Writes the report into the report text file; true when it wrote one.
@@ -57,6 +64,11 @@ struct BerichtHooks {
   std::function<void()> ZeigeDzTabelle;
   std::function<int(const BerichtAnsicht&, const AnsichtGroesse&)> OeffneAnsicht;  // -> handle
   std::function<void(int)> SchliesseAnsicht;
+  // The levy data window over the data, modal; returns when it is closed.
+  std::function<void(DgaDaten&)> ZeigeDgaDaten;
+  // The L16 preview of one employee's slip, modal; returns when it is
+  // closed. `neuerLauf`: the first slip of a report run.
+  std::function<void(const L16Blatt&, bool neuerLauf)> ZeigeL16;
 };
 
 inline constexpr const char* kMonatlichErstellen = "Dieser Bericht ist monatlich zu erstellen!";

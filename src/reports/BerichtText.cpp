@@ -27,7 +27,10 @@ void BerichtText::KopfBlock(const std::vector<std::string>& zeilen, std::size_t 
 }
 
 std::vector<std::uint8_t> BerichtText::Bytes() const {
+  std::size_t groesse = 3;
+  for (const std::string& z : zeilen_) groesse += z.size() + 2;
   std::vector<std::uint8_t> bytes;
+  bytes.reserve(groesse);  // long reports: no regrowth
   for (const std::string& z : zeilen_) {
     bytes.insert(bytes.end(), z.begin(), z.end());
     bytes.push_back('\r');

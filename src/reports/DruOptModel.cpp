@@ -72,7 +72,7 @@ constexpr FeldDekl kFelder[] = {
     {K, "LohnartenDetailCheckBox", "Lohnarten im Detail", ""},
     {K, "RueckVerr", "Rückverrechnung NEUFÖG", ""},
     {K, "RueckVerrAV56CheckBox", "Rückverrechnung Befreiung AV ab 56. Lj.", ""},
-    {B, "RueckVerrAV56SpeedButton", "...", ""},
+    {B, "RueckVerrAV56SpeedButton", "...", "Grundlagen für Rückverrechnung erfassen ..."},
     {E, "AnzMalusArbEdit", "0", ""},
     {E, "MalusArbEdit", "0,00", ""},
     {L, "MalusArbLabel", "Malus Arbeiter (Anz./EUR)", ""},
@@ -228,8 +228,11 @@ void DruOptModel::AttachRules() {
   OnChange("nurStandortEdit", filter("nurStandortEdit", FilterDigitsAllowEmpty));
   OnChange("KostenstelleEdit", [](FeldModel& m) {
     m.SetText("KostenstelleEdit", FilterDigitsAllowEmpty(m.Text("KostenstelleEdit")));
-    // No ELDA file for a single cost centre.
-    if (!m.Text("KostenstelleEdit").empty()) m.SetChecked("ELDADateiCheckBox", false);
+    // No ELDA file for a single cost centre ("0" too): its sums are part of
+    // the company's, its head counts the whole company's.
+    const bool alle = m.Text("KostenstelleEdit").empty();
+    if (!alle) m.SetChecked("ELDADateiCheckBox", false);
+    m.SetEnabled("ELDADateiCheckBox", alle);
   });
   OnChange("ELDADateiCheckBox", [](FeldModel& m) {
     const bool zeigen =

@@ -53,6 +53,10 @@ struct AppState {
   bool ExcelExportFlag = false;
   // The report run, owned by the main window.
   BerichtKontext* berichte = nullptr;
+  // The refund bases for men from 56 as typed: current pay and special
+  // payment of N15g, N25g, N15m, N25m, N15n, N25n. Kept for this run only.
+  std::array<std::string, 12> RueckVerrAV56{"0", "0", "0", "0", "0", "0",
+                                            "0", "0", "0", "0", "0", "0"};
 
   // The employer's record 1 as last loaded or saved, and the employer globals
   // taken from it (LoadDienstgeberDaten).

@@ -1,5 +1,7 @@
 #include "store/Cp1252.h"
 
+#include <algorithm>
+
 namespace lohn {
 
 namespace {
@@ -79,6 +81,10 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
 }
 
 std::string Utf8ToCp1252(std::string_view utf8) {
+  // Plain ASCII, the bulk of every report line, is the same in both.
+  if (std::all_of(utf8.begin(), utf8.end(),
+                  [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    return std::string(utf8);
   std::string out;
   out.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) {

@@ -190,6 +190,10 @@ std::string IoErrorText(int err) {
       return "Dateizugriff verweigert";
     case ENOSPC:
       return "Nicht genügend Speicherplatz auf dem Datenträger";
+    case ENOTDIR:
+      return "Ein Teil des Pfades ist kein Verzeichnis";
+    case EISDIR:
+      return "Ein Verzeichnis dieses Namens ist vorhanden";
     default:
       return "I/O-Fehler " + std::to_string(err);
   }

@@ -44,4 +44,17 @@ std::optional<StandortRecord> ReadStandortRecord(const std::string& stem, const 
   return StandortRecord::unpack(found->bytes.data());
 }
 
+std::map<std::int32_t, StandortRecord> ReadAllStandortRecords(const std::string& stem,
+                                                              const std::string& ext) {
+  std::map<std::int32_t, StandortRecord> alle;
+  RecordFile file(DataFileName(stem, ext), kStandortRecordSize);
+  if (!FileExists(file.path())) return alle;
+  const bool ok = file.Scan([&](std::size_t, const std::uint8_t* rec) {
+    StandortRecord r = StandortRecord::unpack(rec);
+    alle.insert_or_assign(r.Nummer, std::move(r));
+  });
+  if (!ok) alle.clear();
+  return alle;
+}
+
 }  // namespace lohn

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -35,5 +36,10 @@ struct StandortRecord {
 // there is none or the file is missing or unreadable.
 std::optional<StandortRecord> ReadStandortRecord(const std::string& stem, const std::string& ext,
                                                  std::int32_t number);
+
+// Every site of stem + "." + ext by its number, the last record of a number
+// winning, from one pass; empty when the file is missing or unreadable.
+std::map<std::int32_t, StandortRecord> ReadAllStandortRecords(const std::string& stem,
+                                                              const std::string& ext);
 
 }  // namespace lohn

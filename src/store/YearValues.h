@@ -23,6 +23,19 @@ struct YearValues {
   // The period's year is the build's own and no other; without the flag it
   // runs from the build's year up to 2100.
   bool yearFixed = false;
+  // Accident insurance (UV) in % of the base, part of the employer's rate:
+  // the rate the year starts with and the rate from `uvSatzNeuAbMonat` on.
+  double uvSatz = 1.4;
+  double uvSatzNeu = 1.4;
+  int uvSatzNeuAbMonat = 13;  // 13: no change within the year
+
+  // The UV rate of a payroll month; years before the build's own keep the
+  // starting rate, later years the new one.
+  double UvSatz(int jahr, int monat) const {
+    if (jahr < year) return uvSatz;
+    if (jahr > year) return uvSatzNeu;
+    return monat >= uvSatzNeuAbMonat ? uvSatzNeu : uvSatz;
+  }
 
   // "Lohnverrechnung 2014": application title and name of the single-instance lock.
   std::string AppTitle() const { return "Lohnverrechnung " + std::to_string(year); }

@@ -101,7 +101,7 @@ TEST(Windows, EveryTitleIsItsCaption) {
       {"Optionen für Bericht", [&] { return zeige(new TDruOptForm(m14.env.state, berichte)); }},
       {"  DZ Dienstgeberzuschlag",
        [&] { return zeige(new TDZForm(berichte.optionen, m14.env.shell)); }},
-      {"Bericht", [&] { return zeige(new TDruckShowForm({}, {})); }},
+      {"Bericht", [&] { return zeige(new TDruckShowForm(m14.env.state, {}, {})); }},
   };
   for (const auto& [titel, oeffne] : fenster) {
     QWidget* w = oeffne();

@@ -116,7 +116,7 @@ TEST(PersFormFenster, ShowResetsTheRegistrationPanelAndCloseClosesIt) {
   f.SetChecked("Testdaten_CB", true);
   PersFormShow(f);
   EXPECT_EQ(f.Text("ComboBox1"), "");
-  EXPECT_EQ(f.Text("DN_Satzart"), "03");  // the kind code stays
+  EXPECT_EQ(f.Text("DN_Satzart"), "");  // no kind of the previous employee
   EXPECT_EQ(f.Text("ADAT"), "");
   EXPECT_EQ(f.Text("STSL"), "AUT");
   EXPECT_EQ(f.Text("BETR"), "");

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -49,11 +50,28 @@ bool FakePrintCanvas::BeginDoc(const std::string& title) {
 
 void FakePrintCanvas::SetFont(const platform::PrintFont& f) {
   log.push_back("font " + f.family + " " + std::to_string(int(f.pointSize)) +
-                (f.bold ? " bold" : ""));
+                (f.bold ? " bold" : "") +
+                (f.cellHeight ? " cell " + std::to_string(f.cellHeight) : ""));
 }
 
 void FakePrintCanvas::TextOut(int x, int y, const std::string& text) {
   log.push_back("text " + std::to_string(x) + "," + std::to_string(y) + " " + text);
+}
+
+void FakePrintCanvas::SetTextColor(std::uint32_t rgb) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "#%06x", unsigned(rgb & 0xffffff));
+  log.push_back(std::string("color ") + buf);
+}
+
+void FakePrintCanvas::DrawLine(int x1, int y1, int x2, int y2, int width) {
+  log.push_back("line " + std::to_string(x1) + "," + std::to_string(y1) + " " +
+                std::to_string(x2) + "," + std::to_string(y2) + " " + std::to_string(width));
+}
+
+void FakePrintCanvas::DrawRect(int x, int y, int w, int h, int width) {
+  log.push_back("rect " + std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(w) +
+                "x" + std::to_string(h) + " " + std::to_string(width));
 }
 
 void FakePrintCanvas::DrawImage(int x, int y, int w, int h, const std::string& path) {

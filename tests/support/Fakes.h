@@ -53,6 +53,8 @@ class FakeShell : public platform::Shell {
   std::vector<Start> started;
 };
 
+// Logs every call; a font with a cell height logs it as " cell N", a text
+// colour as "color #rrggbb".
 class FakePrintCanvas : public platform::PrintCanvas {
  public:
   bool BeginDoc(const std::string& title) override;
@@ -60,13 +62,17 @@ class FakePrintCanvas : public platform::PrintCanvas {
   void NewPage() override { log.push_back("page"); }
   void SetFont(const platform::PrintFont& f) override;
   void TextOut(int x, int y, const std::string& text) override;
+  void SetTextColor(std::uint32_t rgb) override;
+  void DrawLine(int x1, int y1, int x2, int y2, int width) override;
+  void DrawRect(int x, int y, int w, int h, int width) override;
   void DrawImage(int x, int y, int w, int h, const std::string& path) override;
   int TextWidth(const std::string& text) override;
   int LineHeight() override { return 42; }
   int PageWidth() override { return 2100; }
-  int PageHeight() override { return 2970; }
+  int PageHeight() override { return pageHeight; }
 
   bool accept = true;
+  int pageHeight = 2970;
   std::vector<std::string> log;
 };
 

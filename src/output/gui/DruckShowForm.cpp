@@ -1,5 +1,7 @@
 #include "output/gui/DruckShowForm.h"
 
+#include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -11,48 +13,139 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "frame/HauptmenueLogik.h"
+#include "frame/gui/ClickLabel.h"
+#include "frame/gui/KalenderForm.h"
+#include "output/DruckShow.h"
+#include "output/DruckeBericht.h"
+#include "output/gui/BerichtPdf.h"
+#include "output/gui/SendenAnDruckerForm.h"
+#include "payroll/gui/BuchgBelegForm.h"
+#include "platform/qt/QtPrintCanvas.h"
+
 namespace {
 
-constexpr int kKleinsterGrad = 6;
-constexpr int kGroesterGrad = 18;
 const QSize kGroesse(1000, 640);
+const QString kZeigeAlle = QStringLiteral("Zeige alle ...");
+const QString kStandardEintrag = QStringLiteral("... Standard-Schrift");
+
+QToolButton* Knopf(QWidget* eltern, const char* name, const char* text, const char* hinweis) {
+  auto* b = new QToolButton(eltern);
+  b->setObjectName(name);
+  b->setText(QString::fromUtf8(text));
+  b->setToolTip(QString::fromUtf8(hinweis));
+  b->setAutoRaise(true);
+  return b;
+}
+
+ClickLabel* Verweis(QWidget* eltern, const char* name, const char* text, const char* hinweis) {
+  auto* l = new ClickLabel(QString::fromUtf8(text), eltern);
+  l->setObjectName(name);
+  if (*hinweis) l->setToolTip(QString::fromUtf8(hinweis));
+  l->ShowAsLink();
+  return l;
+}
+
+// Every report font is asked for with fixed pitch: a family that is not
+// installed falls back to another fixed-pitch one, so columns stay aligned.
+void FesteBreite(QFont& f) {
+  f.setFixedPitch(true);
+  f.setStyleHint(QFont::TypeWriter);
+}
 
 }  // namespace
 
-TDruckShowForm::TDruckShowForm(const lohn::BerichtAnsicht& ansicht,
-                               const lohn::AnsichtGroesse& groesse, QWidget* parent)
-    : QWidget(parent, Qt::Window), bytes_(ansicht.bytes), excel_(ansicht.excel) {
+TDruckShowForm::TDruckShowForm(lohn::AppState& state, const lohn::BerichtAnsicht& ansicht,
+                               const lohn::AnsichtGroesse& groesse, QWidget* parent,
+                               CanvasFactory canvasFactory)
+    : QWidget(parent, Qt::Window),
+      state_(state),
+      bytes_(ansicht.bytes),
+      excel_(ansicht.excel),
+      canvasFactory_(std::move(canvasFactory)) {
   setObjectName("DruckShowForm");
   setWindowTitle("Bericht");
   setAttribute(Qt::WA_DeleteOnClose);
+  if (!canvasFactory_)
+    canvasFactory_ = [](QWidget* w) { return std::make_shared<platform::QtPrintCanvas>(w); };
+
+  SpeedButton13 = Knopf(this, "SpeedButton13", "Drucken", "Bericht an den Drucker senden");
+  SpeedButton11 = Knopf(this, "SpeedButton11", "PDF",
+                        "Bericht als PDF speichern, mit Acrobat Reader öffnen und drucken");
+  SpeedButton3 = Knopf(this, "SpeedButton3", "Word",
+                       "Bericht mit Word öffnen, beliebige Formatierungen und Änderungen "
+                       "durchführen");
+  SpeedButton6 = Knopf(this, "SpeedButton6", "Excel",
+                       "Bericht mit Excel öffnen, beliebige Berechnungen und Formatierungen "
+                       "durchführen");
+  SpeedButton4 = Knopf(this, "SpeedButton4", "HTML", "Bericht mit Web-Browser (HTML) öffnen");
+  SpeedButton12 = Knopf(this, "SpeedButton12", "TXT", "Bericht mit Text-Editor (TXT) öffnen");
+  SpeedButton7 = Knopf(this, "SpeedButton7", "Kalender", "Kalender öffnen");
+  SpeedButton8 = Knopf(this, "SpeedButton8", "Rechner", "Rechner öffnen");
+  SpeedButton9 = Knopf(this, "SpeedButton9", "Handbuch", "Handbuch öffnen");
+  SpeedButton10 = Knopf(this, "SpeedButton10", "Belege", "gescannte Buchungsbelege anzeigen");
+  SpeedButton5 = Knopf(this, "SpeedButton5", "Bericht schließen", "Bericht schließen");
+  SpeedButton5->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+  SpeedButton5->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  SpeedButton6->setVisible(excel_);
 
   auto* v = new QVBoxLayout(this);
+  auto* knoepfe = new QHBoxLayout;
+  for (QToolButton* b :
+       {SpeedButton13, SpeedButton11, SpeedButton3, SpeedButton6, SpeedButton4, SpeedButton12})
+    knoepfe->addWidget(b);
+  knoepfe->addStretch(1);
+  for (QToolButton* b : {SpeedButton7, SpeedButton8, SpeedButton9, SpeedButton10, SpeedButton5})
+    knoepfe->addWidget(b);
+  v->addLayout(knoepfe);
+
   auto* leiste = new QHBoxLayout;
   auto* gradText = new QLabel("Schriftgröße", this);
   SchriftgradComboBox = new QComboBox(this);
   SchriftgradComboBox->setObjectName("SchriftgradComboBox");
   SchriftgradComboBox->setToolTip("Schriftgröße (Standard-Drucker)");
+  // Only the sizes of the list: the print layout needs one of them.
   SchriftgradComboBox->setEditable(false);
-  for (int g = kKleinsterGrad; g <= kGroesterGrad; ++g)
+  for (int g = lohn::kKleinsterSchriftgrad; g <= lohn::kGroessterSchriftgrad; ++g)
     SchriftgradComboBox->addItem(QString::number(g));
   gradText->setBuddy(SchriftgradComboBox);
-  SpeedButton5 = new QToolButton(this);
-  SpeedButton5->setObjectName("SpeedButton5");
-  SpeedButton5->setText("Bericht schließen");
-  SpeedButton5->setToolTip("Bericht schließen");
-  SpeedButton5->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-  SpeedButton5->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  SpeedButton5->setAutoRaise(true);
+  auto* fontText = new QLabel("Schriftart", this);
+  FontCombobox = new QComboBox(this);
+  FontCombobox->setObjectName("FontCombobox");
+  FontCombobox->setToolTip("Schriftart (Standard-Drucker)");
+  FontCombobox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  FontCombobox->setMinimumContentsLength(18);
+  fontText->setBuddy(FontCombobox);
+  printLogoCheckBox = new QCheckBox("Logo drucken", this);
+  printLogoCheckBox->setObjectName("printLogoCheckBox");
+  printLogoCheckBox->setToolTip("Bericht mit Ihrem Firmen-LOGO auf dem Standard-Drucker drucken");
+  printLogoCheckBox->setChecked(state_.PrintLogoFlag);
+  Label2 = Verweis(this, "Label2", "Logo bearbeiten",
+                   "Datei \"LOGO.bmp\" mit Ihrem Bild-Editor bearbeiten");
+  Label3 = Verweis(this, "Label3", "ELDA",
+                   "Elektronischer Datenaustausch mit den Österreichischen "
+                   "Sozialversicherungsträgern ");
+  Label5 = Verweis(this, "Label5", "Notizen", "");
   leiste->addWidget(gradText);
   leiste->addWidget(SchriftgradComboBox);
+  leiste->addSpacing(12);
+  leiste->addWidget(fontText);
+  leiste->addWidget(FontCombobox);
+  leiste->addSpacing(12);
+  leiste->addWidget(printLogoCheckBox);
+  leiste->addWidget(Label2);
   leiste->addStretch(1);
-  leiste->addWidget(SpeedButton5);
+  leiste->addWidget(Label3);
+  leiste->addSpacing(12);
+  leiste->addWidget(Label5);
   v->addLayout(leiste);
 
   ListBox1 = new QListWidget(this);
   ListBox1->setObjectName("ListBox1");
   ListBox1->setToolTip("Klicken Sie hier um zu scrollen ...");
-  ListBox1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  QFont listenFont(lohn::kStandardSchrift);
+  FesteBreite(listenFont);
+  ListBox1->setFont(listenFont);
   // The report's columns stand side by side; long lines scroll, never wrap.
   ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   ListBox1->setUniformItemSizes(true);
@@ -66,24 +159,150 @@ TDruckShowForm::TDruckShowForm(const lohn::BerichtAnsicht& ansicht,
   // The combo box holds the size the report is printed with; the list may
   // show it a little larger.
   SchriftgradComboBox->setCurrentIndex(
-      std::clamp(groesse.schriftgrad, kKleinsterGrad, kGroesterGrad) - kKleinsterGrad);
+      std::clamp(groesse.schriftgrad, lohn::kKleinsterSchriftgrad, lohn::kGroessterSchriftgrad) -
+      lohn::kKleinsterSchriftgrad);
   SetzeSchriftgrad(groesse.listenSchrift);
+
   connect(SchriftgradComboBox, &QComboBox::currentIndexChanged, this,
           &TDruckShowForm::SchriftgradComboBoxChange);
+  connect(FontCombobox, &QComboBox::textActivated, this, &TDruckShowForm::FontComboboxChange);
+  connect(printLogoCheckBox, &QCheckBox::toggled, this,
+          [this](bool an) { state_.PrintLogoFlag = an; });
+  connect(SpeedButton13, &QToolButton::clicked, this, &TDruckShowForm::SpeedButton13Click);
+  connect(SpeedButton11, &QToolButton::clicked, this,
+          [this] { SpeichereBerichtAlsPdf(this, state_, bytes_, Schriftgrad()); });
+  using lohn::Uebergabe;
+  auto uebergabe = [this](QToolButton* b, Uebergabe ziel) {
+    connect(b, &QToolButton::clicked, this,
+            [this, ziel] { lohn::UebergibBericht(state_, ziel, bytes_, excel_); });
+  };
+  uebergabe(SpeedButton3, Uebergabe::Textverarbeitung);
+  uebergabe(SpeedButton6, Uebergabe::Tabelle);
+  uebergabe(SpeedButton4, Uebergabe::Browser);
+  uebergabe(SpeedButton12, Uebergabe::TextEditor);
   connect(SpeedButton5, &QToolButton::clicked, this, &QWidget::close);
+  connect(SpeedButton7, &QToolButton::clicked, this, &TDruckShowForm::SpeedButton7Click);
+  using lohn::Aktion;
+  connect(SpeedButton8, &QToolButton::clicked, this,
+          [this] { lohn::FuehreAus(state_, Aktion::Rechner); });
+  connect(SpeedButton9, &QToolButton::clicked, this,
+          [this] { lohn::FuehreAus(state_, Aktion::Handbuch); });
+  connect(SpeedButton10, &QToolButton::clicked, this,
+          [this] { ZeigeBuchgBelegForm(state_, this); });
+  connect(Label2, &ClickLabel::clicked, this, [this] { lohn::FuehreAus(state_, Aktion::Logo); });
+  connect(Label3, &ClickLabel::clicked, this,
+          [this] { state_.services.shell.Open(lohn::kInfoEldaSeite); });
+  connect(Label5, &ClickLabel::clicked, this, [this] { lohn::FuehreAus(state_, Aktion::Notizen); });
 
   QSize g = kGroesse;
   if (QScreen* schirm = screen()) g = g.boundedTo(schirm->availableGeometry().size() * 9 / 10);
   resize(g);
 }
 
+int TDruckShowForm::Schriftgrad() const { return SchriftgradComboBox->currentText().toInt(); }
+
 void TDruckShowForm::SetzeSchriftgrad(int punkte) {
-  punkte = std::clamp(punkte, kKleinsterGrad, kGroesterGrad);
+  punkte = std::clamp(punkte, lohn::kKleinsterSchriftgrad, lohn::kGroessterSchriftgrad);
   QFont f = ListBox1->font();
   f.setPointSize(punkte);
   ListBox1->setFont(f);
 }
 
-void TDruckShowForm::SchriftgradComboBoxChange() {
-  SetzeSchriftgrad(SchriftgradComboBox->currentText().toInt());
+void TDruckShowForm::SchriftgradComboBoxChange() { SetzeSchriftgrad(Schriftgrad()); }
+
+void TDruckShowForm::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  // The font is taken once; a later show or resize keeps what was chosen.
+  if (schriftGeladen_) return;
+  schriftGeladen_ = true;
+  FuelleFontCombobox(false);
+  SetzeSchrift(QString::fromStdString(lohn::LadeBerichtFont(state_.dialogs())));
+}
+
+void TDruckShowForm::FuelleFontCombobox(bool alle) {
+  QStringList namen;
+  for (const QString& f : QFontDatabase::families())
+    if (alle || QFontDatabase::isFixedPitch(f)) namen << f;
+  namen << kStandardEintrag;
+  if (!alle) namen << kZeigeAlle;
+  namen.removeDuplicates();
+  namen.sort(Qt::CaseInsensitive);
+  const QSignalBlocker still(FontCombobox);
+  FontCombobox->clear();
+  FontCombobox->addItems(namen);
+}
+
+void TDruckShowForm::SetzeSchrift(const QString& name) {
+  QFont f = ListBox1->font();
+  f.setFamily(name);
+  FesteBreite(f);
+  ListBox1->setFont(f);
+  // A saved name that is not installed is still shown as the choice.
+  const QSignalBlocker still(FontCombobox);
+  int i = FontCombobox->findText(name);
+  if (i < 0) {
+    i = 0;
+    while (i < FontCombobox->count() &&
+           QString::compare(FontCombobox->itemText(i), name, Qt::CaseInsensitive) < 0)
+      ++i;
+    FontCombobox->insertItem(i, name);
+  }
+  FontCombobox->setCurrentIndex(i);
+}
+
+void TDruckShowForm::FontComboboxChange(const QString& text) {
+  if (text == kZeigeAlle) {
+    const QString jetzt = ListBox1->font().family();
+    FuelleFontCombobox(true);
+    SetzeSchrift(jetzt);
+  } else if (text == kStandardEintrag) {
+    SetzeSchrift(lohn::kStandardSchrift);
+  } else {
+    SetzeSchrift(text);
+  }
+}
+
+void TDruckShowForm::SpeedButton7Click() {
+  auto* kalender = new TKalenderForm(state_.services.clock, this);
+  kalender->setAttribute(Qt::WA_DeleteOnClose);
+  kalender->show();
+}
+
+void TDruckShowForm::SpeedButton13Click() {
+  if (druckt_) return;
+  druckt_ = true;
+  std::shared_ptr<platform::PrintCanvas> canvas = canvasFactory_(this);
+  // The progress window belongs to no window: the viewer is disabled while
+  // it prints, and its children with it.
+  std::unique_ptr<TsendenAnDruckerForm> fortschritt;
+  lohn::DruckEinstellung einstellung;
+  einstellung.schriftgrad = Schriftgrad();
+  einstellung.logo = printLogoCheckBox->isChecked();
+  einstellung.schrift = ListBox1->font().family().toStdString();
+  lohn::DruckeBericht(*canvas, state_.dialogs(), bytes_, einstellung, [&](int seite) {
+    if (!fortschritt) {
+      setEnabled(false);
+      fortschritt = std::make_unique<TsendenAnDruckerForm>();
+    }
+    fortschritt->Seite(seite);
+  });
+  fortschritt.reset();
+  canvas.reset();
+  setEnabled(true);
+  druckt_ = false;
+  if (schliessenNachDruck_) close();
+}
+
+void TDruckShowForm::closeEvent(QCloseEvent* e) {
+  if (druckt_) {
+    // The job still draws from this window's report: it goes when the job
+    // is done.
+    schliessenNachDruck_ = true;
+    hide();
+    e->ignore();
+    return;
+  }
+  if (schriftGeladen_)
+    lohn::SpeichereBerichtFont(state_.dialogs(), ListBox1->font().family().toStdString());
+  QWidget::closeEvent(e);
 }

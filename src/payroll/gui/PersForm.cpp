@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QColor>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QFrame>
@@ -25,6 +26,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "elda/EldaPanel.h"
 #include "frame/HauptmenueLogik.h"
 #include "frame/gui/AdresseForm.h"
 #include "frame/gui/ClickLabel.h"
@@ -64,14 +66,44 @@ const QRect kTagePanel(72, 146, 369, 329);
 
 constexpr int kMenueBreite = 176;
 
-// The registration panel the program does not have yet: shown, but disabled
-// whatever the field model says, so that it does not look usable and do
-// nothing.
-constexpr const char* kOhneFunktion[] = {"BitBtn1"};
+// A field's background as the model gives it, as a property that the
+// window's style rules colour (kFarbRegeln). The window's colour has none:
+// the window's own rules hold (a read-only field shows the button colour).
+const char* FarbName(lohn::FeldFarbe farbe) {
+  switch (farbe) {
+    case lohn::FeldFarbe::Knopf:
+      return "knopf";
+    case lohn::FeldFarbe::Hervorhebung:
+      return "hervorhebung";
+    case lohn::FeldFarbe::Pflicht:
+      return "pflicht";
+    case lohn::FeldFarbe::Weiss:
+      return "weiss";
+    case lohn::FeldFarbe::Fenster:
+      break;
+  }
+  return "";
+}
 
-bool OhneFunktion(const std::string& name) {
-  return std::find_if(std::begin(kOhneFunktion), std::end(kOhneFunktion),
-                      [&](const char* n) { return name == n; }) != std::end(kOhneFunktion);
+QString FarbRegeln() {
+  QString regeln;
+  for (auto farbe : {lohn::FeldFarbe::Knopf, lohn::FeldFarbe::Hervorhebung,
+                     lohn::FeldFarbe::Pflicht, lohn::FeldFarbe::Weiss}) {
+    const QString wert = farbe == lohn::FeldFarbe::Knopf
+                             ? QString("palette(button)")
+                             : QColor::fromRgb(QRgb(lohn::FeldFarbeRgb(farbe))).name();
+    for (const char* art : {"QLineEdit", "QComboBox"})
+      regeln += QString("%1[feldFarbe=\"%2\"] { background: %3; }").arg(art, FarbName(farbe), wert);
+  }
+  return regeln;
+}
+
+void ZeigeFarbe(QWidget* w, lohn::FeldFarbe farbe) {
+  const QString name = FarbName(farbe);
+  if (w->property("feldFarbe").toString() == name) return;
+  w->setProperty("feldFarbe", name);
+  w->style()->unpolish(w);
+  w->style()->polish(w);
 }
 
 // The toolbar's report buttons: each runs the main window's item of its
@@ -831,7 +863,8 @@ TPersForm::TPersForm(lohn::AppState& state, QWidget* parent)
       "QLineEdit[readOnly=\"true\"] { background: palette(button); }"
       "QComboBox { padding: 0px 2px; min-height: 15px; max-height: 16px; }"
       "QPushButton { padding: 1px 6px; min-height: 15px; }"
-      "QCheckBox { spacing: 2px; }");
+      "QCheckBox { spacing: 2px; }" +
+      FarbRegeln());
 
   auto* v = new QVBoxLayout(this);
   v->setContentsMargins(0, 0, 0, 0);
@@ -950,8 +983,9 @@ void TPersForm::Binden() {
     if (!w) throw std::logic_error("Steuerelement fehlt im Dienstnehmerfenster: " + name);
     widgets_[name] = w;
     if (!model_.Hint(name).empty() && w->toolTip().isEmpty()) w->setToolTip(Q(model_.Hint(name)));
-    for (PersAspekt a : {PersAspekt::Items, PersAspekt::Text, PersAspekt::Checked,
-                         PersAspekt::Enabled, PersAspekt::Visible, PersAspekt::ReadOnly})
+    for (PersAspekt a :
+         {PersAspekt::Items, PersAspekt::Text, PersAspekt::Checked, PersAspekt::Enabled,
+          PersAspekt::Visible, PersAspekt::ReadOnly, PersAspekt::Farbe})
       Zeige(name, a);
 
     const char* n = widgets_.find(name)->first.c_str();
@@ -1028,7 +1062,7 @@ void TPersForm::Zeige(const std::string& name, PersAspekt aspekt) {
       }
       break;
     case PersAspekt::Enabled:
-      w->setEnabled(model_.Enabled(name) && !OhneFunktion(name));
+      w->setEnabled(model_.Enabled(name));
       break;
     case PersAspekt::Visible:
       w->setVisible(model_.Visible(name));
@@ -1053,6 +1087,9 @@ void TPersForm::Zeige(const std::string& name, PersAspekt aspekt) {
       break;
     case PersAspekt::FeldBreite:
       if (plaetze_.contains(name)) LegeAufPlatz(name);
+      break;
+    case PersAspekt::Farbe:
+      ZeigeFarbe(w, model_.Farbe(name));
       break;
     case PersAspekt::Width:
       break;
@@ -1087,6 +1124,14 @@ void TPersForm::Verbinden() {
   Klick("Label194", [&] { Label194Click(m); });
   Klick("Label195", [&] { Label195Click(m); });
   Klick("Label196", [&] { Label196Click(m); });
+  Klick("BitBtn1", [&] { BitBtn1Click(m); });
+  Klick("BitBtn2", [&] { BitBtn2Click(st, m); });
+  for (const char* feld : EldaDatumsfelder())
+    Klick((std::string("Heute") + feld).c_str(), [&st, &m, feld] { HeuteClick(st, m, feld); });
+  Klick("TageButton", [&] { TageButtonClick(m); });
+  Klick("TagePanelOKButton", [&] { TagePanelOKButtonClick(m); });
+  Klick("AnzTageLoeschenButton", [&] { AnzTageLoeschenButtonClick(m); });
+  Klick("TagePanelBeendenButton", [&] { TagePanelBeendenButtonClick(m); });
   Klick("Button9", [&] { Button9Click(m); });
   Klick("Label198", [&] { Button9Click(m); });
   Klick("Label56", [&] { OeffneFreiText(st, m, FreiText::Vorschuss); });
@@ -1114,7 +1159,6 @@ void TPersForm::Verbinden() {
   Klick("SpeedButton20", [&] { FuehreAus(st, Aktion::StandortDaten); });
   Klick("SpeedButton26", [&] { FuehreAus(st, Aktion::KostenstellenDaten); });
   Klick("SpeedButton29", [&] { SpeedButton29Click(st.dialogs(), st.services.shell); });
-  for (const char* name : kOhneFunktion) findChild<QWidget*>(name)->setEnabled(false);
   for (auto [name, bericht] : kBerichtKnoepfe)
     Klick(name, [this, bericht] { lohn::BerichtPunktOeffnen(state_, bericht); });
   // The account report is proposed for the employee shown.

@@ -1,4 +1,5 @@
 #pragma once
+#include <QColor>
 #include <QFont>
 #include <QPainter>
 #include <QPrinter>
@@ -20,6 +21,9 @@ class QtPrintCanvas : public PrintCanvas {
   void NewPage() override;
   void SetFont(const PrintFont& font) override;
   void TextOut(int x, int y, const std::string& text) override;
+  void SetTextColor(std::uint32_t rgb) override;
+  void DrawLine(int x1, int y1, int x2, int y2, int width) override;
+  void DrawRect(int x, int y, int w, int h, int width) override;
   void DrawImage(int x, int y, int width, int height, const std::string& path) override;
   int TextWidth(const std::string& text) override;
   int LineHeight() override;
@@ -34,6 +38,7 @@ class QtPrintCanvas : public PrintCanvas {
   QPrinter printer_;
   std::unique_ptr<QPainter> painter_;
   QFont font_;
+  QColor textColor_ = Qt::black;
 };
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "output/gui/DruckShowForm.h"
+#include "reports/gui/DGAdatenForm.h"
 #include "reports/gui/DZForm.h"
 #include "reports/gui/DruOptForm.h"
 
@@ -23,16 +24,31 @@ BerichtFenster::BerichtFenster(lohn::AppState& state, lohn::BerichtKontext& kont
     if (!dz_) dz_ = new TDZForm(kontext_.optionen, state_.services.shell, Eltern());
     Zeige(dz_);
   };
+  // The levy data window is modal over the window that is active, so it
+  // takes input also over the modal employee window.
+  h.ZeigeDgaDaten = [this](lohn::DgaDaten& daten) {
+    TDGAdatenForm form(state_, daten, state_.DataFileStem, Eltern());
+    form.exec();
+  };
   h.OeffneAnsicht = [this](const lohn::BerichtAnsicht& a, const lohn::AnsichtGroesse& g) {
     return OeffneAnsicht(a, g);
   };
   h.SchliesseAnsicht = [this](int handle) { SchliesseAnsicht(handle); };
+  // One preview per run, over the window that is active when it starts.
+  h.ZeigeL16 = [this](const lohn::L16Blatt& blatt, bool neuerLauf) {
+    if (neuerLauf || !l16_) {
+      delete l16_;
+      l16_ = new TDruckansichtL16_2007Form(state_, Eltern());
+    }
+    l16_->Zeige(blatt);
+  };
 }
 
 BerichtFenster::~BerichtFenster() {
   kontext_.hooks = {};
   delete optionen_;
   delete dz_;
+  delete l16_;
 }
 
 QWidget* BerichtFenster::Eltern() const {
@@ -57,7 +73,7 @@ int BerichtFenster::OeffneAnsicht(const lohn::BerichtAnsicht& ansicht,
                                   const lohn::AnsichtGroesse& groesse) {
   // Viewers of reports closed meanwhile need no handle any more.
   std::erase_if(ansichten_, [](const auto& a) { return a.second.isNull(); });
-  auto* form = new TDruckShowForm(ansicht, groesse, Eltern());
+  auto* form = new TDruckShowForm(state_, ansicht, groesse, Eltern());
   form->show();
   form->raise();
   form->activateWindow();

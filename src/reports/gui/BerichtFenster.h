@@ -4,6 +4,7 @@
 #include <map>
 
 #include "output/gui/DruckShowForm.h"
+#include "output/gui/DruckansichtL16_2007Form.h"
 #include "reports/BerichtKontext.h"
 #include "reports/gui/DZForm.h"
 #include "reports/gui/DruOptForm.h"
@@ -23,6 +24,8 @@ class BerichtFenster : public QObject {
   TDruOptForm* Optionen() const { return optionen_; }
   TDZForm* DzTabelle() const { return dz_; }
   TDruckShowForm* Ansicht(int handle) const;
+  // The L16 preview of the current or last run.
+  TDruckansichtL16_2007Form* L16Vorschau() const { return l16_; }
 
  private:
   QWidget* Eltern() const;
@@ -37,5 +40,6 @@ class BerichtFenster : public QObject {
   QPointer<TDruOptForm> optionen_;
   QPointer<TDZForm> dz_;
   std::map<int, QPointer<TDruckShowForm>> ansichten_;
+  QPointer<TDruckansichtL16_2007Form> l16_;
   int naechste_ = 0;
 };

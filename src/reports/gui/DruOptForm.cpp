@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <stdexcept>
 
+#include "elda/gui/RueckVerrAV56Form.h"
 #include "frame/HauptmenueLogik.h"
 #include "frame/gui/ClickLabel.h"
 #include "frame/gui/FeldAnzeige.h"
@@ -328,7 +329,7 @@ void TDruOptForm::Zeige(const std::string& name, FeldAspekt aspekt) {
       }
       break;
     case FeldAspekt::Enabled:
-      w->setEnabled(model_.Enabled(name) && name != "RueckVerrAV56SpeedButton");
+      w->setEnabled(model_.Enabled(name));
       break;
     case FeldAspekt::Visible:
       w->setVisible(model_.Visible(name));
@@ -379,8 +380,7 @@ void TDruOptForm::Verbinden() {
   });
   Klick("AuslandstaetHilfeLabel", [&st] { st.dialogs().ShowMessage(kAuslandstaetHinweis); });
   Klick("SpeedButton4", [&st] { st.dialogs().ShowMessage(AufloesungsabgabeHinweis(st.year)); });
-  // The window of the age-56 refund does not exist yet.
-  findChild<QWidget*>("RueckVerrAV56SpeedButton")->setEnabled(false);
+  Klick("RueckVerrAV56SpeedButton", [this] { ZeigeRueckVerrAV56Form(state_, this); });
 }
 
 bool TDruOptForm::eventFilter(QObject* watched, QEvent* e) {

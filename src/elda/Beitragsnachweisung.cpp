@@ -1,0 +1,629 @@
+#include "elda/Beitragsnachweisung.h"
+
+#include <array>
+#include <cmath>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "elda/Beitragsklassen.h"
+#include "elda/EldaDatei.h"
+#include "elda/SvGrundlagenTeilung.h"
+#include "payroll/Beitragsgruppen.h"
+#include "payroll/FormatBetrag.h"
+#include "reports/AbrechnungenJePerson.h"
+#include "reports/BerichtText.h"
+#include "store/Numbers.h"
+#include "store/PersonalStore.h"
+#include "store/RecordFile.h"
+#include "store/TextRoutines.h"
+
+namespace lohn {
+
+namespace {
+
+const std::string kTrenner(80, '_');
+constexpr int kMindestEintraege = 12;
+constexpr int kMindestZeilen = 10;
+
+// The levies in the order of the statement and the .BN record.
+struct UmlageArt {
+  const char* code;
+  const char* text;  // 36 characters
+  double satz;
+  Umlage umlage;
+  bool mitFiktiv;  // the notional base is charged too
+};
+constexpr std::array<UmlageArt, 6> kUmlagen{{
+    {"KU", "Umlage zur Kammer f. Arb. u. Angest ", 0.5, Umlage::KU, true},
+    {"WF", "Wohnbauförderungsbeitrag            ", 1.0, Umlage::WF, true},
+    {"LK", "Landarbeiterkammerumlage            ", 0.75, Umlage::LK, false},
+    {"SW", "Schlechtwetterentschädigungsbeitrag ", 1.4, Umlage::SW, false},
+    {"IE", "IESG-Zuschlag                       ", 0.55, Umlage::IE, true},
+    {"NB", "Nachtschwerarbeitsbeitrag           ", 3.7, Umlage::NB, false},
+}};
+
+// The refunds for men from 56: code and rate, bases in BerichtOptionen::av56.
+constexpr std::array<std::pair<const char*, double>, 6> kAv56{
+    {{"N15g", 6}, {"N25g", 6}, {"N15m", 3}, {"N25m", 3}, {"N15n", 3}, {"N25n", 3}}};
+
+// NeuFöG refund rates as they stand with the year's first UV rate; both hold
+// the UV share.
+constexpr double kN44Satz = 1.9;
+constexpr double kN63Satz = 1.4;
+
+// What the statement needs of one payroll record, kept small: a year's
+// payrolls of a large employer are held at once.
+struct Satz {
+  std::int16_t gruppe = -1;  // place in Beitragsgruppen(), -1 for none
+  std::int8_t stufe = -1;    // AMPFG bracket of the current pay, of the special payment
+  std::int8_t stufeSz = -1;
+  std::int8_t monat = 0;
+  bool ganzeAbrechnung = false;  // Teilabrechnung 0
+  bool geschaeftsfuehrer = false;
+  std::int32_t kostenstelle = 0;
+  double fiktiv = 0;
+  SvGrundlagenTeile teile;
+  double dnAnteil = 0, mv = 0, mvZuschlag = 0, service = 0, ampfgSv = 0, ampfgSz = 0;
+  std::array<double, kUmlagen.size()> umlagen{};  // with the notional base where charged
+};
+
+std::int8_t StufeVon(const std::string& text, const std::array<AmpfgStufe, 3>& stufen) {
+  for (std::size_t i = 0; i < stufen.size(); ++i)
+    if (text == stufen[i].gruppe) return std::int8_t(i);
+  return -1;
+}
+
+Satz SatzAus(const AbrechnungRecord& r, const std::array<AmpfgStufe, 3>& stufen) {
+  Satz s;
+  if (const BeitragsgruppeRate* g = FindBeitragsgruppe(r.BeitragsgruppeComboBox))
+    s.gruppe = std::int16_t(g - Beitragsgruppen().data());
+  s.stufe = StufeVon(r.AMPFG_RueckVerrGruppeEdit, stufen);
+  s.stufeSz = StufeVon(r.AMPFG_RueckVerrGruppe_SZEdit, stufen);
+  s.monat = std::int8_t(r.MonatComboBox);
+  s.ganzeAbrechnung = r.AbrechngComboBox == 0;
+  s.geschaeftsfuehrer = r.GeschaeftsFuehrerCheckBox;
+  s.kostenstelle = r.KostenstelleEdit;
+  s.fiktiv = r.fiktiveBMGedit;
+  s.teile = TeileSvGrundlagen(r, false);
+  s.dnAnteil = r.SV_AbzGesEdit;
+  s.mv = r.BMVGbetragEdit;
+  s.mvZuschlag = r.MVzuschlagEdit;
+  s.service = r.ServiceEntgelt_eCardEdit;
+  s.ampfgSv = r.AMPFG_SVGrundlageEdit;
+  s.ampfgSz = r.AMPFG_SVGrundlage_SZEdit;
+  for (std::size_t u = 0; u < kUmlagen.size(); ++u) {
+    const double basis = r.Grundlage(kUmlagen[u].umlage);
+    // The notional base is charged only where the levy is charged at all.
+    s.umlagen[u] = basis + (kUmlagen[u].mitFiktiv && basis != 0 ? r.fiktiveBMGedit : 0);
+  }
+  return s;
+}
+
+// The sums of one group at one rate.
+struct GruppenSumme {
+  std::string code;
+  bool ampfg = false;  // a refund group: printed and filed negated
+  double satz = 0;
+  double allgemein = 0, sonder = 0, fiktiv = 0;
+};
+
+// NeuFöG bases of the months with one UV rate.
+struct NeuFoegGrundlagen {
+  double uv = 0;
+  double geringfuegigAllgemein = 0, andereAllgemein = 0, sonder = 0;
+};
+
+struct Summen {
+  // Key: place in the group list, then the rate falling, so that with a
+  // rate change in the range the earlier months come first.
+  std::map<std::pair<std::size_t, long long>, GruppenSumme> gruppen;
+  std::vector<NeuFoegGrundlagen> neuFoeg;  // in month order
+  double dnAnteil = 0, mv = 0, mvZuschlag = 0, service = 0;
+  std::array<double, kUmlagen.size()> umlagen{};
+  std::array<int, kKopfklassen> koepfe{};
+  int gf = 0;
+  double gfAllgemein = 0, gfSonder = 0;
+};
+
+long long SatzSchluessel(double satz) { return -std::llround(satz * 1000); }
+
+// One payroll pass has made the rows; this sums them.
+Summen Summieren(const AppState& state, const BerichtOptionen& o, int monatBis,
+                 const ZeilenJePerson<Satz>& zeilen, const std::set<std::int32_t>& arbeiter) {
+  Summen s;
+  const YearValues& year = state.year;
+  const std::span<const BeitragsgruppeRate> gruppen = Beitragsgruppen();
+  const auto stufen = AmpfgStufen(year);
+  auto neuFoeg = [&](double uv) -> NeuFoegGrundlagen& {
+    for (NeuFoegGrundlagen& n : s.neuFoeg)
+      if (n.uv == uv) return n;
+    s.neuFoeg.push_back({uv});
+    return s.neuFoeg.back();
+  };
+  for (const auto& [persNr, saetze] : zeilen)
+    for (const Satz& r : saetze) {
+      const BeitragsgruppeRate* rate = r.gruppe < 0 ? nullptr : &gruppen[std::size_t(r.gruppe)];
+      // Head counts: the last month's whole payrolls of the whole company.
+      if (r.monat == monatBis && r.ganzeAbrechnung && rate) {
+        if (auto k = KopfklasseVon(rate->code, arbeiter.contains(persNr)))
+          ++s.koepfe[std::size_t(*k)];
+      }
+      if (r.monat == monatBis && r.ganzeAbrechnung && r.geschaeftsfuehrer) {
+        ++s.gf;
+        s.gfAllgemein += r.teile.allgemein;
+        s.gfSonder += r.teile.sonderzahlung;
+      }
+      if (o.kostenstelle != 0 && r.kostenstelle != o.kostenstelle) continue;
+      for (std::int8_t i : {r.stufe, r.stufeSz}) {
+        if (i < 0) continue;
+        GruppenSumme& g = s.gruppen[{gruppen.size() + std::size_t(i), 0}];
+        g.code = stufen[std::size_t(i)].gruppe;
+        g.ampfg = true;
+        g.satz = stufen[std::size_t(i)].punkte;
+      }
+      if (r.stufe >= 0)
+        s.gruppen[{gruppen.size() + std::size_t(r.stufe), 0}].allgemein += r.ampfgSv;
+      if (r.stufeSz >= 0)
+        s.gruppen[{gruppen.size() + std::size_t(r.stufeSz), 0}].sonder += r.ampfgSz;
+      if (!rate) continue;
+      const double satz =
+          std::round((DgAnteil(*rate, year, o.jahr, r.monat) + rate->dnAnteil) * 1000) / 1000;
+      GruppenSumme& g = s.gruppen[{std::size_t(r.gruppe), SatzSchluessel(satz)}];
+      g.code = rate->code;
+      g.satz = satz;
+      g.allgemein += r.teile.allgemein + r.fiktiv;
+      g.sonder += r.teile.sonderzahlung;
+      g.fiktiv += r.fiktiv;
+
+      s.dnAnteil += r.dnAnteil;
+      s.mv += r.mv;
+      s.mvZuschlag += r.mvZuschlag;
+      s.service += r.service;
+      for (std::size_t u = 0; u < kUmlagen.size(); ++u) s.umlagen[u] += r.umlagen[u];
+      if (IstLehrlingsBeitragsgruppe(rate->code)) continue;
+      NeuFoegGrundlagen& n = neuFoeg(year.UvSatz(o.jahr, r.monat));
+      if (IstGeringfuegigeBeitragsgruppe(rate->code))
+        n.geringfuegigAllgemein += r.teile.allgemein;
+      else
+        n.andereAllgemein += r.teile.allgemein;
+      n.sonder += r.teile.sonderzahlung;
+    }
+  return s;
+}
+
+// One entry of the .BN data record.
+struct Eintrag {
+  std::string code;
+  double allgemein = 0, sonder = 0, satz = 0, betrag = 0;
+};
+
+// A value negated, without a negative zero.
+double Negiert(double v) { return v == 0 ? 0.0 : -v; }
+
+// The statement's text, printed or as spreadsheet cells, and the entries of
+// the .BN record in the same order.
+class Nachweisung {
+ public:
+  Nachweisung(const AppState& state, const BerichtOptionen& o, int monatBis)
+      : state_(state), o_(o), monatBis_(monatBis), excel_(o.excel) {}
+
+  BerichtText text;
+  std::vector<Eintrag> eintraege;
+  double gesamtsumme = 0;  // the sum of the printed (rounded) amounts
+  int gruppenZeilen = 0;
+
+  void Kopf();
+  // The emit step of an ordinary group, and of an AMPFG refund group.
+  void WriteBeitragsgruppeLineAtz(const GruppenSumme& g);
+  void WriteBeitragsgruppeLine(const GruppenSumme& g);
+  void NeuFoeg(const NeuFoegGrundlagen& n);
+  void Av56();
+  void Umlagen(const Summen& s);
+  void Koepfe(const Summen& s);
+  void Schluss(const Summen& s);
+
+ private:
+  void Zeile(const std::string& z = {}) { text.Zeile(z); }
+  std::string A(double v, int w) const { return BerichtText::A(v, w); }
+  static std::string Etikett(const std::string& code) { return PadText(code, 12, true); }
+  static std::string KurzEtikett(const std::string& code);
+  void Posten(const std::string& code, double allgemein, double sonder, double satz, double betrag,
+              double fiktiv);
+  double Betrag(double v) {
+    const double r = RoundBetragHalfEven(v);
+    gesamtsumme += r;
+    return r;
+  }
+
+  const AppState& state_;
+  const BerichtOptionen& o_;
+  int monatBis_;
+  bool excel_;
+};
+
+std::string Nachweisung::KurzEtikett(const std::string& code) {
+  if (code == "NKand") return " NKnd";
+  if (code == "N72" || code == "N74") return " " + code;
+  return PadText(" " + code, 5, true);
+}
+
+void Nachweisung::Kopf() {
+  const DienstgeberGlobals& dg = state_.Dienstgeber;
+  const std::string zeitraum =
+      "BEITRAGSNACHWEISUNG für den Beitragszeitraum: " + std::to_string(o_.monatVon) + " bis " +
+      std::to_string(monatBis_) + "/" + std::to_string(o_.jahr);
+  if (excel_) {
+    Zeile("Dienstgeber ;" + dg.DienstgeberAnrede + " " + dg.DienstgeberName);
+    Zeile(";" + dg.DienstgeberPlz + " " + dg.DienstgeberOrt + ", " + dg.DienstgeberStrasse);
+    Zeile("DG-Kontonummer ; " + dg.DienstgeberBeitragskontoNr);
+    Zeile("Steuernummer ; " + dg.DienstgeberSteuerNr);
+    Zeile();
+    Zeile(zeitraum);
+    Zeile(" ");
+    Zeile(
+        "Beitragsgruppe;Summe allg Beitragsgrundl ;Summe SZ ;Gesamt je Beitrgr ;Berichtig der "
+        "Kasse ;Prozentsatz ;Beitragsgruppe ;Gesamt DG+DN");
+    return;
+  }
+  Zeile(dg.DienstgeberVersTraeger);
+  Zeile();
+  Zeile("Dienstgeber: " + dg.DienstgeberAnrede + " " + dg.DienstgeberName);
+  const bool ohneAnrede = TrimBlanks(dg.DienstgeberAnrede).empty();
+  Zeile(std::string(ohneAnrede ? 14 : 13, ' ') + dg.DienstgeberPlz + " " + dg.DienstgeberOrt +
+        ", " + dg.DienstgeberStrasse);
+  Zeile("DG-Kontonummer: " + dg.DienstgeberBeitragskontoNr);
+  Zeile("Steuernummer:   " + dg.DienstgeberSteuerNr);
+  Zeile();
+  Zeile(zeitraum);
+  if (o_.mitKostenstelle) {
+    Zeile(kTrenner);
+    Zeile("F Ü R   K O S T E N S T E L L E   N R. " + std::to_string(o_.kostenstelle));
+    Zeile("NUR FÜR KALKULATORISCHE ZWECKE - NICHT ZUR ÜBERMITTLUNG AN DIE SV.");
+  }
+  Zeile(kTrenner);
+  Zeile("Beitrags Summe d.allgem.   Summe der   Gesamt je  Berichtig Proz Beitr-   Gesamt");
+  Zeile("-gruppe  Beitragsgrundl.   Sonderzlg    Beitrgr.  der Kasse satz gruppe   DG+DN");
+  Zeile(kTrenner);
+}
+
+void Nachweisung::Posten(const std::string& code, double allgemein, double sonder, double satz,
+                         double betrag, double fiktiv) {
+  eintraege.push_back({code, allgemein, sonder, satz, betrag});
+  ++gruppenZeilen;
+  const std::string kurz = KurzEtikett(code);
+  const double gesamt = allgemein + sonder;
+  const double fiktivBetrag = RoundBetragHalfEven(fiktiv * satz / 100);
+  if (excel_) {
+    Zeile(Etikett(code) + ";" + A(allgemein, 12) + ";" + A(sonder, 12) + ";" + A(gesamt, 12) +
+          "; ;" + A(satz, 7) + ";" + kurz + ";" + A(betrag, 11));
+    if (fiktiv > 0)
+      Zeile("fiktive BGL Altersteilzeit;" + A(fiktiv, 10) + ";" + A(satz, 7) + ";" + kurz + ";" +
+            A(fiktivBetrag, 11));
+    return;
+  }
+  Zeile(Etikett(code) + A(allgemein, 12) + A(sonder, 12) + A(gesamt, 12) + std::string(9, ' ') +
+        A(satz, 7) + kurz + A(betrag, 11));
+  if (fiktiv > 0)
+    Zeile("(fiktive BGL Altersteilzeit:          " + A(fiktiv, 10) + std::string(9, ' ') +
+          A(satz, 7) + kurz + A(fiktivBetrag, 11) + ")");
+  Zeile(kTrenner);
+}
+
+void Nachweisung::WriteBeitragsgruppeLineAtz(const GruppenSumme& g) {
+  if (RoundBetragHalfEven(g.allgemein) == 0 && RoundBetragHalfEven(g.sonder) == 0) return;
+  const double betrag = Betrag((g.allgemein + g.sonder) * g.satz * 0.01);
+  Posten(g.code, g.allgemein, g.sonder, g.satz, betrag, g.fiktiv);
+}
+
+void Nachweisung::WriteBeitragsgruppeLine(const GruppenSumme& g) {
+  if (RoundBetragHalfEven(g.allgemein) == 0 && RoundBetragHalfEven(g.sonder) == 0) return;
+  const double betrag = Betrag(-(g.allgemein + g.sonder) * g.satz * 0.01);
+  Posten(g.code, Negiert(g.allgemein), Negiert(g.sonder), g.satz, betrag, 0);
+}
+
+void Nachweisung::NeuFoeg(const NeuFoegGrundlagen& n) {
+  const YearValues& y = state_.year;
+  const double n44Satz = kN44Satz - y.uvSatz + n.uv;
+  const double n63Satz = kN63Satz - y.uvSatz + n.uv;
+  const double n44 = Betrag(n.andereAllgemein * n44Satz * -0.01);
+  const double n63 = Betrag((n.geringfuegigAllgemein + n.sonder) * n63Satz * -0.01);
+  const double n44Allg = Negiert(n.andereAllgemein);
+  const double n63Allg = Negiert(n.geringfuegigAllgemein), n63Sz = Negiert(n.sonder);
+  // A refund goes into the file whenever it is part of the total.
+  if (n44 != 0) eintraege.push_back({"N44", n44Allg, 0, n44Satz, n44});
+  if (n63 != 0) eintraege.push_back({"N63", n63Allg, n63Sz, n63Satz, n63});
+  if (excel_) {
+    Zeile("N44 ;" + A(n44Allg, 18) + ";        0,00;" + A(n44Allg, 12) + ";;" + A(n44Satz, 16) +
+          "; N44;" + A(n44, 12));
+    Zeile("N63 ;" + A(n63Allg, 18) + ";" + A(n63Sz, 12) + ";" + A(n63Allg + n63Sz, 12) + ";;" +
+          A(n63Satz, 16) + "; N63;" + A(n63, 12));
+    return;
+  }
+  Zeile("N44   " + A(n44Allg, 18) + "        0,00" + A(n44Allg, 12) + A(n44Satz, 16) + " N44" +
+        A(n44, 12));
+  Zeile(kTrenner);
+  Zeile("N63   " + A(n63Allg, 18) + A(n63Sz, 12) + A(n63Allg + n63Sz, 12) + A(n63Satz, 16) +
+        " N63" + A(n63, 12));
+  Zeile(kTrenner);
+}
+
+void Nachweisung::Av56() {
+  for (std::size_t i = 0; i < kAv56.size(); ++i) {
+    const auto& [code, satz] = kAv56[i];
+    const double lfd = o_.av56[2 * i], sz = o_.av56[2 * i + 1];
+    if (lfd + sz <= 0) continue;
+    const double betrag = Betrag((lfd + sz) * satz * -0.01);
+    eintraege.push_back({code, Negiert(lfd), Negiert(sz), satz, betrag});
+    const std::string c = code;
+    if (excel_)
+      Zeile(c + " ;" + A(Negiert(lfd), 18) + ";" + A(Negiert(sz), 12) + ";" +
+            A(Negiert(lfd + sz), 12) + ";;" + A(satz, 16) + "; " + c + ";" + A(betrag, 11));
+    else
+      Zeile(PadText(c, 6, true) + A(Negiert(lfd), 18) + A(Negiert(sz), 12) +
+            A(Negiert(lfd + sz), 12) + A(satz, 16) + " " + c + A(betrag, 11));
+  }
+}
+
+void Nachweisung::Umlagen(const Summen& s) {
+  for (int i = gruppenZeilen; i < kMindestZeilen; ++i) {
+    Zeile();
+    Zeile();
+  }
+  Zeile(excel_ ? " " : kTrenner);
+  for (std::size_t u = 0; u < kUmlagen.size(); ++u) {
+    const UmlageArt& art = kUmlagen[u];
+    const double betrag = Betrag(s.umlagen[u] * art.satz / 100);
+    if (excel_)
+      Zeile(std::string(art.text) + ";;;;" + A(s.umlagen[u], 12) + ";" + A(art.satz, 7) + "; " +
+            art.code + "; " + A(betrag, 12));
+    else
+      Zeile(std::string(art.text) + A(s.umlagen[u], 12) + std::string(9, ' ') + A(art.satz, 7) +
+            " " + art.code + " " + A(betrag, 12));
+  }
+  Zeile(excel_ ? " " : kTrenner);
+}
+
+void Nachweisung::Koepfe(const Summen& s) {
+  auto k = [&](Kopfklasse c) { return BerichtText::I(s.koepfe[std::size_t(c)], 3); };
+  // The spreadsheet puts each count and each class text into a cell of its own.
+  const std::string t = excel_ ? ";" : " ", e = excel_ ? ";" : "";
+  Zeile("Diese Beitragsnachweisung enthält die Beitragsgrundlagen für die Anzahl von:");
+  Zeile(k(Kopfklasse::Arbeiter) + t + "Arbeitern       " + e + k(Kopfklasse::ArbLehrling) + t +
+        "Arb. Lehrlingen   " + e + k(Kopfklasse::GeringfArb) + t + "geringf.besch.Arb.");
+  Zeile(k(Kopfklasse::Angestellter) + t + "Angestellten    " + e + k(Kopfklasse::AngLehrling) + t +
+        "Ang. Lehrlingen   " + e + k(Kopfklasse::GeringfAng) + t + "geringf.besch.Ang.");
+  Zeile("(Stand per " + ZeroPadded(monatBis_, 2) + "/" + std::to_string(o_.jahr) + ")");
+  Zeile("Davon allgem. Beitragsgrundlage unbezahlter Urlaub: " +
+        FloatToStrFixed(o_.unbezUrlaub, 15, 2));
+  Zeile("Davon allgem. Beitragsgrundlage: " + FloatToStrFixed(s.gfAllgemein, 15, 2) + " SZ: " +
+        FloatToStrFixed(s.gfSonder, 15, 2) + " für: " + std::to_string(s.gf) + " Geschäftsführer.");
+}
+
+void Nachweisung::Schluss(const Summen& s) {
+  const double malusArb = Betrag(o_.malusArb), malusAng = Betrag(o_.malusAng);
+  const double mv = Betrag(s.mv), mvZuschlag = Betrag(s.mvZuschlag), service = Betrag(s.service);
+  const double gesamt = RoundBetragHalfEven(gesamtsumme);
+  const double aufloes = RoundBetragHalfEven(o_.aufloesAbgabe);
+  if (excel_) {
+    Zeile(";;;;;MALUS;Arb N35;" + A(malusArb, 12));
+    Zeile(";;;;;;Ang N45;" + A(malusAng, 12));
+    Zeile("Summe der Beiträge zur Mitarbeitervorsorge;;;;;;N98;" + A(mv, 12));
+    Zeile("2,5 % MV-Zuschlag;;;;;;N97;" + A(mvZuschlag, 12));
+    Zeile("Summe der Service-Entgelte;;;;;;N89;" + A(service, 12));
+    Zeile("Auflösungsabgabe;;;;;;N80;" + A(aufloes, 12));
+    Zeile("GESAMTSUMME;;;;;;;" + A(gesamt, 12));
+    Zeile();
+    Zeile("Kassenvermerke");
+    for (int i = 0; i < 3; ++i) Zeile(" ");
+    Zeile("Ort und Datum;;Firmenstempel und Unterschrift");
+    return;
+  }
+  const std::string rand(54, ' ');
+  Zeile(kTrenner);
+  Zeile(std::string(48, ' ') + "MALUS | " + BerichtText::I(o_.anzMalusArb, 4) + " Arb N35" +
+        A(malusArb, 12));
+  Zeile(rand + "| " + BerichtText::I(o_.anzMalusAng, 4) + " Ang N45" + A(malusAng, 12));
+  Zeile("                      Summe der Beiträge zur Mitarbeitervorsorge N98" + A(mv, 12));
+  Zeile("                                               2,5 % MV-Zuschlag N97" + A(mvZuschlag, 12));
+  Zeile("                                      Summe der Service-Entgelte N89" + A(service, 12));
+  Zeile("                                                Auflösungsabgabe N80" + A(aufloes, 12));
+  Zeile("                                                     GESAMTSUMME    " + A(gesamt, 12));
+  Zeile(kTrenner);
+  Zeile(rand + "| Kassenvermerke");
+  for (int i = 0; i < 5; ++i) Zeile(rand + "|");
+  Zeile("...............  ................................     |");
+  Zeile(" Ort und Datum    Firmenstempel und Unterschrift      |");
+  Zeile(kTrenner);
+  if (!o_.kontierung) return;
+  text.Seitenwechsel();
+  Zeile("Kontierungsvorschlag SV-Beiträge:");
+  Zeile("------------------------------------");
+  Zeile(" Dienstnehmeranteil *)  3695 /      ");
+  Zeile("   EUR " + A(s.dnAnteil, 11));
+  Zeile(" Dienstgeberanteil      6500 /      ");
+  Zeile("   EUR " + A(gesamt - s.dnAnteil, 11));
+  Zeile(" MV-Beiträge            6562 /      ");
+  Zeile(" Service-Entgelte       6570 /      ");
+  Zeile(" Verbindlichkeiten SV        / 3600 ");
+  Zeile("------------------------------------");
+  Zeile();
+  Zeile("*) Dienstnehmeranteil siehe auch Bericht \"Buchungsliste Lohn- Gehaltsabrechnung\"");
+  Zeile();
+  Zeile(kTrenner);
+}
+
+// The .BN data record; the first amount that does not fit its field is named.
+class BnSatz {
+ public:
+  std::string satz;
+  std::optional<std::string> fehler;
+
+  void Text(const std::string& t) { satz += t; }
+  void Betrag(int dezimalen, int breite, double wert, const std::string& feld,
+              const std::string& gruppe = {}) {
+    std::string f = FormatAmountField(dezimalen, breite, wert);
+    if (!fehler && f.find_first_not_of(' ') == std::string::npos)
+      fehler = "Der Betrag " + FloatToStrFixed(wert, 15, dezimalen) + " im Feld \"" + feld + "\"" +
+               (gruppe.empty() ? "" : " der Beitragsgruppe " + gruppe) +
+               " passt nicht in die ELDA-Datei. Es wurde keine Datei erstellt.";
+    satz += f;
+  }
+};
+
+std::string SatzartCode(int satzart) {
+  static constexpr std::array<const char*, 4> kCodes{"20", "21", "23", "24"};
+  return satzart >= 0 && satzart < int(kCodes.size()) ? kCodes[std::size_t(satzart)] : "20";
+}
+
+BnSatz BnDatensatz(const AppState& state, const BerichtOptionen& o, int monatBis,
+                   const Nachweisung& n, const Summen& s) {
+  const DienstgeberGlobals& dg = state.Dienstgeber;
+  BnSatz b;
+  b.Text(SatzartCode(o.eldaSatzart) + "0000002" + "14" + EldaZiffern(dg.DienstgeberDvrNr, 7) +
+         EldaText(dg.DienstgeberVersTraegerCode, 2) + EldaText(dg.DienstgeberBeitragskontoNr, 10) +
+         EldaText(dg.DienstgeberName, 70) + "1" + EldaLeer(11) + EldaZiffern(monatBis, 2) +
+         EldaZiffern(o.jahr, 4));
+  std::vector<Eintrag> eintraege = n.eintraege;
+  if (o.aufloesAbgabe != 0)
+    eintraege.push_back({"N80", 0, 0, 0, RoundBetragHalfEven(o.aufloesAbgabe)});
+  while (eintraege.size() < kMindestEintraege) eintraege.push_back({});
+  for (const Eintrag& e : eintraege) {
+    b.Text(EldaText(e.code, 4));
+    b.Betrag(2, 10, e.allgemein, "Beitragsgrundlage", e.code);
+    b.Text(EldaLeer(10));
+    b.Betrag(2, 10, e.sonder, "Beitragsgrundlage Sonderzahlung", e.code);
+    b.Text(EldaLeer(10));
+    b.Betrag(2, 4, e.satz, "Prozentsatz", e.code);
+    b.Betrag(2, 11, e.betrag, "Betrag", e.code);
+  }
+  for (std::size_t u = 0; u < kUmlagen.size() + 2; ++u) {
+    const bool umlage = u < kUmlagen.size();
+    const double basis = umlage ? s.umlagen[u] : 0;
+    const bool leer = std::fabs(basis) <= 0.009;
+    const std::string code = umlage ? kUmlagen[u].code : "";
+    b.Text(leer ? EldaLeer(2) : code);
+    b.Betrag(2, 10, basis, "Bemessungsgrundlage", code);
+    b.Betrag(2, 4, leer ? 0 : kUmlagen[u].satz, "Prozentsatz", code);
+    b.Betrag(2, 11, umlage ? RoundBetragHalfEven(basis * kUmlagen[u].satz / 100) : 0, "Betrag",
+             code);
+  }
+  auto kopf = [&](Kopfklasse k) { return s.koepfe[std::size_t(k)]; };
+  b.Betrag(0, 5, kopf(Kopfklasse::Arbeiter), "Anzahl Arbeiter");
+  b.Betrag(0, 5, kopf(Kopfklasse::ArbLehrling), "Anzahl Arb. Lehrlinge");
+  b.Betrag(0, 5, kopf(Kopfklasse::Angestellter), "Anzahl Angestellte");
+  b.Betrag(0, 5, kopf(Kopfklasse::AngLehrling), "Anzahl Ang. Lehrlinge");
+  b.Betrag(2, 9, RoundBetragHalfEven(s.mv), "Summe MV-Beiträge");
+  b.Text("0");
+  b.Betrag(2, 10, o.unbezUrlaub, "unbezahlter Urlaub");
+  b.Betrag(0, 2, s.gf, "Anzahl Geschäftsführer");
+  b.Betrag(2, 10, s.gfAllgemein, "Geschäftsführer Beitragsgrundlage");
+  b.Betrag(2, 10, s.gfSonder, "Geschäftsführer Sonderzahlung");
+  b.Betrag(0, 5, kopf(Kopfklasse::GeringfAng), "Anzahl geringf.besch.Ang.");
+  b.Betrag(0, 5, kopf(Kopfklasse::GeringfArb), "Anzahl geringf.besch.Arb.");
+  b.Betrag(0, 5, o.anzMalusArb, "Anzahl MALUS Arbeiter");
+  b.Betrag(2, 11, o.malusArb, "MALUS Arbeiter");
+  b.Betrag(0, 5, o.anzMalusAng, "Anzahl MALUS Angestellte");
+  b.Betrag(2, 11, o.malusAng, "MALUS Angestellte");
+  b.Betrag(2, 11, o.aufloesAbgabe, "Auflösungsabgabe");
+  b.Betrag(2, 11, RoundBetragHalfEven(s.service), "Summe Service-Entgelte");
+  b.Betrag(2, 11, RoundBetragHalfEven(s.mvZuschlag), "MV-Zuschlag");
+  b.Betrag(2, 11, RoundBetragHalfEven(n.gesamtsumme), "GESAMTSUMME");
+  b.Text(EldaText(dg.DienstgeberTelefon, 50) + EldaLeer(24) + EldaProduktFeld(state) + EldaLeer(6) +
+         "\r\n");
+  return b;
+}
+
+}  // namespace
+
+bool PrintBeitragsnachweisung(AppState& state, const BerichtOptionen& o) {
+  auto& dlg = state.dialogs();
+  // A single cost centre's statement is for costing only, never filed.
+  const bool elda = o.eldaDatei && !o.mitKostenstelle;
+  int monatBis = o.monatBis;
+  if (elda && o.monatVon != o.monatBis) {
+    const std::string von = std::to_string(o.monatVon), bis = std::to_string(o.monatBis);
+    if (!dlg.AskYesNo("Die Beitragsnachweisung wird normalerweise für 1 Monat übermittelt! Sind "
+                      "Sie sicher, dass Sie die Monate " +
+                      von + "-" + bis + " (zB. für geringfügige DN) übermitteln wollen?")) {
+      dlg.ShowMessage("Beitragsnachweisung wird erstellt für Monat: " + von);
+      monatBis = o.monatVon;
+    }
+  }
+
+  // One pass of the payroll file: last record per key.
+  ZeilenJePerson<Satz> zeilen;
+  const auto stufen = AmpfgStufen(state.year);
+  const int jahr = o.jahr, von = o.monatVon;
+  const bool gelesen = AbrechnungenJePerson<Satz>(
+      o.stem, kAbrechnungExt,
+      [&](const AbrechnungKey& k) {
+        return k.Jahr == jahr && k.Monat >= von && k.Monat <= monatBis;
+      },
+      [&](const AbrechnungRecord& r) { return std::optional<Satz>(SatzAus(r, stufen)); }, zeilen);
+  if (!gelesen && std::filesystem::exists(DataFileName(o.stem, kAbrechnungExt))) {
+    dlg.ShowMessage(kAbrechnungsdateiVerwendet);
+    return false;
+  }
+  // The worker flag only for the marginal employments that need it, from one
+  // pass of the employee file.
+  const std::ptrdiff_t kN72 = FindBeitragsgruppe("N72") - Beitragsgruppen().data();
+  std::set<std::int32_t> n72;
+  for (const auto& [persNr, saetze] : zeilen)
+    for (const Satz& r : saetze)
+      if (r.monat == monatBis && r.ganzeAbrechnung && r.gruppe == kN72) n72.insert(persNr);
+  std::set<std::int32_t> arbeiter;
+  if (!n72.empty()) {
+    std::map<std::int32_t, bool> flag;
+    ScanPersonalRecords(o.stem, kPersonalExt, [&](const PersonalRecord& p) {
+      if (n72.contains(p.PersNrEdit)) flag[p.PersNrEdit] = p.ArbeiterCheckBoxNeu;
+    });
+    for (const auto& [nr, ja] : flag)
+      if (ja) arbeiter.insert(nr);
+  }
+
+  const Summen s = Summieren(state, o, monatBis, zeilen, arbeiter);
+  Nachweisung n(state, o, monatBis);
+  n.Kopf();
+  for (const auto& [schluessel, g] : s.gruppen) {
+    if (g.ampfg)
+      n.WriteBeitragsgruppeLine(g);
+    else
+      n.WriteBeitragsgruppeLineAtz(g);
+  }
+  if (o.rueckVerr) {
+    if (s.neuFoeg.empty())
+      n.NeuFoeg({state.year.UvSatz(o.jahr, o.monatVon)});
+    else
+      for (const NeuFoegGrundlagen& g : s.neuFoeg) n.NeuFoeg(g);
+  }
+  if (o.rueckVerrAV56) n.Av56();
+  n.gesamtsumme += RoundBetragHalfEven(o.aufloesAbgabe);
+  n.Umlagen(s);
+  n.Koepfe(s);
+  // The closing block adds its amounts to the total before it prints it; the
+  // .BN record takes the total from there.
+  n.Schluss(s);
+
+  std::optional<EldaDateiBild> bild;
+  if (elda) {
+    const BnSatz satz = BnDatensatz(state, o, monatBis, n, s);
+    if (satz.fehler) {
+      dlg.ShowMessage(*satz.fehler);
+      return false;
+    }
+    bild = EldaDateiBild{o.stem + std::to_string(o.jahr) + ZeroPadded(o.monatVon, 2) +
+                             ZeroPadded(monatBis, 2) + ".BN",
+                         EldaHeaderRecord(state, EldaArt::BN, o.eldaTestdaten) + satz.satz +
+                             EldaTrailerRecord(state, EldaArt::BN, 3)};
+  }
+  if (!n.text.Schreiben(state)) return false;
+  if (bild) SchreibeEldaDateien(state, {*bild}, kBeitragsnachweisungSchlussfrage);
+  return true;
+}
+
+}  // namespace lohn

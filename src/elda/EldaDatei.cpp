@@ -1,0 +1,230 @@
+#include "elda/EldaDatei.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+
+#include "frame/Daten.h"
+#include "store/Cp1252.h"
+#include "store/FileUtil.h"
+#include "store/Numbers.h"
+#include "store/TextRoutines.h"
+
+namespace lohn {
+
+namespace {
+
+struct ArtDaten {
+  const char* kennung;
+  const char* layout;
+  int satzlaenge;
+};
+
+ArtDaten Daten(EldaArt art) {
+  switch (art) {
+    case EldaArt::BN:
+      return {"BN", "10", 1300};
+    case EldaArt::BG:
+      return {"BG", "09", 450};
+    case EldaArt::LF:
+      return {"LF", "14", 1100};
+    case EldaArt::VM:
+      return {"VM", "12", 1400};
+  }
+  return {"BN", "10", 1300};
+}
+
+// A line break or tab inside a value would split the record or shift every
+// field after it.
+std::string OhneSteuerzeichen(const std::string& utf8) {
+  std::u32string s = DecodeUtf8(utf8);
+  bool geaendert = false;
+  for (char32_t& c : s)
+    if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
+      c = U' ';
+      geaendert = true;
+    }
+  return geaendert ? EncodeUtf8(s) : utf8;
+}
+
+// Sender number and carrier code, shared by header and trailer.
+std::string Absender(const AppState& state, EldaArt art) {
+  const auto& dg = state.Dienstgeber;
+  return EldaZiffern(dg.DienstgeberDvrNr, 7) +
+         EldaText(art == EldaArt::LF ? std::string("94") : dg.DienstgeberVersTraegerCode, 2);
+}
+
+std::string AmountDigits(int decimals, double amount) {
+  const double betrag = std::fabs(amount);
+  if (decimals <= 0) {
+    // Whole part only; beyond 18 digits no field could hold it anyway.
+    if (betrag >= 1e18) return std::string(19, '9');
+    return std::to_string(static_cast<long long>(std::trunc(betrag)));
+  }
+  std::string digits;
+  for (char c : FloatToStrFixed(betrag, 12, decimals))
+    if (c >= '0' && c <= '9') digits += c;
+  return digits;
+}
+
+std::string AmountField(int decimals, int width, double amount, bool mitVorzeichen) {
+  if (width <= 0) return {};
+  if (!std::isfinite(amount)) return EldaLeer(width);
+  const std::string digits = AmountDigits(decimals, amount);
+  if (digits.size() > std::size_t(width)) return EldaLeer(width);
+  std::string feld = std::string(std::size_t(width) - digits.size(), '0') + digits;
+  // The sign follows the value as written: what rounds to zero has none.
+  const bool negativ = amount < 0 && digits.find_first_not_of('0') != std::string::npos;
+  if (mitVorzeichen && negativ) {
+    if (feld[0] != '0') return EldaLeer(width);
+    feld[0] = '-';
+  }
+  return feld;
+}
+
+std::string Pfad(const std::string& ordner, const std::string& name) { return ordner + "/" + name; }
+
+// Writes the bytes into a new file (replacing a stale one) and flushes it;
+// 0 or the errno of the step that failed. A half-written file is removed.
+int SchreibeTemporaer(const std::string& pfad, const std::string& bytes) {
+  int fd = ::open(pfad.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return errno;
+  int e = WriteAll(fd, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()) &&
+                  ::fsync(fd) == 0
+              ? 0
+              : errno;
+  if (::close(fd) != 0 && e == 0) e = errno;
+  if (e != 0) ::unlink(pfad.c_str());
+  return e;
+}
+
+// Makes the ELDA folder (one level); 0 or the errno.
+int OrdnerAnlegen(const std::string& ordner) {
+  struct stat st {};
+  if (::stat(ordner.c_str(), &st) == 0) return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
+  if (::mkdir(ordner.c_str(), 0755) == 0) return 0;
+  return errno;
+}
+
+std::string ErsetzenFrage(const std::vector<std::string>& vorhandene) {
+  if (vorhandene.size() == 1)
+    return "Die ELDA-Datei \"" + vorhandene[0] +
+           "\" ist bereits vorhanden. Soll sie ersetzt werden?";
+  std::string namen;
+  for (const auto& n : vorhandene) namen += "\n" + n;
+  return "Diese ELDA-Dateien sind bereits vorhanden:" + namen + "\nSollen sie ersetzt werden?";
+}
+
+}  // namespace
+
+std::string EldaText(const std::string& utf8, int width) {
+  return PadText(OhneSteuerzeichen(utf8), width, true);
+}
+
+std::string EldaZiffern(const std::string& digits, int width) {
+  return PadText(OhneSteuerzeichen(digits), width, false, U'0');
+}
+
+std::string EldaZiffern(long long value, int width) {
+  return EldaZiffern(std::to_string(value), width);
+}
+
+std::string EldaLeer(int width) { return std::string(std::size_t(std::max(width, 0)), ' '); }
+
+std::string FormatAmountField(int decimals, int width, double amount) {
+  return AmountField(decimals, width, amount, true);
+}
+
+std::string FormatAmountFieldUnsigned(int decimals, int width, double amount) {
+  return AmountField(decimals, width, amount, false);
+}
+
+std::string EldaProduktFeld(const AppState& state) {
+  return EldaText("Quandrel Vers. " + state.ProgramVersion, 30);
+}
+
+int EldaSatzlaenge(EldaArt art) { return Daten(art).satzlaenge; }
+
+std::string EldaHeaderRecord(const AppState& state, EldaArt art, bool testdaten) {
+  const ArtDaten d = Daten(art);
+  const auto& dg = state.Dienstgeber;
+  const auto& uhr = state.services.clock;
+  std::string satz = "00" + EldaZiffern(1, 7) + "14" + Absender(state, art) +
+                     (testdaten ? "TM" : "DM") + d.kennung + EldaLeer(6) + TodayAsDDMMYYYY(uhr) +
+                     NowAsHHMMSS(uhr) + EldaText(dg.DienstgeberName, 45) + EldaText("A", 3) +
+                     EldaText(dg.DienstgeberPlz, 7) + EldaText(dg.DienstgeberOrt, 20) +
+                     EldaText(dg.DienstgeberStrasse, 30) + d.layout +
+                     EldaText(dg.DienstgeberTelefon, 20) + EldaText("1", 70);
+  return satz + EldaLeer(d.satzlaenge - int(CharCount(satz))) + "\r\n";
+}
+
+std::string EldaTrailerRecord(const AppState& state, EldaArt art, int satzAnzahl) {
+  std::string satz =
+      "99" + EldaZiffern(satzAnzahl, 7) + "14" + Absender(state, art) + EldaZiffern(satzAnzahl, 6);
+  return satz + EldaLeer(EldaSatzlaenge(art) - int(CharCount(satz)));
+}
+
+EldaSchreibErgebnis SchreibeEldaDateien(AppState& state, const std::vector<EldaDateiBild>& dateien,
+                                        const std::string& schlussfrage) {
+  auto& dlg = state.dialogs();
+  const std::string ordner = EldaOrdner();
+  if (int e = OrdnerAnlegen(ordner); e != 0) {
+    dlg.ShowMessage(CreateFailedMessage(ordner, e));
+    return EldaSchreibErgebnis::Fehler;
+  }
+
+  // A folder under a file's name could not be replaced by the rename; it is
+  // found before anything is asked or written.
+  std::vector<std::string> vorhandene;
+  for (const auto& d : dateien) {
+    struct stat st {};
+    if (::stat(Pfad(ordner, d.name).c_str(), &st) != 0) continue;
+    if (S_ISDIR(st.st_mode)) {
+      dlg.ShowMessage(CreateFailedMessage(Pfad(ordner, d.name), EISDIR));
+      return EldaSchreibErgebnis::Fehler;
+    }
+    vorhandene.push_back(d.name);
+  }
+  if (!vorhandene.empty() && !dlg.AskYesNo(ErsetzenFrage(vorhandene)))
+    return EldaSchreibErgebnis::NichtErsetzt;
+
+  // Every file is complete under its temporary name before any of them
+  // replaces an older one.
+  std::vector<std::string> temporaere;
+  auto aufraeumen = [&](std::size_t ab) {
+    for (std::size_t i = ab; i < temporaere.size(); ++i) ::unlink(temporaere[i].c_str());
+  };
+  for (const auto& d : dateien) {
+    const std::string temp = Pfad(ordner, d.name) + ".neu~";
+    if (int e = SchreibeTemporaer(temp, Utf8ToCp1252(d.inhalt)); e != 0) {
+      aufraeumen(0);
+      dlg.ShowMessage(CreateFailedMessage(Pfad(ordner, d.name), e));
+      return EldaSchreibErgebnis::Fehler;
+    }
+    temporaere.push_back(temp);
+  }
+  for (std::size_t i = 0; i < dateien.size(); ++i) {
+    if (::rename(temporaere[i].c_str(), Pfad(ordner, dateien[i].name).c_str()) != 0) {
+      const int e = errno;
+      aufraeumen(i);
+      dlg.ShowMessage(CreateFailedMessage(Pfad(ordner, dateien[i].name), e));
+      return EldaSchreibErgebnis::Fehler;
+    }
+  }
+
+  if (dlg.AskYesNo(schlussfrage)) {
+    // A path of more than 79 characters is named for the user, not opened.
+    if (CharCount(ordner) <= 79)
+      state.services.shell.Open(ordner);
+    else
+      dlg.ShowMessage("Der Verzeichnis-Pfad ist zu lang, öffnen Sie das Verzeichnis manuell: " +
+                      ordner);
+  }
+  return EldaSchreibErgebnis::Geschrieben;
+}
+
+}  // namespace lohn

@@ -1,0 +1,40 @@
+#pragma once
+// The annual wage slips for electronic filing: the .BG file for the social
+// insurance ("Lohnzettel SV") and the .LF file for the tax office
+// ("Lohnzettel Finanz"), written as one pair into the ELDA folder, and the
+// empty <stem>.ELZ beside the data files once the pair is in place.
+
+#include <string>
+
+#include "reports/BerichtKontext.h"
+#include "store/AppState.h"
+
+namespace lohn {
+
+// The generator of "elektronische Übermittlung Lohnzettel". Reads <stem>.ABR
+// and <stem>.PER once each; one .BG record and one "L1" record per employee
+// with payrolls in the period, in the order of the employee file. An SV
+// number that is not ten digits or an amount too large for its field stops
+// the run with a message before any file is written. True when the pair was
+// written.
+bool ExportEldaLohnzettel(AppState& state, const BerichtOptionen& o);
+
+// An amount of the "L1" record: "+", "-" or a blank for zero, then the value
+// in whole euros (halves to the even euro) as ten digits with two implied
+// decimals. Blank digits when it does not fit.
+std::string LohnzettelBetrag(double wert);
+
+inline constexpr const char* kLohnzettelSchlussfrage =
+    "Quandrel hat ELDA-Daten erstellt (*.BG = Lohnzettel SV, *.LF = Lohnzettel Finanz). Wollen "
+    "Sie den Ordner jetzt öffnen um die Daten mit \"ELDA Software\" zu übermitteln?  Prüfen Sie "
+    "dann bitte die Meldebestätigung von ELDA!";
+
+inline constexpr const char* kLohnzettelSvNrFehler =
+    "Diese Dienstnehmer haben keine SV-Nummer mit 10 Ziffern (SV-Nummer des Partners: 10 Ziffern "
+    "oder keine). Es wurden keine ELDA-Dateien erstellt:";
+
+inline constexpr const char* kLohnzettelAbgemeldet =
+    "Diese abgemeldeten Dienstnehmer haben Abrechnungen im Zeitraum und erhalten keinen "
+    "Lohnzettel (mit ihrer Personalnummer wird ihr Lohnzettel einzeln erstellt):";
+
+}  // namespace lohn

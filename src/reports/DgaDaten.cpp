@@ -1,0 +1,129 @@
+#include "reports/DgaDaten.h"
+
+#include <cerrno>
+#include <optional>
+#include <vector>
+
+#include "reports/BerichtKontext.h"
+#include "store/Cp1252.h"
+#include "store/FileUtil.h"
+#include "store/Numbers.h"
+#include "store/RecordFile.h"
+#include "store/TextRoutines.h"
+
+namespace lohn {
+
+namespace {
+
+constexpr int kBefreit = 1, kPflichtig = 2, kBeitrag = 3, kWochen = 4, kAbzug = 5;
+constexpr int kWochenJeMonat[kDgaMonate] = {5, 4, 5, 4, 5, 4, 5, 4, 4, 5, 4, 4};
+
+int Reihe(int feld) { return (feld - 1) / kDgaMonate + 1; }
+
+// The ";"-separated values of a small settings file; nothing when it is
+// missing, nothing after the message when it cannot be read.
+std::optional<std::vector<std::string>> DateiWerte(AppState& state, const std::string& datei) {
+  if (!FileExists(datei)) return std::nullopt;
+  int err = 0;
+  auto text = ReadTextFileUtf8(datei, &err);
+  if (!text) {
+    state.dialogs().ShowMessage(ReadFailedMessage(datei, err ? err : EIO));
+    return std::nullopt;
+  }
+  std::vector<std::string> werte;
+  std::size_t von = 0;
+  for (;;) {
+    const std::size_t bis = text->find(';', von);
+    werte.emplace_back(TrimBlanks(std::string_view(*text).substr(von, bis - von)));
+    if (bis == std::string::npos) break;
+    von = bis + 1;
+  }
+  return werte;
+}
+
+}  // namespace
+
+std::string DgaOptDatei(const std::string& stem) { return stem + "DGAOpt.dat"; }
+
+DgaDaten::DgaDaten() {
+  for (int m = 1; m <= kDgaMonate; ++m) {
+    texte_[Feld(kBefreit, m) - 1] = "0";
+    texte_[Feld(kPflichtig, m) - 1] = "1";
+    texte_[Feld(kBeitrag, m) - 1] = "2,00";
+    texte_[Feld(kWochen, m) - 1] = std::to_string(kWochenJeMonat[m - 1]);
+    texte_[Feld(kAbzug, m) - 1] = "0";
+  }
+}
+
+void DgaDaten::Setze(int feld, std::string text) {
+  std::string& t = texte_.at(feld - 1);
+  if (t == text) return;
+  t = std::move(text);
+  if (beobachter) beobachter(feld);
+}
+
+void DgaDaten::SetText(int feld, std::string_view text) {
+  const int reihe = Reihe(feld);
+  std::string gefiltert = reihe == kBeitrag ? FilterNumber(text) : FilterDigits(text);
+  // The first three series carry a month's value on to the end of the year.
+  const int bis = reihe <= kBeitrag ? Feld(reihe, kDgaMonate) : feld;
+  for (int f = feld; f <= bis; ++f) Setze(f, gefiltert);
+}
+
+void DgaDaten::FeldVerlassen(int feld) const {
+  if (Reihe(feld) == kBeitrag) StrToFloat(Text(feld));
+}
+
+void DgaDaten::Laden(AppState& state, const std::string& stem, const std::string& jahr) {
+  if (auto werte = DateiWerte(state, DgaOptDatei(stem))) {
+    for (int f = 1; f <= kDgaFelder && std::size_t(f) <= werte->size(); ++f) {
+      const int reihe = Reihe(f);
+      Setze(f, reihe == kBeitrag ? FilterNumber((*werte)[f - 1]) : FilterDigits((*werte)[f - 1]));
+    }
+  }
+  // The monthly files hold: employees, weeks, weeks deducted, levy, exempt.
+  constexpr int kReihen[] = {kPflichtig, kWochen, kAbzug, kBeitrag, kBefreit};
+  for (int m = 1; m <= kDgaMonate; ++m) {
+    auto werte = DateiWerte(state, DgaOptionenDatei(stem, jahr, std::to_string(m)));
+    if (!werte) continue;
+    for (std::size_t i = 0; i < std::size(kReihen) && i < werte->size(); ++i)
+      SetText(Feld(kReihen[i], m), (*werte)[i]);
+  }
+}
+
+std::string DgaDaten::Zeile() const {
+  std::string zeile = texte_[0];
+  for (int f = 2; f <= kDgaFelder; ++f) zeile += ";" + texte_[f - 1];
+  return zeile;
+}
+
+bool DgaDaten::Speichern(AppState& state, const std::string& stem) const {
+  const std::string datei = DgaOptDatei(stem);
+  const std::string zeile = Utf8ToCp1252(Zeile());
+  int err = 0;
+  if (WriteFileAtomic(datei, Bytes(zeile.begin(), zeile.end()), &err)) return true;
+  state.dialogs().ShowMessage(CreateFailedMessage(datei, err));
+  return false;
+}
+
+DgaWerte DgaDaten::Werte() const {
+  DgaWerte werte{};
+  for (int f = 1; f <= kDgaFelder; ++f) werte[f - 1] = StrToFloat(Text(f));
+  return werte;
+}
+
+bool DgaDatenErfassen(AppState& state, const std::function<void(DgaDaten&)>& zeigen,
+                      const std::string& stem, const std::string& jahr, DgaWerte& werte) {
+  DgaDaten daten;
+  daten.Laden(state, stem, jahr);
+  if (zeigen) zeigen(daten);
+  try {
+    werte = daten.Werte();
+  } catch (const ConversionError& e) {
+    state.dialogs().ShowMessage(e.what());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace lohn

@@ -1,0 +1,267 @@
+#include "reports/DienstnehmerListen.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "reports/BerichtLesen.h"
+#include "reports/BerichtText.h"
+#include "store/Cp1252.h"
+#include "store/TextRoutines.h"
+
+namespace lohn {
+
+namespace {
+
+std::string Label(const char* text, int breite = 22) { return PadText(text, breite, true); }
+
+// `n` characters from character `von` on (fewer at the end of the text).
+std::string Zeichen(const std::string& s, std::size_t von, std::size_t n = std::string::npos) {
+  const std::string rest = s.substr(CutChars(s, von).size());
+  return n == std::string::npos ? rest : CutChars(rest, n);
+}
+
+std::string Stellung(std::int32_t s) {
+  const char* namen[] = {"", "Lehrling", "Arbeiter", "Angestellter"};
+  return BerichtText::I(s, 1) + " = " + (s >= 1 && s <= 3 ? namen[s] : "");
+}
+
+// A long remark goes on to a second line below the first one's text.
+void Bemerkung(BerichtText& text, const char* label, const std::string& bemerkung) {
+  constexpr std::size_t kZeile = 50;
+  if (CharCount(bemerkung) <= kZeile) {
+    text.Zeile(Label(label) + bemerkung);
+    return;
+  }
+  text.Zeile(Label(label) + CutChars(bemerkung, kZeile) + "-");
+  text.Zeile(std::string(22, ' ') + Zeichen(bemerkung, kZeile));
+}
+
+std::string Marke(bool teil) { return teil ? "*" : " "; }
+
+// The writer of a list that pages per employee: a page break before every
+// employee but the first.
+struct Seiten {
+  BerichtText& text;
+  bool erste = true;
+  void Neu() {
+    if (!erste) text.Seitenwechsel();
+    erste = false;
+  }
+};
+
+struct StundenZeile {
+  int monat = 0;
+  bool teil = false;
+  std::array<double, 8> stunden{};
+};
+
+struct KontoStand {
+  int jahr = 0, monat = 0;
+  bool teil = false;
+  double urlaub = 0, zeit = 0;
+};
+
+}  // namespace
+
+bool PrintDienstnehmerZeiten(AppState& state, const BerichtOptionen& o) {
+  ZeilenJePerson<StundenZeile> zeilen;
+  const bool gelesen = AbrechnungenLesen<StundenZeile>(
+      state, o.stem,
+      [&](const AbrechnungKey& k) {
+        return k.Jahr == o.jahr && k.Monat >= o.monatVon && k.Monat <= o.monatBis;
+      },
+      [](const AbrechnungRecord& r) {
+        return StundenZeile{
+            r.MonatComboBox,
+            r.AbrechngComboBox > 0,
+            {r.NormalstundenEdit, r.MehrstundenEdit, r.Ueberstunden50Edit, r.Ueberstunden75Edit,
+             r.Ueberstunden100Edit, r.Ueberstunden200Edit, r.UrlaubstundenEdit, r.FehlstundenEdit}};
+      },
+      zeilen);
+  if (!gelesen) return false;
+
+  BerichtText text;
+  Seiten seiten{text};
+  const std::string strich(101, '-');
+  const bool ok = PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
+    seiten.Neu();
+    text.Zeile("DIENSTNEHMER-ZEITEN von " + o.stem);
+    text.Zeile("DN: " + p.FamNameEdit + " " + p.VornameEdit + ", " + p.OrtEdit);
+    text.Zeile("SV-Nr: " + p.SVNrEdit + " BeitragsGruppe: " + p.BeitragsgruppeComboBox);
+    text.Zeile("Für den Zeitraum von: " + BerichtText::I(o.monatVon, 2) + " bis " +
+               BerichtText::I(o.monatBis, 2) + " " + BerichtText::I(o.jahr, 4));
+    text.Zeile(strich);
+    text.Zeile(
+        "Monat   Normalstd     MehrStd  UeberStd50  UeberStd75 UeberStd100 UeberStd200   "
+        "UrlaubStd     FehlStd");
+    text.Zeile(strich);
+    std::array<double, 8> summe{};
+    if (const auto it = zeilen.find(p.PersNrEdit); it != zeilen.end())
+      for (const StundenZeile& z : it->second) {
+        std::string zeile = BerichtText::I(z.monat, 4) + Marke(z.teil);
+        for (std::size_t i = 0; i < summe.size(); ++i) {
+          zeile += BerichtText::A(z.stunden[i], 12);
+          summe[i] += z.stunden[i];
+        }
+        text.Zeile(zeile);
+      }
+    text.Zeile(strich);
+    std::string zeile(5, ' ');
+    for (double s : summe) zeile += BerichtText::A(s, 12);
+    text.Zeile(zeile);
+    text.Zeile(std::string(101, '='));
+    text.Zeile("*) Teilabrechnung");
+  });
+  return ok && text.Zeilen() > 0 && text.Schreiben(state);
+}
+
+bool PrintUrlaubsZeitkonto(AppState& state, const BerichtOptionen& o) {
+  const int persNr = o.personalNr, jahr = o.jahr;
+  ZeilenJePerson<KontoStand> zeilen;
+  const bool gelesen = AbrechnungenLesen<KontoStand>(
+      state, o.stem,
+      [&](const AbrechnungKey& k) { return k.Jahr <= jahr && (persNr == 0 || k.PersNr == persNr); },
+      [](const AbrechnungRecord& r) {
+        return KontoStand{r.JahrComboBox, r.MonatComboBox, r.AbrechngComboBox > 0,
+                          r.UrlaubsKontoTageEdit, r.ZeitKontoStdEdit};
+      },
+      zeilen);
+  if (!gelesen) return false;
+
+  BerichtText text;
+  Seiten seiten{text};
+  const std::string strich(55, '-');
+  const bool ok = PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
+    if (persNr != 0 && p.PersNrEdit != persNr) return;
+    const auto it = zeilen.find(p.PersNrEdit);
+    const std::vector<KontoStand> keine;
+    const std::vector<KontoStand>& eigene = it == zeilen.end() ? keine : it->second;
+    seiten.Neu();
+    text.Zeile("URLAUBS- UND ZEITKONTO von " + o.stem);
+    text.Zeile("DN: " + p.FamNameEdit + " " + p.VornameEdit);
+    text.Zeile("    " + p.OrtEdit);
+    text.Zeile("SV-Nr: " + p.SVNrEdit + " BeitragsGruppe: " + p.BeitragsgruppeComboBox);
+    text.Zeile("Für den Zeitraum von: 1 bis 12 " + BerichtText::I(jahr, 4));
+    text.Zeile(strich);
+    text.Zeile("Monat                  Urlaub               Zeitkonto");
+    text.Zeile(strich);
+    double urlaub = 0, zeit = 0;
+    for (const KontoStand& z : eigene)
+      if (z.jahr < jahr) {
+        urlaub += z.urlaub;
+        zeit += z.zeit;
+      }
+    text.Zeile("    Anfangsstand:" + BerichtText::A(urlaub, 12) + BerichtText::A(zeit, 24));
+    text.Zeile(strich);
+    for (const KontoStand& z : eigene) {
+      if (z.jahr != jahr) continue;
+      urlaub += z.urlaub;
+      zeit += z.zeit;
+      if (z.monat >= 1 && z.monat <= 12)
+        text.Zeile(BerichtText::I(z.monat, 4) + Marke(z.teil) + BerichtText::A(z.urlaub, 24) +
+                   BerichtText::A(z.zeit, 24));
+    }
+    text.Zeile(strich);
+    text.Zeile("    Gesamt:      " + BerichtText::A(urlaub, 12) + BerichtText::A(zeit, 24));
+    text.Zeile(std::string(56, '='));
+    text.Zeile("*) Teilabrechnung");
+  });
+  return ok && text.Zeilen() > 0 && text.Schreiben(state);
+}
+
+bool PrintDienstnehmerDaten(AppState& state, const BerichtOptionen& o) {
+  BerichtText text;
+  Seiten seiten{text};
+  const std::string strich(73, '-');
+  const bool ok = PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
+    seiten.Neu();
+    text.Zeile("DIENSTNEHMER-DATEN von " + o.stem);
+    text.Zeile(Label("Personal-Nr:") + BerichtText::I(p.PersNrEdit));
+    text.Zeile(strich);
+    text.Zeile(Label("Anschrift:") + p.FamNameEdit + " " + p.VornameEdit);
+    text.Zeile(Label("") + p.StrasseEdit);
+    text.Zeile(Label("") + BerichtText::I(p.PLZEdit, 4) + " " + p.OrtEdit);
+    text.Zeile();
+    text.Zeile(Label("Telefon:") + p.TelefonEdit);
+    text.Zeile();
+    text.Zeile(Label("Versicherungsdaten:"));
+    text.Zeile(Label("      SV-Nr:") + p.SVNrEdit);
+    text.Zeile(Label("      BeitragsGr.:") + p.BeitragsgruppeComboBox);
+    text.Zeile();
+    text.Zeile(Label("Soziale Stellung:") + Stellung(p.SozialeStellungEdit));
+    text.Zeile();
+    text.Zeile(Label("Bezüge:"));
+    text.Zeile(Label("      Gehalt:") + BerichtText::A(p.GehaltEdit, 9));
+    text.Zeile(Label("      Stundenlohn:") + BerichtText::A(p.StundenlohnEdit, 9));
+    text.Zeile(Label("      Sonst.Bezüge:") + BerichtText::A(p.ZulageEdit, 9));
+    text.Zeile(Label("      Sachbezüge:") + BerichtText::A(p.SachbezuegeEdit, 9));
+    Bemerkung(text, "      Bemerkung:", p.BemerkungenEdit);
+    text.Zeile();
+    text.Zeile(Label("Sonstiges:"));
+    text.Zeile(Label("      BIC (BLZ/Bank):") + p.BankEdit);
+    text.Zeile(Label("      IBAN (Konto):") + p.BankKtoNrEdit);
+    text.Zeile(Label("      Familienstand:") + p.FamStandEdit);
+    text.Zeile(Label("      Landeskennz.:") + p.StaatEdit);
+    text.Zeile(Label("      Beruf:") + p.BerufEdit);
+    text.Zeile(Label("      Ein/Austritt:") + p.EintrittsDatumEdit);
+    text.Zeile();
+    text.Zeile(Label("Urlaubsanspruch:", 19) + BerichtText::A(p.UrlaubsAnspruchEdit, 9) + " Tage");
+    text.Zeile(strich);
+  });
+  return ok && text.Zeilen() > 0 && text.Schreiben(state);
+}
+
+bool PrintLohnGehaltsliste(AppState& state, const BerichtOptionen& o) {
+  BerichtText text;
+  text.Zeile("LOHN-GEHALTSLISTE von " + o.stem);
+  const bool ok = PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
+    text.Zeile(std::string(73, '-'));
+    text.Zeile(Label("Personal-Nr:") + BerichtText::I(p.PersNrEdit));
+    text.Zeile(Label("Dienstnehmer:") + p.FamNameEdit + " " + p.VornameEdit);
+    text.Zeile(Label("Soziale Stellung:") + Stellung(p.SozialeStellungEdit));
+    text.Zeile(Label(p.ArbeiterCheckBox ? "   Std-Lohn:" : "   Gehalt:") +
+               BerichtText::A(p.GehaltEdit, 9));
+    text.Zeile(Label("   Überstd-Satz") + BerichtText::A(p.StundenlohnEdit, 9));
+    text.Zeile(Label("   Sonst.Bezüge:") + BerichtText::A(p.ZulageEdit, 9));
+    text.Zeile(Label("   Sachbezüge:") + BerichtText::A(p.SachbezuegeEdit, 9));
+    Bemerkung(text, "   Bemerkung:", p.BemerkungenEdit);
+    text.Zeile();
+  });
+  return ok && text.Schreiben(state);
+}
+
+bool PrintDienstnehmerAdressen(AppState& state, const BerichtOptionen& o) {
+  BerichtText text;
+  Seiten seiten{text};
+  const bool ok = PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
+    seiten.Neu();
+    for (int i = 0; i < 9; ++i) text.Zeile();
+    text.Zeile("   " + p.VornameEdit + " " + p.FamNameEdit);
+    text.Zeile("   " + p.StrasseEdit);
+    text.Zeile("   " + BerichtText::I(p.PLZEdit, 4) + " " + p.OrtEdit);
+  });
+  return ok && text.Zeilen() > 0 && text.Schreiben(state);
+}
+
+bool PrintDienstnehmerGeburtsdaten(AppState& state, const BerichtOptionen& o) {
+  BerichtText text;
+  text.Zeile("DIENSTNEHMER-GEBURTSDATEN von " + o.stem);
+  const bool ok = PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
+    text.Zeile(std::string(94, '-'));
+    text.Zeile(Label("Personal-Nr:", 21) + BerichtText::I(p.PersNrEdit));
+    text.Zeile(Label("Dienstnehmer:", 21) + p.FamNameEdit + " " + p.VornameEdit);
+    const std::string& sv = p.SVNrEdit;
+    // A shorter number (older or hand-edited records) has no date to split.
+    if (CharCount(sv) < 10)
+      text.Zeile("SV-Nr / Geburtsdatum " + sv);
+    else
+      text.Zeile("SV-Nr / Geburtsdatum " + Zeichen(sv, 0, 4) + " / " + Zeichen(sv, 4, 2) + "." +
+                 Zeichen(sv, 6, 2) + "." + Zeichen(sv, 8, 2) + " " + Zeichen(sv, 10));
+  });
+  if (!ok) return false;
+  text.Zeile();
+  return text.Schreiben(state);
+}
+
+}  // namespace lohn

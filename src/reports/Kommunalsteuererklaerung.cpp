@@ -1,0 +1,305 @@
+#include "reports/Kommunalsteuererklaerung.h"
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <string>
+
+#include "frame/Daten.h"
+#include "payroll/FormatBetrag.h"
+#include "reports/AbrechnungenJePerson.h"
+#include "reports/BerichtText.h"
+#include "reports/DgaDaten.h"
+#include "reports/DienstgeberAbgaben.h"
+#include "reports/KommStXml.h"
+#include "reports/LohnsteuerDbDzKommSt.h"
+#include "store/Cp1252.h"
+#include "store/FileUtil.h"
+#include "store/PersonalStore.h"
+#include "store/RecordFile.h"
+#include "store/StandortRecord.h"
+#include "store/TextRoutines.h"
+
+namespace lohn {
+
+namespace {
+
+constexpr const char* kMonatsnamen[12] = {"Jänner",    "Februar", "März",     "April",
+                                          "Mai",       "Juni",    "Juli",     "August",
+                                          "September", "Oktober", "November", "Dezember"};
+constexpr const char* kFormulare = "https://www.bmf.gv.at/services/formulare.html";
+constexpr const char* kGemeindeKz = "https://www.statistik.at/atlas/verwaltungsgrenzen";
+constexpr const char* kPortal = "https://finanzonline.bmf.gv.at";
+
+// The seven texts of the return's place of business.
+struct Betriebsort {
+  std::string strasse, plz, ort, kommStNr, geschaeftsfuehrer, beschaeftigte, gemeindeKz;
+};
+
+Betriebsort BetriebsortLesen(AppState& state, const std::string& stem, int standort) {
+  const DienstgeberGlobals& dg = state.Dienstgeber;
+  Betriebsort b{dg.DienstgeberStrasse,
+                dg.DienstgeberPlz,
+                dg.DienstgeberOrt,
+                "",
+                "",
+                "",
+                standort == 0 ? dg.DienstgeberGemeindeKz : ""};
+  if (standort == 0) return b;
+  if (auto s = ReadStandortRecord(stem, kStandortExt, standort)) {
+    return {s->Strasse,   std::to_string(s->Plz), s->Ort,
+            s->KommStNr,  s->Geschaeftsfuehrer,   std::to_string(s->AnzahlDienstnehmer),
+            s->GemeindeKz};
+  }
+  state.dialogs().ShowMessage("Für den Standort Nr. \"" + std::to_string(standort) +
+                              "\" existieren keine Standort-Daten, daher wird der Bericht mit "
+                              "der Adresse der Dienstgeberdaten erstellt!");
+  return b;
+}
+
+// The liable pay of one payroll record and its month.
+struct Zeile {
+  int monat = 0;
+  double entgelt = 0;
+};
+
+std::string Zeilen(const std::vector<std::string>& z) {
+  std::string s;
+  for (const std::string& e : z) s += "\n" + e;
+  return s;
+}
+
+// The counter of the XML packages: the number it holds, or nothing after
+// the message (the file then stays as it was).
+std::optional<long long> PaketNrLesen(AppState& state) {
+  auto& dlg = state.dialogs();
+  int err = 0;
+  if (!CreateFileIfMissing(kPaketNrDatei, {'0'}, &err)) {
+    dlg.ShowMessage(CreateFailedMessage(kPaketNrDatei, err));
+    return std::nullopt;
+  }
+  auto bytes = ReadWholeFile(kPaketNrDatei, &err);
+  if (!bytes) {
+    dlg.ShowMessage(ReadFailedMessage(kPaketNrDatei, err));
+    return std::nullopt;
+  }
+  const std::string text = Cp1252ToUtf8(std::string(bytes->begin(), bytes->end()));
+  const std::string_view zahl = TrimBlanks(text);
+  // "3" and the next number must fit the portal's nine digits.
+  const bool gueltig =
+      !zahl.empty() && zahl.size() <= 8 &&
+      std::all_of(zahl.begin(), zahl.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
+      std::stoll(std::string(zahl)) < 99999999;
+  if (!gueltig) {
+    dlg.ShowMessage("Die Datei \"" + std::string(kPaketNrDatei) + "\" enthält keine gültige " +
+                    "Paketnummer (höchstens 8 Ziffern): \"" + std::string(zahl) +
+                    "\". Die XML-Datei wurde nicht erstellt.");
+    return std::nullopt;
+  }
+  return std::stoll(std::string(zahl));
+}
+
+// Writes the XML file into the XML folder and then steps the counter; asks
+// whether to open the folder when `fragen`.
+void XmlSchreiben(AppState& state, KommStXmlDaten d, const std::string& name, bool fragen) {
+  auto& dlg = state.dialogs();
+  if (const auto fehler = KommStXmlFehler(d); !fehler.empty()) {
+    dlg.ShowMessage(
+        "Die XML-Datei für FinanzOnline wurde nicht erstellt, diese Angaben sind ungültig:" +
+        Zeilen(fehler));
+    return;
+  }
+  const auto alt = PaketNrLesen(state);
+  if (!alt) return;
+  d.paketNr = *alt + 1;
+
+  const std::string ordner = XmlOrdner();
+  const std::string pfad = ordner + "/" + name;
+  std::error_code ec;
+  std::filesystem::create_directory(ordner, ec);
+  int err = ec.value();
+  if (ec || !WriteFileAtomic(pfad, KommStXml(d), &err)) {
+    dlg.ShowMessage(CreateFailedMessage(pfad, err));
+    return;
+  }
+  const std::string neu = std::to_string(d.paketNr);
+  if (!WriteFileAtomic(kPaketNrDatei, Bytes(neu.begin(), neu.end()), &err)) {
+    dlg.ShowMessage(CreateFailedMessage(kPaketNrDatei, err));
+    return;
+  }
+  if (!fragen || !dlg.AskYesNo(kXmlOrdnerFrage)) return;
+  // A path of more than 79 characters is named for the user, not opened.
+  if (CharCount(ordner) <= 79)
+    state.services.shell.Open(ordner);
+  else
+    dlg.ShowMessage("Der Verzeichnis-Pfad ist zu lang, öffnen Sie das Verzeichnis manuell: " +
+                    ordner);
+}
+
+}  // namespace
+
+bool PrintKommunalsteuerErklaerung(AppState& state, const BerichtOptionen& o) {
+  auto& dlg = state.dialogs();
+  const Betriebsort ort = BetriebsortLesen(state, o.stem, o.standort);
+  if (o.kommunalsteuer < 0) {
+    dlg.ShowMessage(kSaetzeNegativ);
+    return false;
+  }
+  if (o.kommunalsteuer == 0) {
+    dlg.ShowMessage(kKommStSatzNull);
+    return false;
+  }
+
+  if (!DatendateienVerwendbar(state, o.stem)) return false;
+  // One pass over the year's payrolls, then one over the employees: the
+  // month sums of the site and of the whole enterprise, whose base decides
+  // the free amount.
+  ZeilenJePerson<Zeile> zeilen;
+  if (FileExists(DataFileName(o.stem, "ABR")) &&
+      !AbrechnungenJePerson<Zeile>(
+          o.stem, "ABR", [&](const AbrechnungKey& k) { return k.Jahr == o.jahr; },
+          [](const AbrechnungRecord& r) -> std::optional<Zeile> {
+            return Zeile{r.MonatComboBox, AbgabepflichtigesEntgelt(r)};
+          },
+          zeilen)) {
+    dlg.ShowMessage(kAbrechnungsdateiVerwendet);
+    return false;
+  }
+  std::array<double, 13> standort{}, betrieb{};
+  if (FileExists(DataFileName(o.stem, "PER")) &&
+      !ScanPersonalRecords(o.stem, "PER", [&](const PersonalRecord& p) {
+        auto it = zeilen.find(p.PersNrEdit);
+        if (it == zeilen.end()) return;
+        const bool hier = o.standort == 0 || p.gehoertZuStandortEdit == o.standort;
+        for (const Zeile& z : it->second) {
+          if (z.monat < 1 || z.monat > 12) continue;
+          betrieb[z.monat] += z.entgelt;
+          if (hier) standort[z.monat] += z.entgelt;
+        }
+      })) {
+    dlg.ShowMessage(kPersonaldateiVerwendet);
+    return false;
+  }
+
+  const DienstgeberGlobals& dg = state.Dienstgeber;
+  const std::string jahr = std::to_string(o.jahr);
+  BerichtText t;
+  const std::string links(33, ' ');
+  if (o.dga) {
+    t.Zeile("KOMMUNALSTEUER-ERKLÄRUNG       DIENSTGEBERABGABE-ERKLÄRUNG");
+    t.Zeile();
+    t.Zeile(
+        "Raum für Eintragungen:           |Eingangsvermerk:           "
+        "Aktuelle Formulare zur Kommunalsteuererklärung sind unter");
+    t.Zeile(links + "|" + std::string(27, ' ') + kFormulare + " verfügbar.");
+    t.Zeile(links + "|" + std::string(27, ' ') + "Die Gemeindekennziffer kann unter " +
+            kGemeindeKz);
+    t.Zeile(links + "|                           abgefragt werden.");
+    t.Zeile(std::string(33, '_') + "|" + std::string(23, '_') +
+            "    Die Erklärung kann elektronisch übermittelt werden unter:");
+    t.Zeile(links + "|Datum:                     " + kPortal);
+    t.Zeile(links + "|DVR: " + dg.DienstgeberDvrNr);
+    t.Zeile(links + "|Kontonr: " + ort.kommStNr);
+    t.Zeile(links + "|Monat/Jahr:      " + BerichtText::I(o.jahr, 4));
+  } else {
+    t.Zeile("KOMMUNALSTEUER-ERKLÄRUNG");
+    t.Zeile("für das Jahr " + jahr);
+    t.Zeile();
+    t.Zeile("Aktuelle Formulare zur Kommunalsteuererklärung sind unter");
+    t.Zeile(std::string(kFormulare) + " verfügbar.");
+    t.Zeile(std::string("Die Gemeindekennziffer kann unter ") + kGemeindeKz);
+    t.Zeile("abgefragt werden.");
+    t.Zeile("Die Erklärung kann elektronisch übermittelt werden unter:");
+    t.Zeile(std::string(kPortal) + " ");
+    t.Zeile();
+  }
+  t.Zeile("Firma:        " + dg.DienstgeberName);
+  t.Zeile("Betriebsort:  " + ort.strasse);
+  t.Zeile(std::string(14, ' ') + ort.plz + " " + ort.ort);
+  t.Zeile("GemeindeKennzahl:  " + ort.gemeindeKz);
+  if (!o.dga) {
+    t.Zeile("Kommunalsteuernr: " + ort.kommStNr);
+    t.Zeile("Geschäftsführer:  " + ort.geschaeftsfuehrer);
+    t.Zeile("Telefonnr: " + dg.DienstgeberTelefon);
+    t.Zeile("Anzahl der Beschäftigten: " + ort.beschaeftigte);
+    t.Zeile("Finanzamt: " + dg.DienstgeberFinanzamtNr + " Steuernummer: " + dg.DienstgeberSteuerNr);
+  }
+  const std::string linie =
+      o.dga ? std::string(58, '_') + "   " + std::string(58, '_') : std::string(58, '_');
+  t.Zeile(linie);
+  if (o.dga) {
+    t.Zeile(
+        "    Der Kommunalsteuer                                                           "
+        "Anzahl          Anzahl             DGA");
+    t.Zeile(
+        "         unterliegende             Bemessungs-   Kommunal-                     "
+        "befreite       abgabepfl         Abgaben");
+    t.Zeile(
+        "Monat     Arbeitslöhne  Freibetrag   Grundlage      steuer   Monat          "
+        "Mitarbeiter         Mitarb.         beträge");
+  } else {
+    t.Zeile("    Der Kommunalsteuer                                    ");
+    t.Zeile("         unterliegende             Bemessungs-   Kommunal-");
+    t.Zeile("Monat     Arbeitslöhne  Freibetrag   Grundlage      steuer");
+  }
+  t.Zeile(linie);
+
+  double jahresBasis = 0, jahresDga = 0;
+  for (int m = 1; m <= 12; ++m) {
+    // The free amount is the enterprise's; a site gets its share of it.
+    const double lohn = RoundBetragHalfEven(standort[m]);
+    const double basis = StandortKommStBasis(standort[m], betrieb[m]);
+    const double frei = std::max(0.0, lohn - basis);
+    jahresBasis += basis;
+    std::string z = PadText(kMonatsnamen[m - 1], 10, true) + BerichtText::A(lohn, 12) +
+                    BerichtText::A(frei, 12) + BerichtText::A(basis, 12) +
+                    BerichtText::A(o.kommunalsteuer * basis * 0.01, 12);
+    if (o.dga) {
+      auto wert = [&](int reihe) { return o.dgaWerte[DgaDaten::Feld(reihe, m) - 1]; };
+      const double dga = (wert(2) * wert(4) - wert(5)) * wert(3);
+      jahresDga += dga;
+      z += PadText(std::string("   ") + kMonatsnamen[m - 1], 13, true) +
+           BerichtText::A(wert(1), 16) + BerichtText::A(wert(2), 16) + BerichtText::A(dga, 16);
+    }
+    t.Zeile(z);
+  }
+  jahresBasis = RoundBetragHalfEven(jahresBasis);
+  const double jahresSteuer = Abgabe(jahresBasis, o.kommunalsteuer);
+
+  t.Zeile(linie);
+  std::string summen = "Summen:                 " + BerichtText::A(jahresBasis, 22) +
+                       BerichtText::A(jahresSteuer, 12);
+  if (o.dga) summen += "   Jahressumme DGA " + BerichtText::A(jahresDga, 42);
+  t.Zeile(summen);
+  t.Zeile(linie);
+  if (o.dga) {
+    t.Zeile("Finanzamt: " + dg.DienstgeberFinanzamtNr +
+            "  Steuernummer: " + dg.DienstgeberSteuerNr);
+    t.Zeile();
+    t.Zeile(std::string(119, '_'));
+  } else {
+    t.Zeile("Abzüglich geleisteter Anzahlungen:");
+    t.Zeile("Restschuld:");
+    t.Zeile("Guthaben:");
+    t.Zeile("Ergänzende Angaben:");
+    t.Zeile();
+    t.Zeile(linie);
+  }
+  if (!t.Schreiben(state)) return false;
+
+  KommStXmlDaten x;
+  x.fastNr = KommStFastNr(dg.DienstgeberFinanzamtNr, dg.DienstgeberSteuerNr);
+  x.identifikation = KommStIdentifikation(dg.UebermittlerFaStNr, x.fastNr);
+  x.datum = TodayAsIsoDate(state.services.clock);
+  x.uhrzeit = NowAsIsoTime(state.services.clock);
+  x.jahr = o.jahr;
+  x.gd = std::string(TrimBlanks(ort.gemeindeKz));
+  x.plz = std::string(TrimBlanks(ort.plz));
+  x.gem = std::string(TrimBlanks(ort.ort));
+  x.bmg = jahresBasis;
+  x.steuer = jahresSteuer;
+  XmlSchreiben(state, x, KommStXmlDateiName(o.stem, o.jahr, o.standort), o.eldaDatei);
+  return true;
+}
+
+}  // namespace lohn

@@ -1,0 +1,395 @@
+#include "reports/L16.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "elda/SvGrundlagenTeilung.h"
+#include "output/L16Formular.h"
+#include "payroll/Beitragsgruppen.h"
+#include "payroll/FormatBetrag.h"
+#include "reports/BerichtLesen.h"
+#include "reports/BerichtText.h"
+#include "store/Cp1252.h"
+#include "store/StandortRecord.h"
+
+namespace lohn {
+
+namespace {
+
+// Amounts are summed in whole cents, so the sums are exact.
+using Cent = long long;
+
+// The amount on whole cents, halves to even (RoundBetragHalfEven); a value
+// that already lies on a cent, as stored amounts do, needs no decimal text.
+Cent Cents(double v) {
+  const double c = v * 100;
+  if (std::fabs(v) < 1e7) {
+    const double n = std::nearbyint(c);
+    if (std::fabs(c - n) < 1e-6) return static_cast<Cent>(n);
+  }
+  return std::llround(RoundBetragHalfEven(v) * 100);
+}
+
+enum Summe : std::size_t {
+  kBrutto,
+  kSonderzahlung,
+  kSzSvFrei,
+  kSonstSz,
+  kSachbezuege,
+  kFreibetr,  // FreibetrEdit less the allowances the slip shows on their own
+  kUeberschreitung,
+  kSvAbzGes,
+  kSvDnSzGesamt,
+  kSonstSzSv,
+  kSvDnGesamt,
+  kLandarbFrei,
+  kAuslandsTaet,
+  kNormArbeitszeit,  // the commuter allowance
+  kFreiwillBeitr,
+  kSonstSteuerfr,
+  kLstGesamt,
+  kSonstSzLst,
+  kFreibetrLtMitteilg,
+  kSpesenersatz,
+  kBmvgUebertragung,
+  kAuslPensDg,
+  kTeilentgelt,
+  kTageTeilentgelt,
+  kFiktiv,
+  kSvAllgemein,  // the contribution bases split as for the filings
+  kSvSonder,
+  kBmvgGerundet,  // the provision fund contributions, each on whole cents
+  kSummenAnzahl
+};
+
+// What the slip needs of one payroll record.
+struct Monat {
+  std::int8_t monat = 0;
+  std::array<Cent, kSummenAnzahl> cent{};
+  double bmvg = 0;  // the provision fund contribution as stored
+};
+
+Monat MonatAus(const AbrechnungRecord& r) {
+  Monat m;
+  m.monat = std::int8_t(r.MonatComboBox);
+  auto& c = m.cent;
+  const SvGrundlagenTeile teile = TeileSvGrundlagen(r, false);
+  c[kBrutto] = Cents(r.BruttoEdit);
+  c[kSonderzahlung] = Cents(r.SonderzahlungEdit);
+  c[kSzSvFrei] = Cents(r.SZSVfreiEdit);
+  c[kSonstSz] = Cents(r.SonstSZEdit);
+  c[kSachbezuege] = Cents(r.SachbezuegeAbreEdit);
+  c[kUeberschreitung] = Cents(r.SueberschreitungEdit);
+  c[kSvAbzGes] = Cents(r.SV_AbzGesEdit);
+  c[kSvDnSzGesamt] = Cents(r.SV_DN_SZ_GesamtEdit);
+  c[kSonstSzSv] = Cents(r.SonstSZSVEdit);
+  c[kSvDnGesamt] = Cents(r.SV_DN_GesamtEdit);
+  c[kLandarbFrei] = Cents(r.LandarbFreiEdit);
+  c[kAuslandsTaet] = Cents(r.AuslandsTaetEdit);
+  c[kNormArbeitszeit] = Cents(r.NormArbeitszeitEdit);
+  c[kFreiwillBeitr] = Cents(r.freiwillBeitrEdit);
+  c[kSonstSteuerfr] = Cents(r.SonstSteuerfrEdit);
+  c[kLstGesamt] = Cents(r.LstGesamt);
+  c[kSonstSzLst] = Cents(r.SonstSZLSTEdit);
+  c[kFreibetrLtMitteilg] = Cents(r.FreibetrLtMitteilgEdit);
+  c[kSpesenersatz] = Cents(r.SpesenersatzEdit);
+  c[kBmvgUebertragung] = Cents(r.BMVGUebertragungsBetragEdit);
+  c[kAuslPensDg] = Cents(r.AuslPensDGEdit);
+  c[kTeilentgelt] = Cents(r.TeilentgeltEdit);
+  c[kTageTeilentgelt] = Cents(r.TageTeilentgeltEdit);
+  c[kFiktiv] = Cents(r.fiktiveBMGedit);
+  c[kSvAllgemein] = Cents(teile.allgemein);
+  c[kSvSonder] = Cents(teile.sonderzahlung);
+  c[kBmvgGerundet] = Cents(r.BMVGbetragEdit);
+  c[kFreibetr] = Cents(r.FreibetrEdit) - c[kFreibetrLtMitteilg] - c[kNormArbeitszeit] -
+                 c[kAuslandsTaet] - c[kFreiwillBeitr] - c[kSonstSteuerfr] - c[kLandarbFrei];
+  m.bmvg = r.BMVGbetragEdit;
+  return m;
+}
+
+// An employee's months of the period added up.
+struct Jahr {
+  int ersterMonat = 13, letzterMonat = 0;
+  int ersterBmvgMonat = 0, letzterBmvgMonat = 0;  // 0: no contribution
+  std::array<Cent, kSummenAnzahl> cent{};
+  double bmvg = 0;
+};
+
+Jahr Addieren(const std::vector<Monat>& monate) {
+  Jahr j;
+  for (const Monat& m : monate) {
+    j.ersterMonat = std::min<int>(j.ersterMonat, m.monat);
+    j.letzterMonat = std::max<int>(j.letzterMonat, m.monat);
+    for (std::size_t i = 0; i < kSummenAnzahl; ++i) j.cent[i] += m.cent[i];
+    j.bmvg += m.bmvg;
+    if (m.bmvg != 0) {
+      if (j.ersterBmvgMonat == 0 || m.monat < j.ersterBmvgMonat) j.ersterBmvgMonat = m.monat;
+      j.letzterBmvgMonat = std::max<int>(j.letzterBmvgMonat, m.monat);
+    }
+  }
+  return j;
+}
+
+// What the slip shows of the employee record, kept from the one pass.
+struct Person {
+  std::int32_t nr = 0, plz = 0, sozialeStellung = 0, kinder = 0, standort = 0, werk = 0,
+               uebmo = 0;
+  std::string famName, vorname, strasse, ort, svNr, partnerNr, svTraeger;
+  double entw = 0, prei = 0, bpend = 0, aufrollung = 0;
+  bool weiblich = false, teilzeit = false, alleinverdiener = false, alleinerzieher = false,
+       arbeiter = false, freierDn = false, geringf = false, szAnspruch = false,
+       szOhneAllgBeitr = false;
+};
+
+Person PersonAus(const PersonalRecord& p) {
+  Person x;
+  x.nr = p.PersNrEdit;
+  x.plz = p.PLZEdit;
+  x.sozialeStellung = p.SozialeStellungEdit;
+  x.kinder = p.AnzahlKinderEdit;
+  x.standort = p.gehoertZuStandortEdit;
+  x.werk = p.WERK_Edit;
+  x.uebmo = p.UEBMO_Edit;
+  x.famName = p.FamNameEdit;
+  x.vorname = p.VornameEdit;
+  x.strasse = p.StrasseEdit;
+  x.ort = p.OrtEdit;
+  x.svNr = p.SVNrEdit;
+  x.partnerNr = p.AustrittsDatumEdit;
+  x.svTraeger = p.SVtraegerEdit;
+  x.entw = p.ENTW_Edit;
+  x.prei = p.PREI_Edit;
+  x.bpend = p.BPEND_Edit;
+  x.aufrollung = p.AufrollungEdit;
+  x.weiblich = p.weiblichCheckBox;
+  x.teilzeit = p.TeilzeitCheckBox;
+  x.alleinverdiener = p.Alleinverdiener;
+  x.alleinerzieher = p.grPendlPausch;
+  x.arbeiter = p.ArbeiterCheckBoxNeu;
+  x.freierDn = p.freierDNcheckBox;
+  x.geringf = p.GeringfCheckBox;
+  x.szAnspruch = p.SZanspruchCheckBox;
+  x.szOhneAllgBeitr = p.SZohneAllgBeitrCheckBox;
+  return x;
+}
+
+int MonatsLaenge(int jahr, int monat) {
+  static constexpr std::array<int, 12> kTage{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (monat < 1 || monat > 12) return 31;
+  const bool schaltjahr = (jahr % 4 == 0 && jahr % 100 != 0) || jahr % 400 == 0;
+  return monat == 2 && schaltjahr ? 29 : kTage[std::size_t(monat - 1)];
+}
+
+const char* JN(bool ja) { return ja ? "J" : "N"; }
+std::string Betrag(Cent c) { return FormatL16Amount15(double(c) / 100); }
+
+// The run's fixed values.
+struct Lauf {
+  const BerichtOptionen& o;
+  const DienstgeberGlobals& dg;
+  const std::map<std::int32_t, StandortRecord>& standorte;
+  std::array<std::string, 2> hintergrund;
+  int vonTag = 1, bisTag = 31;
+
+  L16Blatt Blatt(const Person& p, const Jahr& j) const {
+    L16Blatt b;
+    b.personalNr = p.nr;
+    for (std::size_t i = 0; i < 2; ++i) b.seiten[i].hintergrund = hintergrund[i];
+    auto text = [](L16Seite& s, int x, int y, std::string t) {
+      if (!t.empty()) s.texte.push_back({x, y, std::move(t)});
+    };
+    auto zahl = [](long long v) { return std::to_string(v); };
+    L16Seite& s1 = b.seiten[0];
+    auto t1 = [&](int x, int y, std::string t) { text(s1, x, y, std::move(t)); };
+    const auto& c = j.cent;
+
+    // Days that the months have: the period's days held within them.
+    const int tagVon = std::min(vonTag, MonatsLaenge(o.jahr, j.ersterMonat));
+    const int letzterTag = MonatsLaenge(o.jahr, j.letzterMonat);
+    const int tagBis = j.letzterMonat == o.monatBis ? std::min(bisTag, letzterTag) : letzterTag;
+    // Both credits need a child, as the wage tax grants them.
+    const bool kind = p.kinder >= 1;
+    const Cent prei = Cents(p.prei);
+
+    t1(129, 60, zahl(tagVon));
+    t1(176, 60, zahl(j.ersterMonat));
+    t1(289, 60, zahl(tagBis));
+    t1(330, 60, zahl(j.letzterMonat));
+    t1(380, 60, zahl(o.jahr));
+    t1(570, 40, dg.DienstgeberFinanzamtNr);
+    t1(610, 40, dg.DienstgeberSteuerNr);
+    t1(70, 130, p.famName);
+    t1(500, 95, zahl(p.sozialeStellung));
+    t1(573, 95, p.svNr);
+    t1(p.weiblich ? 500 : 585, 130, "J");
+    if (p.alleinerzieher && kind) t1(673, 165, "J");
+    t1(p.teilzeit ? 814 : 699, 130, "J");
+    t1(70, 165, p.vorname);
+    t1(546, 165, JN(p.alleinverdiener && kind));
+    t1(814, 165, JN(p.alleinerzieher && kind));
+    t1(800, 200, zahl(p.kinder));
+    t1(70, 200, p.strasse);
+    t1(70, 235, zahl(p.plz));
+    t1(180, 235, p.ort);
+    t1(620, 235, p.partnerNr);
+    t1(665, 275,
+       Betrag(c[kBrutto] + c[kSonderzahlung] + c[kSzSvFrei] + c[kSonstSz] + c[kSachbezuege]));
+    t1(665, 310, Betrag(c[kFreibetr]));
+    t1(665, 348, Betrag(c[kSzSvFrei] + c[kSonderzahlung] - c[kUeberschreitung]));
+    t1(430, 385, Betrag(c[kSvAbzGes]));
+    t1(430, 422, Betrag(c[kSvDnSzGesamt]));
+    t1(430, 457, Betrag(c[kSonstSzSv]));
+    t1(665, 419, Betrag(c[kSvDnGesamt]));
+    t1(665, 485, Betrag(c[kLandarbFrei]));
+    t1(430, 516, Betrag(c[kAuslandsTaet]));
+    t1(430, 554, Betrag(Cents(p.entw)));
+    t1(430, 591, Betrag(prei));
+    t1(320, 663, FormatL16Amount8(p.bpend));
+    t1(430, 625, Betrag(c[kNormArbeitszeit]));
+    t1(430, 690, Betrag(c[kFreiwillBeitr]));
+    t1(430, 728, Betrag(c[kSonstSz]));
+    t1(430, 763, Betrag(c[kSonstSteuerfr]));
+    t1(665, 690,
+       Betrag(c[kSonstSz] + prei + c[kNormArbeitszeit] + c[kAuslandsTaet] + c[kFreiwillBeitr] +
+              c[kSonstSteuerfr]));
+    t1(665, 763,
+       Betrag(c[kBrutto] - prei + c[kSachbezuege] - c[kFreibetr] - c[kSvAbzGes] +
+              c[kSvDnSzGesamt] + c[kSonstSzSv] + c[kUeberschreitung] - c[kNormArbeitszeit] -
+              c[kAuslandsTaet] - c[kFreiwillBeitr] - c[kSonstSteuerfr] - c[kLandarbFrei]));
+    t1(430, 799, Betrag(c[kLstGesamt]));
+    t1(430, 836, Betrag(c[kSonstSzLst]));
+    t1(665, 835, Betrag(c[kLstGesamt] - c[kSonstSzLst]));
+    t1(277, 871, Betrag(c[kUeberschreitung]));
+    t1(665, 871, Betrag(c[kFreibetrLtMitteilg]));
+    t1(277, 909, Betrag(c[kSpesenersatz]));
+    t1(665, 909, Betrag(Cents(p.aufrollung)));
+    t1(408, 978, zahl(p.werk));
+    t1(793, 978, zahl(p.uebmo));
+    t1(665, 944, Betrag(c[kBmvgUebertragung]));
+    t1(277, 944, Betrag(c[kAuslPensDg]));
+
+    L16Seite& s2 = b.seiten[1];
+    auto t2 = [&](int x, int y, std::string t) { text(s2, x, y, std::move(t)); };
+    if (p.standort != 0) {
+      const auto it = standorte.find(p.standort);
+      if (it != standorte.end()) {
+        const StandortRecord& st = it->second;
+        t2(273, 682, st.Strasse);
+        t2(273, 719, st.AdressZusatz);
+        t2(273, 756, zahl(st.Plz));
+        t2(467, 755, st.Ort);
+        t2(274, 827, st.GemeindeKz);
+      }
+    }
+    t2(266, 47, p.svTraeger);
+    t2(637, 48, dg.DienstgeberBeitragskontoNr);
+    t2(637, 83, JN(p.szAnspruch));
+    t2(829, 83, JN(p.szOhneAllgBeitr));
+    t2(215, 119, JN(p.arbeiter));
+    t2(413, 120, JN(!p.arbeiter));
+    t2(637, 120, JN(p.freierDn));
+    t2(830, 120, JN(p.geringf));
+    t2(678, 157, Betrag(c[kTeilentgelt]));
+    t2(788, 195, FormatL16Whole(4, double(c[kTageTeilentgelt]) / 100));
+    t2(327, 83, zahl(j.ersterMonat));
+    t2(395, 83, zahl(j.letzterMonat));
+    t2(261, 157, Betrag(c[kFiktiv] + c[kSvAllgemein] - c[kTeilentgelt]));
+    t2(261, 195, Betrag(c[kSvSonder]));
+    t2(261, 230, Betrag(Cents(j.bmvg * 100 / kBmvgSatz)));
+    t2(639, 230, zahl(j.ersterBmvgMonat));
+    t2(707, 230, zahl(j.letzterBmvgMonat));
+    t2(261, 266, Betrag(c[kBmvgGerundet]));
+    t2(81, 935, CutChars(dg.DienstgeberAnrede + " " + dg.DienstgeberName, 50));
+    t2(81, 955,
+       CutChars(dg.DienstgeberPlz + " " + dg.DienstgeberOrt + ", " + dg.DienstgeberStrasse, 50));
+    t2(81, 975, CutChars(dg.DienstgeberTelefon, 50));
+    return b;
+  }
+};
+
+}  // namespace
+
+bool PrintL16(AppState& state, const BerichtOptionen& o) {
+  auto& dlg = state.dialogs();
+  BerichtText liste;
+  liste.Zeile(
+      "Für folgende(n) Dienstnehmer ist die Checkbox \"[x] DN abgemeldet ...\" ");
+  liste.Zeile("im Fenster \"Dienstnehmer und Abrechnungsdaten\" angehakt,");
+  liste.Zeile("daher wird für diese(n) DN kein Lohnzettel gedruckt");
+  liste.Zeile();
+  liste.Zeile("Personal-Nr. Name ");
+  liste.Zeile(std::string(94, '-'));
+
+  // One payroll pass; a later record of a key replaces an earlier one, and
+  // one the foreign-activity choice leaves out drops its month.
+  ZeilenJePerson<Monat> monate;
+  const int jahr = o.jahr, von = o.monatVon, bis = o.monatBis, nur = o.personalNr;
+  const bool ausland = o.auslandstaetigkeit;
+  if (!AbrechnungenLesen<Monat>(
+          state, o.stem,
+          [&](const AbrechnungKey& k) {
+            return k.Jahr == jahr && k.Monat >= von && k.Monat <= bis &&
+                   (nur == 0 || k.PersNr == nur);
+          },
+          [&](const AbrechnungRecord& r) -> std::optional<Monat> {
+            if ((r.AuslandsTaetEdit != 0) != ausland) return std::nullopt;
+            return MonatAus(r);
+          },
+          monate))
+    return false;
+  const auto standorte = ReadAllStandortRecords(o.stem, kStandortExt);
+
+  // The employees in file order: a slip, or a line of the list. The
+  // previews come after the pass, so no file stays open while they show.
+  struct Eintrag {
+    std::optional<Person> person;
+    std::string zeile;
+  };
+  std::vector<Eintrag> eintraege;
+  if (!PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
+        if (nur != 0 && p.PersNrEdit != nur) return;
+        // Alone by his number a deregistered employee gets his slip.
+        if (nur == 0 && p.DNabgemeldetCheckBox) {
+          eintraege.push_back({std::nullopt, BerichtText::I(p.PersNrEdit, 12) + " " +
+                                                 p.FamNameEdit});
+          return;
+        }
+        const auto it = monate.find(p.PersNrEdit);
+        if (it != monate.end() && !it->second.empty()) eintraege.push_back({PersonAus(p), {}});
+      }))
+    return false;
+
+  Lauf lauf{o, state.Dienstgeber, standorte, {}};
+  lauf.vonTag = o.vonTag >= 1 && o.vonTag <= 31 ? o.vonTag : 1;
+  lauf.bisTag = o.bisTag >= 1 && o.bisTag <= 31 ? o.bisTag : 31;
+  BerichtHooks* hooks = state.berichte ? &state.berichte->hooks : nullptr;
+  bool erster = true, abgemeldete = false;
+  for (const Eintrag& e : eintraege) {
+    if (!e.person) {
+      liste.Zeile(e.zeile);
+      abgemeldete = true;
+      continue;
+    }
+    if (erster) lauf.hintergrund = L16Hintergruende(dlg);
+    const L16Blatt blatt = lauf.Blatt(*e.person, Addieren(monate[e.person->nr]));
+    if (hooks && hooks->ZeigeL16) hooks->ZeigeL16(blatt, erster);
+    erster = false;
+    if (nur == 0 && !dlg.AskYesNo(kL16Naechster)) break;
+  }
+
+  if (!liste.Schreiben(state)) return false;
+  if (abgemeldete && dlg.AskYesNo(kL16AbgemeldeteZeigen)) {
+    if (state.berichte)
+      state.berichte->ZeigeBericht(AnsichtGroesse{10, false, 10});
+    else
+      ShowBericht(state);
+  }
+  return true;
+}
+
+}  // namespace lohn

@@ -1,0 +1,376 @@
+#include "reports/Lohnkonto.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "payroll/FormatBetrag.h"
+#include "reports/BerichtLesen.h"
+#include "reports/BerichtText.h"
+#include "reports/DienstgeberAbgaben.h"
+#include "store/TextRoutines.h"
+
+namespace lohn {
+
+namespace {
+
+constexpr std::size_t kBreite = 210;
+constexpr std::size_t kSpalten1 = 23;  // amounts of the first table
+constexpr std::size_t kSpalten2 = 9;   // amounts of the second table
+
+// Indices into KontoZeile::t2.
+enum T2 : std::size_t {
+  MvGrundlage,
+  MvBeitrag,
+  Freiwillig,
+  Pendler,
+  Abgabe_,
+  Ausland,
+  Diaeten,
+  Zukunft,
+  PensK
+};
+
+// What the reports need of one payroll record.
+struct KontoZeile {
+  int monat = 0;
+  bool teil = false;
+  bool ueberSechzig = false;
+  int standort = 0;
+  std::array<double, kSpalten1> t1{};
+  std::array<double, kSpalten2> t2{};  // T2; Abgabe_: the liable pay
+  double vorschuss = 0, exekution = 0;
+  std::string bemerkung;  // accounts only
+};
+
+KontoZeile ZeileAus(const AbrechnungRecord& r, bool mitBemerkung) {
+  // The SZ excess belongs to the special payment's base, not to the month's.
+  const double szUeber = r.ueberMaxSVBeitrGrdlSZUeberJSechstel_SV;
+  KontoZeile z;
+  z.monat = r.MonatComboBox;
+  z.teil = r.AbrechngComboBox > 0;
+  z.ueberSechzig = r.ueberSechzigCheckBox;
+  z.standort = r.gehoertZuStandortEdit;
+  z.t1 = {r.BruttoEdit,
+          r.SonderzahlungEdit,
+          r.SZSVfreiEdit,
+          r.SonstSZEdit,
+          r.BruttoGesamtEdit,
+          r.SachbezuegeAbreEdit,
+          r.SVFreibetragEdit,
+          r.SVBeitragsgrundlageEdit + szUeber - r.SueberschreitungEdit,
+          r.SV_DN_GesamtEdit,
+          r.SVBeitragsGrundlageSonderzahlungEdit + r.SueberschreitungEdit - szUeber,
+          r.SV_DN_SZ_GesamtEdit,
+          r.SonstSZSVEdit,
+          r.SV_AbzGesEdit,
+          r.ServiceEntgelt_eCardEdit,
+          r.FreibetrEdit,
+          r.GrundlageLSTEdit,
+          r.LohnsteuerBetragEdit,
+          r.LstFreibetragSZ,
+          r.GrundlLstSZ,
+          r.LstSZ,
+          r.SonstSZLSTEdit,
+          r.LstGesamt,
+          r.NettoBetragEdit};
+  z.t2 = {r.SachbezuegeAbreEdit + r.BruttoGesamtEdit,
+          r.BMVGbetragEdit,
+          r.KrankenschEdit,
+          r.NormArbeitszeitEdit,
+          AbgabepflichtigesEntgelt(r),
+          r.AuslandsTaetEdit,
+          r.SpesenersatzEdit,
+          r.ZukunftssicherungEdit,
+          r.AuslPensDGEdit};
+  z.vorschuss = r.VorschussEdit;
+  z.exekution = r.ExekutionEdit;
+  if (mitBemerkung) z.bemerkung = r.BemerkungenEdit;
+  return z;
+}
+
+std::string ZeitraumZeile(const BerichtOptionen& o) {
+  if (o.monatBis == 12)
+    return "Für den Zeitraum von: 1." + BerichtText::I(o.monatVon, 2) + ". bis 31." +
+           BerichtText::I(o.monatBis, 2) + "." + BerichtText::I(o.jahr, 4);
+  return "Für den Zeitraum von: " + BerichtText::I(o.monatVon, 2) + " bis " +
+         BerichtText::I(o.monatBis, 2) + "/" + BerichtText::I(o.jahr, 4);
+}
+
+// The employer lines and the period line.
+void Kopf(BerichtText& text, const AppState& state, bool excel) {
+  auto frei = [&](const std::string& s) { return excel ? BerichtText::Zelle(s) : s; };
+  const DienstgeberGlobals& d = state.Dienstgeber;
+  text.Zeile(frei("Dienstgeber: " + d.DienstgeberAnrede + " " + d.DienstgeberName));
+  text.Zeile(frei(d.DienstgeberPlz + " " + d.DienstgeberOrt + ", " + d.DienstgeberStrasse));
+}
+
+std::string MonatMarke(const KontoZeile& z) {
+  return BerichtText::I(z.monat, 2) + (z.teil ? "*" : " ");
+}
+
+void Konto(BerichtText& text, const AppState& state, const BerichtOptionen& o,
+           const PersonalRecord& p, const std::vector<KontoZeile>& zeilen, bool erstes) {
+  const bool excel = o.excel;
+  const std::string sep = excel ? ";" : "";
+  auto frei = [&](const std::string& s) { return excel ? BerichtText::Zelle(s) : s; };
+  if (!erstes) {
+    if (excel)
+      text.Zeile();
+    else
+      text.Seitenwechsel();
+  }
+  text.Zeile("LOHN / GEHALTS-KONTO");
+  Kopf(text, state, excel);
+  text.Zeile();
+  text.Zeile(ZeitraumZeile(o));
+  text.Zeile("Personal Nr: " + std::to_string(p.PersNrEdit));
+  text.Zeile(frei("Name: " + p.FamNameEdit + " " + p.VornameEdit + ", " + p.OrtEdit));
+  text.Zeile(frei("Sozialversicherungsträger: " + VersTraegerName(p.SVtraegerEdit)));
+  text.Zeile(
+      frei("Versicherungs-Nr: " + p.SVNrEdit + " BeitragsGruppe: " + p.BeitragsgruppeComboBox));
+  text.Zeile(frei("Ein-/Austrittsdatum: " + p.EintrittsDatumEdit));
+
+  // Table 1: pay, social insurance, wage tax.
+  if (excel)
+    text.KopfBlock({"Monat;Btto;SZ;SZSVfrei;Sonst SZ;Btto Ges;Sachbez;SVfrei;SVgrd lfd;SV "
+                    "lfd;SVGrdl SZ;SV-SZ;Sonst SZ;SV-Ges;e-Card;Freib;LSTGrdl;LST;LSTfr "
+                    "SZ;LSTgrd SZ;LstSZ;LSTsSZ;LSTges;Netto"},
+                   kBreite);
+  else
+    text.KopfBlock(
+        {"Monat   Btto       SZ   SZSVfr    Sonst     Btto    Sachb     SVfr    SVgrd       SV  "
+         " SVGrdl    SV-SZ    Sonst   SV-Ges   e-Card    Freib  LSTGrdl      LST    LSTfr   "
+         "LSTgrd    LstSZ   LST      LSTges    Netto",
+         "                                     SZ      Ges                        Lfd      Lfd  "
+         "     SZ                SZ                                                    SZ       "
+         "SZ            Absetzbetr."},
+        kBreite);
+  std::array<double, kSpalten1> summe1{};
+  for (const KontoZeile& z : zeilen) {
+    std::string zeile = MonatMarke(z);
+    for (std::size_t i = 0; i < kSpalten1; ++i) {
+      zeile += sep + BerichtText::A(z.t1[i], 9);
+      summe1[i] += z.t1[i];
+    }
+    text.Zeile(zeile);
+  }
+  text.Zeile(std::string(kBreite, '_'));
+  std::string summe = sep + BerichtText::A(summe1[0], 12);
+  for (std::size_t i = 1; i < kSpalten1; ++i) summe += sep + BerichtText::A(summe1[i], 9);
+  text.Zeile(summe);
+  text.Zeile(std::string(kBreite, '='));
+
+  // Table 2: severance fund, allowances, levy base, remarks.
+  if (excel)
+    text.KopfBlock({"Monat;MV Grundlage;MV Beitrag;freiw Beiträge §16;Pendlerpauschale "
+                    "§16;Betriebsstätte;Grundlage DB DZ;Auslandstätigkeit §3;Diäten Km-Geld "
+                    "§26;Zukunftssich. §3;ausl.Pensionskassen §26 Z7;Bemerkungen"},
+                   kBreite);
+  else
+    text.KopfBlock({"Monat     MV       MV fw Beitr   Pausch Betriebs   Grundl Auslands   Diäten "
+                    "Zukunfts  a.PensK  Bemerkungen",
+                    "      Grundl    Beitr      §16      §16   stätte    DB DZ Tätig §3   km §26 "
+                    "sich. §3   §26 Z7"},
+                   kBreite);
+  std::array<double, kSpalten2> summe2{};
+  for (const KontoZeile& z : zeilen) {
+    std::string zeile = MonatMarke(z);
+    for (std::size_t i = 0; i < kSpalten2; ++i) {
+      if (i == Abgabe_) zeile += sep + BerichtText::I(z.standort, 9);
+      double wert = z.t2[i];
+      // Over 60 the month is free of DB and DZ.
+      if (i == Abgabe_ && z.ueberSechzig) {
+        zeile += sep + BerichtText::I(0, 9);
+        continue;
+      }
+      if (i == MvBeitrag) wert = RoundBetragHalfEven(wert);
+      zeile += sep + BerichtText::A(z.t2[i], 9);
+      summe2[i] += wert;
+    }
+    zeile += excel ? ";" + BerichtText::Zelle(z.bemerkung) : " " + z.bemerkung;
+    text.Zeile(zeile);
+  }
+  text.Zeile(std::string(kBreite, '_'));
+  summe = sep + BerichtText::A(summe2[0], 12);
+  for (std::size_t i = 1; i < kSpalten2; ++i) {
+    if (i == Abgabe_) summe += sep + std::string(9, ' ');
+    summe += sep + BerichtText::A(summe2[i], 9);
+  }
+  text.Zeile(summe);
+  text.Zeile(std::string(kBreite, '='));
+  text.Zeile("*) Teilabrechnung");
+  text.Zeile(
+      "Zahltag soweit nicht anders vermerkt: laut gesetzlicher Fälligkeit (Angestellte: der "
+      "Letzte des lfd Monats, Arbeiter: kollektivvertragliche Fälligkeit)");
+  text.Zeile("Betriebsstätten lt Bericht \"STANDORT-DATEN\"");
+}
+
+constexpr std::size_t kSummenZeilen = 36;
+constexpr std::size_t kGrundlageDbDz = 27, kDienstgeberbeitrag = 28, kDienstgeberzuschlag = 29;
+
+constexpr const char* kBezeichnungen[kSummenZeilen] = {
+    "Laufende Bezüge brutto",
+    "Sonderzahlung",
+    "Sonderzahlung SV-frei",
+    "Sonstige Sonderzahlungen",
+    "Bruttobezüge gesamt",
+    "Sachbezüge",
+    "Sozialversicherungsfrei",
+    "Sozialversicherungsgrundlage",
+    "SV-Beiträge lfd. Bezüge",
+    "SV-Grundlage Sonderzahlung",
+    "SV-Beiträge Sonderzahlung",
+    "SV-Beiträge sonst. Sonderzlg",
+    "Service-Entgelt eCard",
+    "SV-Beiträge DN gesamt",
+    "Lohnsteuerfreibeträge",
+    "Lohnsteuergrundlage",
+    "Lohnsteuer",
+    "Lohnsteuer Freibetrag SZ",
+    "Lohnsteuergrundlage SZ",
+    "Lohnsteuer Sonderzahlung",
+    "Lohnsteuer / Absetzbetrag",
+    "Lohnsteuer gesamt",
+    "Netto Auszahlungsbetrag",
+    "Grundl. Mitarbeitervorsorge",
+    "Mitarbeitervorsorgebeitrag",
+    "Freiwillige Beiträge § 16",
+    "Pendlerpauschale § 16",
+    "Grundlage DB DZ",
+    "Dienstgeberbeitrag",
+    "Dienstgeberzuschlag",
+    "Auslandstätigkeit § 3",
+    "Diäten, KM-Geld § 26",
+    "Zukunftssicherung § 3",
+    "Beitr.ausl.PensK (§ 26 Z 7)",
+    "Vorschuss",
+    "Exekution",
+};
+
+// The sheet's values: [row][0] the period, [row][1..12] the months.
+struct Summen {
+  std::array<std::array<double, 13>, kSummenZeilen> werte{};
+  std::array<AbgabenMonat, 13> abgaben{};
+
+  void Add(const KontoZeile& z) {
+    if (z.monat < 1 || z.monat > 12) return;
+    const auto& t = z.t1;
+    const std::array<double, kSummenZeilen> v = {t[0],
+                                                 t[1],
+                                                 t[2],
+                                                 t[3],
+                                                 t[4],
+                                                 t[5],
+                                                 t[6],
+                                                 t[7],
+                                                 t[8],
+                                                 t[9],
+                                                 t[10],
+                                                 t[11],
+                                                 t[13],
+                                                 t[12],
+                                                 t[14],
+                                                 t[15],
+                                                 t[16],
+                                                 t[17],
+                                                 t[18],
+                                                 t[19],
+                                                 t[20],
+                                                 t[21],
+                                                 t[22],
+                                                 t[4] + t[5] - t[3],
+                                                 z.t2[MvBeitrag],
+                                                 z.t2[Freiwillig],
+                                                 z.t2[Pendler],
+                                                 0,
+                                                 0,
+                                                 0,
+                                                 z.t2[Ausland],
+                                                 z.t2[Diaeten],
+                                                 z.t2[Zukunft],
+                                                 z.t2[PensK],
+                                                 z.vorschuss,
+                                                 z.exekution};
+    for (std::size_t i = 0; i < kSummenZeilen; ++i) {
+      werte[i][std::size_t(z.monat)] += v[i];
+      werte[i][0] += v[i];
+    }
+    abgaben[std::size_t(z.monat)].Add(z.t2[Abgabe_], z.ueberSechzig);
+  }
+
+  // The levy rows: the month bases as they stand, DB and DZ after the free
+  // amount of each month.
+  void Abgabenzeilen(const BerichtOptionen& o) {
+    const AbgabenSaetze saetze{o.db, o.dz, 0};
+    double basen = 0;
+    for (std::size_t i : {kGrundlageDbDz, kDienstgeberbeitrag, kDienstgeberzuschlag})
+      werte[i][0] = 0;
+    for (std::size_t m = 1; m <= 12; ++m) {
+      const Abgaben a = BerechneAbgaben(abgaben[m], saetze);
+      werte[kGrundlageDbDz][m] = RoundBetragHalfEven(abgaben[m].dbDzGrundlage);
+      werte[kGrundlageDbDz][0] += werte[kGrundlageDbDz][m];
+      werte[kDienstgeberbeitrag][m] = a.db;
+      werte[kDienstgeberzuschlag][m] = a.dz;
+      basen += a.dbDzBasis;
+    }
+    werte[kDienstgeberbeitrag][0] = Abgabe(basen, o.db);
+    werte[kDienstgeberzuschlag][0] = Abgabe(basen, o.dz);
+  }
+};
+
+void Summenblatt(BerichtText& text, const AppState& state, const BerichtOptionen& o, Summen& s) {
+  const bool excel = o.excel;
+  const std::string sep = excel ? ";" : "";
+  s.Abgabenzeilen(o);
+  text.Zeile("BETRIEBSSUMMENBLATT");
+  Kopf(text, state, excel);
+  text.Zeile(ZeitraumZeile(o));
+  std::string kopf = PadText("Bezeichnung", 28, true) +
+                     (excel ? ";Gesamtsumme;Monat: 1;" : "   Gesamtsumme / Monat:    1");
+  for (int m = 2; m <= 12; ++m) kopf += BerichtText::I(m, 14) + sep;
+  text.KopfBlock({kopf}, kBreite);
+  for (std::size_t i = 0; i < kSummenZeilen; ++i) {
+    std::string zeile = PadText(kBezeichnungen[i], 28, true) + sep;
+    for (std::size_t m = 0; m <= 12; ++m) zeile += BerichtText::A(s.werte[i][m], 14) + sep;
+    text.Zeile(zeile);
+  }
+  text.Zeile(std::string(kBreite, '_'));
+  text.Zeile();
+}
+
+}  // namespace
+
+bool PrintLohnkonto(AppState& state, const BerichtOptionen& o, bool summenblatt) {
+  const int persNr = summenblatt ? 0 : o.personalNr;
+  ZeilenJePerson<KontoZeile> zeilen;
+  const bool gelesen = AbrechnungenLesen<KontoZeile>(
+      state, o.stem,
+      [&](const AbrechnungKey& k) {
+        return k.Jahr == o.jahr && k.Monat >= o.monatVon && k.Monat <= o.monatBis &&
+               (persNr == 0 || k.PersNr == persNr);
+      },
+      [&](const AbrechnungRecord& r) { return ZeileAus(r, !summenblatt); }, zeilen);
+  if (!gelesen) return false;
+
+  BerichtText text;
+  Summen summen;
+  const std::vector<KontoZeile> keine;
+  bool erstes = true;
+  const bool ok = PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
+    if (persNr != 0 && p.PersNrEdit != persNr) return;
+    const auto it = zeilen.find(p.PersNrEdit);
+    const std::vector<KontoZeile>& eigene = it == zeilen.end() ? keine : it->second;
+    if (summenblatt) {
+      for (const KontoZeile& z : eigene) summen.Add(z);
+    } else {
+      Konto(text, state, o, p, eigene, erstes);
+      erstes = false;
+    }
+  });
+  if (!ok) return false;
+  if (summenblatt) Summenblatt(text, state, o, summen);
+  return text.Zeilen() > 0 && text.Schreiben(state);
+}
+
+}  // namespace lohn

@@ -1,0 +1,218 @@
+#include "reports/LohnsteuerDbDzKommSt.h"
+
+#include <algorithm>
+#include <string>
+
+#include "payroll/FormatBetrag.h"
+#include "reports/AbrechnungenJePerson.h"
+#include "reports/BerichtText.h"
+#include "reports/DienstgeberAbgaben.h"
+#include "store/Cp1252.h"
+#include "store/FileUtil.h"
+#include "store/PersonalStore.h"
+#include "store/RecordFile.h"
+#include "store/TextRoutines.h"
+
+namespace lohn {
+
+namespace {
+
+// What the report needs of one payroll record.
+struct Zeile {
+  int monat = 0;
+  double brutto = 0, sz = 0, szSvFrei = 0, sonstSz = 0, lst = 0, sachbezug = 0;
+  double entgelt = 0;  // liable to the levies
+  bool ueberSechzig = false;
+};
+
+struct Summen {
+  double brutto = 0, sz = 0, szSvFrei = 0, sonstSz = 0, lst = 0, sachbezug = 0;
+  void Add(const Summen& s) {
+    brutto += s.brutto, sz += s.sz, szSvFrei += s.szSvFrei;
+    sonstSz += s.sonstSz, lst += s.lst, sachbezug += s.sachbezug;
+  }
+  std::string Zeile() const {
+    return BerichtText::A(brutto, 12) + BerichtText::A(sz, 12) + BerichtText::A(szSvFrei, 12) +
+           BerichtText::A(sonstSz, 12) + BerichtText::A(lst, 12) + BerichtText::A(sachbezug, 12);
+  }
+};
+
+const std::string kStriche(72, '-'), kUnterstrich(72, '_'), kDoppelt(72, '=');
+constexpr const char* kKalkulatorisch = "NUR FÜR KALKULATORISCHE ZWECKE";
+constexpr const char* kKostenstelle = "F Ü R   K O S T E N S T E L L E   N R. ";
+
+// Right-aligned in `breite` characters; a longer text is cut (names) or kept
+// whole (contribution groups).
+std::string Rechts(const std::string& text, int breite, bool kuerzen) {
+  if (!kuerzen && CharCount(text) > std::size_t(breite)) return text;
+  return PadText(text, breite, false);
+}
+
+}  // namespace
+
+bool PrintLohnsteuerDbDzKommSt(AppState& state, const BerichtOptionen& o) {
+  auto& dlg = state.dialogs();
+  if (o.db < 0 || o.dz < 0 || o.kommunalsteuer < 0) {
+    dlg.ShowMessage(kSaetzeNegativ);
+    return false;
+  }
+  if (!DatendateienVerwendbar(state, o.stem)) return false;
+  const bool filter = o.kostenstelle != 0;
+  const int monat = o.monatVon;
+
+  // One pass over the payrolls of the month, the last record of a key
+  // counting; the cost centre is that record's.
+  ZeilenJePerson<Zeile> zeilen;
+  if (FileExists(DataFileName(o.stem, "ABR")) &&
+      !AbrechnungenJePerson<Zeile>(
+          o.stem, "ABR",
+          [&](const AbrechnungKey& k) {
+            return k.Jahr == o.jahr && k.Monat >= o.monatVon && k.Monat <= o.monatBis;
+          },
+          [&](const AbrechnungRecord& r) -> std::optional<Zeile> {
+            if (filter && r.KostenstelleEdit != o.kostenstelle) return std::nullopt;
+            return Zeile{r.MonatComboBox,       r.BruttoEdit,
+                         r.SonderzahlungEdit,   r.SZSVfreiEdit,
+                         r.SonstSZEdit,         r.LstGesamt,
+                         r.SachbezuegeAbreEdit, AbgabepflichtigesEntgelt(r),
+                         r.ueberSechzigCheckBox};
+          },
+          zeilen)) {
+    dlg.ShowMessage(kAbrechnungsdateiVerwendet);
+    return false;
+  }
+
+  const DienstgeberGlobals& dg = state.Dienstgeber;
+  const std::string filterText = std::to_string(o.kostenstelle);
+  BerichtText t;
+  t.Zeile("LOHNSTEUER, DB, DZ, KOMMUNALSTEUER");
+  if (filter) {
+    t.Zeile(std::string(80, '_'));
+    t.Zeile(kKostenstelle + filterText);
+    t.Zeile(kKalkulatorisch);
+    t.Zeile(std::string(80, '_'));
+  }
+  t.Zeile("Dienstgeber: " + dg.DienstgeberAnrede + " " + dg.DienstgeberName);
+  t.Zeile(dg.DienstgeberPlz + " " + dg.DienstgeberOrt + ", " + dg.DienstgeberStrasse);
+  t.Zeile("Finanzamt / Steuernummer: " + dg.DienstgeberSteuerNr);
+  t.Zeile(kUnterstrich);
+  t.Zeile("für Monat/Jahr: " + std::to_string(monat) + "/" + std::to_string(o.jahr));
+  t.Zeile(kUnterstrich);
+  t.Zeile("      Zuname     Vorname  Beitragsgruppe Beitr.Zeit lfd.Nr    ");
+  t.Zeile("      Brutto   SonderZlg  SZ SV-frei    sonst SZ  Lohnsteuer Sachbez/Trg");
+  t.Zeile(kUnterstrich);
+
+  // The employees in file order; payrolls without an employee do not count.
+  Summen gesamt;
+  AbgabenMonat abgaben;
+  if (FileExists(DataFileName(o.stem, "PER")) &&
+      !ScanPersonalRecords(o.stem, "PER", [&](const PersonalRecord& p) {
+        auto it = zeilen.find(p.PersNrEdit);
+        if (it == zeilen.end()) return;
+        Summen s;
+        int von = 12, bis = 0;
+        for (const Zeile& z : it->second) {
+          s.Add({z.brutto, z.sz, z.szSvFrei, z.sonstSz, z.lst, z.sachbezug});
+          von = std::min(von, z.monat);
+          bis = std::max(bis, z.monat);
+          abgaben.Add(z.entgelt, z.ueberSechzig);
+        }
+        // Sums that cancel out print nothing, but still count.
+        if (RoundBetragHalfEven(s.brutto + s.sz + s.szSvFrei + s.sonstSz + s.lst + s.sachbezug) !=
+            0) {
+          t.Zeile(Rechts(p.FamNameEdit, 12, true) + Rechts(p.VornameEdit, 12, true) + " " +
+                  Rechts(p.BeitragsgruppeComboBox, 15, false) + BerichtText::I(von, 3) + "-" +
+                  BerichtText::I(bis, 2) + "/" + BerichtText::I(o.jahr, 4) +
+                  BerichtText::I(p.PersNrEdit, 7));
+          t.Zeile(s.Zeile());
+          t.Zeile(kStriche);
+        }
+        gesamt.Add(s);
+      })) {
+    dlg.ShowMessage(kPersonaldateiVerwendet);
+    return false;
+  }
+  t.Zeile("Summen:");
+  t.Zeile(gesamt.Zeile());
+  t.Zeile(kDoppelt);
+
+  const double basis = abgaben.kommStGrundlage;
+  const double aeltere = abgaben.kommStGrundlage - abgaben.dbDzGrundlage;
+  t.Zeile();
+  t.Zeile("Basis für DB, DZ, Kommunalsteuer:");
+  t.Zeile(kUnterstrich);
+  t.Zeile("Basis für DB, DZ, Kommunalsteuer = Bruttozahlungen + SonderZahlungen");
+  t.Zeile("          + SV-freie SonderZlg + Sachbezüge");
+  t.Zeile("          - DB,DZ,KommSt-freie Bezüge =                 " + BerichtText::A(basis, 12));
+  if (RoundBetragHalfEven(basis) > 0 && RoundBetragHalfEven(aeltere) > 0)
+    t.Zeile("DB und DZ -freie Bezüge älterer Dienstnehmer:          -" +
+            BerichtText::A(aeltere, 12));
+  t.Zeile();
+  // A report for one cost centre is for costing only: the free amount
+  // belongs to the whole enterprise.
+  if (!filter)
+    t.Zeile("Bei Bruttolohnsumme von höchst. " + BerichtText::A(kAbgabenFreigrenze, 8) +
+            " abzgl. Freibetrag -" + BerichtText::A(kAbgabenFreibetrag, 8));
+  const Abgaben a = BerechneAbgaben(abgaben, {o.db, o.dz, o.kommunalsteuer}, !filter);
+  const bool mitBasis = a.kommStBasis > 0;
+  if (mitBasis)
+    t.Zeile("Basis:                                             " +
+            BerichtText::A(a.kommStBasis, 17));
+  t.Zeile(kUnterstrich);
+  t.Zeile();
+  t.Zeile("Ü B E R W E I S U N G S L I S T E :");
+  if (filter) {
+    t.Zeile(kKalkulatorisch);
+    t.Zeile(kKostenstelle + filterText);
+  }
+  t.Zeile(kUnterstrich);
+  t.Zeile("An das Finanzamt zu entrichten:");
+  // DB and DZ stand on their own base: the pay of employees over 60 is not
+  // part of it, and the free amount is tested on what remains.
+  if (mitBasis) {
+    t.Zeile("DB              " + BerichtText::A(o.db, 4) + " % von " +
+            BerichtText::A(a.dbDzBasis, 12) + " =" + BerichtText::A(a.db, 15));
+    t.Zeile("DZ              " + BerichtText::A(o.dz, 4) + " % von " +
+            BerichtText::A(a.dbDzBasis, 12) + " =" + BerichtText::A(a.dz, 15));
+  }
+  const double db = mitBasis ? a.db : 0, dz = mitBasis ? a.dz : 0;
+  t.Zeile("Lohnsteuer:                              " + BerichtText::A(gesamt.lst, 15));
+  t.Zeile("                                         ---------------");
+  t.Zeile("Gesamt:                                  " +
+          BerichtText::A(RoundBetragHalfEven(db + dz + gesamt.lst), 15) + " EUR");
+  t.Zeile("Kontierungsvorschlag:  DB 6610 / 3680");
+  t.Zeile("                       DZ 6615 / 3680");
+  t.Zeile(kDoppelt);
+  if (mitBasis) {
+    t.Zeile("An das Gemeinde-/Stadtamt bzw. Magistrat zu entrichten:");
+    t.Zeile("Kommunalsteuer  " + BerichtText::A(o.kommunalsteuer, 4) + " % von " +
+            BerichtText::A(a.kommStBasis, 12) + " =" + BerichtText::A(a.kommSt, 15) + " EUR");
+    t.Zeile("Kontierungsvorschlag:  6600 / 3645");
+    t.Zeile(kDoppelt);
+  }
+  if (o.dga) {
+    const double dga = (o.wochen * o.dgaAnzMitarb - o.dgaAbzug) * o.dgaBeitrag;
+    t.Zeile("DGA Dienstgeberabgabe (U-Bahn-Steuer) - nur für Wien!");
+    t.Zeile("DGA: ((" + BerichtText::A(o.wochen, 4) + " Wochen * " +
+            BerichtText::I(o.dgaAnzMitarb, 3) + " DN - " + BerichtText::A(o.dgaAbzug, 4) +
+            " Wo) * " + BerichtText::A(o.dgaBeitrag, 0) + ") =     " + BerichtText::A(dga, 15) +
+            " EUR");
+    t.Zeile("Kontierungsvorschlag:  6620 / 3645");
+    t.Zeile(kDoppelt);
+  }
+  if (o.kontierung) {
+    t.Zeile();
+    t.Zeile("Kontierungsvorschlag - Konten: ");
+    t.Zeile(std::string(53, '-'));
+    t.Zeile("  3680 Verbindlichkeiten Finanzamt DB und DZ");
+    t.Zeile("  3645 Verbindlichkeiten Stadtkasse");
+    t.Zeile("  6600 Kommunalsteuer");
+    t.Zeile("  6610 DB");
+    t.Zeile("  6615 DZ");
+    if (o.dga) t.Zeile("  6620 DGA (Wien)");
+    t.Zeile(std::string(53, '-'));
+  }
+  return t.Schreiben(state);
+}
+
+}  // namespace lohn

@@ -1,0 +1,63 @@
+// The transfer and booking list of all 5,000 employees for December and the
+// confirmation of one employee: each must cost about one read of the
+// employee and the payroll file. Prints the times as ratios to one
+// sequential read of both.
+
+#include "reports/Ueberweisungsliste.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+
+#include "bench/BenchEmployer.h"
+#include "bench/BenchTiming.h"
+#include "support/Fakes.h"
+
+using namespace lohn;
+
+int main() {
+  testing_support::TempWorkDir dir;
+  bench::WriteEmployer();
+  testing_support::TestEnv env;
+  env.state.DataFileStem = bench::kStem;
+  BerichtOptionen liste;
+  liste.stem = bench::kStem;
+  liste.monatVon = liste.monatBis = 12, liste.jahr = 2014;
+  liste.lohnartenDetail = liste.kontierung = true;
+  BerichtOptionen bestaetigung = liste;
+  bestaetigung.personalNr = 2500;
+  auto lesen = [] {
+    bench::ReadOnce(bench::kStem + ".PER");
+    bench::ReadOnce(bench::kStem + ".ABR");
+  };
+  lesen();
+
+  struct Lauf {
+    const char* name;
+    std::function<bool()> bericht;
+    Samples t;
+  } laeufe[] = {
+      {"transfer list, 12/2014, all employees",
+       [&] { return PrintUeberweisungsliste(env.state, liste, kModusUeberweisungsliste); },
+       {}},
+      {"confirmation, 12/2014, Personal-Nr 2500",
+       [&] { return PrintUeberweisungsliste(env.state, bestaetigung, kModusArbeitsbestaetigung); },
+       {}},
+  };
+  Samples tRead;
+  for (int i = 0; i < 5; ++i) {
+    tRead.Time(lesen);
+    for (Lauf& l : laeufe)
+      l.t.Time([&] {
+        if (!l.bericht()) std::printf("%s: no report\n", l.name);
+      });
+  }
+  const double read = tRead.Median();
+  std::printf("one read of .PER + .ABR: %.1f ms\n", read);
+  for (Lauf& l : laeufe) {
+    l.bericht();
+    std::printf("%s: %.1f ms, ratio %.2f (%zu bytes)\n", l.name, l.t.Median(), l.t.Median() / read,
+                std::size_t(std::filesystem::file_size("quan.doc")));
+  }
+  return 0;
+}

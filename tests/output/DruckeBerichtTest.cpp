@@ -1,0 +1,132 @@
+// The printed page layout of a report, drawn on the recording canvas.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "output/DruckeBericht.h"
+#include "support/Fakes.h"
+
+namespace {
+
+using testing_support::FakeDialogs;
+using testing_support::FakePrintCanvas;
+using testing_support::TempWorkDir;
+using testing_support::WriteText;
+
+// The canvas log as pages of "y cell[b] text" (b: bold), logos counted.
+struct Seite {
+  std::vector<std::string> texte;
+  int logos = 0;
+};
+std::vector<Seite> Seiten(const std::vector<std::string>& log) {
+  std::vector<Seite> seiten(1);
+  std::string font;
+  for (const std::string& e : log) {
+    if (e == "page") seiten.emplace_back();
+    if (e.starts_with("font "))
+      font = e.substr(e.rfind(' ') + 1) + (e.find(" bold") != std::string::npos ? "b" : "");
+    if (e.starts_with("image ")) seiten.back().logos += e == "image 100,100 0x0 LOGO.bmp";
+    if (!e.starts_with("text 100,")) continue;
+    const std::size_t blank = e.find(' ', 9);
+    seiten.back().texte.push_back(e.substr(9, blank - 9) + " " + font + e.substr(blank));
+  }
+  return seiten;
+}
+
+std::string Nummeriert(int n, int ab = 1) {
+  std::string s;
+  for (int i = ab; i < ab + n; ++i) s += "Zeile" + std::to_string(1000 + i).substr(1) + "\r\n";
+  return s;
+}
+
+struct Fall {
+  const char* name;
+  std::string text;
+  int schriftgrad;
+  bool logo;
+  int seitenHoehe;
+  std::function<void(const std::vector<Seite>&)> pruefe;
+};
+
+TEST(DruckeBericht, PageLayout) {
+  TempWorkDir dir;
+  WriteText(lohn::kLogoFile, "BM");
+  using S = std::vector<Seite>;
+  const Fall faelle[] = {
+      {"74 lines, size 10", Nummeriert(74), 10, false, 2970,
+       [](const S& s) {
+         ASSERT_EQ(s.size(), 2u);
+         ASSERT_EQ(s[0].texte.size(), 73u);
+         EXPECT_EQ(s[0].texte[0], "95 60b Zeile001");
+         EXPECT_EQ(s[0].texte[1], "166 30 Zeile002");
+         EXPECT_EQ(s[0].texte[72], "2509 30 Zeile073");
+         EXPECT_EQ(s[1].texte, (std::vector<std::string>{"85 30 Seite: 2", "133 30 Zeile074"}));
+         EXPECT_EQ(s[0].logos + s[1].logos, 0);
+       }},
+      {"size 7 with logo", Nummeriert(100), 7, true, 2970,
+       [](const S& s) {
+         ASSERT_EQ(s.size(), 2u);
+         EXPECT_EQ(s[0].logos + s[1].logos, 2);
+         EXPECT_EQ(s[0].texte.size(), 92u);
+         EXPECT_EQ(s[1].texte[0], "285 21 Seite: 2");
+         EXPECT_EQ(s[1].texte[1], "324 21 Zeile093");
+       }},
+      {"header repeated", "Liste\r\n_____\r\nName Betrag\r\n_____\r\n" + Nummeriert(100, 5), 10,
+       false, 2970,
+       [](const S& s) {
+         ASSERT_EQ(s.size(), 2u);
+         EXPECT_EQ(std::vector<std::string>(s[1].texte.begin(), s[1].texte.begin() + 5),
+                   (std::vector<std::string>{"85 30 Seite: 2", "133 30 _____", "166 30 Name Betrag",
+                                             "199 30 _____", "232 30 Zeile074"}));
+       }},
+      {"slips split by form feeds",
+       "Zettel 1\r\n_____\r\nKopf \r\n_____\r\nA1   \r\n\fZettel 2\r\nA2   \r\n\fZettel 3\r\nA3   ",
+       10, false, 2970,
+       [](const S& s) {
+         ASSERT_EQ(s.size(), 3u);
+         EXPECT_EQ(s[2].texte, (std::vector<std::string>{"95 60b Zettel 3 ", "166 30 A3   "}));
+         EXPECT_EQ(s[1].texte[0], "95 60b Zettel 2 ");
+       }},
+      {"short page", Nummeriert(200), 7, true, 2000,
+       [](const S& s) {
+         ASSERT_EQ(s.size(), 3u);
+         const std::size_t texte[] = {69, 69 + 1, 62 + 1};  // with "Seite: n"
+         for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(s[i].texte.size(), texte[i]) << i;
+         EXPECT_EQ(s[0].texte.back(), "1956 21 Zeile069");  // 1956 + 21 <= 2000
+       }},
+      {"short line, size out of range", "abc", 0, false, 2970,
+       [](const S& s) { EXPECT_EQ(s[0].texte, std::vector<std::string>{"83 36b abc     "}); }},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    FakePrintCanvas canvas;
+    canvas.pageHeight = f.seitenHoehe;
+    FakeDialogs dialogs;
+    std::vector<int> fortschritt;
+    ASSERT_TRUE(lohn::DruckeBericht(canvas, dialogs, {f.text.begin(), f.text.end()},
+                                    {f.schriftgrad, f.logo, "DejaVu Sans Mono"},
+                                    [&](int n) { fortschritt.push_back(n); }));
+    EXPECT_EQ(canvas.log.front(), "begin Quandrel ZR");
+    EXPECT_EQ(canvas.log.back(), "end");
+    EXPECT_TRUE(dialogs.messages.empty());
+    const auto seiten = Seiten(canvas.log);
+    EXPECT_EQ(fortschritt.size(), seiten.size());
+    EXPECT_EQ(fortschritt.back(), int(seiten.size()));
+    f.pruefe(seiten);
+  }
+}
+
+TEST(DruckeBericht, MissingLogoKeepsItsRoomAndCancelDrawsNothing) {
+  TempWorkDir dir;
+  FakePrintCanvas canvas, abgebrochen;
+  abgebrochen.accept = false;
+  FakeDialogs dialogs;
+  const std::string text = "Titel\r\nZeile";
+  ASSERT_TRUE(lohn::DruckeBericht(canvas, dialogs, {text.begin(), text.end()}, {10, true}));
+  EXPECT_EQ(Seiten(canvas.log)[0].texte[1], "366 30 Zeile");
+  EXPECT_FALSE(lohn::DruckeBericht(abgebrochen, dialogs, {text.begin(), text.end()}, {10, true}));
+  EXPECT_EQ(abgebrochen.log, std::vector<std::string>{"begin Quandrel ZR"});
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>{lohn::kLogoFehlt});
+}
+
+}  // namespace

@@ -1,0 +1,96 @@
+// The L16 form: zoom steps, number texts, a page drawn to fit any paper with
+// its proportions kept, and the user's bitmaps.
+#include "output/L16Formular.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "support/Fakes.h"
+
+namespace {
+
+using testing_support::FakePrintCanvas;
+
+TEST(L16Formular, ZoomStepsUntilRefused) {
+  struct Fall {
+    bool vergroessern;
+    std::vector<int> hoehen;
+  } faelle[] = {
+      {true, {1100, 1210, 1331, 1464, 1610, 1771, 1948, 2142, 2356, 2591, 2850, 3135}},
+      {false, {900, 810, 729, 656, 590, 531, 477, 429}},
+  };
+  for (const Fall& f : faelle) {
+    std::vector<int> hoehen;
+    lohn::L16Groesse g{700, 1000};
+    while (auto neu = lohn::L16Zoom(g, f.vergroessern)) {
+      g = *neu;
+      hoehen.push_back(g.hoehe);
+    }
+    EXPECT_EQ(hoehen, f.hoehen);
+    EXPECT_EQ(g.breite, f.vergroessern ? 2190 : 299);
+  }
+}
+
+TEST(L16Formular, NumberTextsFilledOnTheLeftNeverCut) {
+  EXPECT_EQ(lohn::FormatL16Amount15(24000), "       24000,00");
+  EXPECT_EQ(lohn::FormatL16Amount15(-0.125), "          -0,13");
+  EXPECT_EQ(lohn::FormatL16Amount8(12.5), "   12,50");
+  EXPECT_EQ(lohn::FormatL16Amount8(123456.78), "123456,78");
+  EXPECT_EQ(lohn::FormatL16Whole(4, 12), "  12");
+  EXPECT_EQ(lohn::FormatL16Whole(4, 123456), "123456");
+}
+
+TEST(L16Formular, PageFitsThePaperWithItsProportions) {
+  struct Fall {
+    int seitenHoehe;  // the fake's page is 2100 wide
+    std::string hintergrund;
+    std::vector<std::string> erwartet, nicht;
+  } faelle[] = {
+      // Portrait: the height limits, 2970 / 1450.
+      {2970, "", {"rect 4,4 2061x2962 4", "color #0000ff", "text 264,123 1"}, {"image"}},
+      // Landscape: 1450 units high, so one unit per pixel, not stretched.
+      {1450, "", {"rect 2,2 1006x1446 2", "text 129,60 1"}, {}},
+      {1450, "L16_Seite1_2013.bmp", {"image 0,0 1010x1450 L16_Seite1_2013.bmp", "text 129,60 1"},
+       {"rect"}},
+  };
+  for (const Fall& f : faelle) {
+    FakePrintCanvas c;
+    c.pageHeight = f.seitenHoehe;
+    lohn::L16Seite seite{1, f.hintergrund, {{129, 60, "1"}}};
+    lohn::ZeichneL16Seite(c, seite);
+    for (const std::string& e : f.erwartet)
+      EXPECT_NE(std::find(c.log.begin(), c.log.end(), e), c.log.end()) << e;
+    for (const std::string& n : f.nicht)
+      EXPECT_TRUE(std::none_of(c.log.begin(), c.log.end(),
+                               [&](const std::string& z) { return z.starts_with(n); }))
+          << n;
+    EXPECT_EQ(c.log.back(), f.erwartet.back()) << "the texts come last";
+  }
+}
+
+// A bitmap of one white pixel.
+std::string EinPixel() {
+  std::string b = "BM";
+  auto le = [&](std::uint32_t v, int n) {
+    for (int i = 0; i < n; ++i) b += char((v >> (8 * i)) & 0xff);
+  };
+  le(58, 4), le(0, 4), le(54, 4);                        // file header
+  le(40, 4), le(1, 4), le(1, 4), le(1, 2), le(24, 2);    // info header
+  le(0, 4), le(4, 4), le(2835, 4), le(2835, 4), le(0, 8);
+  return b + std::string("\xff\xff\xff\0", 4);
+}
+
+TEST(L16Formular, OnlyReadableBitmapsReplaceTheForm) {
+  testing_support::TempWorkDir dir;
+  testing_support::FakeDialogs dialogs;
+  EXPECT_EQ(lohn::L16Hintergruende(dialogs), (std::array<std::string, 2>{}));
+  testing_support::WriteText("L16_Seite1_2013.bmp", EinPixel().substr(0, 40));
+  testing_support::WriteText("L16_Seite2_2013.bmp", EinPixel());
+  EXPECT_EQ(lohn::L16Hintergruende(dialogs),
+            (std::array<std::string, 2>{"", "L16_Seite2_2013.bmp"}));
+  EXPECT_EQ(dialogs.messages,
+            std::vector<std::string>{"Bilddatei: L16_Seite1_2013.bmp nicht gefunden!"});
+}
+
+}  // namespace

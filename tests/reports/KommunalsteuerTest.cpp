@@ -1,0 +1,239 @@
+// The monthly wage tax and levy report, the yearly municipal tax return and
+// its XML file for FinanzOnline, which the portal's schema must accept.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "fixtures/BerichtFixture.h"
+#include "reports/BerichtText.h"
+#include "reports/KommStXml.h"
+#include "reports/Kommunalsteuererklaerung.h"
+#include "reports/LohnsteuerDbDzKommSt.h"
+#include "store/AbrechnungRecord.h"
+#include "store/Cp1252.h"
+#include "store/StandortRecord.h"
+#include "support/Fakes.h"
+#include "support/Golden.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testing_support::ReadBytes;
+using testing_support::WriteBytes;
+using testing_support::WriteText;
+
+const std::string kXml = "XML/DEMO_KommSt20140.XML";
+
+std::string Datei(const std::string& name) {
+  if (!fs::exists(name)) return "<fehlt>";
+  auto b = ReadBytes(name);
+  return {b.begin(), b.end()};
+}
+
+// xmllint against the portal's schema.
+bool SchemaGueltig(const std::string& datei) {
+  const std::string schema = std::string(LOHN_GOLDEN_DIR) + "/../schemas/KommSt1_KommSt2.xsd";
+  return std::system(
+             ("xmllint --noout --schema '" + schema + "' '" + datei + "' 2>/dev/null").c_str()) ==
+         0;
+}
+
+// The report fixture's DEMO, its clock at the golden files' time.
+struct Demo : testing_support::BerichtFixture {
+  Demo() { env.clock.Set({2015, 1, 20, 10, 11, 12, 0}); }
+  lohn::AbrechnungRecord& Lohn(int nr, int monat, double brutto) {
+    lohn::AbrechnungRecord r;
+    r.PersNrEdit = nr;
+    r.MonatComboBox = monat;
+    r.JahrComboBox = 2014;
+    r.BruttoEdit = brutto;
+    abrechnungen.push_back(r);
+    return abrechnungen.back();
+  }
+  static lohn::BerichtOptionen Optionen() {
+    lohn::BerichtOptionen o = BerichtFixture::Optionen(lohn::Bericht::LohnsteuerDbDzKommSt, 3);
+    o.db = 4.5, o.dz = 0.40, o.kommunalsteuer = 3;
+    o.wochen = 4, o.dgaAnzMitarb = 1, o.dgaBeitrag = 2.00;
+    return o;
+  }
+};
+
+TEST(Kommunalsteuer, GoldenReportReturnAndXml) {
+  Demo d;
+  lohn::BerichtOptionen o = Demo::Optionen();
+  o.dga = true;
+  ASSERT_TRUE(lohn::PrintLohnsteuerDbDzKommSt(d.env.state, o));
+  testing_support::ExpectGolden("reports/lohnsteuer_db_dz_kommst_3_2014.txt",
+                                ReadBytes("quan.doc"));
+
+  o.dga = false;
+  ASSERT_TRUE(lohn::PrintKommunalsteuerErklaerung(d.env.state, o));
+  testing_support::ExpectGolden("reports/kommunalsteuererklaerung_2014.txt", ReadBytes("quan.doc"));
+  testing_support::ExpectGolden("reports/DEMO_KommSt20140.XML", ReadBytes(kXml));
+  EXPECT_TRUE(SchemaGueltig(kXml));
+  EXPECT_EQ(Datei("PaketNr.dat"), "1");
+  EXPECT_TRUE(d.env.dialogs.shown.empty());
+}
+
+TEST(Kommunalsteuer, CasesTable) {
+  struct Fall {
+    const char* name;
+    std::function<void(Demo&, lohn::BerichtOptionen&)> vorher;
+    bool monatsbericht;  // else the yearly return
+    bool ergebnis;
+    std::vector<std::string> zeilen;  // lines of the report
+    const char* meldung;              // part of the one message, or nullptr for none
+    const char* paketNr;              // PaketNr.dat afterwards
+  } faelle[] = {
+      {"over 60 pay carries no DB and DZ, but Kommunalsteuer",
+       [](Demo& d, lohn::BerichtOptionen& o) {
+         d.abrechnungen.clear();
+         d.Lohn(1, 3, 1000.00);
+         d.Lohn(2, 3, 1000.00).ueberSechzigCheckBox = true;
+         o.dz = 0.42;
+       },
+       true,
+       true,
+       {"DB              4.50 % von         0.00 =           0.00",
+        "DZ              0.42 % von         0.00 =           0.00",
+        "Kommunalsteuer  3.00 % von      2000.00 =          60.00 EUR"},
+       nullptr,
+       "<fehlt>"},
+      {"a site's share of an enterprise above the limit",
+       [](Demo& d, lohn::BerichtOptionen& o) {
+         d.personal[0].gehoertZuStandortEdit = 1;
+         d.abrechnungen.clear();
+         for (int m = 1; m <= 12; ++m) d.Lohn(1, m, 1000.00), d.Lohn(2, m, 5000.00);
+         lohn::StandortRecord s;
+         s.Nummer = 1, s.Strasse = "Hauptplatz 2", s.Plz = 8010, s.Ort = "Graz";
+         s.GemeindeKz = "60101";
+         auto b = s.pack();
+         WriteBytes("DEMO.STO", {b.begin(), b.end()});
+         o.standort = 1;
+       },
+       false,
+       true,
+       {"März      "
+        "     1000.00"
+        "        0.00"
+        "     1000.00"
+        "       30.00",
+        "Summen:                               12000.00      360.00"},
+       nullptr,
+       "1"},
+      {"1460.00 gets the free amount",
+       [](Demo& d, lohn::BerichtOptionen&) {
+         d.abrechnungen.clear();
+         d.Lohn(1, 1, 1460.00), d.Lohn(1, 2, 1460.01), d.Lohn(1, 3, 800.00);
+       },
+       false,
+       true,
+       {"Jänner    "
+        "     1460.00"
+        "     1095.00"
+        "      365.00"
+        "       10.95",
+        "Februar   "
+        "     1460.01"
+        "        0.00"
+        "     1460.01"
+        "       43.80",
+        "März      "
+        "      800.00"
+        "      800.00"
+        "        0.00"
+        "        0.00"},
+       nullptr,
+       "1"},
+      {"a town with digits is refused",
+       [](Demo& d, lohn::BerichtOptionen&) { d.env.state.Dienstgeber.DienstgeberOrt = "Wien 10"; },
+       false,
+       true,
+       {},
+       "Ort: \"Wien 10\"",
+       "<fehlt>"},
+      {"an empty municipality code is refused",
+       [](Demo& d, lohn::BerichtOptionen&) { d.env.state.Dienstgeber.DienstgeberGemeindeKz = ""; },
+       false,
+       true,
+       {},
+       "Gemeindekennziffer: \"\"",
+       "<fehlt>"},
+      {"the counter goes on from its text",
+       [](Demo&, lohn::BerichtOptionen&) { WriteText("PaketNr.dat", "7\r\n"); },
+       false,
+       true,
+       {},
+       nullptr,
+       "8"},
+      {"a counter that is no number",
+       [](Demo&, lohn::BerichtOptionen&) { WriteText("PaketNr.dat", "abc"); },
+       false,
+       true,
+       {},
+       "\"abc\"",
+       "abc"},
+      {"a negative rate",
+       [](Demo&, lohn::BerichtOptionen& o) { o.kommunalsteuer = -3; },
+       false,
+       false,
+       {},
+       lohn::kSaetzeNegativ,
+       "<fehlt>"},
+      {"a negative rate in the monthly report",
+       [](Demo&, lohn::BerichtOptionen& o) { o.db = -3; },
+       true,
+       false,
+       {},
+       lohn::kSaetzeNegativ,
+       "<fehlt>"},
+      {"a payroll file in use",
+       [](Demo&, lohn::BerichtOptionen&) {
+         fs::remove("DEMO.ABR");
+         fs::create_directory("DEMO.ABR");
+       },
+       false,
+       false,
+       {},
+       lohn::kAbrechnungsdateiVerwendet,
+       "<fehlt>"},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.name);
+    Demo d;
+    lohn::BerichtOptionen o = Demo::Optionen();
+    f.vorher(d, o);
+    if (!fs::is_directory("DEMO.ABR")) d.Schreiben();
+    WriteText("quan.doc", "alt");
+    const bool ok = f.monatsbericht ? lohn::PrintLohnsteuerDbDzKommSt(d.env.state, o)
+                                    : lohn::PrintKommunalsteuerErklaerung(d.env.state, o);
+    EXPECT_EQ(ok, f.ergebnis);
+    const std::string bericht = lohn::Cp1252ToUtf8(Datei("quan.doc"));
+    if (!f.ergebnis) {
+      EXPECT_EQ(bericht, "alt");
+    }
+    for (const std::string& z : f.zeilen)
+      EXPECT_NE(bericht.find(z + "\r\n"), std::string::npos) << z << "\n" << bericht;
+    if (f.meldung) {
+      ASSERT_EQ(d.env.dialogs.shown.size(), 1u);
+      EXPECT_NE(d.env.dialogs.shown[0].find(f.meldung), std::string::npos)
+          << d.env.dialogs.shown[0];
+    } else {
+      EXPECT_TRUE(d.env.dialogs.shown.empty());
+    }
+    EXPECT_EQ(Datei("PaketNr.dat"), f.paketNr);
+    const std::string xml = lohn::KommStXmlDateiName("XML/DEMO", 2014, o.standort);
+    EXPECT_EQ(fs::exists(xml), std::string(f.paketNr) != "<fehlt>" && !f.meldung);
+    if (fs::exists(xml)) {
+      EXPECT_TRUE(SchemaGueltig(xml));
+      EXPECT_NE(Datei(xml).find("<PAKET_NR>3" + std::string(f.paketNr) + "</PAKET_NR>"),
+                std::string::npos);
+    }
+  }
+}
+
+}  // namespace
