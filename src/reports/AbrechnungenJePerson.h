@@ -11,7 +11,7 @@
 #include <map>
 #include <optional>
 #include <string>
-#include <tuple>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -31,20 +31,27 @@ bool AbrechnungenJePerson(const std::string& stem, const std::string& ext,
                           const std::function<bool(const AbrechnungKey&)>& filter,
                           const std::function<std::optional<Zeile>(const AbrechnungRecord&)>& zeile,
                           ZeilenJePerson<Zeile>& aus) {
-  using Schluessel = std::tuple<std::int32_t, std::int32_t, std::int32_t, std::int32_t>;
+  struct SchluesselHash {
+    std::size_t operator()(const AbrechnungKey& k) const {
+      std::uint64_t h = std::uint32_t(k.PersNr);
+      h = h * 0x9E3779B97F4A7C15ull + std::uint32_t(k.Monat);
+      h = h * 0x9E3779B97F4A7C15ull + std::uint32_t(k.Jahr);
+      h = h * 0x9E3779B97F4A7C15ull + std::uint32_t(k.Teilabrechnung);
+      return std::size_t(h ^ (h >> 29));
+    }
+  };
   struct Eintrag {
     std::int32_t persNr;
     std::optional<Zeile> zeile;  // empty once replaced or refused
   };
   std::vector<Eintrag> eintraege;
-  std::map<Schluessel, std::size_t> letzter;
+  std::unordered_map<AbrechnungKey, std::size_t, SchluesselHash> letzter;
   aus.clear();
   const bool ok = ScanAbrechnungRecords(
       stem, ext,
       [&](const AbrechnungRecord& r) {
         const AbrechnungKey k = AbrechnungKeyOf(r);
-        const Schluessel s{k.PersNr, k.Monat, k.Jahr, k.Teilabrechnung};
-        auto [it, neu] = letzter.try_emplace(s, eintraege.size());
+        auto [it, neu] = letzter.try_emplace(k, eintraege.size());
         if (!neu) {
           eintraege[it->second].zeile.reset();
           it->second = eintraege.size();

@@ -11,10 +11,11 @@
 namespace lohn {
 
 void BerichtText::Zeile(std::string_view text) {
-  std::string zeile = seitenwechsel_ ? "\f" : "";
+  if (seitenwechsel_) inhalt_ += '\f';
   seitenwechsel_ = false;
-  zeile += Utf8ToCp1252(text);
-  zeilen_.push_back(std::move(zeile));
+  inhalt_ += Utf8ToCp1252(text);
+  inhalt_ += "\r\n";
+  ++zeilen_;
 }
 
 void BerichtText::Seitenwechsel() { seitenwechsel_ = true; }
@@ -27,15 +28,9 @@ void BerichtText::KopfBlock(const std::vector<std::string>& zeilen, std::size_t 
 }
 
 std::vector<std::uint8_t> BerichtText::Bytes() const {
-  std::size_t groesse = 3;
-  for (const std::string& z : zeilen_) groesse += z.size() + 2;
   std::vector<std::uint8_t> bytes;
-  bytes.reserve(groesse);  // long reports: no regrowth
-  for (const std::string& z : zeilen_) {
-    bytes.insert(bytes.end(), z.begin(), z.end());
-    bytes.push_back('\r');
-    bytes.push_back('\n');
-  }
+  bytes.reserve(inhalt_.size() + 3);
+  bytes.assign(inhalt_.begin(), inhalt_.end());
   // A page break asked for after the last line still starts a (title-less) page.
   if (seitenwechsel_) bytes.insert(bytes.end(), {'\f', '\r', '\n'});
   return bytes;

@@ -21,7 +21,7 @@ class BerichtText {
   // rule of underscores, the lines, a closing rule (at most five lines).
   void KopfBlock(const std::vector<std::string>& zeilen, std::size_t breite);
 
-  std::size_t Zeilen() const { return zeilen_.size(); }
+  std::size_t Zeilen() const { return zeilen_; }
   // The file's bytes: Windows-1252, every line ended by CR LF.
   std::vector<std::uint8_t> Bytes() const;
   // Replaces the report text file atomically; on failure the message
@@ -38,7 +38,8 @@ class BerichtText {
   static std::string Zelle(std::string_view text);
 
  private:
-  std::vector<std::string> zeilen_;
+  std::string inhalt_;  // Windows-1252, every line ended by CR LF
+  std::size_t zeilen_ = 0;
   bool seitenwechsel_ = false;
 };
 

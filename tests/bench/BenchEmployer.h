@@ -9,10 +9,13 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "bench/BenchTiming.h"
 #include "store/AbrechnungRecord.h"
 #include "store/PersonalRecord.h"
 #include "support/Fakes.h"
@@ -98,6 +101,44 @@ inline void RewriteOnce(const std::string& path) {
   if (in >= 0) ::close(in);
   if (out >= 0) ok = ::close(out) == 0 && ok;
   if (!ok || ::rename(temp.c_str(), path.c_str()) != 0) std::perror(temp.c_str());
+}
+
+}  // namespace bench
+
+namespace bench {
+
+// One report of a benchmark: its name and the run (false: no report).
+struct BerichtLauf {
+  const char* name;
+  std::function<bool()> bericht;
+  Samples t{};
+};
+
+// Times one read of .PER + .ABR and each report in turn, five times, and
+// prints each median as a ratio to the read, with the report's size.
+inline void MesseBerichte(std::vector<BerichtLauf>& laeufe) {
+  auto lesen = [] {
+    ReadOnce(kStem + ".PER");
+    ReadOnce(kStem + ".ABR");
+  };
+  lesen();
+  Samples tRead;
+  for (int i = 0; i < 5; ++i) {
+    tRead.Time(lesen);
+    for (BerichtLauf& l : laeufe)
+      l.t.Time([&] {
+        if (!l.bericht()) std::printf("%s: no report\n", l.name);
+      });
+  }
+  const double read = tRead.Median();
+  std::printf("one read of .PER + .ABR: %.1f ms\n", read);
+  for (BerichtLauf& l : laeufe) {
+    l.bericht();
+    std::error_code ec;
+    const auto bytes = std::filesystem::file_size("quan.doc", ec);
+    std::printf("%s: %.1f ms, ratio %.2f (%zu bytes)\n", l.name, l.t.Median(), l.t.Median() / read,
+                ec ? std::size_t(0) : std::size_t(bytes));
+  }
 }
 
 }  // namespace bench

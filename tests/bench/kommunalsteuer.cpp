@@ -29,24 +29,13 @@ int main() {
   o.monatVon = o.monatBis = 12;
   o.jahr = 2014;
   o.db = 4.5, o.dz = 0.4, o.kommunalsteuer = 3;
-  auto lesen = [] {
-    bench::ReadOnce(bench::kStem + ".PER");
-    bench::ReadOnce(bench::kStem + ".ABR");
+  std::vector<bench::BerichtLauf> laeufe{
+      {"Lohnsteuer DB DZ Kommunalsteuer 12/2014",
+       [&] { return PrintLohnsteuerDbDzKommSt(env.state, o); }},
+      {"Kommunalsteuererklaerung 2014 with XML",
+       [&] { return PrintKommunalsteuerErklaerung(env.state, o); }},
   };
-  lesen();
-
-  Samples tRead, tMonat, tJahr;
-  for (int i = 0; i < 5; ++i) {
-    tRead.Time(lesen);
-    tMonat.Time([&] { PrintLohnsteuerDbDzKommSt(env.state, o); });
-    tJahr.Time([&] { PrintKommunalsteuerErklaerung(env.state, o); });
-  }
-  const double read = tRead.Median();
-  std::printf("one read of .PER + .ABR: %.1f ms\n", read);
-  std::printf("Lohnsteuer DB DZ Kommunalsteuer 12/2014: %.1f ms, ratio %.2f\n", tMonat.Median(),
-              tMonat.Median() / read);
-  std::printf("Kommunalsteuererklaerung 2014 with XML: %.1f ms, ratio %.2f\n", tJahr.Median(),
-              tJahr.Median() / read);
+  bench::MesseBerichte(laeufe);
   std::printf("messages: %zu, XML files: %d\n", env.dialogs.shown.size(),
               int(std::filesystem::exists("XML/BENCH_KommSt20140.XML")));
   return 0;

@@ -24,36 +24,12 @@ int main() {
   o.stem = bench::kStem;
   o.monatVon = 1, o.monatBis = 12, o.jahr = 2014;
   o.db = 4.5, o.dz = 0.4;
-  auto lesen = [] {
-    bench::ReadOnce(bench::kStem + ".PER");
-    bench::ReadOnce(bench::kStem + ".ABR");
+  std::vector<bench::BerichtLauf> laeufe{
+      {"accounts of all employees", [&] { return PrintLohnkonto(env.state, o, false); }},
+      {"totals sheet", [&] { return PrintLohnkonto(env.state, o, true); }},
+      {"hours list", [&] { return PrintDienstnehmerZeiten(env.state, o); }},
+      {"holiday list", [&] { return PrintUrlaubsZeitkonto(env.state, o); }},
   };
-  lesen();
-
-  struct Lauf {
-    const char* name;
-    std::function<bool()> bericht;
-    Samples t;
-  } laeufe[] = {
-      {"accounts of all employees", [&] { return PrintLohnkonto(env.state, o, false); }, {}},
-      {"totals sheet", [&] { return PrintLohnkonto(env.state, o, true); }, {}},
-      {"hours list", [&] { return PrintDienstnehmerZeiten(env.state, o); }, {}},
-      {"holiday list", [&] { return PrintUrlaubsZeitkonto(env.state, o); }, {}},
-  };
-  Samples tRead;
-  for (int i = 0; i < 5; ++i) {
-    tRead.Time(lesen);
-    for (Lauf& l : laeufe)
-      l.t.Time([&] {
-        if (!l.bericht()) std::printf("%s: no report\n", l.name);
-      });
-  }
-  const double read = tRead.Median();
-  std::printf("one read of .PER + .ABR: %.1f ms\n", read);
-  for (Lauf& l : laeufe) {
-    l.bericht();
-    std::printf("%s: %.1f ms, ratio %.2f (%zu bytes)\n", l.name, l.t.Median(), l.t.Median() / read,
-                std::size_t(std::filesystem::file_size("quan.doc")));
-  }
+  bench::MesseBerichte(laeufe);
   return 0;
 }

@@ -26,38 +26,12 @@ int main() {
   liste.lohnartenDetail = liste.kontierung = true;
   BerichtOptionen bestaetigung = liste;
   bestaetigung.personalNr = 2500;
-  auto lesen = [] {
-    bench::ReadOnce(bench::kStem + ".PER");
-    bench::ReadOnce(bench::kStem + ".ABR");
-  };
-  lesen();
-
-  struct Lauf {
-    const char* name;
-    std::function<bool()> bericht;
-    Samples t;
-  } laeufe[] = {
+  std::vector<bench::BerichtLauf> laeufe{
       {"transfer list, 12/2014, all employees",
-       [&] { return PrintUeberweisungsliste(env.state, liste, kModusUeberweisungsliste); },
-       {}},
+       [&] { return PrintUeberweisungsliste(env.state, liste, kModusUeberweisungsliste); }},
       {"confirmation, 12/2014, Personal-Nr 2500",
-       [&] { return PrintUeberweisungsliste(env.state, bestaetigung, kModusArbeitsbestaetigung); },
-       {}},
+       [&] { return PrintUeberweisungsliste(env.state, bestaetigung, kModusArbeitsbestaetigung); }},
   };
-  Samples tRead;
-  for (int i = 0; i < 5; ++i) {
-    tRead.Time(lesen);
-    for (Lauf& l : laeufe)
-      l.t.Time([&] {
-        if (!l.bericht()) std::printf("%s: no report\n", l.name);
-      });
-  }
-  const double read = tRead.Median();
-  std::printf("one read of .PER + .ABR: %.1f ms\n", read);
-  for (Lauf& l : laeufe) {
-    l.bericht();
-    std::printf("%s: %.1f ms, ratio %.2f (%zu bytes)\n", l.name, l.t.Median(), l.t.Median() / read,
-                std::size_t(std::filesystem::file_size("quan.doc")));
-  }
+  bench::MesseBerichte(laeufe);
   return 0;
 }
