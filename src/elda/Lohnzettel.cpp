@@ -421,7 +421,7 @@ bool ExportEldaLohnzettel(AppState& state, const BerichtOptionen& o) {
   if (!abgemeldete.empty()) dlg.ShowMessage(kLohnzettelAbgemeldet + abgemeldete);
   if (SchreibeEldaDateien(state, paar, kLohnzettelSchlussfrage) != EldaSchreibErgebnis::Geschrieben)
     return false;
-  // The ELDA software looks for the empty marker once the pair is there.
+  // The empty wage-slip file stands for a written pair, so it comes after it.
   int err = 0;
   const std::string elz = o.stem + ".ELZ";
   if (!WriteFileAtomic(elz, {}, &err)) {

@@ -1,7 +1,6 @@
 #include "output/L16Formular.h"
 
 #include <cmath>
-#include <cstring>
 #include <fstream>
 
 #include "store/Cp1252.h"
@@ -35,10 +34,15 @@ struct Linie {
   int x1, y1, x2, y2;
 };
 
+struct Kasten {
+  int x, y, w, h;
+};
+
 struct Formular {
   std::vector<Titel> titel;
-  std::vector<Feld> felder;
+  std::vector<Feld> felder;  // a field of width 0 has no box of its own
   std::vector<Linie> linien;
+  std::vector<Kasten> kaesten;
 };
 
 const Formular& Seite1() {
@@ -47,7 +51,9 @@ const Formular& Seite1() {
        {110, 16, 13, true, "Lohnzettel und Meldung für Arbeitnehmer/innen"},
        {20, 62, 10, false, "Zeitraum vom"},
        {255, 62, 10, false, "bis"},
-       {20, 96, 13, true, "Arbeitnehmer/in"}},
+       {20, 96, 13, true, "Arbeitnehmer/in"},
+       {20, 1025, 10, false, "Vermerke des Arbeitgebers"},
+       {20, 1402, 10, false, "Datum, Unterschrift und Stempel des Arbeitgebers"}},
       {{570, 40, kZahl2, "FA", Lage::Oben},
        {610, 40, 170, "Steuernummer des Arbeitgebers", Lage::Oben},
        {129, 60, kZahl2, "Tag", Lage::Oben},
@@ -55,7 +61,7 @@ const Formular& Seite1() {
        {289, 60, kZahl2, "Tag", Lage::Oben},
        {330, 60, kZahl2, "Monat", Lage::Oben},
        {380, 60, 50, "Jahr", Lage::Oben},
-       {500, 95, kZahl2, "Soz. Stellung", Lage::Oben},
+       {500, 95, kZahl2, "Stellung", Lage::Oben},
        {573, 95, 210, "Versicherungsnummer", Lage::Oben},
        {70, 130, 400, "Familien- oder Nachname", Lage::Oben},
        {500, 130, kJN, "weiblich", Lage::Oben},
@@ -100,42 +106,43 @@ const Formular& Seite1() {
        {665, 944, kBetrag, "BMV-Übertragungsbetrag", Lage::Links},
        {408, 978, kZahl2, "Werkverkehr (Kalendermonate)", Lage::Links},
        {793, 978, kZahl2, "Monate Kfz-Überlassung", Lage::Links}},
-      {{12, 262, 998, 262}, {12, 1015, 998, 1015}, {20, 1395, 500, 1395}}};
+      {{12, 262, 998, 262}, {12, 1015, 998, 1015}, {20, 1395, 500, 1395}},
+      {}};
   return f;
 }
 
 const Formular& Seite2() {
-  static const Formular f{
-      {{20, 14, 13, true, "Beitragsgrundlagennachweis"},
-       {20, 650, 13, true, "Arbeitsstätte (Betriebsstätte)"},
-       {20, 910, 13, true, "Arbeitgeber"}},
-      {{266, 47, 40, "Versicherungsträger", Lage::Links},
-       {637, 48, 200, "Beitragskontonummer", Lage::Links},
-       {327, 83, kZahl2, "Beitragszeitraum Monat von", Lage::Links},
-       {395, 83, kZahl2, "bis", Lage::Links},
-       {637, 83, kJN, "Sonderzahlungsanspruch", Lage::Links},
-       {829, 83, kJN, "SZ o. allg. B.", Lage::Links},
-       {215, 119, kJN, "Arbeiter/in", Lage::Links},
-       {413, 120, kJN, "Angestellte/r", Lage::Links},
-       {637, 120, kJN, "freier DV", Lage::Links},
-       {830, 120, kJN, "geringfügig", Lage::Links},
-       {261, 157, kBetrag, "allgemeine Beitragsgrundlage", Lage::Links},
-       {678, 157, kBetrag, "Teilentgelt", Lage::Links},
-       {261, 195, kBetrag, "Beitragsgrundlage Sonderzahlungen", Lage::Links},
-       {788, 195, kZahl4, "Tage Teilentgelt", Lage::Links},
-       {261, 230, kBetrag, "BMV-Beitragsgrundlage", Lage::Links},
-       {639, 230, kZahl2, "BMV von Monat", Lage::Links},
-       {707, 230, kZahl2, "bis", Lage::Links},
-       {261, 266, kBetrag, "BMV-Beitrag", Lage::Links},
-       {273, 682, 400, "Straße", Lage::Links},
-       {273, 719, 400, "Zusatz", Lage::Links},
-       {273, 756, 90, "PLZ", Lage::Links},
-       {467, 755, 300, "Ort", Lage::Links},
-       {274, 827, 100, "Gemeindekennziffer", Lage::Links},
-       {81, 935, 500, "", Lage::Links},
-       {81, 955, 500, "", Lage::Links},
-       {81, 975, 500, "", Lage::Links}},
-      {{12, 305, 998, 305}, {12, 635, 998, 635}, {12, 895, 998, 895}}};
+  static const Formular f{{{20, 14, 13, true, "Beitragsgrundlagennachweis"},
+                           {20, 650, 13, true, "Arbeitsstätte (Betriebsstätte)"},
+                           {20, 910, 13, true, "Arbeitgeber"}},
+                          {{266, 47, 40, "Versicherungsträger", Lage::Links},
+                           {637, 48, 200, "Beitragskontonummer", Lage::Links},
+                           {327, 83, kZahl2, "Beitragszeitraum Monat von", Lage::Links},
+                           {395, 83, kZahl2, "bis", Lage::Links},
+                           {637, 83, kJN, "Sonderzahlungsanspruch", Lage::Links},
+                           {829, 83, kJN, "SZ o. allg. B.", Lage::Links},
+                           {215, 119, kJN, "Arbeiter/in", Lage::Links},
+                           {413, 120, kJN, "Angestellte/r", Lage::Links},
+                           {637, 120, kJN, "freier DV", Lage::Links},
+                           {830, 120, kJN, "geringfügig", Lage::Links},
+                           {261, 157, kBetrag, "allgemeine Beitragsgrundlage", Lage::Links},
+                           {678, 157, kBetrag, "Teilentgelt", Lage::Links},
+                           {261, 195, kBetrag, "Beitragsgrundlage Sonderzahlungen", Lage::Links},
+                           {788, 195, kZahl4, "Tage Teilentgelt", Lage::Links},
+                           {261, 230, kBetrag, "BMV-Beitragsgrundlage", Lage::Links},
+                           {639, 230, kZahl2, "BMV von Monat", Lage::Links},
+                           {707, 230, kZahl2, "bis", Lage::Links},
+                           {261, 266, kBetrag, "BMV-Beitrag", Lage::Links},
+                           {273, 682, 400, "Straße", Lage::Links},
+                           {273, 719, 400, "Zusatz", Lage::Links},
+                           {273, 756, 90, "PLZ", Lage::Links},
+                           {467, 755, 300, "Ort", Lage::Links},
+                           {274, 827, 100, "Gemeindekennziffer", Lage::Links},
+                           {81, 935, 0, "", Lage::Links},
+                           {81, 955, 0, "", Lage::Links},
+                           {81, 975, 0, "", Lage::Links}},
+                          {{12, 305, 998, 305}, {12, 635, 998, 635}, {12, 895, 998, 895}},
+                          {{76, 929, 500, 70}}};
   return f;
 }
 
@@ -173,7 +180,9 @@ class Massstab {
 void ZeichneFormular(Massstab& m, const Formular& f) {
   m.Rechteck(2, 2, kL16Breite - 4, kL16Hoehe - 4, 2);
   for (const Linie& l : f.linien) m.Linie(l.x1, l.y1, l.x2, l.y2, 2);
-  for (const Feld& feld : f.felder) m.Rechteck(feld.x - 5, feld.y - 4, feld.breite, 26, 1);
+  for (const Kasten& k : f.kaesten) m.Rechteck(k.x, k.y, k.w, k.h, 1);
+  for (const Feld& feld : f.felder)
+    if (feld.breite > 0) m.Rechteck(feld.x - 5, feld.y - 3, feld.breite, 23, 1);
   for (const Titel& t : f.titel) {
     m.Schrift(t.groesse, t.fett);
     m.Text(t.x, t.y, t.text);
@@ -182,10 +191,10 @@ void ZeichneFormular(Massstab& m, const Formular& f) {
   for (const Feld& feld : f.felder) {
     if (!*feld.beschriftung) continue;
     if (feld.lage == Lage::Oben) {
-      m.Text(feld.x - 5, feld.y - 17, feld.beschriftung);
+      m.Text(feld.x - 5, feld.y - 15, feld.beschriftung);
     } else {
       const int breite = int(CharCount(feld.beschriftung)) * kZeichenBreite;
-      m.Text(feld.x - 13 - breite, feld.y + 3, feld.beschriftung);
+      m.Text(feld.x - 13 - breite, feld.y + 4, feld.beschriftung);
     }
   }
 }

@@ -26,7 +26,7 @@ inline constexpr const char* kL16SchriftFamilie = "Lucida Console";
 
 // A user's bitmaps of the two pages, in the working directory.
 inline constexpr std::array<const char*, 2> kL16Bilddatei{"L16_Seite1_2013.bmp",
-                                                         "L16_Seite2_2013.bmp"};
+                                                          "L16_Seite2_2013.bmp"};
 
 struct L16Text {
   int x = 0, y = 0;

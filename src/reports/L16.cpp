@@ -137,8 +137,7 @@ Jahr Addieren(const std::vector<Monat>& monate) {
 
 // What the slip shows of the employee record, kept from the one pass.
 struct Person {
-  std::int32_t nr = 0, plz = 0, sozialeStellung = 0, kinder = 0, standort = 0, werk = 0,
-               uebmo = 0;
+  std::int32_t nr = 0, plz = 0, sozialeStellung = 0, kinder = 0, standort = 0, werk = 0, uebmo = 0;
   std::string famName, vorname, strasse, ort, svNr, partnerNr, svTraeger;
   double entw = 0, prei = 0, bpend = 0, aufrollung = 0;
   bool weiblich = false, teilzeit = false, alleinverdiener = false, alleinerzieher = false,
@@ -258,9 +257,9 @@ struct Lauf {
        Betrag(c[kSonstSz] + prei + c[kNormArbeitszeit] + c[kAuslandsTaet] + c[kFreiwillBeitr] +
               c[kSonstSteuerfr]));
     t1(665, 763,
-       Betrag(c[kBrutto] - prei + c[kSachbezuege] - c[kFreibetr] - c[kSvAbzGes] +
-              c[kSvDnSzGesamt] + c[kSonstSzSv] + c[kUeberschreitung] - c[kNormArbeitszeit] -
-              c[kAuslandsTaet] - c[kFreiwillBeitr] - c[kSonstSteuerfr] - c[kLandarbFrei]));
+       Betrag(c[kBrutto] - prei + c[kSachbezuege] - c[kFreibetr] - c[kSvAbzGes] + c[kSvDnSzGesamt] +
+              c[kSonstSzSv] + c[kUeberschreitung] - c[kNormArbeitszeit] - c[kAuslandsTaet] -
+              c[kFreiwillBeitr] - c[kSonstSteuerfr] - c[kLandarbFrei]));
     t1(430, 799, Betrag(c[kLstGesamt]));
     t1(430, 836, Betrag(c[kSonstSzLst]));
     t1(665, 835, Betrag(c[kLstGesamt] - c[kSonstSzLst]));
@@ -317,8 +316,7 @@ struct Lauf {
 bool PrintL16(AppState& state, const BerichtOptionen& o) {
   auto& dlg = state.dialogs();
   BerichtText liste;
-  liste.Zeile(
-      "Für folgende(n) Dienstnehmer ist die Checkbox \"[x] DN abgemeldet ...\" ");
+  liste.Zeile("Für folgende(n) Dienstnehmer ist die Checkbox \"[x] DN abgemeldet ...\" ");
   liste.Zeile("im Fenster \"Dienstnehmer und Abrechnungsdaten\" angehakt,");
   liste.Zeile("daher wird für diese(n) DN kein Lohnzettel gedruckt");
   liste.Zeile();
@@ -355,8 +353,8 @@ bool PrintL16(AppState& state, const BerichtOptionen& o) {
         if (nur != 0 && p.PersNrEdit != nur) return;
         // Alone by his number a deregistered employee gets his slip.
         if (nur == 0 && p.DNabgemeldetCheckBox) {
-          eintraege.push_back({std::nullopt, BerichtText::I(p.PersNrEdit, 12) + " " +
-                                                 p.FamNameEdit});
+          eintraege.push_back(
+              {std::nullopt, BerichtText::I(p.PersNrEdit, 12) + " " + p.FamNameEdit});
           return;
         }
         const auto it = monate.find(p.PersNrEdit);

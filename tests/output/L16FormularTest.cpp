@@ -1,11 +1,10 @@
 // The L16 form: zoom steps, number texts, a page drawn to fit any paper with
 // its proportions kept, and the user's bitmaps.
-#include "output/L16Formular.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "output/L16Formular.h"
 #include "support/Fakes.h"
 
 namespace {
@@ -51,7 +50,9 @@ TEST(L16Formular, PageFitsThePaperWithItsProportions) {
       {2970, "", {"rect 4,4 2061x2962 4", "color #0000ff", "text 264,123 1"}, {"image"}},
       // Landscape: 1450 units high, so one unit per pixel, not stretched.
       {1450, "", {"rect 2,2 1006x1446 2", "text 129,60 1"}, {}},
-      {1450, "L16_Seite1_2013.bmp", {"image 0,0 1010x1450 L16_Seite1_2013.bmp", "text 129,60 1"},
+      {1450,
+       "L16_Seite1_2013.bmp",
+       {"image 0,0 1010x1450 L16_Seite1_2013.bmp", "text 129,60 1"},
        {"rect"}},
   };
   for (const Fall& f : faelle) {
@@ -62,9 +63,9 @@ TEST(L16Formular, PageFitsThePaperWithItsProportions) {
     for (const std::string& e : f.erwartet)
       EXPECT_NE(std::find(c.log.begin(), c.log.end(), e), c.log.end()) << e;
     for (const std::string& n : f.nicht)
-      EXPECT_TRUE(std::none_of(c.log.begin(), c.log.end(),
-                               [&](const std::string& z) { return z.starts_with(n); }))
-          << n;
+      EXPECT_TRUE(std::none_of(c.log.begin(), c.log.end(), [&](const std::string& z) {
+        return z.starts_with(n);
+      })) << n;
     EXPECT_EQ(c.log.back(), f.erwartet.back()) << "the texts come last";
   }
 }
@@ -75,8 +76,8 @@ std::string EinPixel() {
   auto le = [&](std::uint32_t v, int n) {
     for (int i = 0; i < n; ++i) b += char((v >> (8 * i)) & 0xff);
   };
-  le(58, 4), le(0, 4), le(54, 4);                        // file header
-  le(40, 4), le(1, 4), le(1, 4), le(1, 2), le(24, 2);    // info header
+  le(58, 4), le(0, 4), le(54, 4);                      // file header
+  le(40, 4), le(1, 4), le(1, 4), le(1, 2), le(24, 2);  // info header
   le(0, 4), le(4, 4), le(2835, 4), le(2835, 4), le(0, 8);
   return b + std::string("\xff\xff\xff\0", 4);
 }

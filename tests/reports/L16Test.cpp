@@ -1,14 +1,13 @@
 // The annual wage slip on form L16: the texts of both pages, the days of the
 // period, the credits, the severance fund, the last record of a key, and the
 // run over all employees with its list of deregistered employees.
-#include "reports/L16.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "fixtures/BerichtFixture.h"
 #include "output/L16Formular.h"
+#include "reports/L16.h"
 #include "reports/ShowBericht.h"
 #include "store/Cp1252.h"
 #include "support/Golden.h"

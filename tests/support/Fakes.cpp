@@ -65,8 +65,8 @@ void FakePrintCanvas::SetTextColor(std::uint32_t rgb) {
 }
 
 void FakePrintCanvas::DrawLine(int x1, int y1, int x2, int y2, int width) {
-  log.push_back("line " + std::to_string(x1) + "," + std::to_string(y1) + " " +
-                std::to_string(x2) + "," + std::to_string(y2) + " " + std::to_string(width));
+  log.push_back("line " + std::to_string(x1) + "," + std::to_string(y1) + " " + std::to_string(x2) +
+                "," + std::to_string(y2) + " " + std::to_string(width));
 }
 
 void FakePrintCanvas::DrawRect(int x, int y, int w, int h, int width) {

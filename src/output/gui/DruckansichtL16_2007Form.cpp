@@ -64,8 +64,10 @@ TDruckansichtL16_2007Form::TDruckansichtL16_2007Form(lohn::AppState& state, QWid
   SpeedButton7 = Knopf(this, "SpeedButton7", "Rechner", "Rechner");
   SpeedButton8 = Knopf(this, "SpeedButton8", "Dokumente", "gescannte Dokumente anzeigen");
   SpeedButton9 = Knopf(this, "SpeedButton9", "Handbuch", "Handbuch");
-  SpeedButton10 = Knopf(this, "SpeedButton10", "Drucken S1", "druckt die Seite 1 des Formulars L16");
-  SpeedButton11 = Knopf(this, "SpeedButton11", "Drucken S2", "druckt die Seite 2 des Formulars L16");
+  SpeedButton10 =
+      Knopf(this, "SpeedButton10", "Drucken S1", "druckt die Seite 1 des Formulars L16");
+  SpeedButton11 =
+      Knopf(this, "SpeedButton11", "Drucken S2", "druckt die Seite 2 des Formulars L16");
   SpeedButton12 = Knopf(this, "SpeedButton12", "Seite 1", "Vorschau Seite 1");
   SpeedButton13 = Knopf(this, "SpeedButton13", "Seite 2", "Vorschau Seite 2");
   Label1 = new ClickLabel("ELDA", this);
@@ -85,7 +87,8 @@ TDruckansichtL16_2007Form::TDruckansichtL16_2007Form(lohn::AppState& state, QWid
     leiste->addWidget(b);
   leiste->addStretch(1);
   leiste->addWidget(Button4);
-  for (QToolButton* b : {SpeedButton6, SpeedButton7, SpeedButton8, SpeedButton9}) leiste->addWidget(b);
+  for (QToolButton* b : {SpeedButton6, SpeedButton7, SpeedButton8, SpeedButton9})
+    leiste->addWidget(b);
   leiste->addWidget(Label1);
   leiste->addSpacing(8);
   leiste->addWidget(Label3);
@@ -112,11 +115,9 @@ TDruckansichtL16_2007Form::TDruckansichtL16_2007Form(lohn::AppState& state, QWid
 
   connect(SpeedButton1, &QToolButton::clicked, this, [this] { Zoom(true); });
   connect(SpeedButton2, &QToolButton::clicked, this, [this] { Zoom(false); });
-  connect(SpeedButton3, &QToolButton::clicked, this,
-          &TDruckansichtL16_2007Form::DruckerEinrichten);
+  connect(SpeedButton3, &QToolButton::clicked, this, &TDruckansichtL16_2007Form::DruckerEinrichten);
   connect(SpeedButton4, &QToolButton::clicked, this, &QWidget::close);
-  connect(SpeedButton5, &QToolButton::clicked, this,
-          &TDruckansichtL16_2007Form::Nebeneinander);
+  connect(SpeedButton5, &QToolButton::clicked, this, &TDruckansichtL16_2007Form::Nebeneinander);
   connect(SpeedButton6, &QToolButton::clicked, this, [this] {
     auto* kalender = new TKalenderForm(state_.services.clock, this);
     kalender->setAttribute(Qt::WA_DeleteOnClose);
@@ -125,8 +126,7 @@ TDruckansichtL16_2007Form::TDruckansichtL16_2007Form(lohn::AppState& state, QWid
   using lohn::Aktion;
   connect(SpeedButton7, &QToolButton::clicked, this,
           [this] { lohn::FuehreAus(state_, Aktion::Rechner); });
-  connect(SpeedButton8, &QToolButton::clicked, this,
-          [this] { ZeigeBuchgBelegForm(state_, this); });
+  connect(SpeedButton8, &QToolButton::clicked, this, [this] { ZeigeBuchgBelegForm(state_, this); });
   connect(SpeedButton9, &QToolButton::clicked, this,
           [this] { state_.services.shell.Open(lohn::kHandbuchFile); });
   connect(SpeedButton10, &QToolButton::clicked, this, [this] { Drucke(0); });
@@ -135,8 +135,7 @@ TDruckansichtL16_2007Form::TDruckansichtL16_2007Form(lohn::AppState& state, QWid
   connect(SpeedButton13, &QToolButton::clicked, this, [this] { Einzelseite(1); });
   connect(Label1, &ClickLabel::clicked, this,
           [this] { state_.services.shell.Open(lohn::kInfoEldaSeite); });
-  connect(Label3, &ClickLabel::clicked, this,
-          [this] { lohn::FuehreAus(state_, Aktion::Notizen); });
+  connect(Label3, &ClickLabel::clicked, this, [this] { lohn::FuehreAus(state_, Aktion::Notizen); });
   connect(Button4, &QPushButton::clicked, this, &TDruckansichtL16_2007Form::Button4Click);
   Einzelseite(0);
 }
@@ -191,7 +190,8 @@ void TDruckansichtL16_2007Form::Nebeneinander() {
   ScrollBox1->setVisible(true);
   ScrollBox2->setVisible(true);
   // Each page as wide as its box, in the page's proportions.
-  const int breite = std::max(1, (width() - 30) / 2 - ScrollBox1->verticalScrollBar()->sizeHint().width());
+  const int breite =
+      std::max(1, (width() - 30) / 2 - ScrollBox1->verticalScrollBar()->sizeHint().width());
   groesse_ = {breite, breite * lohn::kL16Hoehe / lohn::kL16Breite};
   SpeedButton1->setEnabled(true);
   SpeedButton1->setToolTip("vergrössert die Vorschau");

@@ -48,7 +48,8 @@ void QtPainterCanvas::DrawImage(int x, int y, int width, int height, const std::
   const QImage* bild = &geladen;
   if (bilder_) {
     auto it = bilder_->find(path);
-    if (it == bilder_->end()) it = bilder_->emplace(path, QImage(QString::fromStdString(path))).first;
+    if (it == bilder_->end())
+      it = bilder_->emplace(path, QImage(QString::fromStdString(path))).first;
     bild = &it->second;
   } else {
     geladen.load(QString::fromStdString(path));
