@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "elda/SvGrundlagenTeilung.h"
 #include "output/L16Formular.h"
 #include "payroll/Beitragsgruppen.h"
 #include "payroll/FormatBetrag.h"
 #include "reports/BerichtLesen.h"
 #include "reports/BerichtText.h"
+#include "reports/Lohnzettelsummen.h"
 #include "store/Cp1252.h"
 #include "store/StandortRecord.h"
 
@@ -21,119 +21,7 @@ namespace lohn {
 
 namespace {
 
-// Amounts are summed in whole cents, so the sums are exact.
-using Cent = long long;
-
-// The amount on whole cents, halves to even (RoundBetragHalfEven); a value
-// that already lies on a cent, as stored amounts do, needs no decimal text.
-Cent Cents(double v) {
-  const double c = v * 100;
-  if (std::fabs(v) < 1e7) {
-    const double n = std::nearbyint(c);
-    if (std::fabs(c - n) < 1e-6) return static_cast<Cent>(n);
-  }
-  return std::llround(RoundBetragHalfEven(v) * 100);
-}
-
-enum Summe : std::size_t {
-  kBrutto,
-  kSonderzahlung,
-  kSzSvFrei,
-  kSonstSz,
-  kSachbezuege,
-  kFreibetr,  // FreibetrEdit less the allowances the slip shows on their own
-  kUeberschreitung,
-  kSvAbzGes,
-  kSvDnSzGesamt,
-  kSonstSzSv,
-  kSvDnGesamt,
-  kLandarbFrei,
-  kAuslandsTaet,
-  kNormArbeitszeit,  // the commuter allowance
-  kFreiwillBeitr,
-  kSonstSteuerfr,
-  kLstGesamt,
-  kSonstSzLst,
-  kFreibetrLtMitteilg,
-  kSpesenersatz,
-  kBmvgUebertragung,
-  kAuslPensDg,
-  kTeilentgelt,
-  kTageTeilentgelt,
-  kFiktiv,
-  kSvAllgemein,  // the contribution bases split as for the filings
-  kSvSonder,
-  kBmvgGerundet,  // the provision fund contributions, each on whole cents
-  kSummenAnzahl
-};
-
-// What the slip needs of one payroll record.
-struct Monat {
-  std::int8_t monat = 0;
-  std::array<Cent, kSummenAnzahl> cent{};
-  double bmvg = 0;  // the provision fund contribution as stored
-};
-
-Monat MonatAus(const AbrechnungRecord& r) {
-  Monat m;
-  m.monat = std::int8_t(r.MonatComboBox);
-  auto& c = m.cent;
-  const SvGrundlagenTeile teile = TeileSvGrundlagen(r, false);
-  c[kBrutto] = Cents(r.BruttoEdit);
-  c[kSonderzahlung] = Cents(r.SonderzahlungEdit);
-  c[kSzSvFrei] = Cents(r.SZSVfreiEdit);
-  c[kSonstSz] = Cents(r.SonstSZEdit);
-  c[kSachbezuege] = Cents(r.SachbezuegeAbreEdit);
-  c[kUeberschreitung] = Cents(r.SueberschreitungEdit);
-  c[kSvAbzGes] = Cents(r.SV_AbzGesEdit);
-  c[kSvDnSzGesamt] = Cents(r.SV_DN_SZ_GesamtEdit);
-  c[kSonstSzSv] = Cents(r.SonstSZSVEdit);
-  c[kSvDnGesamt] = Cents(r.SV_DN_GesamtEdit);
-  c[kLandarbFrei] = Cents(r.LandarbFreiEdit);
-  c[kAuslandsTaet] = Cents(r.AuslandsTaetEdit);
-  c[kNormArbeitszeit] = Cents(r.NormArbeitszeitEdit);
-  c[kFreiwillBeitr] = Cents(r.freiwillBeitrEdit);
-  c[kSonstSteuerfr] = Cents(r.SonstSteuerfrEdit);
-  c[kLstGesamt] = Cents(r.LstGesamt);
-  c[kSonstSzLst] = Cents(r.SonstSZLSTEdit);
-  c[kFreibetrLtMitteilg] = Cents(r.FreibetrLtMitteilgEdit);
-  c[kSpesenersatz] = Cents(r.SpesenersatzEdit);
-  c[kBmvgUebertragung] = Cents(r.BMVGUebertragungsBetragEdit);
-  c[kAuslPensDg] = Cents(r.AuslPensDGEdit);
-  c[kTeilentgelt] = Cents(r.TeilentgeltEdit);
-  c[kTageTeilentgelt] = Cents(r.TageTeilentgeltEdit);
-  c[kFiktiv] = Cents(r.fiktiveBMGedit);
-  c[kSvAllgemein] = Cents(teile.allgemein);
-  c[kSvSonder] = Cents(teile.sonderzahlung);
-  c[kBmvgGerundet] = Cents(r.BMVGbetragEdit);
-  c[kFreibetr] = Cents(r.FreibetrEdit) - c[kFreibetrLtMitteilg] - c[kNormArbeitszeit] -
-                 c[kAuslandsTaet] - c[kFreiwillBeitr] - c[kSonstSteuerfr] - c[kLandarbFrei];
-  m.bmvg = r.BMVGbetragEdit;
-  return m;
-}
-
-// An employee's months of the period added up.
-struct Jahr {
-  int ersterMonat = 13, letzterMonat = 0;
-  int ersterBmvgMonat = 0, letzterBmvgMonat = 0;  // 0: no contribution
-  std::array<Cent, kSummenAnzahl> cent{};
-  double bmvg = 0;
-};
-
-Jahr Addieren(const std::vector<Monat>& monate) {
-  Jahr j;
-  for (const Monat& m : monate) {
-    j.ersterMonat = std::min<int>(j.ersterMonat, m.monat);
-    j.letzterMonat = std::max<int>(j.letzterMonat, m.monat);
-    for (std::size_t i = 0; i < kSummenAnzahl; ++i) j.cent[i] += m.cent[i];
-    j.bmvg += m.bmvg;
-    if (m.bmvg != 0) {
-      if (j.ersterBmvgMonat == 0 || m.monat < j.ersterBmvgMonat) j.ersterBmvgMonat = m.monat;
-      j.letzterBmvgMonat = std::max<int>(j.letzterBmvgMonat, m.monat);
-    }
-  }
-  return j;
-}
+using namespace lohnzettel;
 
 // What the slip shows of the employee record, kept from the one pass.
 struct Person {
@@ -175,13 +63,6 @@ Person PersonAus(const PersonalRecord& p) {
   x.szAnspruch = p.SZanspruchCheckBox;
   x.szOhneAllgBeitr = p.SZohneAllgBeitrCheckBox;
   return x;
-}
-
-int MonatsLaenge(int jahr, int monat) {
-  static constexpr std::array<int, 12> kTage{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (monat < 1 || monat > 12) return 31;
-  const bool schaltjahr = (jahr % 4 == 0 && jahr % 100 != 0) || jahr % 400 == 0;
-  return monat == 2 && schaltjahr ? 29 : kTage[std::size_t(monat - 1)];
 }
 
 const char* JN(bool ja) { return ja ? "J" : "N"; }
