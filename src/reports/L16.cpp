@@ -207,20 +207,8 @@ bool PrintL16(AppState& state, const BerichtOptionen& o) {
   // One payroll pass; a later record of a key replaces an earlier one, and
   // one the foreign-activity choice leaves out drops its month.
   ZeilenJePerson<Monat> monate;
-  const int jahr = o.jahr, von = o.monatVon, bis = o.monatBis, nur = o.personalNr;
-  const bool ausland = o.auslandstaetigkeit;
-  if (!AbrechnungenLesen<Monat>(
-          state, o.stem,
-          [&](const AbrechnungKey& k) {
-            return k.Jahr == jahr && k.Monat >= von && k.Monat <= bis &&
-                   (nur == 0 || k.PersNr == nur);
-          },
-          [&](const AbrechnungRecord& r) -> std::optional<Monat> {
-            if ((r.AuslandsTaetEdit != 0) != ausland) return std::nullopt;
-            return MonatAus(r);
-          },
-          monate))
-    return false;
+  if (!MonateLesen(state, o, monate)) return false;
+  const int nur = o.personalNr;
   const auto standorte = ReadAllStandortRecords(o.stem, kStandortExt);
 
   // The employees in file order: a slip, or a line of the list. The

@@ -5,6 +5,7 @@
 
 #include "elda/SvGrundlagenTeilung.h"
 #include "payroll/FormatBetrag.h"
+#include "reports/BerichtLesen.h"
 
 namespace lohn::lohnzettel {
 
@@ -73,6 +74,21 @@ Jahr Addieren(const std::vector<Monat>& monate) {
     }
   }
   return j;
+}
+
+bool MonateLesen(AppState& state, const BerichtOptionen& o, ZeilenJePerson<Monat>& monate) {
+  const int jahr = o.jahr, von = o.monatVon, bis = o.monatBis, nur = o.personalNr;
+  const bool ausland = o.auslandstaetigkeit;
+  return AbrechnungenLesen<Monat>(
+      state, o.stem,
+      [&](const AbrechnungKey& k) {
+        return k.Jahr == jahr && k.Monat >= von && k.Monat <= bis && (nur == 0 || k.PersNr == nur);
+      },
+      [&](const AbrechnungRecord& r) -> std::optional<Monat> {
+        if ((r.AuslandsTaetEdit != 0) != ausland) return std::nullopt;
+        return MonatAus(r);
+      },
+      monate);
 }
 
 int MonatsLaenge(int jahr, int monat) {

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "reports/AbrechnungenJePerson.h"
+#include "reports/BerichtKontext.h"
 #include "store/AbrechnungRecord.h"
 
 namespace lohn::lohnzettel {
@@ -72,6 +74,12 @@ struct Jahr {
 };
 
 Jahr Addieren(const std::vector<Monat>& monate);
+
+// The months of the period (year, months, one Personal-Nr or 0 for all) per
+// employee from one payroll pass; with `ausland` only the records with
+// foreign activity, else only those without (a record left out drops its
+// month). False after the message when the file cannot be read.
+bool MonateLesen(AppState& state, const BerichtOptionen& o, ZeilenJePerson<Monat>& monate);
 
 // Days of the month, leap years by the Gregorian rule.
 int MonatsLaenge(int jahr, int monat);
