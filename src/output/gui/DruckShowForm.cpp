@@ -16,6 +16,7 @@
 #include "frame/HauptmenueLogik.h"
 #include "frame/gui/ClickLabel.h"
 #include "frame/gui/KalenderForm.h"
+#include "frame/gui/Werkzeugknopf.h"
 #include "output/DruckShow.h"
 #include "output/DruckeBericht.h"
 #include "output/gui/BerichtPdf.h"
@@ -28,15 +29,6 @@ namespace {
 const QSize kGroesse(1000, 640);
 const QString kZeigeAlle = QStringLiteral("Zeige alle ...");
 const QString kStandardEintrag = QStringLiteral("... Standard-Schrift");
-
-QToolButton* Knopf(QWidget* eltern, const char* name, const char* text, const char* hinweis) {
-  auto* b = new QToolButton(eltern);
-  b->setObjectName(name);
-  b->setText(QString::fromUtf8(text));
-  b->setToolTip(QString::fromUtf8(hinweis));
-  b->setAutoRaise(true);
-  return b;
-}
 
 ClickLabel* Verweis(QWidget* eltern, const char* name, const char* text, const char* hinweis) {
   auto* l = new ClickLabel(QString::fromUtf8(text), eltern);
@@ -69,22 +61,26 @@ TDruckShowForm::TDruckShowForm(lohn::AppState& state, const lohn::BerichtAnsicht
   if (!canvasFactory_)
     canvasFactory_ = [](QWidget* w) { return std::make_shared<platform::QtPrintCanvas>(w); };
 
-  SpeedButton13 = Knopf(this, "SpeedButton13", "Drucken", "Bericht an den Drucker senden");
-  SpeedButton11 = Knopf(this, "SpeedButton11", "PDF",
-                        "Bericht als PDF speichern, mit Acrobat Reader öffnen und drucken");
-  SpeedButton3 = Knopf(this, "SpeedButton3", "Word",
-                       "Bericht mit Word öffnen, beliebige Formatierungen und Änderungen "
-                       "durchführen");
-  SpeedButton6 = Knopf(this, "SpeedButton6", "Excel",
-                       "Bericht mit Excel öffnen, beliebige Berechnungen und Formatierungen "
-                       "durchführen");
-  SpeedButton4 = Knopf(this, "SpeedButton4", "HTML", "Bericht mit Web-Browser (HTML) öffnen");
-  SpeedButton12 = Knopf(this, "SpeedButton12", "TXT", "Bericht mit Text-Editor (TXT) öffnen");
-  SpeedButton7 = Knopf(this, "SpeedButton7", "Kalender", "Kalender öffnen");
-  SpeedButton8 = Knopf(this, "SpeedButton8", "Rechner", "Rechner öffnen");
-  SpeedButton9 = Knopf(this, "SpeedButton9", "Handbuch", "Handbuch öffnen");
-  SpeedButton10 = Knopf(this, "SpeedButton10", "Belege", "gescannte Buchungsbelege anzeigen");
-  SpeedButton5 = Knopf(this, "SpeedButton5", "Bericht schließen", "Bericht schließen");
+  SpeedButton13 = Werkzeugknopf(this, "SpeedButton13", "Drucken", "Bericht an den Drucker senden");
+  SpeedButton11 = Werkzeugknopf(this, "SpeedButton11", "PDF",
+                                "Bericht als PDF speichern, mit Acrobat Reader öffnen und drucken");
+  SpeedButton3 = Werkzeugknopf(this, "SpeedButton3", "Word",
+                               "Bericht mit Word öffnen, beliebige Formatierungen und Änderungen "
+                               "durchführen");
+  SpeedButton6 =
+      Werkzeugknopf(this, "SpeedButton6", "Excel",
+                    "Bericht mit Excel öffnen, beliebige Berechnungen und Formatierungen "
+                    "durchführen");
+  SpeedButton4 =
+      Werkzeugknopf(this, "SpeedButton4", "HTML", "Bericht mit Web-Browser (HTML) öffnen");
+  SpeedButton12 =
+      Werkzeugknopf(this, "SpeedButton12", "TXT", "Bericht mit Text-Editor (TXT) öffnen");
+  SpeedButton7 = Werkzeugknopf(this, "SpeedButton7", "Kalender", "Kalender öffnen");
+  SpeedButton8 = Werkzeugknopf(this, "SpeedButton8", "Rechner", "Rechner öffnen");
+  SpeedButton9 = Werkzeugknopf(this, "SpeedButton9", "Handbuch", "Handbuch öffnen");
+  SpeedButton10 =
+      Werkzeugknopf(this, "SpeedButton10", "Belege", "gescannte Buchungsbelege anzeigen");
+  SpeedButton5 = Werkzeugknopf(this, "SpeedButton5", "Bericht schließen", "Bericht schließen");
   SpeedButton5->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
   SpeedButton5->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   SpeedButton6->setVisible(excel_);

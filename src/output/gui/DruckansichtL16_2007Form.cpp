@@ -16,6 +16,7 @@
 #include "frame/Videos.h"
 #include "frame/gui/ClickLabel.h"
 #include "frame/gui/KalenderForm.h"
+#include "frame/gui/Werkzeugknopf.h"
 #include "output/DruckShow.h"
 #include "output/gui/SendenAnDruckerForm.h"
 #include "payroll/gui/BuchgBelegForm.h"
@@ -23,15 +24,6 @@
 #include "platform/qt/QtPrintCanvas.h"
 
 namespace {
-
-QToolButton* Knopf(QWidget* eltern, const char* name, const char* text, const char* hinweis) {
-  auto* b = new QToolButton(eltern);
-  b->setObjectName(name);
-  b->setText(QString::fromUtf8(text));
-  b->setToolTip(QString::fromUtf8(hinweis));
-  b->setAutoRaise(true);
-  return b;
-}
 
 QScrollArea* Rahmen(QWidget* eltern, const char* name, QLabel*& bild, const char* bildName) {
   auto* box = new QScrollArea(eltern);
@@ -55,21 +47,22 @@ TDruckansichtL16_2007Form::TDruckansichtL16_2007Form(lohn::AppState& state, QWid
   if (!canvasFactory_)
     canvasFactory_ = [](QWidget* w) { return std::make_shared<platform::QtPrintCanvas>(w); };
 
-  SpeedButton1 = Knopf(this, "SpeedButton1", "+", "vergrössert die Vorschau");
-  SpeedButton2 = Knopf(this, "SpeedButton2", "-", "verkleinert die Vorschau");
-  SpeedButton3 = Knopf(this, "SpeedButton3", "Drucker", "Drucker einrichten");
-  SpeedButton4 = Knopf(this, "SpeedButton4", "Schließen", "Bericht schließen");
-  SpeedButton5 = Knopf(this, "SpeedButton5", "Ganze Seite", "Vorschau auf ganze Seite anpassen");
-  SpeedButton6 = Knopf(this, "SpeedButton6", "Kalender", "Kalender");
-  SpeedButton7 = Knopf(this, "SpeedButton7", "Rechner", "Rechner");
-  SpeedButton8 = Knopf(this, "SpeedButton8", "Dokumente", "gescannte Dokumente anzeigen");
-  SpeedButton9 = Knopf(this, "SpeedButton9", "Handbuch", "Handbuch");
+  SpeedButton1 = Werkzeugknopf(this, "SpeedButton1", "+", "vergrössert die Vorschau");
+  SpeedButton2 = Werkzeugknopf(this, "SpeedButton2", "-", "verkleinert die Vorschau");
+  SpeedButton3 = Werkzeugknopf(this, "SpeedButton3", "Drucker", "Drucker einrichten");
+  SpeedButton4 = Werkzeugknopf(this, "SpeedButton4", "Schließen", "Bericht schließen");
+  SpeedButton5 =
+      Werkzeugknopf(this, "SpeedButton5", "Ganze Seite", "Vorschau auf ganze Seite anpassen");
+  SpeedButton6 = Werkzeugknopf(this, "SpeedButton6", "Kalender", "Kalender");
+  SpeedButton7 = Werkzeugknopf(this, "SpeedButton7", "Rechner", "Rechner");
+  SpeedButton8 = Werkzeugknopf(this, "SpeedButton8", "Dokumente", "gescannte Dokumente anzeigen");
+  SpeedButton9 = Werkzeugknopf(this, "SpeedButton9", "Handbuch", "Handbuch");
   SpeedButton10 =
-      Knopf(this, "SpeedButton10", "Drucken S1", "druckt die Seite 1 des Formulars L16");
+      Werkzeugknopf(this, "SpeedButton10", "Drucken S1", "druckt die Seite 1 des Formulars L16");
   SpeedButton11 =
-      Knopf(this, "SpeedButton11", "Drucken S2", "druckt die Seite 2 des Formulars L16");
-  SpeedButton12 = Knopf(this, "SpeedButton12", "Seite 1", "Vorschau Seite 1");
-  SpeedButton13 = Knopf(this, "SpeedButton13", "Seite 2", "Vorschau Seite 2");
+      Werkzeugknopf(this, "SpeedButton11", "Drucken S2", "druckt die Seite 2 des Formulars L16");
+  SpeedButton12 = Werkzeugknopf(this, "SpeedButton12", "Seite 1", "Vorschau Seite 1");
+  SpeedButton13 = Werkzeugknopf(this, "SpeedButton13", "Seite 2", "Vorschau Seite 2");
   Label1 = new ClickLabel("ELDA", this);
   Label1->setObjectName("Label1");
   Label1->ShowAsLink();
