@@ -57,6 +57,7 @@ void NurMonate(BerichtFixture& f, int bis) {
 
 TEST(L16, GoldenSlipOfASalariedEmployee) {
   Lauf l;
+  for (auto& r : l.f.abrechnungen) r.BMVGbetragEdit = 0;  // no provision fund months: "0", "0"
   ASSERT_TRUE(l.Starte());
   ASSERT_EQ(l.blaetter.size(), 1u);
   std::string text;
