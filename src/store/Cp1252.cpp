@@ -71,6 +71,9 @@ std::string EncodeUtf8(std::u32string_view text) {
 }
 
 std::string Cp1252ToUtf8(std::string_view bytes) {
+  if (std::all_of(bytes.begin(), bytes.end(),
+                  [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    return std::string(bytes);
   std::string out;
   out.reserve(bytes.size());
   for (char ch : bytes) {
