@@ -19,6 +19,7 @@
 #include <memory>
 #include <set>
 
+#include "elda/gui/RueckVerrAV56Form.h"
 #include "frame/gui/AdresseForm.h"
 #include "frame/gui/DatOpenForm.h"
 #include "frame/gui/DatenForm.h"
@@ -29,10 +30,17 @@
 #include "frame/gui/VideosForm.h"
 #include "frame/gui/WartenForm.h"
 #include "output/gui/DruckShowForm.h"
+#include "output/gui/DruckansichtL16_2007Form.h"
+#include "output/gui/PDFAuswahlForm.h"
+#include "output/gui/PDFSpeichernUnterForm.h"
+#include "output/gui/PDFvorbereitenForm.h"
+#include "output/gui/SendenAnDruckerForm.h"
 #include "payroll/PersFormFenster.h"
 #include "payroll/gui/PersForm.h"
 #include "payroll/gui/PersFormLohnarten.h"
 #include "platform/qt/QtDialogs.h"
+#include "reports/DgaDaten.h"
+#include "reports/gui/DGAdatenForm.h"
 #include "reports/gui/DZForm.h"
 #include "reports/gui/DruOptForm.h"
 #include "support/Fakes.h"
@@ -57,6 +65,7 @@ TEST(Windows, EveryTitleIsItsCaption) {
   WriteText("VersicherungsTraeger.txt", "01 Wiener GKK\r\n");
   Mandant m14, m13(lohn::kYear2013);
   lohn::BerichtKontext berichte(m14.env.state);
+  lohn::DgaDaten dga;
   std::vector<std::unique_ptr<QWidget>> offen;
   auto zeige = [&](QWidget* w) {
     offen.emplace_back(w);
@@ -102,11 +111,24 @@ TEST(Windows, EveryTitleIsItsCaption) {
       {"  DZ Dienstgeberzuschlag",
        [&] { return zeige(new TDZForm(berichte.optionen, m14.env.shell)); }},
       {"Bericht", [&] { return zeige(new TDruckShowForm(m14.env.state, {}, {})); }},
+      {"  DGA-Daten erfassen",
+       [&] { return zeige(new TDGAdatenForm(m14.env.state, dga, "FIRMA")); }},
+      {"Rückverrechnung von AV-Beiträgen für Männer ab 56. Lebensjahr",
+       [&] { return zeige(new TRueckVerrAV56Form(m14.env.state, nullptr)); }},
+      {"PDF erstellen oder per e-Mail senden",
+       [&] { return zeige(new TPDFAuswahlForm(m14.env.state)); }},
+      {"Speichern unter", [&] { return zeige(new TPDFSpeichernUnterForm(m14.env.state)); }},
+      {"PDF-Datei erstellen", [&] { return zeige(new TPDFvorbereitenForm); }},
+      {"Bericht an den Drucker senden", [&] { return zeige(new TsendenAnDruckerForm); }},
+      {"Jahreslohnzettel mit Formular L16",
+       [&] { return zeige(new TDruckansichtL16_2007Form(m14.env.state)); }},
   };
   for (const auto& [titel, oeffne] : fenster) {
     QWidget* w = oeffne();
     ASSERT_NE(w, nullptr) << titel;
     EXPECT_EQ(w->windowTitle(), QString::fromUtf8(titel));
+    QApplication::processEvents();
+    EXPECT_TRUE(w->screen()->availableGeometry().contains(w->frameGeometry())) << titel;
   }
   EXPECT_EQ(meldung(), "Lohnverrechnung 2014");
 }
