@@ -78,7 +78,7 @@ std::string EinPixel() {
   };
   le(58, 4), le(0, 4), le(54, 4);                      // file header
   le(40, 4), le(1, 4), le(1, 4), le(1, 2), le(24, 2);  // info header
-  le(0, 4), le(4, 4), le(2835, 4), le(2835, 4), le(0, 8);
+  le(0, 4), le(4, 4), le(2835, 4), le(2835, 4), le(0, 4), le(0, 4);
   return b + std::string("\xff\xff\xff\0", 4);
 }
 
