@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cmath>
-#include <filesystem>
 #include <map>
 #include <optional>
 #include <set>
@@ -15,7 +14,7 @@
 #include "elda/SvGrundlagenTeilung.h"
 #include "payroll/Beitragsgruppen.h"
 #include "payroll/FormatBetrag.h"
-#include "reports/AbrechnungenJePerson.h"
+#include "reports/BerichtLesen.h"
 #include "reports/BerichtText.h"
 #include "store/Numbers.h"
 #include "store/PersonalStore.h"
@@ -559,16 +558,14 @@ bool PrintBeitragsnachweisung(AppState& state, const BerichtOptionen& o) {
   ZeilenJePerson<Satz> zeilen;
   const auto stufen = AmpfgStufen(state.year);
   const int jahr = o.jahr, von = o.monatVon;
-  const bool gelesen = AbrechnungenJePerson<Satz>(
-      o.stem, kAbrechnungExt,
-      [&](const AbrechnungKey& k) {
-        return k.Jahr == jahr && k.Monat >= von && k.Monat <= monatBis;
-      },
-      [&](const AbrechnungRecord& r) { return std::optional<Satz>(SatzAus(r, stufen)); }, zeilen);
-  if (!gelesen && std::filesystem::exists(DataFileName(o.stem, kAbrechnungExt))) {
-    dlg.ShowMessage(kAbrechnungsdateiVerwendet);
+  if (!AbrechnungenLesen<Satz>(
+          state, o.stem,
+          [&](const AbrechnungKey& k) {
+            return k.Jahr == jahr && k.Monat >= von && k.Monat <= monatBis;
+          },
+          [&](const AbrechnungRecord& r) { return std::optional<Satz>(SatzAus(r, stufen)); },
+          zeilen))
     return false;
-  }
   // The worker flag only for the marginal employments that need it, from one
   // pass of the employee file.
   const std::ptrdiff_t kN72 = FindBeitragsgruppe("N72") - Beitragsgruppen().data();
@@ -579,9 +576,11 @@ bool PrintBeitragsnachweisung(AppState& state, const BerichtOptionen& o) {
   std::set<std::int32_t> arbeiter;
   if (!n72.empty()) {
     std::map<std::int32_t, bool> flag;
-    ScanPersonalRecords(o.stem, kPersonalExt, [&](const PersonalRecord& p) {
-      if (n72.contains(p.PersNrEdit)) flag[p.PersNrEdit] = p.ArbeiterCheckBoxNeu;
-    });
+    if (!PersonalBilderLesen(state, o.stem, [&](const std::uint8_t* bild) {
+          const std::int32_t nr = PersonalNrOf(bild);
+          if (n72.contains(nr)) flag[nr] = PersonalRecord::unpack(bild).ArbeiterCheckBoxNeu;
+        }))
+      return false;
     for (const auto& [nr, ja] : flag)
       if (ja) arbeiter.insert(nr);
   }

@@ -1,47 +1,64 @@
 #pragma once
-// The reading side of a report: the employee file and the payroll rows per
-// employee, each in one pass. A missing file holds no records; a file that
-// cannot be read is reported and stops the report.
+// The reading side of every report: the employee file and the payroll rows
+// per employee, each in one pass. A missing file holds no records; a file
+// that is there but cannot be read (in use, not a plain file) gives
+// "Personaldatei wird gerade verwendet" or "Abrechnungsdatei wird gerade
+// verwendet" and stops the report, which then writes nothing.
 
-#include <cerrno>
+#include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
+#include <system_error>
 
 #include "reports/AbrechnungenJePerson.h"
+#include "reports/BerichtText.h"
 #include "store/AppState.h"
-#include "store/FileUtil.h"
 #include "store/PersonalStore.h"
 #include "store/RecordFile.h"
 
 namespace lohn {
 
-// Every employee in file order; false after the message when the file
-// cannot be read.
-inline bool PersonalLesen(AppState& state, const std::string& stem,
-                          const std::function<void(const PersonalRecord&)>& visit) {
-  const std::string name = DataFileName(stem, kPersonalExt);
-  if (!FileExists(name)) return true;
-  errno = 0;
-  if (ScanPersonalRecords(stem, kPersonalExt, visit)) return true;
-  state.dialogs().ShowMessage(ReadFailedMessage(name, errno ? errno : EIO));
+namespace detail {
+
+// Runs a pass unless the file is missing; false after `meldung` when the
+// pass fails.
+inline bool BerichtDateiLesen(AppState& state, const std::string& name, const char* meldung,
+                              const std::function<bool()>& lesen) {
+  std::error_code ec;
+  if (!std::filesystem::exists(name, ec)) return true;
+  if (lesen()) return true;
+  state.dialogs().ShowMessage(meldung);
   return false;
 }
 
-// The payroll rows per employee (AbrechnungenJePerson over "<stem>.ABR");
-// false after the message when the file cannot be read.
+}  // namespace detail
+
+// Every employee in file order.
+inline bool PersonalLesen(AppState& state, const std::string& stem,
+                          const std::function<void(const PersonalRecord&)>& visit) {
+  return detail::BerichtDateiLesen(state, DataFileName(stem, kPersonalExt), kPersonaldateiVerwendet,
+                                   [&] { return ScanPersonalRecords(stem, kPersonalExt, visit); });
+}
+
+// The same over the record images, for reports that unpack only some.
+inline bool PersonalBilderLesen(AppState& state, const std::string& stem,
+                                const std::function<void(const std::uint8_t*)>& visit) {
+  return detail::BerichtDateiLesen(state, DataFileName(stem, kPersonalExt), kPersonaldateiVerwendet,
+                                   [&] { return ScanPersonalImages(stem, kPersonalExt, visit); });
+}
+
+// The payroll rows per employee (AbrechnungenJePerson over "<stem>.ABR").
 template <class Zeile>
 bool AbrechnungenLesen(AppState& state, const std::string& stem,
                        const std::function<bool(const AbrechnungKey&)>& filter,
                        const std::function<std::optional<Zeile>(const AbrechnungRecord&)>& zeile,
                        ZeilenJePerson<Zeile>& aus) {
   aus.clear();
-  const std::string name = DataFileName(stem, kAbrechnungExt);
-  if (!FileExists(name)) return true;
-  errno = 0;
-  if (AbrechnungenJePerson<Zeile>(stem, kAbrechnungExt, filter, zeile, aus)) return true;
-  state.dialogs().ShowMessage(ReadFailedMessage(name, errno ? errno : EIO));
-  return false;
+  return detail::BerichtDateiLesen(
+      state, DataFileName(stem, kAbrechnungExt), kAbrechnungsdateiVerwendet,
+      [&] { return AbrechnungenJePerson<Zeile>(stem, kAbrechnungExt, filter, zeile, aus); });
 }
 
 }  // namespace lohn

@@ -7,7 +7,7 @@
 
 #include "frame/Daten.h"
 #include "payroll/FormatBetrag.h"
-#include "reports/AbrechnungenJePerson.h"
+#include "reports/BerichtLesen.h"
 #include "reports/BerichtText.h"
 #include "reports/DgaDaten.h"
 #include "reports/DienstgeberAbgaben.h"
@@ -150,24 +150,19 @@ bool PrintKommunalsteuerErklaerung(AppState& state, const BerichtOptionen& o) {
     return false;
   }
 
-  if (!DatendateienVerwendbar(state, o.stem)) return false;
   // One pass over the year's payrolls, then one over the employees: the
   // month sums of the site and of the whole enterprise, whose base decides
   // the free amount.
   ZeilenJePerson<Zeile> zeilen;
-  if (FileExists(DataFileName(o.stem, "ABR")) &&
-      !AbrechnungenJePerson<Zeile>(
-          o.stem, "ABR", [&](const AbrechnungKey& k) { return k.Jahr == o.jahr; },
+  if (!AbrechnungenLesen<Zeile>(
+          state, o.stem, [&](const AbrechnungKey& k) { return k.Jahr == o.jahr; },
           [](const AbrechnungRecord& r) -> std::optional<Zeile> {
             return Zeile{r.MonatComboBox, AbgabepflichtigesEntgelt(r)};
           },
-          zeilen)) {
-    dlg.ShowMessage(kAbrechnungsdateiVerwendet);
+          zeilen))
     return false;
-  }
   std::array<double, 13> standort{}, betrieb{};
-  if (FileExists(DataFileName(o.stem, "PER")) &&
-      !ScanPersonalRecords(o.stem, "PER", [&](const PersonalRecord& p) {
+  if (!PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
         auto it = zeilen.find(p.PersNrEdit);
         if (it == zeilen.end()) return;
         const bool hier = o.standort == 0 || p.gehoertZuStandortEdit == o.standort;
@@ -176,10 +171,8 @@ bool PrintKommunalsteuerErklaerung(AppState& state, const BerichtOptionen& o) {
           betrieb[z.monat] += z.entgelt;
           if (hier) standort[z.monat] += z.entgelt;
         }
-      })) {
-    dlg.ShowMessage(kPersonaldateiVerwendet);
+      }))
     return false;
-  }
 
   const DienstgeberGlobals& dg = state.Dienstgeber;
   const std::string jahr = std::to_string(o.jahr);

@@ -10,7 +10,7 @@
 
 #include "payroll/Lohnarten.h"
 #include "payroll/PersFormFenster.h"
-#include "reports/AbrechnungenJePerson.h"
+#include "reports/BerichtLesen.h"
 #include "reports/BerichtText.h"
 #include "store/AbrechnungStore.h"
 #include "store/Cp1252.h"
@@ -45,10 +45,6 @@ struct Satz {
 struct Summen {
   double brutto = 0, sv = 0, lst = 0, netto = 0, auszahlung = 0;
 };
-
-// A missing file holds no records; one that is there but cannot be read
-// stops the report.
-bool Vorhanden(const std::string& name) { return FileExists(name) || FileInUse(name); }
 
 std::string Feld(std::string_view label, int breite) { return PadText(label, breite, true); }
 
@@ -454,29 +450,25 @@ bool PrintLohnGehaltsabrechnung(AppState& state, const BerichtOptionen& o) {
   // Every record up to the report month: the holiday and time accounts run
   // over all of them, the slips print the month's.
   ZeilenJePerson<Satz> saetze;
-  const std::string abrName = DataFileName(o.stem, kAbrechnungExt);
-  if (Vorhanden(abrName) && !AbrechnungenJePerson<Satz>(
-                                o.stem, kAbrechnungExt,
-                                [&](const AbrechnungKey& k) {
-                                  return (persNr == 0 || k.PersNr == persNr) &&
-                                         (k.Jahr < jahr || (k.Jahr == jahr && k.Monat <= monat));
-                                },
-                                [&](const AbrechnungRecord& r) -> std::optional<Satz> {
-                                  Satz s{r.UrlaubsKontoTageEdit, r.ZeitKontoStdEdit, nullptr};
-                                  if (r.MonatComboBox == monat && r.JahrComboBox == jahr)
-                                    s.imMonat = std::make_unique<AbrechnungRecord>(r);
-                                  return s;
-                                },
-                                saetze)) {
-    dlg.ShowMessage(kAbrechnungsdateiVerwendet);
+  if (!AbrechnungenLesen<Satz>(
+          state, o.stem,
+          [&](const AbrechnungKey& k) {
+            return (persNr == 0 || k.PersNr == persNr) &&
+                   (k.Jahr < jahr || (k.Jahr == jahr && k.Monat <= monat));
+          },
+          [&](const AbrechnungRecord& r) -> std::optional<Satz> {
+            Satz s{r.UrlaubsKontoTageEdit, r.ZeitKontoStdEdit, nullptr};
+            if (r.MonatComboBox == monat && r.JahrComboBox == jahr)
+              s.imMonat = std::make_unique<AbrechnungRecord>(r);
+            return s;
+          },
+          saetze))
     return false;
-  }
 
   BerichtText text;
   Zettel zettel(state, text, state.ExcelExportFlag,
                 std::clamp(o.zeilen, 1, kMaxWeitereLeerzeilen + 1) - 1, monat, jahr);
-  const std::string perName = DataFileName(o.stem, kPersonalExt);
-  if (Vorhanden(perName) && !ScanPersonalImages(o.stem, kPersonalExt, [&](const std::uint8_t* b) {
+  if (!PersonalBilderLesen(state, o.stem, [&](const std::uint8_t* b) {
         auto it = saetze.find(PersonalNrOf(b));
         if (it == saetze.end()) return;
         std::vector<const AbrechnungRecord*> imMonat;
@@ -498,10 +490,8 @@ bool PrintLohnGehaltsabrechnung(AppState& state, const BerichtOptionen& o) {
           zettel.Person(PersonalRecord::unpack(b), imMonat, urlaubMonat, urlaubGesamt, zeitMonat,
                         zeitGesamt);
         saetze.erase(it);  // a Personal-Nr stored twice gets one slip
-      })) {
-    dlg.ShowMessage(kPersonaldateiVerwendet);
+      }))
     return false;
-  }
   if (text.Zeilen() == 0) return false;
   return text.Schreiben(state);
 }

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "payroll/FormatBetrag.h"
-#include "reports/AbrechnungenJePerson.h"
+#include "reports/BerichtLesen.h"
 #include "reports/BerichtText.h"
 #include "reports/DienstgeberAbgaben.h"
 #include "store/Cp1252.h"
@@ -56,16 +56,14 @@ bool PrintLohnsteuerDbDzKommSt(AppState& state, const BerichtOptionen& o) {
     dlg.ShowMessage(kSaetzeNegativ);
     return false;
   }
-  if (!DatendateienVerwendbar(state, o.stem)) return false;
   const bool filter = o.kostenstelle != 0;
   const int monat = o.monatVon;
 
   // One pass over the payrolls of the month, the last record of a key
   // counting; the cost centre is that record's.
   ZeilenJePerson<Zeile> zeilen;
-  if (FileExists(DataFileName(o.stem, "ABR")) &&
-      !AbrechnungenJePerson<Zeile>(
-          o.stem, "ABR",
+  if (!AbrechnungenLesen<Zeile>(
+          state, o.stem,
           [&](const AbrechnungKey& k) {
             return k.Jahr == o.jahr && k.Monat >= o.monatVon && k.Monat <= o.monatBis;
           },
@@ -77,10 +75,8 @@ bool PrintLohnsteuerDbDzKommSt(AppState& state, const BerichtOptionen& o) {
                          r.SachbezuegeAbreEdit, AbgabepflichtigesEntgelt(r),
                          r.ueberSechzigCheckBox};
           },
-          zeilen)) {
-    dlg.ShowMessage(kAbrechnungsdateiVerwendet);
+          zeilen))
     return false;
-  }
 
   const DienstgeberGlobals& dg = state.Dienstgeber;
   const std::string filterText = std::to_string(o.kostenstelle);
@@ -105,8 +101,7 @@ bool PrintLohnsteuerDbDzKommSt(AppState& state, const BerichtOptionen& o) {
   // The employees in file order; payrolls without an employee do not count.
   Summen gesamt;
   AbgabenMonat abgaben;
-  if (FileExists(DataFileName(o.stem, "PER")) &&
-      !ScanPersonalRecords(o.stem, "PER", [&](const PersonalRecord& p) {
+  if (!PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
         auto it = zeilen.find(p.PersNrEdit);
         if (it == zeilen.end()) return;
         Summen s;
@@ -128,10 +123,8 @@ bool PrintLohnsteuerDbDzKommSt(AppState& state, const BerichtOptionen& o) {
           t.Zeile(kStriche);
         }
         gesamt.Add(s);
-      })) {
-    dlg.ShowMessage(kPersonaldateiVerwendet);
+      }))
     return false;
-  }
   t.Zeile("Summen:");
   t.Zeile(gesamt.Zeile());
   t.Zeile(kDoppelt);

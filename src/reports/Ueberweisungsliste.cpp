@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "payroll/Lohnarten.h"
-#include "reports/AbrechnungenJePerson.h"
+#include "reports/BerichtLesen.h"
 #include "reports/BerichtText.h"
 #include "store/AbrechnungStore.h"
 #include "store/FileUtil.h"
@@ -343,13 +343,11 @@ bool PrintUeberweisungsliste(AppState& state, const BerichtOptionen& o, int modu
   if (o.monatBis != o.monatVon) dlg.ShowMessage(kEinAbrechnungsmonat);
   const int monat = o.monatVon, jahr = o.jahr, persNr = o.personalNr;
   const int kostenstelle = o.kostenstelle;
-  if (!DatendateienVerwendbar(state, o.stem)) return false;
 
   // The payrolls of the month first, one compact row per key kept.
   ZeilenJePerson<Zeile> zeilen;
-  if (FileExists(DataFileName(o.stem, kAbrechnungExt)) &&
-      !AbrechnungenJePerson<Zeile>(
-          o.stem, kAbrechnungExt,
+  if (!AbrechnungenLesen<Zeile>(
+          state, o.stem,
           [&](const AbrechnungKey& k) {
             return k.Monat == monat && k.Jahr == jahr && (persNr == 0 || k.PersNr == persNr);
           },
@@ -357,10 +355,8 @@ bool PrintUeberweisungsliste(AppState& state, const BerichtOptionen& o, int modu
             if (kostenstelle != 0 && r.KostenstelleEdit != kostenstelle) return std::nullopt;
             return ZeileAus(r);
           },
-          zeilen)) {
-    dlg.ShowMessage(kAbrechnungsdateiVerwendet);
+          zeilen))
     return false;
-  }
 
   BerichtText t;
   Kopf(t, state, modus, monat, jahr, kostenstelle);
@@ -368,8 +364,7 @@ bool PrintUeberweisungsliste(AppState& state, const BerichtOptionen& o, int modu
   std::array<Summen, kGruppen> gruppen;
   // Then the employees in the file's order; only a payroll whose employee is
   // in the file counts.
-  if (FileExists(DataFileName(o.stem, kPersonalExt)) &&
-      !ScanPersonalImages(o.stem, kPersonalExt, [&](const std::uint8_t* bild) {
+  if (!PersonalBilderLesen(state, o.stem, [&](const std::uint8_t* bild) {
         const auto it = zeilen.find(PersonalNrOf(bild));
         if (it == zeilen.end()) return;
         for (const Zeile& z : it->second) {
@@ -382,10 +377,8 @@ bool PrintUeberweisungsliste(AppState& state, const BerichtOptionen& o, int modu
         }
         // A number stored twice in the employee file is still paid once.
         zeilen.erase(it);
-      })) {
-    dlg.ShowMessage(kPersonaldateiVerwendet);
+      }))
     return false;
-  }
 
   if (modus == kModusUeberweisungsliste)
     Buchungsliste(t, state, gruppen, gesamt, o, monat, kostenstelle);
