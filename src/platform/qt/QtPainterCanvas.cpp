@@ -15,13 +15,28 @@ QtPainterCanvas::QtPainterCanvas(QPainter& painter, QSize size,
 
 void QtPainterCanvas::SetFont(const PrintFont& f) {
   QFont font(QString::fromStdString(f.family));
-  // A family that is not installed falls back to another fixed-pitch font.
+  // A family that is not installed falls back to another fixed-pitch font,
+  // so a report's columns stay aligned.
   font.setStyleHint(QFont::TypeWriter);
   font.setFixedPitch(true);
   font.setBold(f.bold);
   font.setItalic(f.italic);
-  const double einheiten = f.cellHeight > 0 ? f.cellHeight : f.pointSize * 254.0 / 72.0;
-  font.setPixelSize(std::max(1, int(einheiten + 0.5)));
+  if (f.cellHeight > 0) {
+    // Ascent plus descent must fill the cell, whatever the family's ratio
+    // of em to line height: take the largest pixel size that fits.
+    auto hoehe = [&](int px) {
+      font.setPixelSize(px);
+      return QFontMetrics(font, painter_.device()).height();
+    };
+    const int cell = f.cellHeight;
+    int px = std::max(1, cell * cell / std::max(1, hoehe(cell)));
+    while (px > 1 && hoehe(px) > cell) --px;
+    while (hoehe(px + 1) <= cell) ++px;
+    font.setPixelSize(px);
+  } else {
+    // One point is 254/72 units of 0.1 mm.
+    font.setPixelSize(std::max(1, int(f.pointSize * 254.0 / 72.0 + 0.5)));
+  }
   painter_.setFont(font);
 }
 

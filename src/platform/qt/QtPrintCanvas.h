@@ -1,17 +1,17 @@
 #pragma once
-#include <QColor>
-#include <QFont>
 #include <QPainter>
 #include <QPrinter>
 #include <memory>
 
 #include "platform/PrintCanvas.h"
+#include "platform/qt/QtPainterCanvas.h"
 
 class QWidget;
 
 namespace platform {
 
 // Draws on a printer chosen in the print dialog; logical units are 0.1 mm.
+// While a job runs, the drawing is that of QtPainterCanvas on its painter.
 class QtPrintCanvas : public PrintCanvas {
  public:
   explicit QtPrintCanvas(QWidget* parent = nullptr, bool askDialog = true);
@@ -37,8 +37,7 @@ class QtPrintCanvas : public PrintCanvas {
   bool askDialog_;
   QPrinter printer_;
   std::unique_ptr<QPainter> painter_;
-  QFont font_;
-  QColor textColor_ = Qt::black;
+  std::unique_ptr<QtPainterCanvas> zeichner_;  // draws while a job runs
 };
 
 }  // namespace platform
