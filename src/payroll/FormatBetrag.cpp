@@ -1,9 +1,7 @@
 #include "payroll/FormatBetrag.h"
 
+#include <cfloat>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
 
 #include "store/Numbers.h"
 
@@ -13,20 +11,38 @@ std::string FormatBetrag(double value) { return FloatToStrFixed(value, 10, 2); }
 
 double RoundBetrag(double value) { return StrToFloat(FormatBetrag(value)); }
 
+namespace {
+
+// The number of half cents when the value lies on one, within the noise of
+// its last bits (a stored 16.425 is 16.42499999999999715... in binary).
+std::optional<std::int64_t> HalbeCents(double value) {
+  const double h = value * 200;
+  const double n = std::nearbyint(h);
+  const double toleranz = std::max(std::fabs(h) * 16 * DBL_EPSILON, 1e-6);
+  if (std::fabs(h - n) <= toleranz) return static_cast<std::int64_t>(n);
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::int64_t> CentsHalfEven(double value) {
+  if (!std::isfinite(value) || std::fabs(value) > double(kMaxCents) / 100 + 1) return std::nullopt;
+  std::int64_t cents;
+  if (const auto halbe = HalbeCents(value)) {
+    const std::int64_t h = *halbe;
+    cents = h / 2;  // toward zero
+    if (h % 2 != 0 && cents % 2 != 0) cents += h > 0 ? 1 : -1;
+  } else {
+    cents = static_cast<std::int64_t>(std::nearbyint(value * 100));
+  }
+  if (cents > kMaxCents || cents < -kMaxCents) return std::nullopt;
+  return cents;
+}
+
 double RoundBetragHalfEven(double value) {
-  // Ten significant digits as decimal text, then the cents decided on the
-  // digits themselves, so a binary double near a half cent cannot tip it.
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.9e", value);
-  const double zehn = std::strtod(buf, nullptr);
-  std::snprintf(buf, sizeof buf, "%.4f", std::fabs(zehn) * 100.0);
-  std::string s(buf);
-  const std::size_t punkt = s.find('.');
-  double cents = std::strtod(s.substr(0, punkt).c_str(), nullptr);
-  const std::string rest = s.substr(punkt + 1);
-  if (rest > "5000" || (rest == "5000" && std::fmod(cents, 2.0) != 0)) cents += 1;
-  const double r = cents / 100.0;
-  return value < 0 && r != 0 ? -r : r;
+  if (const auto c = CentsHalfEven(value)) return double(*c) / 100;
+  if (!std::isfinite(value)) return value;
+  return std::nearbyint(value * 100) / 100;
 }
 
 }  // namespace lohn

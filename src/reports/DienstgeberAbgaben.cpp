@@ -1,6 +1,8 @@
 #include "reports/DienstgeberAbgaben.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 
 #include "payroll/FormatBetrag.h"
 
@@ -18,7 +20,21 @@ double AbgabenFreibetrag(double monatsGrundlage) {
 }
 
 double Abgabe(double grundlage, double satzProzent) {
-  return RoundBetragHalfEven(grundlage * satzProzent / 100.0);
+  const auto basis = CentsHalfEven(grundlage);
+  if (!basis || !std::isfinite(satzProzent) || std::fabs(satzProzent) > 1e9)
+    return RoundBetragHalfEven(grundlage * satzProzent / 100.0);
+  // The rate in ten-thousandths of a percent: 4.5 % -> 45000.
+  const auto satz = static_cast<std::int64_t>(std::llround(satzProzent * 10000));
+  const __int128 produkt = static_cast<__int128>(*basis) * satz;
+  const __int128 teiler = 1000000;  // cents x 1/10000 % / 100 % -> cents
+  const __int128 halb = teiler / 2;
+  const __int128 cents = produkt >= 0 ? (produkt + halb) / teiler : -((-produkt + halb) / teiler);
+  return double(static_cast<std::int64_t>(cents)) / 100;
+}
+
+double DgaAbgabe(double wochen, double dienstverhaeltnisse, double abzugWochen, double beitrag) {
+  // The levy per week is the base, the employment weeks its rate (x 100 %).
+  return Abgabe(beitrag, (wochen * dienstverhaeltnisse - abzugWochen) * 100);
 }
 
 void AbgabenMonat::Add(double entgelt, bool ueberSechzig) {

@@ -23,8 +23,16 @@ double AbgabepflichtigesEntgelt(const AbrechnungRecord& r);
 // above 0 and not above 1,460.00, else 0.
 double AbgabenFreibetrag(double monatsGrundlage);
 
-// base x rate % in whole cents, exact halves to the even cent.
+// base x rate %: the base taken to whole cents, the levy computed on
+// integers and rounded to whole cents with half a cent and more rounded up
+// (away from zero for a negative base), as levies are due. The rate counts
+// to four decimals. A base beyond the cents bound is computed in floating
+// point alone.
 double Abgabe(double grundlage, double satzProzent);
+
+// The Vienna employer levy of a month: (weeks x liable employments - weeks
+// deducted) x levy per employment and week, to whole cents as Abgabe.
+double DgaAbgabe(double wochen, double dienstverhaeltnisse, double abzugWochen, double beitrag);
 
 // The levy bases of one month (of the enterprise, a cost centre or a site).
 struct AbgabenMonat {

@@ -246,10 +246,10 @@ bool PrintKommunalsteuerErklaerung(AppState& state, const BerichtOptionen& o) {
     jahresBasis += basis;
     std::string z = PadText(kMonatsnamen[m - 1], 10, true) + BerichtText::A(lohn, 12) +
                     BerichtText::A(frei, 12) + BerichtText::A(basis, 12) +
-                    BerichtText::A(o.kommunalsteuer * basis * 0.01, 12);
+                    BerichtText::A(Abgabe(basis, o.kommunalsteuer), 12);
     if (o.dga) {
       auto wert = [&](int reihe) { return o.dgaWerte[DgaDaten::Feld(reihe, m) - 1]; };
-      const double dga = (wert(2) * wert(4) - wert(5)) * wert(3);
+      const double dga = DgaAbgabe(wert(4), wert(2), wert(5), wert(3));
       jahresDga += dga;
       z += PadText(std::string("   ") + kMonatsnamen[m - 1], 13, true) +
            BerichtText::A(wert(1), 16) + BerichtText::A(wert(2), 16) + BerichtText::A(dga, 16);

@@ -184,7 +184,7 @@ bool PrintLohnsteuerDbDzKommSt(AppState& state, const BerichtOptionen& o) {
     t.Zeile(kDoppelt);
   }
   if (o.dga) {
-    const double dga = (o.wochen * o.dgaAnzMitarb - o.dgaAbzug) * o.dgaBeitrag;
+    const double dga = DgaAbgabe(o.wochen, o.dgaAnzMitarb, o.dgaAbzug, o.dgaBeitrag);
     t.Zeile("DGA Dienstgeberabgabe (U-Bahn-Steuer) - nur für Wien!");
     t.Zeile("DGA: ((" + BerichtText::A(o.wochen, 4) + " Wochen * " +
             BerichtText::I(o.dgaAnzMitarb, 3) + " DN - " + BerichtText::A(o.dgaAbzug, 4) +

@@ -104,7 +104,9 @@ std::string FixedOrGeneral(double value, int precision, int digits, bool thousan
   if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
   if (value == 0.0) return FixedText(Decimal{"0", 0, false}, digits, false);
   Decimal d = ToDecimal(value, precision);
-  if (d.exponent > precision) return FloatToStrGeneral(value);
+  // More whole digits than the precision: still fixed point, with every
+  // digit the double holds (an amount is never written in exponent form).
+  if (d.exponent > precision) d = ToDecimal(value, 17);
   RoundDigits(d, d.exponent + digits);
   return FixedText(d, digits, thousands);
 }

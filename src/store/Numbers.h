@@ -28,7 +28,8 @@ std::int32_t StrToInt(std::string_view text);
 // Fixed notation with the given decimals: the value is first taken to
 // `precision` significant digits, then rounded to `digits` decimals with
 // halves away from zero. Values with more integer digits than `precision`
-// come out in general format, as the platform did.
+// keep all the digits the double holds: every finite value comes out in
+// fixed point, never in exponent form.
 std::string FloatToStrFixed(double value, int precision, int digits);
 
 // The general format of the platform's float-to-text: at most 15 significant

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "payroll/FormatBetrag.h"
 #include "payroll/Lohnsteuer.h"
 #include "store/Numbers.h"
@@ -32,12 +34,28 @@ TEST(FormatBetrag, RoundsHalvesAwayFromZeroAsTheTextReads) {
 
 TEST(FormatBetrag, HalfEvenRoundsExactHalvesToTheEvenCent) {
   const std::pair<double, double> cases[] = {
-      {0.125, 0.12},       {0.135, 0.14},       {-0.125, -0.12}, {16.425, 16.42},
-      {2240.095, 2240.10}, {149.99985, 150.00}, {-0.001, 0},     {1234567.885, 1234567.88},
-      {0.1251, 0.13},      {5.84004, 5.84},
+      {0.125, 0.12},
+      {0.135, 0.14},
+      {-0.125, -0.12},
+      {16.425, 16.42},
+      {2240.095, 2240.10},
+      {149.99985, 150.00},
+      {-0.001, 0},
+      {1234567.885, 1234567.88},
+      {0.1251, 0.13},
+      {5.84004, 5.84},
+      {123456789.13, 123456789.13},
+      {100038517.56, 100038517.56},
+      {99999999999.995, 100000000000.00},
+      {-99999999999.985, -99999999999.98},
   };
   for (auto [value, expected] : cases)
     EXPECT_DOUBLE_EQ(lohn::RoundBetragHalfEven(value), expected) << value;
+  // Cents are whole numbers up to the bound, nothing beyond it.
+  EXPECT_EQ(lohn::CentsHalfEven(123456789.13), 12345678913);
+  EXPECT_EQ(lohn::CentsHalfEven(-99999999999.995), -lohn::kMaxCents);
+  for (double zuGross : {1e15, 100000000000.02, -1e17, HUGE_VAL, double(NAN)})
+    EXPECT_FALSE(lohn::CentsHalfEven(zuGross)) << zuGross;
 }
 
 TEST(MonthlyLohnsteuer, TariffBracketsCreditsAndChildren) {

@@ -16,7 +16,10 @@ TEST(DienstgeberAbgaben, MonthBasesFreeAmountAndRounding) {
   };
   const AbgabenSaetze saetze{4.5, 0.4, 3.0};
   const std::vector<Fall> faelle{
-      {"not above the limit", {{1460.00, false}}, true, {365.00, 365.00, 16.42, 1.46, 10.95}},
+      // Levies round half a cent up: 16.425, 4.725 and 15.525.
+      {"not above the limit", {{1460.00, false}}, true, {365.00, 365.00, 16.43, 1.46, 10.95}},
+      {"105.00 after the free amount", {{1200.00, false}}, true, {105, 105, 4.73, 0.42, 3.15}},
+      {"345.00 after the free amount", {{1440.00, false}}, true, {345, 345, 15.53, 1.38, 10.35}},
       {"above the limit", {{1460.01, false}}, true, {1460.01, 1460.01, 65.70, 5.84, 43.80}},
       {"below the free amount", {{800.00, false}}, true, {0, 0, 0, 0, 0}},
       {"over 60 adds nothing to DB/DZ",
@@ -27,7 +30,7 @@ TEST(DienstgeberAbgaben, MonthBasesFreeAmountAndRounding) {
        {{1460.00, false}},
        false,
        {1460.00, 1460.00, 65.70, 5.84, 43.80}},
-      {"half cent to even", {{3333.33, false}}, true, {3333.33, 3333.33, 150.00, 13.33, 100.00}},
+      {"below a half cent", {{3333.33, false}}, true, {3333.33, 3333.33, 150.00, 13.33, 100.00}},
       {"negative month", {{-200.00, false}}, true, {0, 0, 0, 0, 0}},
   };
   for (const Fall& f : faelle) {
@@ -55,6 +58,10 @@ TEST(DienstgeberAbgaben, LiablePayAndSiteShare) {
   EXPECT_DOUBLE_EQ(StandortKommStBasis(1000.00, 6000.00), 1000.00);
   EXPECT_DOUBLE_EQ(StandortKommStBasis(1000.00, 1000.00), 0.00);
   EXPECT_DOUBLE_EQ(StandortKommStBasis(730.00, 1460.00), 182.50);
+  // The Vienna levy: 4.33 weeks x 3 employments x 2.00.
+  EXPECT_DOUBLE_EQ(DgaAbgabe(4.33, 3, 0, 2.00), 25.98);
+  EXPECT_DOUBLE_EQ(DgaAbgabe(4.33, 3, 1.5, 2.00), 22.98);
+  EXPECT_DOUBLE_EQ(Abgabe(100038517.56, 3), 3001155.53);
 }
 
 }  // namespace

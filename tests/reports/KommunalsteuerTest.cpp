@@ -10,6 +10,7 @@
 
 #include "fixtures/BerichtFixture.h"
 #include "reports/BerichtText.h"
+#include "reports/DgaDaten.h"
 #include "reports/KommStXml.h"
 #include "reports/Kommunalsteuererklaerung.h"
 #include "reports/LohnsteuerDbDzKommSt.h"
@@ -149,6 +150,39 @@ TEST(Kommunalsteuer, CasesTable) {
         "        0.00"},
        nullptr,
        "1"},
+      {"a year base above 100 million keeps its cents, report and XML",
+       [](Demo& d, lohn::BerichtOptionen&) {
+         d.abrechnungen.clear();
+         d.Lohn(1, 1, 100038517.56);
+       },
+       false,
+       true,
+       {"Summen:                 "
+        "          100038517.56"
+        "  3001155.53",
+        "    <GESAMT_BMG type=\"kz\">100038517.56</GESAMT_BMG>",
+        "    <STEUER type=\"kz\">3001155.53</STEUER>"},
+       nullptr,
+       "1"},
+      {"Vienna levy of 4.33 weeks",
+       [](Demo&, lohn::BerichtOptionen& o) {
+         o.dga = true;
+         for (int m = 1; m <= 12; ++m) {
+           o.dgaWerte[lohn::DgaDaten::Feld(2, m) - 1] = 3;
+           o.dgaWerte[lohn::DgaDaten::Feld(3, m) - 1] = 2.00;
+           o.dgaWerte[lohn::DgaDaten::Feld(4, m) - 1] = 4.33;
+         }
+       },
+       false,
+       true,
+       {"   Juni      "
+        "            0.00"
+        "            3.00"
+        "           25.98",
+        "   Jahressumme DGA "
+        "                                    311.76"},
+       nullptr,
+       "1"},
       {"a town with digits is refused",
        [](Demo& d, lohn::BerichtOptionen&) { d.env.state.Dienstgeber.DienstgeberOrt = "Wien 10"; },
        false,
@@ -212,12 +246,15 @@ TEST(Kommunalsteuer, CasesTable) {
     const bool ok = f.monatsbericht ? lohn::PrintLohnsteuerDbDzKommSt(d.env.state, o)
                                     : lohn::PrintKommunalsteuerErklaerung(d.env.state, o);
     EXPECT_EQ(ok, f.ergebnis);
+    const std::string xml = lohn::KommStXmlDateiName("XML/DEMO", 2014, o.standort);
+    // The lines looked for are the report's or the XML file's.
     const std::string bericht = lohn::Cp1252ToUtf8(Datei("quan.doc"));
+    const std::string ausgabe = bericht + lohn::Cp1252ToUtf8(Datei(xml));
     if (!f.ergebnis) {
       EXPECT_EQ(bericht, "alt");
     }
     for (const std::string& z : f.zeilen)
-      EXPECT_NE(bericht.find(z + "\r\n"), std::string::npos) << z << "\n" << bericht;
+      EXPECT_NE(ausgabe.find(z + "\r\n"), std::string::npos) << z << "\n" << ausgabe;
     if (f.meldung) {
       ASSERT_EQ(d.env.dialogs.shown.size(), 1u);
       EXPECT_NE(d.env.dialogs.shown[0].find(f.meldung), std::string::npos)
@@ -226,7 +263,6 @@ TEST(Kommunalsteuer, CasesTable) {
       EXPECT_TRUE(d.env.dialogs.shown.empty());
     }
     EXPECT_EQ(Datei("PaketNr.dat"), f.paketNr);
-    const std::string xml = lohn::KommStXmlDateiName("XML/DEMO", 2014, o.standort);
     EXPECT_EQ(fs::exists(xml), std::string(f.paketNr) != "<fehlt>" && !f.meldung);
     if (fs::exists(xml)) {
       EXPECT_TRUE(SchemaGueltig(xml));
