@@ -1,5 +1,6 @@
 #include "store/FileUtil.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,6 +8,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <ctime>
 
 #include "store/Cp1252.h"
 
@@ -81,33 +83,6 @@ std::optional<std::string> ReadTextFileUtf8(const std::string& path, int* err) {
   return Cp1252ToUtf8(raw);
 }
 
-bool WriteFileAtomic(const std::string& path, const Bytes& content, const std::string& tempPath,
-                     int* err) {
-  auto fail = [&](int fd) {
-    int e = errno;
-    if (fd >= 0) ::close(fd);
-    ::unlink(tempPath.c_str());
-    if (err) *err = e;
-    return false;
-  };
-  int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) {
-    if (err) *err = errno;
-    return false;
-  }
-  if (!WriteAll(fd, content.data(), content.size()) || ::fsync(fd) != 0) return fail(fd);
-  if (::close(fd) != 0) return fail(-1);
-  if (::rename(tempPath.c_str(), path.c_str()) != 0) return fail(-1);
-  return true;
-}
-
-bool WriteFileAtomic(const std::string& path, const Bytes& content, int* err) {
-  return WriteFileAtomic(path, content, path + ".neu~", err);
-}
-
-namespace {
-
-// A temporary file beside `path` with a name no other process uses.
 int OpenFreshTemp(const std::string& path, std::string& temp) {
   static std::atomic<unsigned> serial{0};
   for (int attempt = 0; attempt < 100; ++attempt) {
@@ -117,6 +92,60 @@ int OpenFreshTemp(const std::string& path, std::string& temp) {
   }
   return -1;
 }
+
+bool IsTempOf(const std::string& name, const std::string& base) {
+  if (name == base + ".neu~") return true;  // the fixed name of earlier versions
+  if (name.size() <= base.size() + 2 || name.compare(0, base.size() + 1, base + ".") != 0 ||
+      name.back() != '~')
+    return false;
+  // "<base>.<pid>-<serial>~"
+  const std::string mitte = name.substr(base.size() + 1, name.size() - base.size() - 2);
+  const std::size_t strich = mitte.find('-');
+  if (strich == std::string::npos || strich == 0 || strich + 1 == mitte.size()) return false;
+  for (std::size_t i = 0; i < mitte.size(); ++i)
+    if (i != strich && (mitte[i] < '0' || mitte[i] > '9')) return false;
+  return true;
+}
+
+void RemoveStaleTemps(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  const std::string ordner = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+  const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+  DIR* dir = ::opendir(ordner.c_str());
+  if (!dir) return;
+  const std::time_t grenze = std::time(nullptr) - kTempAlterSekunden;
+  while (const dirent* e = ::readdir(dir)) {
+    const std::string name = e->d_name;
+    if (!IsTempOf(name, base)) continue;
+    const std::string pfad = slash == std::string::npos ? name : ordner + name;
+    struct stat st {};
+    if (::lstat(pfad.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_mtime < grenze)
+      ::unlink(pfad.c_str());
+  }
+  ::closedir(dir);
+}
+
+bool WriteFileAtomic(const std::string& path, const Bytes& content, int* err) {
+  // A temporary of this write's own: another process writing the same file
+  // at the same moment has its own and cannot truncate this one.
+  std::string temp;
+  const int fd = OpenFreshTemp(path, temp);
+  if (fd < 0) {
+    if (err) *err = errno;
+    return false;
+  }
+  int e = WriteSyncClose(fd, content);
+  if (e == 0 && ::rename(temp.c_str(), path.c_str()) != 0) e = errno;
+  if (e != 0) {
+    ::unlink(temp.c_str());
+    if (err) *err = e;
+    return false;
+  }
+  RemoveStaleTemps(path);
+  return true;
+}
+
+namespace {
 
 bool Unsupported(int e) { return e == EINVAL || e == ENOSYS || e == EOPNOTSUPP || e == EPERM; }
 

@@ -2,8 +2,10 @@
 #include <sys/resource.h>
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <iterator>
 
 #include "store/FileUtil.h"
 #include "support/Fakes.h"
@@ -92,3 +94,33 @@ TEST(RemoveFileIfPresent, FileThatStaysIsReported) {
 }
 
 }  // namespace
+
+TEST(WriteFileAtomic, OwnTemporaryAndOldLeftoversGo) {
+  TempWorkDir dir;
+  struct Rest {
+    const char* name;
+    bool alt;     // older than an hour
+    bool bleibt;  // after the next write of quan.doc
+  } reste[] = {
+      {"quan.doc.4711-0~", true, false}, {"quan.doc.neu~", true, false},
+      {"quan.doc.4711-1~", false, true},  // maybe still being written
+      {"quan.doc.x-1~", true, true},     {"quan.doc.txt", true, true},
+      {"QUAN.TXT.4711-0~", true, true},
+  };
+  for (const Rest& r : reste) {
+    WriteText(r.name, "rest");
+    if (r.alt)
+      fs::last_write_time(r.name, fs::file_time_type::clock::now() - std::chrono::hours(2));
+  }
+  int err = 0;
+  ASSERT_TRUE(lohn::WriteFileAtomic("quan.doc", B("neu"), &err));
+  EXPECT_EQ(ReadBytes("quan.doc"), B("neu"));
+  for (const Rest& r : reste) EXPECT_EQ(fs::exists(r.name), r.bleibt) << r.name;
+
+  // A failed write leaves the old file and no temporary of its own.
+  fs::create_directory("ELDA");
+  fs::create_directory("ELDA/A.BN");
+  EXPECT_FALSE(lohn::WriteFileAtomic("ELDA/A.BN", B("x"), &err));
+  EXPECT_EQ(err, EISDIR);
+  EXPECT_EQ(std::distance(fs::directory_iterator("ELDA"), fs::directory_iterator()), 1);
+}
