@@ -96,7 +96,14 @@ const std::array<BerichtEintrag, kBerichtAnzahl>& BerichtTabelle() { return kBer
 const BerichtEintrag& BerichtDaten(Bericht b) { return kBerichte[std::size_t(b)]; }
 
 int ProposeReportMonth(AppState& state) {
-  if (state.ReportMonthProposal == 0) state.ReportMonthProposal = state.services.clock.Now().month;
+  if (state.ReportMonthProposal == 0) {
+    const platform::DateTime heute = state.services.clock.Now();
+    // The proposed year is the build's: after that year its last month,
+    // before it its first.
+    state.ReportMonthProposal = heute.year > state.year.year   ? 12
+                                : heute.year < state.year.year ? 1
+                                                               : heute.month;
+  }
   return state.ReportMonthProposal;
 }
 

@@ -80,7 +80,8 @@ const std::array<BerichtEintrag, kBerichtAnzahl>& BerichtTabelle();
 const BerichtEintrag& BerichtDaten(Bericht b);
 
 // The month the report items propose: the first item of a run fixes it to the
-// current month, later items keep it.
+// current month, later items keep it. The proposal lies in the build's year:
+// December when today is later, January when today is earlier.
 int ProposeReportMonth(AppState& state);
 
 // The texts a report item puts into the period fields while "Zeitraum

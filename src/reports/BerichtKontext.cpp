@@ -52,15 +52,14 @@ constexpr std::array<Ablauf, kBerichtAnzahl> kAblauf{{
 
 }  // namespace
 
-std::string DgaOptionenDatei(const std::string& stem, const std::string& jahr,
-                             const std::string& monatVon) {
-  return stem + jahr + monatVon + "DGADruOpt.dat";
+std::string DgaOptionenDatei(const std::string& stem, int jahr, int monat) {
+  return stem + std::to_string(jahr) + std::to_string(monat) + "DGADruOpt.dat";
 }
 
+// The period proposes the build's year, whatever the clock says: a 2014
+// build has no payroll of the clock's later year to report on.
 BerichtKontext::BerichtKontext(AppState& state) : optionen(state.year.year), state_(state) {
-  int jahr = state.services.clock.Now().year;
-  if (jahr < 2013) jahr = state.year.year;
-  optionen.SetText("AbfrageJahrEdit", std::to_string(jahr));
+  optionen.SetText("AbfrageJahrEdit", std::to_string(state.year.year));
   optionen.SetChecked("CheckBox1", state.ExcelExportFlag);
   optionen.OnChange("CheckBox1",
                     [this](FeldModel& m) { state_.ExcelExportFlag = m.Checked("CheckBox1"); });
@@ -243,8 +242,7 @@ void BerichtKontext::OkClick() {
   // The levy values are kept per month, for the municipal return; written
   // only for a valid period, so that no other month's file is replaced.
   if (optionen.Visible("DGAAnzMitarbCBox")) {
-    const std::string dga = DgaOptionenDatei(stem, optionen.Text("AbfrageJahrEdit"),
-                                             optionen.Text("AbfrageMonatVonEdit"));
+    const std::string dga = DgaOptionenDatei(stem, o.jahr, o.monatVon);
     std::string werte;
     for (const char* name :
          {"DGAAnzMitarbCBox", "Wochen", "DGAabzugEdit", "DGABeitrag", "befreitDGA"})
@@ -277,8 +275,7 @@ void BerichtKontext::Ausfuehren(Bericht bericht, BerichtOptionen& o) {
   // The municipal return with the Vienna levy: the user confirms the
   // year's levy data first.
   if (bericht == Bericht::Kommunalsteuererklaerung && o.dga &&
-      !DgaDatenErfassen(state_, hooks.ZeigeDgaDaten, o.stem, optionen.Text("AbfrageJahrEdit"),
-                        o.dgaWerte))
+      !DgaDatenErfassen(state_, hooks.ZeigeDgaDaten, o.stem, o.jahr, o.dgaWerte))
     return;
   const BerichtGenerator& generator = generatoren_[std::size_t(bericht)];
   if (!generator || !generator(state_, o) || !a.zeigen) return;

@@ -79,9 +79,10 @@ inline constexpr const char* kQuerformatHinweis =
     "links oben) mit \"A4 Querformat (Landscape)\" empfohlen!";
 inline constexpr const char* kDatenVorbereiten = "Die Daten für den Bericht werden vorbereitet ...";
 
-// "<stem><Jahr><MonatVon>DGADruOpt.dat".
-std::string DgaOptionenDatei(const std::string& stem, const std::string& jahr,
-                             const std::string& monatVon);
+// "<stem><Jahr><Monat>DGADruOpt.dat", from the numbers: month 3 of 2014 is
+// "<stem>20143DGADruOpt.dat" however the month was typed ("03" too). The
+// wage-tax report writes it, the levy data window reads it.
+std::string DgaOptionenDatei(const std::string& stem, int jahr, int monat);
 
 class BerichtKontext {
  public:

@@ -20,6 +20,12 @@ constexpr int kWochenJeMonat[kDgaMonate] = {5, 4, 5, 4, 5, 4, 5, 4, 4, 5, 4, 4};
 
 int Reihe(int feld) { return (feld - 1) / kDgaMonate + 1; }
 
+// The levy and the weeks are amounts ("4,33" weeks a month); the counts are
+// whole numbers.
+std::string Gefiltert(int reihe, std::string_view text) {
+  return reihe == kBeitrag || reihe == kWochen ? FilterNumber(text) : FilterDigits(text);
+}
+
 // The ";"-separated values of a small settings file; nothing when it is
 // missing, nothing after the message when it cannot be read.
 std::optional<std::vector<std::string>> DateiWerte(AppState& state, const std::string& datei) {
@@ -64,27 +70,36 @@ void DgaDaten::Setze(int feld, std::string text) {
 
 void DgaDaten::SetText(int feld, std::string_view text) {
   const int reihe = Reihe(feld);
-  std::string gefiltert = reihe == kBeitrag ? FilterNumber(text) : FilterDigits(text);
+  std::string gefiltert = Gefiltert(reihe, text);
   // The first three series carry a month's value on to the end of the year.
   const int bis = reihe <= kBeitrag ? Feld(reihe, kDgaMonate) : feld;
   for (int f = feld; f <= bis; ++f) Setze(f, gefiltert);
 }
 
 void DgaDaten::FeldVerlassen(int feld) const {
-  if (Reihe(feld) == kBeitrag) StrToFloat(Text(feld));
+  if (Reihe(feld) == kBeitrag || Reihe(feld) == kWochen) StrToFloat(Text(feld));
 }
 
-void DgaDaten::Laden(AppState& state, const std::string& stem, const std::string& jahr) {
-  if (auto werte = DateiWerte(state, DgaOptDatei(stem))) {
-    for (int f = 1; f <= kDgaFelder && std::size_t(f) <= werte->size(); ++f) {
-      const int reihe = Reihe(f);
-      Setze(f, reihe == kBeitrag ? FilterNumber((*werte)[f - 1]) : FilterDigits((*werte)[f - 1]));
+int DgaDaten::ErstesUngueltiges() const {
+  for (int f = 1; f <= kDgaFelder; ++f) {
+    try {
+      StrToFloat(Text(f));
+    } catch (const ConversionError&) {
+      return f;
     }
+  }
+  return 0;
+}
+
+void DgaDaten::Laden(AppState& state, const std::string& stem, int jahr) {
+  if (auto werte = DateiWerte(state, DgaOptDatei(stem))) {
+    for (int f = 1; f <= kDgaFelder && std::size_t(f) <= werte->size(); ++f)
+      Setze(f, Gefiltert(Reihe(f), (*werte)[f - 1]));
   }
   // The monthly files hold: employees, weeks, weeks deducted, levy, exempt.
   constexpr int kReihen[] = {kPflichtig, kWochen, kAbzug, kBeitrag, kBefreit};
   for (int m = 1; m <= kDgaMonate; ++m) {
-    auto werte = DateiWerte(state, DgaOptionenDatei(stem, jahr, std::to_string(m)));
+    auto werte = DateiWerte(state, DgaOptionenDatei(stem, jahr, m));
     if (!werte) continue;
     for (std::size_t i = 0; i < std::size(kReihen) && i < werte->size(); ++i)
       SetText(Feld(kReihen[i], m), (*werte)[i]);
@@ -98,6 +113,14 @@ std::string DgaDaten::Zeile() const {
 }
 
 bool DgaDaten::Speichern(AppState& state, const std::string& stem) const {
+  // The municipal return reads these texts as amounts: no file that it
+  // could not convert.
+  try {
+    Werte();
+  } catch (const ConversionError& e) {
+    state.dialogs().ShowMessage(e.what());
+    return false;
+  }
   const std::string datei = DgaOptDatei(stem);
   const std::string zeile = Utf8ToCp1252(Zeile());
   int err = 0;
@@ -113,7 +136,7 @@ DgaWerte DgaDaten::Werte() const {
 }
 
 bool DgaDatenErfassen(AppState& state, const std::function<void(DgaDaten&)>& zeigen,
-                      const std::string& stem, const std::string& jahr, DgaWerte& werte) {
+                      const std::string& stem, int jahr, DgaWerte& werte) {
   DgaDaten daten;
   daten.Laden(state, stem, jahr);
   if (zeigen) zeigen(daten);

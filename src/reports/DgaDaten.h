@@ -34,22 +34,27 @@ class DgaDaten {
   const std::string& Text(int feld) const { return texte_.at(feld - 1); }
   // A change of a field, by the user or by loading: the text goes through its
   // series' filter (digits; the levy a number); in the first three series it
-  // is then copied into the later months of the year.
+  // is then copied into the later months of the year. The levy and the weeks
+  // keep their decimal comma ("4,33" weeks).
   void SetText(int feld, std::string_view text);
 
-  // Leaving a field: a levy must convert. Throws ConversionError.
+  // Leaving a field: a levy or weeks must convert. Throws ConversionError.
   void FeldVerlassen(int feld) const;
+  // The first field (1..60) whose text does not convert to an amount; 0
+  // when all do.
+  int ErstesUngueltiges() const;
 
   // The saved texts of <stem>DGAOpt.dat (a short file leaves the rest as it
   // is, further values are ignored), then for every month that has a levy
   // file of the monthly wage-tax report (<stem><Jahr><m>DGADruOpt.dat) its
   // five values into that month, copying on as every change does. A file
   // that is there but cannot be read is reported and skipped.
-  void Laden(AppState& state, const std::string& stem, const std::string& jahr);
+  void Laden(AppState& state, const std::string& stem, int jahr);
 
   // The one line of <stem>DGAOpt.dat: 60 texts, 59 ";".
   std::string Zeile() const;
-  // Replaces <stem>DGAOpt.dat; on failure the message and false.
+  // Replaces <stem>DGAOpt.dat; on failure the message and false. A text
+  // that does not convert shows the conversion message and writes nothing.
   bool Speichern(AppState& state, const std::string& stem) const;
 
   // The 60 amounts; throws ConversionError for the first text that is not
@@ -68,6 +73,6 @@ class DgaDaten {
 // the year, lets the user confirm them in the window (`zeigen`, modal; may be
 // empty) and converts the 60 texts. False after the conversion message.
 bool DgaDatenErfassen(AppState& state, const std::function<void(DgaDaten&)>& zeigen,
-                      const std::string& stem, const std::string& jahr, DgaWerte& werte);
+                      const std::string& stem, int jahr, DgaWerte& werte);
 
 }  // namespace lohn

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "elda/SvGrundlagenTeilung.h"
 #include "payroll/Lohnarten.h"
 #include "payroll/PersFormFenster.h"
 #include "reports/BerichtLesen.h"
@@ -338,9 +339,11 @@ class Zettel {
       Gesamt("Service-Entgelt e-Card:", "Service-Entgelt e-Card ;;;;-", r.ServiceEntgelt_eCardEdit,
              true);
     if (!csv_) {
-      Gesamt("SV-Beitragsgrundlage lfd:", "", r.SVBeitragsgrundlageEdit);
-      if (r.SVBeitragsGrundlageSonderzahlungEdit != 0)
-        Gesamt("SV-Beitragsgrundlage SZ:", "", r.SVBeitragsGrundlageSonderzahlungEdit);
+      // The bases as the statement, the wage slips and the wage account
+      // split them, not as the calculation stored them.
+      const SvGrundlagenTeile teile = TeileSvGrundlagen(r, false);
+      Gesamt("SV-Beitragsgrundlage lfd:", "", teile.allgemein);
+      if (teile.sonderzahlung != 0) Gesamt("SV-Beitragsgrundlage SZ:", "", teile.sonderzahlung);
     }
     Gesamt("SV-Abzüge gesamt", "SV-Abzüge gesamt;;;;-", r.SV_AbzGesEdit, true);
     const double pendler = r.NormArbeitszeitEdit;

@@ -37,7 +37,7 @@ TEST(DGAdatenForm, DefaultsCopyDownSaveAndReload) {
   testing_support::TempWorkDir dir;
   testing_support::TestEnv env;
   lohn::DgaDaten daten;
-  daten.Laden(env.state, "FIRMA", "2014");
+  daten.Laden(env.state, "FIRMA", 2014);
   TDGAdatenForm form(env.state, daten, "FIRMA");
   EXPECT_EQ(Texte(form, 25, 36), std::vector<std::string>(12, "2,00"));
   EXPECT_EQ(Texte(form, 37, 48),
@@ -50,11 +50,25 @@ TEST(DGAdatenForm, DefaultsCopyDownSaveAndReload) {
   EXPECT_EQ(Texte(form, 1, 12), (std::vector<std::string>{"0", "12", "12", "12", "12", "12", "12",
                                                           "12", "12", "12", "12", "12"}));
 
+  Tippe(form.Feld(42), "4,33");  // June's weeks keep their comma
+  EXPECT_EQ(form.Feld(42)->text(), "4,33");
+
+  // A text that does not convert: the message, the field, no file.
+  Tippe(form.Feld(40), ",");
+  form.findChild<QPushButton*>("weiterButton")->click();
+  EXPECT_EQ(env.dialogs.messages, std::vector<std::string>{"',' ist kein gültiger Fließkommawert"});
+  EXPECT_EQ(form.focusWidget(), form.Feld(40));
+  EXPECT_FALSE(std::filesystem::exists("FIRMADGAOpt.dat"));
+  env.dialogs.messages.clear();
+  env.dialogs.shown.clear();
+  Tippe(form.Feld(40), "4");
+
   form.findChild<QPushButton*>("weiterButton")->click();
   const auto bytes = ReadBytes("FIRMADGAOpt.dat");
   EXPECT_EQ(std::count(bytes.begin(), bytes.end(), ';'), 59);
+  EXPECT_NE(std::string(bytes.begin(), bytes.end()).find(";4,33;"), std::string::npos);
   lohn::DgaDaten neu;
-  neu.Laden(env.state, "FIRMA", "2014");
+  neu.Laden(env.state, "FIRMA", 2014);
   EXPECT_EQ(neu.Zeile(), daten.Zeile());
   EXPECT_TRUE(env.dialogs.shown.empty());
 }
@@ -74,6 +88,7 @@ TEST(DGAdatenForm, ReturnShowsItOverTheModalWindow) {
   testing_support::WriteText("FIRMA.PER", "");
   testing_support::WriteText("FIRMA.ABR", "");
   testing_support::WriteText("FIRMA20143DGADruOpt.dat", "7;4;1;2,50;2");
+  testing_support::WriteText("FIRMA20146DGADruOpt.dat", "3;4,33;0;2,00;0");
   env.state.DataFileStem = "FIRMA";
   lohn::BerichtKontext kontext(env.state);
   QWidget haupt;
@@ -104,8 +119,12 @@ TEST(DGAdatenForm, ReturnShowsItOverTheModalWindow) {
   modal.exec();
   EXPECT_TRUE(geklickt);
   ASSERT_EQ(laeufe.size(), 1u);
-  EXPECT_EQ(laeufe[0].dgaWerte[lohn::DgaDaten::Feld(3, 12) - 1], 2.50);
+  EXPECT_EQ(laeufe[0].dgaWerte[lohn::DgaDaten::Feld(3, 5) - 1], 2.50);
   EXPECT_EQ(laeufe[0].dgaWerte[lohn::DgaDaten::Feld(2, 2) - 1], 1.0);
+  // June: 3 liable x 2.00 x 4.33 weeks, not 433.
+  EXPECT_EQ(laeufe[0].dgaWerte[lohn::DgaDaten::Feld(2, 6) - 1], 3.0);
+  EXPECT_EQ(laeufe[0].dgaWerte[lohn::DgaDaten::Feld(3, 6) - 1], 2.0);
+  EXPECT_EQ(laeufe[0].dgaWerte[lohn::DgaDaten::Feld(4, 6) - 1], 4.33);
   EXPECT_TRUE(std::filesystem::exists("FIRMADGAOpt.dat"));
 }
 

@@ -70,6 +70,13 @@ TEST(BerichtKontext, OkTable) {
        {},
        {{"FIRMADruOpt.dat", "3;4,5;0,40;1;4;0;2,00;0;0,00;0;0,00;0,00;6;0"},
         {"FIRMA20143DGADruOpt.dat", "1;4;0;2,00;0"}}},
+      {"levy file named by the month's number, weeks keep their comma",
+       Bericht::LohnsteuerDbDzKommSt,
+       {{"AbfrageMonatVonEdit", "01"}, {"Wochen", "4,33"}},
+       true,
+       {"gen 1..1/2014", "ansicht Bericht 10"},
+       {},
+       {{"FIRMA20141DGADruOpt.dat", "1;4,33;0;2,00;0"}, {"FIRMA201401DGADruOpt.dat", "<fehlt>"}}},
       {"monthly only",
        Bericht::LohnsteuerDbDzKommSt,
        {{"AbfrageMonatVonEdit", "1"}, {"AbfrageMonatBisEdit", "3"}},
@@ -147,6 +154,30 @@ TEST(BerichtKontext, OkTable) {
     EXPECT_EQ(l.aufrufe, f.aufrufe);
     EXPECT_EQ(l.env.dialogs.messages, f.meldungen);
     for (auto& [name, inhalt] : f.dateien) EXPECT_EQ(Datei(name), inhalt) << name;
+  }
+}
+
+// The period lies in the build's year whatever the clock says.
+TEST(BerichtKontext, ProposedPeriodLiesInTheBuildYear) {
+  struct Fall {
+    const lohn::YearValues& build;
+    int clockJahr, clockMonat;
+    const char *monat, *jahr;
+  } faelle[] = {
+      {lohn::kYear2014, 2014, 3, "3", "2014"},   {lohn::kYear2014, 2026, 5, "12", "2014"},
+      {lohn::kYear2014, 2012, 8, "1", "2014"},   {lohn::kYear2013, 2014, 2, "12", "2013"},
+      {lohn::kYear2013, 2013, 11, "11", "2013"},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(std::to_string(f.build.year) + " at " + std::to_string(f.clockJahr));
+    TestEnv env(f.build);
+    env.clock.Set({f.clockJahr, f.clockMonat, 15, 9, 0, 0, 0});
+    lohn::BerichtKontext kontext(env.state);
+    kontext.Registriere(Bericht::LohnGehaltszettel,
+                        [](lohn::AppState&, const lohn::BerichtOptionen&) { return true; });
+    kontext.Oeffnen(Bericht::LohnGehaltszettel);
+    EXPECT_EQ(kontext.optionen.Text("AbfrageMonatVonEdit"), f.monat);
+    EXPECT_EQ(kontext.optionen.Text("AbfrageJahrEdit"), f.jahr);
   }
 }
 

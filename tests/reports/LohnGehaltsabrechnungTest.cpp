@@ -177,6 +177,24 @@ TEST(LohnGehaltsabrechnung, SlipsGoToTheRightEnvelopeWithTheTaxWithheld) {
          EXPECT_EQ(l.text.find("Abrechnungsmonat: 4"), std::string::npos);
          EXPECT_EQ(l.text.find("Abrechnungsmonat: 5"), std::string::npos);
        }},
+      {"SV bases split as the statement splits them", false,
+       [](BerichtFixture& f, lohn::BerichtOptionen& o) {
+         // D1, 2000.00 a month, 2000.00 paid in June: November's 4000.00
+         // exceed the sixth of 4000.00 by 2000.00, which the calculation
+         // stores in the current base.
+         AbrechnungRecord& r = Satz(f, 2, 11);
+         r.SonderzahlungEdit = 4000;
+         r.SueberschreitungEdit = 2000;
+         r.SVBeitragsgrundlageEdit = 4000;
+         r.SVBeitragsGrundlageSonderzahlungEdit = 2000;
+         o.monatVon = o.monatBis = 11;
+       },
+       [](const Lauf& l) {
+         EXPECT_TRUE(InReihe(
+             l.text,
+             {"Karl Berger", "SV-Beitragsgrundlage lfd:" + std::string(19, ' ') + "     2000.00",
+              "SV-Beitragsgrundlage SZ:" + std::string(20, ' ') + "     4000.00"}));
+       }},
       {"country and postcode", false,
        [](BerichtFixture& f, lohn::BerichtOptionen&) {
          f.personal[1].AdresseLandEdit = "D";

@@ -146,8 +146,14 @@ TDGAdatenForm::TDGAdatenForm(lohn::AppState& state, lohn::DgaDaten& daten, std::
 // The data outlive the window; they must not tell a window that is gone.
 TDGAdatenForm::~TDGAdatenForm() { daten_.beobachter = {}; }
 
+// The window stays open on the field that does not convert.
 void TDGAdatenForm::Speichern() {
-  if (daten_.Speichern(state_, stem_)) accept();
+  if (daten_.Speichern(state_, stem_)) {
+    accept();
+  } else if (const int f = daten_.ErstesUngueltiges()) {
+    Feld(f)->setFocus();
+    Feld(f)->selectAll();
+  }
 }
 
 bool TDGAdatenForm::eventFilter(QObject* watched, QEvent* e) {
