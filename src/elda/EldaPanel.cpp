@@ -332,8 +332,9 @@ bool SaveEldaPanelData(AppState& state, PersFormModel& f) {
     inhalt += ';';
   }
   const std::string bytes = Utf8ToCp1252(inhalt);
-  if (!WriteFileAtomic(*name, Bytes(bytes.begin(), bytes.end()))) {
-    state.dialogs().ShowMessage(kEldaPanelSchreibfehler);
+  int err = 0;
+  if (!WriteFileAtomic(*name, Bytes(bytes.begin(), bytes.end()), &err)) {
+    state.dialogs().ShowMessage(MitUrsache(kEldaPanelSchreibfehler, *name, err));
     return false;
   }
   return true;

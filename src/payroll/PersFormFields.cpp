@@ -354,7 +354,10 @@ void PersFormModel::MarkResultFields() {
        {"AMPFG_RueckVerrGruppeEdit", "AMPFG_RueckVerrGruppe_SZEdit", "AMPFG_RueckVerrBetragEdit",
         "AMPFG_RueckVerrBetrag_SZEdit", "AMPFG_SVGrundlageEdit", "AMPFG_SVGrundlage_SZEdit"}},
   };
-  for (const auto& [box, fields] : automatik) {
+  for (const auto& eintrag : automatik) {
+    // Named copies: clang 14 cannot capture a structured binding in a lambda.
+    const char* box = eintrag.first;
+    const std::vector<const char*> fields = eintrag.second;
     auto folgen = [box, fields](PersFormModel& f) {
       for (const char* name : fields) f.SetReadOnly(name, f.Checked(box));
     };

@@ -99,8 +99,28 @@ std::optional<long long> PaketNrLesen(AppState& state) {
   return std::stoll(std::string(zahl));
 }
 
-// Writes the XML file into the XML folder and then steps the counter; asks
-// whether to open the folder when `fragen`.
+// The next package number: read, stepped and on disk under the counter's
+// lock before the XML file takes it, so a number may be skipped after a
+// failure but is never given twice. Nothing after the message.
+std::optional<long long> PaketNrSchritt(AppState& state) {
+  DateiSperre sperre(kPaketNrSperre);
+  if (!sperre.gehalten()) {
+    state.dialogs().ShowMessage(CreateFailedMessage(kPaketNrDatei, sperre.fehler()));
+    return std::nullopt;
+  }
+  const auto alt = PaketNrLesen(state);
+  if (!alt) return std::nullopt;
+  const std::string neu = std::to_string(*alt + 1);
+  int err = 0;
+  if (!WriteFileAtomic(kPaketNrDatei, Bytes(neu.begin(), neu.end()), &err)) {
+    state.dialogs().ShowMessage(CreateFailedMessage(kPaketNrDatei, err));
+    return std::nullopt;
+  }
+  return *alt + 1;
+}
+
+// Steps the counter and writes the XML file with the new number into the
+// XML folder; asks whether to open the folder when `fragen`.
 void XmlSchreiben(AppState& state, KommStXmlDaten d, const std::string& name, bool fragen) {
   auto& dlg = state.dialogs();
   if (const auto fehler = KommStXmlFehler(d); !fehler.empty()) {
@@ -109,9 +129,9 @@ void XmlSchreiben(AppState& state, KommStXmlDaten d, const std::string& name, bo
         Zeilen(fehler));
     return;
   }
-  const auto alt = PaketNrLesen(state);
-  if (!alt) return;
-  d.paketNr = *alt + 1;
+  const auto nr = PaketNrSchritt(state);
+  if (!nr) return;
+  d.paketNr = *nr;
 
   const std::string ordner = XmlOrdner();
   const std::string pfad = ordner + "/" + name;
@@ -120,11 +140,6 @@ void XmlSchreiben(AppState& state, KommStXmlDaten d, const std::string& name, bo
   int err = ec.value();
   if (ec || !WriteFileAtomic(pfad, KommStXml(d), &err)) {
     dlg.ShowMessage(CreateFailedMessage(pfad, err));
-    return;
-  }
-  const std::string neu = std::to_string(d.paketNr);
-  if (!WriteFileAtomic(kPaketNrDatei, Bytes(neu.begin(), neu.end()), &err)) {
-    dlg.ShowMessage(CreateFailedMessage(kPaketNrDatei, err));
     return;
   }
   if (!fragen || !dlg.AskYesNo(kXmlOrdnerFrage)) return;

@@ -8,6 +8,9 @@
 namespace lohn {
 
 inline constexpr const char* kPaketNrDatei = "PaketNr.dat";
+// Held while the counter is read, stepped and written, so that two returns
+// written at the same moment never get one number.
+inline constexpr const char* kPaketNrSperre = "PaketNr.lck";
 inline constexpr const char* kKommStSatzNull = "Kommunalsteuersatz darf nicht 0 sein!";
 inline constexpr const char* kXmlOrdnerFrage =
     "Quandrel hat eine XML-Datei zur elektronischen Übermittlung an FinanzOnline erstellt. "

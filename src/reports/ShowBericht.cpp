@@ -96,18 +96,22 @@ ByteVec CsvKopie(const ByteVec& text) {
 
 std::vector<std::string> ListenZeilen(const ByteVec& text) {
   std::vector<std::string> zeilen;
-  std::size_t eintraege = 0;
+  // Every entry counts against the cap, the blank ones of a form feed too.
+  auto voll = [&] {
+    if (zeilen.size() + 1 < kMaxEintraege) return false;
+    zeilen.emplace_back(kMaxZeilenText);
+    return true;
+  };
   std::string zeile;
   for (std::uint8_t c : text) {
     if (c == '\r') {
-      if (++eintraege == kMaxEintraege) {
-        zeilen.emplace_back(kMaxZeilenText);
-        break;
-      }
+      if (voll()) break;
       zeilen.push_back(Cp1252ToUtf8(zeile));
       zeile.clear();
     } else if (c == '\f') {
-      zeilen.insert(zeilen.end(), 3, " ");
+      bool ende = false;
+      for (int i = 0; i < 3 && !(ende = voll()); ++i) zeilen.emplace_back(" ");
+      if (ende) break;
     } else if (c != '\n') {
       zeile += char(c);
     }
@@ -122,15 +126,18 @@ std::optional<BerichtAnsicht> ShowBericht(AppState& state) {
   if (auto bytes = ReadWholeFile(kReportFileName, &err)) {
     ansicht.bytes = std::move(*bytes);
   } else if (err != ENOENT) {
-    state.dialogs().ShowMessage(kKopienVerwendet);
+    state.dialogs().ShowMessage(MitUrsache(kKopienVerwendet, kReportFileName, err));
     return std::nullopt;
   }
-  bool ok = WriteFileAtomic(kQuanTxtFile, ansicht.bytes) &&
-            WriteFileAtomic(kQuanHtmFile, HtmlKopie(ansicht.bytes));
-  if (ok && ansicht.excel) ok = WriteFileAtomic(kQuandrelCsvFile, CsvKopie(ansicht.bytes));
-  if (!ok) {
-    state.dialogs().ShowMessage(kKopienVerwendet);
-    return std::nullopt;
+  std::vector<std::pair<const char*, ByteVec>> kopien;
+  kopien.emplace_back(kQuanTxtFile, ansicht.bytes);
+  kopien.emplace_back(kQuanHtmFile, HtmlKopie(ansicht.bytes));
+  if (ansicht.excel) kopien.emplace_back(kQuandrelCsvFile, CsvKopie(ansicht.bytes));
+  for (const auto& [datei, inhalt] : kopien) {
+    if (!WriteFileAtomic(datei, inhalt, &err)) {
+      state.dialogs().ShowMessage(MitUrsache(kKopienVerwendet, datei, err));
+      return std::nullopt;
+    }
   }
   ansicht.zeilen = ListenZeilen(ansicht.bytes);
   return ansicht;

@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -209,6 +210,28 @@ bool RemoveFileIfPresent(const std::string& path, int* err) {
   return false;
 }
 
+DateiSperre::DateiSperre(const std::string& path, int warteMs) {
+  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  if (fd < 0) {
+    err_ = errno;
+    return;
+  }
+  for (int gewartet = 0;; gewartet += 20) {
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+      fd_ = fd;
+      return;
+    }
+    if ((errno != EWOULDBLOCK && errno != EINTR) || gewartet >= warteMs) break;
+    ::usleep(20000);
+  }
+  err_ = errno;
+  ::close(fd);
+}
+
+DateiSperre::~DateiSperre() {
+  if (fd_ >= 0) ::close(fd_);  // closing releases the lock
+}
+
 std::string IoErrorText(int err) {
   switch (err) {
     case ENOENT:
@@ -223,9 +246,15 @@ std::string IoErrorText(int err) {
       return "Ein Teil des Pfades ist kein Verzeichnis";
     case EISDIR:
       return "Ein Verzeichnis dieses Namens ist vorhanden";
+    case EWOULDBLOCK:
+      return "Die Datei wird gerade von einem anderen Programm verwendet";
     default:
       return "I/O-Fehler " + std::to_string(err);
   }
+}
+
+std::string MitUrsache(const std::string& meldung, const std::string& name, int err) {
+  return meldung + "\n\"" + name + "\": " + IoErrorText(err);
 }
 
 std::string CreateFailedMessage(const std::string& name, int err) {

@@ -59,8 +59,30 @@ bool CreateFileIfMissing(const std::string& path, const Bytes& content, int* err
 // was); false with errno in *err when it stays.
 bool RemoveFileIfPresent(const std::string& path, int* err = nullptr);
 
+// An exclusive lock between processes, held from construction to
+// destruction, on a lock file of its own (created when missing and never
+// removed, so that every process locks the same file). The system releases
+// it when the process ends, also when it is killed. Waits up to `warteMs`
+// for another holder.
+class DateiSperre {
+ public:
+  explicit DateiSperre(const std::string& path, int warteMs = 10000);
+  ~DateiSperre();
+  DateiSperre(const DateiSperre&) = delete;
+  DateiSperre& operator=(const DateiSperre&) = delete;
+  bool gehalten() const { return fd_ >= 0; }
+  int fehler() const { return err_; }  // errno when not held (EWOULDBLOCK: still held elsewhere)
+
+ private:
+  int fd_ = -1;
+  int err_ = 0;
+};
+
 // The German text the program shows for a failed file operation.
 std::string IoErrorText(int err);
+// A message followed, on a new line, by the file and the system's reason:
+// "<meldung>\n"<name>": <IoErrorText>".
+std::string MitUrsache(const std::string& meldung, const std::string& name, int err);
 // "Die Datei "<name>" kann nicht angelegt werden: <IoErrorText>".
 std::string CreateFailedMessage(const std::string& name, int err);
 

@@ -81,6 +81,10 @@ TEST(BerichtKopien, HtmlCsvAndList) {
   ASSERT_EQ(viele.size(), 10001u);
   EXPECT_EQ(viele[9999], "Zeile 10000");
   EXPECT_EQ(viele.back(), lohn::kMaxZeilenText);
+  // The blank entries of form feeds count against the cap.
+  const auto seiten = lohn::ListenZeilen(B(std::string(100000, '\f') + "Ende\r\n"));
+  ASSERT_EQ(seiten.size(), 10001u);
+  EXPECT_EQ(seiten[10000], lohn::kMaxZeilenText);
 }
 
 TEST(ShowBericht, WritesCopiesOrFails) {
@@ -107,7 +111,10 @@ TEST(ShowBericht, WritesCopiesOrFails) {
   std::filesystem::remove("QUAN.HTM");
   std::filesystem::create_directory("QUAN.HTM");
   EXPECT_FALSE(lohn::ShowBericht(env.state));
-  EXPECT_EQ(env.dialogs.messages, std::vector<std::string>{lohn::kKopienVerwendet});
+  EXPECT_EQ(
+      env.dialogs.messages,
+      std::vector<std::string>{std::string(lohn::kKopienVerwendet) +
+                               "\n\"QUAN.HTM\": Ein Verzeichnis dieses Namens ist vorhanden"});
 }
 
 TEST(DatendateienVerwendbar, InUseFilesStopTheReport) {

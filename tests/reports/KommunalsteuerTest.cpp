@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "store/StandortRecord.h"
 #include "support/Fakes.h"
 #include "support/Golden.h"
+#include "support/ZweiProzesse.h"
 
 namespace {
 
@@ -270,6 +272,41 @@ TEST(Kommunalsteuer, CasesTable) {
                 std::string::npos);
     }
   }
+}
+
+}  // namespace
+
+namespace {
+
+// Two returns written at the same moment, by two programs on one data
+// folder, for two employers: never one package number twice, and the
+// counter counts every return written.
+TEST(Kommunalsteuer, TwoProgramsNeverShareAPackageNumber) {
+  Demo d;
+  for (const char* ext : {".PER", ".ABR", ".ADR"})
+    if (fs::exists(std::string("DEMO") + ext))
+      fs::copy_file(std::string("DEMO") + ext, std::string("ZWEI") + ext);
+  const int runden = 150;
+  const auto ergebnisse = testing_support::ZweiProzesse(runden, [&](int prozess, int) {
+    lohn::BerichtOptionen o = Demo::Optionen();
+    o.stem = prozess == 0 ? "DEMO" : "ZWEI";
+    d.env.dialogs.shown.clear();
+    if (!lohn::PrintKommunalsteuerErklaerung(d.env.state, o) || !d.env.dialogs.shown.empty())
+      return std::string("Fehler");
+    const std::string xml = Datei(lohn::KommStXmlDateiName("XML/" + o.stem, 2014, 0));
+    const auto a = xml.find("<PAKET_NR>"), e = xml.find("</PAKET_NR>");
+    return a == std::string::npos || e == std::string::npos ? std::string("kaputt")
+                                                            : xml.substr(a + 10, e - a - 10);
+  });
+  std::set<std::string> nummern;
+  for (const auto& prozess : ergebnisse) {
+    ASSERT_EQ(prozess.size(), std::size_t(runden));
+    for (const std::string& nr : prozess) {
+      ASSERT_EQ(nr.front(), '3') << nr;
+      EXPECT_TRUE(nummern.insert(nr).second) << "twice: " << nr;
+    }
+  }
+  EXPECT_EQ(Datei("PaketNr.dat"), std::to_string(2 * runden));
 }
 
 }  // namespace
