@@ -56,11 +56,18 @@ std::vector<std::string> BelegDateien(const std::string& ordner) {
   namespace fs = std::filesystem;
   std::vector<std::string> namen;
   std::error_code ec;
+  const fs::path wurzel = fs::canonical(ordner, ec);
   fs::directory_iterator it(ordner, ec);
   for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
     std::string name = it->path().filename().string();
     std::error_code fehler;
-    if (!name.empty() && name[0] != '.' && it->is_regular_file(fehler)) namen.push_back(name);
+    if (name.empty() || name[0] == '.' || !it->is_regular_file(fehler)) continue;
+    // A link is listed only when it leads to a file within the folder.
+    if (it->is_symlink(fehler)) {
+      const fs::path ziel = fs::canonical(it->path(), fehler);
+      if (fehler || ziel.parent_path() != wurzel) continue;
+    }
+    namen.push_back(name);
   }
   std::sort(namen.begin(), namen.end());
   return namen;

@@ -59,6 +59,15 @@ TEST(BuchgBeleg, NothingOutsideTheFolderIsReached) {
   oeffneBeleg(o.env.state, b, "../MUSTER");
   EXPECT_TRUE(o.env.shell.opened.empty());
   EXPECT_EQ(o.env.dialogs.messages, std::vector<std::string>{kMeldungKeinBeleg});
+
+  // A link that leads out of the folder is neither listed nor opened; one
+  // to a document within it is.
+  fs::create_symlink(fs::absolute("MUSTER.pdf"), BelegOrdner("MUSTER") + "/8.pdf");
+  fs::create_symlink("7.pdf", BelegOrdner("MUSTER") + "/9.pdf");
+  BelegListeLesen(b);
+  EXPECT_EQ(b.FileListBox1, (std::vector<std::string>{"7.pdf", "9.pdf"}));
+  oeffneBeleg(o.env.state, b, "8");
+  EXPECT_TRUE(o.env.shell.opened.empty());
 }
 
 TEST(BuchgBeleg, ListsTheFolderAndOpensTheSelection) {
