@@ -91,12 +91,6 @@ bool IstNull(const std::string& text) {
   }
 }
 
-void UebernimmInStammfeld(PersFormModel& f, const char* name, const std::string& text) {
-  const std::string stamm = StammText(f, name);
-  f.SetText(name, text);  // drops an earlier take-over
-  f.Uebernahmen[name] = {stamm, f.Text(name)};
-}
-
 void LeseUrlErsatzTage(const std::string& stem, std::string& tage) {
   auto inhalt = ReadTextFileUtf8(UrlErsatzTageDatei(stem));
   if (!inhalt) return;
@@ -181,6 +175,50 @@ void StammTexteZurueck(PersFormModel& f) {
   for (const auto& [name, u] : uebernahmen) f.SetText(name, u.stamm);
 }
 
+void MonatsbetragZeigen(PersFormModel& f, std::string_view name, const std::string& text) {
+  const std::string stamm = StammText(f, name);
+  f.SetText(name, text);  // drops an earlier take-over
+  if (f.Text(name) != stamm)
+    f.Uebernahmen.insert_or_assign(std::string(name), PersFormModel::Uebernahme{stamm, text});
+}
+
+namespace {
+
+std::vector<GespeicherteAbfindung>::iterator AbfindungVon(Hilfsrechner& h, const std::string& stem,
+                                                          const AbrechnungKey& key) {
+  return std::ranges::find_if(h.gespeicherteAbfindungen, [&](const GespeicherteAbfindung& a) {
+    return a.stem == stem && a.key == key;
+  });
+}
+
+}  // namespace
+
+void AbfindungGeladen(Hilfsrechner& h, const std::string& stem, const AbrechnungRecord& r) {
+  h.abfindungImMonat.reset();
+  auto it = AbfindungVon(h, stem, AbrechnungKeyOf(r));
+  if (it == h.gespeicherteAbfindungen.end()) return;
+  // Saved again elsewhere since: what it holds is no longer known. (The
+  // record's 6-byte reals hold the amounts to well within a cent.)
+  const auto anders = [](double a, double b) { return !(std::fabs(a - b) < 0.005); };
+  if (anders(it->zulage, r.ZulageEdit) || anders(it->sonderzahlung, r.SonderzahlungEdit))
+    h.gespeicherteAbfindungen.erase(it);
+  else
+    h.abfindungImMonat = it->teile;
+}
+
+void AbfindungGespeichert(Hilfsrechner& h, const std::string& stem, const AbrechnungRecord& r) {
+  const AbrechnungKey key = AbrechnungKeyOf(r);
+  AbfindungGeloescht(h, stem, key);
+  if (h.abfindungImMonat)
+    h.gespeicherteAbfindungen.push_back(
+        {stem, key, r.ZulageEdit, r.SonderzahlungEdit, *h.abfindungImMonat});
+}
+
+void AbfindungGeloescht(Hilfsrechner& h, const std::string& stem, const AbrechnungKey& key) {
+  auto it = AbfindungVon(h, stem, key);
+  if (it != h.gespeicherteAbfindungen.end()) h.gespeicherteAbfindungen.erase(it);
+}
+
 int KalenderTageBisMonatsende(int monat) {
   static constexpr int kTage[12] = {31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365};
   return kTage[std::clamp(monat, 1, 12) - 1];
@@ -233,6 +271,25 @@ bool TageslohnButtonClick(PersFormKontext& k) {
   return true;
 }
 
+namespace {
+
+// The monthly pay that a compensation is figured on: a salaried employee's
+// salary and allowance from the employee file, as the window may show a
+// part month's salary or an allowance that holds a compensation already;
+// without them (paid by the hour) the month's gross less the compensation
+// it holds.
+double AbfindungsMonatsentgelt(const PersFormKontext& k) {
+  const PersFormModel& f = k.form;
+  const double stamm =
+      StrToFloat(StammText(f, "GehaltEdit")) + StrToFloat(StammText(f, "ZulageEdit"));
+  if (f.Checked("AngestellterCheckBox") && stamm != 0) return stamm;
+  const double brutto = StrToFloat(f.Text("BruttoEdit"));
+  if (brutto == 0) return stamm;
+  return brutto - (k.rechner.abfindungImMonat ? k.rechner.abfindungImMonat->lfd : 0);
+}
+
+}  // namespace
+
 bool Button4Click(PersFormKontext& k) {
   const PersFormModel& f = k.form;
   platform::Dialogs& dlg = k.state.dialogs();
@@ -243,10 +300,7 @@ bool Button4Click(PersFormKontext& k) {
   UrlaubsAbfindungTexte t = k.rechner.urlaubsAbfindung.texte;
   try {
     const int monat = StrToInt(f.Text("MonatComboBox"));
-    t.MonatsentgeltEdit =
-        StrToFloat(f.Text("BruttoEdit")) != 0
-            ? f.Text("BruttoEdit")
-            : Betrag(StrToFloat(f.Text("GehaltEdit")) + StrToFloat(f.Text("ZulageEdit")));
+    t.MonatsentgeltEdit = Betrag(AbfindungsMonatsentgelt(k));
     t.Sonderzahlung12telEdit = Betrag(StrToFloat(t.MonatsentgeltEdit) * 2);
     t.KalenderTageEdit = std::to_string(KalenderTageBisMonatsende(monat));
     t.UrlaubsAnspruchEdit = f.Text("UrlaubsAnspruchEdit");
@@ -271,8 +325,14 @@ bool TeilGehaltBerechnen(PersFormKontext& k) {
     const double gehalt = StrToFloat(t.MonatsGehaltEdit);
     const double tage = StrToFloat(t.TageEdit);
     const double tageMonat = StrToFloat(t.Tage_MonatEdit);
+    // A part of the month is never more than the month.
     if (tageMonat <= 0) {
-      k.state.dialogs().ShowMessage(kMeldungTageNichtPlausibel);
+      k.state.dialogs().ShowMessage(kMeldungTageMonatNull);
+      return false;
+    }
+    if (tage < 0 || tage > tageMonat) {
+      k.state.dialogs().ShowMessage(tage < 0 ? kMeldungTageNichtPlausibel
+                                             : kMeldungTageUeberTageMonat);
       return false;
     }
     t.GehaltEdit = Betrag(gehalt * tage / tageMonat);
@@ -368,7 +428,7 @@ bool TeilGehaltUebernehmen(PersFormKontext& k) {
     k.state.dialogs().ShowMessage(e.what());
     return false;
   }
-  UebernimmInStammfeld(k.form, "GehaltEdit", r.texte.GehaltEdit);
+  MonatsbetragZeigen(k.form, "GehaltEdit", r.texte.GehaltEdit);
   return true;
 }
 
@@ -407,22 +467,27 @@ bool UrlaubsAbfindungUebernehmen(PersFormKontext& k, const std::function<void()>
   platform::Dialogs& dlg = k.state.dialogs();
   if (!Berechnet(r, [&] { return UrlaubsAbfindungBerechnen(k); })) return false;
   std::string zulage, sonderzahlung;
+  Urlaubsabfindung neu;
+  // A compensation that the month holds already is replaced, not added to.
+  const std::optional<Urlaubsabfindung> alt = k.rechner.abfindungImMonat;
   try {
     if (StrToFloat(r.texte.ErsatzleistungGesEdit) == 0) {
       dlg.ShowMessage(kMeldungErsatzleistungNull);
       return false;
     }
-    // All four first: either both fields are written or none.
-    zulage =
-        Betrag(StrToFloat(k.form.Text("ZulageEdit")) + StrToFloat(r.texte.ErsatzleistungLfdEdit));
-    sonderzahlung = Betrag(StrToFloat(k.form.Text("SonderzahlungEdit")) +
-                           StrToFloat(r.texte.ErsatzleistungSZEdit));
+    neu = {StrToFloat(r.texte.ErsatzleistungLfdEdit), StrToFloat(r.texte.ErsatzleistungSZEdit)};
+    const Urlaubsabfindung weg = alt.value_or(Urlaubsabfindung{});
+    // All first: either both fields are written or none.
+    zulage = Betrag(StrToFloat(k.form.Text("ZulageEdit")) - weg.lfd + neu.lfd);
+    sonderzahlung = Betrag(StrToFloat(k.form.Text("SonderzahlungEdit")) - weg.sz + neu.sz);
   } catch (const ConversionError& e) {
     dlg.ShowMessage(e.what());
     return false;
   }
-  UebernimmInStammfeld(k.form, "ZulageEdit", zulage);
+  if (alt && !dlg.AskYesNo(kFrageUrlaubsabfindungErsetzen)) return false;
+  MonatsbetragZeigen(k.form, "ZulageEdit", zulage);
   k.form.SetText("SonderzahlungEdit", sonderzahlung);
+  k.rechner.abfindungImMonat = neu;
   k.form.SetEnabled("Button4", false);
   if (schliessen) schliessen();
   dlg.ShowMessage(kMeldungErsatzleistungUebernommen);

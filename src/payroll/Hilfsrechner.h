@@ -9,14 +9,22 @@
 //
 // What a calculator takes over into the salary or the allowance is the
 // month's amount only: the employee file keeps the monthly salary and
-// allowance that the field held before (PersFormModel::Uebernahmen).
+// allowance that the field held before (PersFormModel::Uebernahmen). A
+// stored payroll's own salary and allowance are shown the same way.
+//
+// The holiday compensation is figured on the employee file's monthly pay,
+// and the part of the allowance and the special payment that it makes up is
+// noted per payroll for the run, so that a second take-over replaces it.
 
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
+
+#include "store/AbrechnungRecord.h"
 
 namespace lohn {
 
@@ -28,6 +36,9 @@ inline constexpr std::uint32_t kRechnerFarbe = 0xFFFFB9;
 
 inline constexpr const char* kMeldungTageNichtPlausibel = "Anzahl Tage ist nicht plausibel";
 inline constexpr const char* kMeldungTageNichtPlausibelRufz = "Anzahl Tage ist nicht plausibel!";
+inline constexpr const char* kMeldungTageUeberTageMonat =
+    "Anzahl Tage ist nicht plausibel: mehr Tage als Tage/Monat!";
+inline constexpr const char* kMeldungTageMonatNull = "Tage/Monat muss grösser Null sein!";
 inline constexpr const char* kFrageSonderzahlungSpeichern =
     "Zur Berechnung der Sonderzahlung muss die akutelle Abrechnung berechnet und gespeichert "
     "werden. - Wollen Sie die Abrechnung jetzt speichern?";
@@ -45,6 +56,9 @@ inline constexpr const char* kMeldungTagesLstBerechnen =
 inline constexpr const char* kMeldungErsatzleistungNull =
     "Die Ersatzleistung ist 0,00 - daher können keine Werte in das Abrechnungsformular "
     "übernommen werden. Prüfen Sie Ihre Eingaben und klicken Sie auf \"berechnen\"!";
+inline constexpr const char* kFrageUrlaubsabfindungErsetzen =
+    "Für diesen Monat wurde bereits eine Urlaubsabfindung übernommen. Soll sie durch die neu "
+    "berechnete ersetzt werden?";
 inline constexpr const char* kMeldungErsatzleistungUebernommen =
     "Die Berechneten Werte wurden in das Abrechnungsformular übernommen! Klicken Sie im "
     "Abrechnungsformular bitte auf \"Berechnen\" um die Abrechnung fertigzustellen.";
@@ -119,12 +133,41 @@ struct Rechner {
   std::optional<std::vector<std::string>> berechnetMit;
 };
 
+// A holiday compensation taken over: its part of ZulageEdit and of
+// SonderzahlungEdit.
+struct Urlaubsabfindung {
+  double lfd = 0;
+  double sz = 0;
+};
+
+// A compensation saved with a payroll: the record has no field for it. The
+// allowance and special payment as saved tell whether the record is still
+// that save.
+struct GespeicherteAbfindung {
+  std::string stem;
+  AbrechnungKey key;
+  double zulage = 0;
+  double sonderzahlung = 0;
+  Urlaubsabfindung teile;
+};
+
 struct Hilfsrechner {
   Rechner<TeilGehaltTexte> teilGehalt;
   Rechner<SonderzahlungTexte> sonderzahlung;
   Rechner<TagesLohnsteuerTexte> tagesLohnsteuer;
   Rechner<UrlaubsAbfindungTexte> urlaubsAbfindung;
+  // The compensation that the month fields on screen hold (taken over, or
+  // saved with the payroll shown), and the ones saved in this run.
+  std::optional<Urlaubsabfindung> abfindungImMonat;
+  std::vector<GespeicherteAbfindung> gespeicherteAbfindungen;
 };
+
+// The month fields show the stored payroll `r`: the compensation saved with
+// it in this run, if any.
+void AbfindungGeladen(Hilfsrechner& h, const std::string& stem, const AbrechnungRecord& r);
+// The month fields were saved as `r`; the payroll of `key` was deleted.
+void AbfindungGespeichert(Hilfsrechner& h, const std::string& stem, const AbrechnungRecord& r);
+void AbfindungGeloescht(Hilfsrechner& h, const std::string& stem, const AbrechnungKey& key);
 
 // The part-month calculator's day field follows the SV days; a calculator's
 // amount taken over into GehaltEdit or ZulageEdit is forgotten as soon as the
@@ -134,8 +177,11 @@ void HilfsrechnerAnbinden(PersFormKontext& k);
 // Master-data text of GehaltEdit or ZulageEdit: the text before a
 // calculator's take-over while the field still shows that, else the field.
 const std::string& StammText(const PersFormModel& f, std::string_view name);
-// The period changed: the fields show their master texts again.
+// Another payroll is loaded: the fields show their master texts again.
 void StammTexteZurueck(PersFormModel& f);
+// A month's own amount in GehaltEdit or ZulageEdit (a calculator's result,
+// a stored payroll's value); the employee file keeps the master text.
+void MonatsbetragZeigen(PersFormModel& f, std::string_view name, const std::string& text);
 
 // Openers; true when the calculator is to be shown (modally).
 bool SpeedButton30Click(PersFormKontext& k);    // part-month salary

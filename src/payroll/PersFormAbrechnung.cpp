@@ -195,6 +195,7 @@ PersFormKontext::PersFormKontext(AppState& s) : state(s), lohnarten(s.dialogs())
     lohnarten.Leeren();
     LohnartenSummenZeigen(*this);
     angezeigt = {};
+    rechner.abfindungImMonat.reset();
   };
   form.OnChange("AbrechngComboBox", [this](PersFormModel&) { AbrechngComboBoxChange(*this); });
   lohnarten.SetSchluesselQuelle([this] {
@@ -223,6 +224,10 @@ std::optional<AbrechnungKey> AbrechnungsSchluesselAusFeldern(const PersFormModel
 void LoadAbrechnungToForm(PersFormKontext& k) {
   PersFormModel& f = k.form;
   k.angezeigt = {};
+  k.rechner.abfindungImMonat.reset();
+  // A month without a payroll of its own starts from the employee file, also
+  // right after a calculator's take-over for another month.
+  StammTexteZurueck(f);
   if (auto key = AbrechnungsSchluesselAusFeldern(f)) {
     const std::string& stem = k.state.DataFileStem;
     auto r = ReadAbrechnungRecord(stem, kAbrechnungExt, key->PersNr, false, key->Teilabrechnung,
@@ -230,6 +235,11 @@ void LoadAbrechnungToForm(PersFormKontext& k) {
     if (r) {
       MonatsFelder(*r, ZeigeFelder{f});
       ZeigeSvGrundlagen(f, *r);
+      // The payroll's own salary and allowance (a part month, a holiday
+      // compensation), so that calculating it again pays the same.
+      MonatsbetragZeigen(f, "GehaltEdit", BetragText(r->GehaltEdit));
+      MonatsbetragZeigen(f, "ZulageEdit", BetragText(r->ZulageEdit));
+      AbfindungGeladen(k.rechner, stem, *r);
       LohnartenZeilen zeilen = k.lohnarten.Zeilen();
       LohnartenAusAbrechnung(*r, zeilen);
       k.lohnarten.SetZeilen(zeilen);
@@ -298,6 +308,10 @@ bool SpeichereAbrechnung(PersFormKontext& k, const std::optional<std::size_t>* p
   r.AbrechngComboBox = key->Teilabrechnung;
   MonatsFelder(r, LeseFelder{f});
   NurGespeicherteFelder(r, LeseFelder{f});
+  // The levies follow the payroll's own month, not the day it is calculated
+  // on; the window's box stands where the SV number gives no birth date.
+  if (auto frei = UeberSechzigImMonat(f.Text("SVNrEdit"), k.state.year.year, key->Jahr, key->Monat))
+    r.ueberSechzigCheckBox = *frei;
   BerechneUmlagenGrundlagen(f, k.werte, r);
   r.ueberMaxSVBeitrGrdlSZUeberJSechstel_SV = k.werte.ueberMaxSVBeitrGrdlSZUeberJSechstel_SV;
   r.DbDzKommStFreierBetragEdit = RoundBetrag(FeldBetrag(f, "DbDzKommStFreierBetragEdit") +
@@ -310,6 +324,7 @@ bool SpeichereAbrechnung(PersFormKontext& k, const std::optional<std::size_t>* p
                  : SaveAbrechnungRecord(dlg, stem, kAbrechnungExt, k.CurrentAbrechnung, true)))
     return false;
   k.angezeigt = {true, key};
+  AbfindungGespeichert(k.rechner, stem, k.CurrentAbrechnung);
   return true;
 }
 
@@ -345,8 +360,10 @@ void Button6Click(PersFormKontext& k) {
       return;
     if (DeleteAbrechnungRecord(dlg, stem, kAbrechnungExt, key.PersNr, true, true,
                                key.Teilabrechnung, key.Jahr, key.Monat)
-            .deleted)
+            .deleted) {
+      AbfindungGeloescht(k.rechner, stem, key);
       ClearAbrechnungFields(f);
+    }
   } catch (const ConversionError& e) {
     dlg.ShowMessage(e.what());
   }

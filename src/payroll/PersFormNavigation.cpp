@@ -31,7 +31,6 @@ int ZiffernBis(std::string_view ziffern, int grenze) {
 
 // What every change of the period ends with.
 void NeuePeriode(PersFormKontext& k) {
-  StammTexteZurueck(k.form);
   PeriodeNeuLaden(k);
   k.form.SetEnabled("Button4", true);
   k.form.SetChecked("LstBerechnen", true);
@@ -153,14 +152,20 @@ void SVNrEditChange(AppState& state, PersFormModel& f) {
 
 void UeberSechzigPruefen(AppState& state, PersFormModel& f) {
   if (f.Checked("ueberSechzigCheckBox")) return;
-  auto geboren = GeburtsdatumAusSvNr(f.Text("SVNrEdit"), state.year.year);
-  if (!geboren) return;
   const platform::DateTime heute = state.services.clock.Now();
-  // Free from the month after the 60th birthday on.
-  if (heute.year * 100 + heute.month <= (geboren->jahr + 60) * 100 + geboren->monat) return;
+  if (!UeberSechzigImMonat(f.Text("SVNrEdit"), state.year.year, heute.year, heute.month)
+           .value_or(false))
+    return;
   // Ticked first: the message says that it is.
   f.SetChecked("ueberSechzigCheckBox", true);
   state.dialogs().ShowMessage(kAb60Hinweis);
+}
+
+std::optional<bool> UeberSechzigImMonat(std::string_view svNr, int buildYear, int jahr, int monat) {
+  auto geboren = GeburtsdatumAusSvNr(svNr, buildYear);
+  if (!geboren) return std::nullopt;
+  // Free from the month after the 60th birthday on.
+  return jahr * 100 + monat > (geboren->jahr + 60) * 100 + geboren->monat;
 }
 
 }  // namespace lohn

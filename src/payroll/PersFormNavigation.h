@@ -7,6 +7,7 @@
 // anything by itself.
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "payroll/PersFormAbrechnung.h"
@@ -54,5 +55,9 @@ void SVNrEditChange(AppState& state, PersFormModel& f);
 // no DB and DZ; the box "DB,DZ frei" is ticked and the user told. Nothing
 // unticks it.
 void UeberSechzigPruefen(AppState& state, PersFormModel& f);
+// The same rule for one payroll month: free after the month of the 60th
+// birthday, not in it or before; none when the SV number gives no date of
+// birth.
+std::optional<bool> UeberSechzigImMonat(std::string_view svNr, int buildYear, int jahr, int monat);
 
 }  // namespace lohn

@@ -342,6 +342,31 @@ TEST(BerechnenButon, HintsOnDoubtfulSettings) {
   }
 }
 
+TEST(BerechnenButon, DbDzExemptionFollowsThePayrollMonth) {
+  struct Fall {
+    const char* svNr;  // 1235200554: born 20.05.1954
+    bool fensterFrei;
+    const char* monat;
+    bool gespeichertFrei;
+  };
+  const Fall faelle[] = {{"1235200554", true, "5", false},
+                         {"1235200554", false, "6", true},
+                         {"", true, "5", true},
+                         {"", false, "6", false}};
+  for (const Fall& fall : faelle) {
+    SCOPED_TRACE(std::string(fall.svNr) + " " + fall.monat);
+    Klick c;
+    c.env.clock.Set({2014, 6, 2});
+    c.Setze("SVNrEdit", fall.svNr);
+    c.Setze("MonatComboBox", fall.monat);
+    c.Haken("ueberSechzigCheckBox", fall.fensterFrei);
+    c.Druecke();
+    ASSERT_EQ(c.Abrechnungen().size(), 1u);
+    EXPECT_EQ(c.Abrechnungen()[0].ueberSechzigCheckBox, fall.gespeichertFrei);
+    EXPECT_EQ(c.k.form.Checked("ueberSechzigCheckBox"), fall.fensterFrei);
+  }
+}
+
 TEST(BerechnenButon, DaysTakenOverFromTheCalculator) {
   struct Fall {
     std::string tage;

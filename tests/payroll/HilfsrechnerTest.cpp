@@ -108,7 +108,13 @@ TEST(Hilfsrechner, ComputesOrRefusesWithNothingWritten) {
        [](auto& k) { Teil(k, "3000", "10", "0"); },
        TeilGehaltBerechnen,
        {},
-       kMeldungTageNichtPlausibel,
+       kMeldungTageMonatNull,
+       TeilGehalt},
+      {"more days than the month has",
+       [](auto& k) { Teil(k, "3000", "31", "30"); },
+       TeilGehaltBerechnen,
+       {},
+       kMeldungTageUeberTageMonat,
        TeilGehalt},
       {"special payment",
        [](auto& k) { Sz(k, "2400", "0", "6", false); },
@@ -220,16 +226,22 @@ TEST(Hilfsrechner, HolidayOpenerProposesFromTheEmployeeWindow) {
   w.k.form.SetText("MonatComboBox", "2");
   for (auto [name, text] : {std::pair{"UrlaubsAnspruchEdit", "25"},
                             {"RestUrlaubEdit", "154"},
-                            {"BruttoEdit", "2600,00"}})
+                            {"BruttoEdit", "3300,00"}})
     w.k.form.SetText(name, text);
   testing_support::WriteText(kStem + "UrlErsatzTage.dat", " 22 ;26\r\n");
   ASSERT_TRUE(Button4Click(w.k));
   const auto& t = w.k.rechner.urlaubsAbfindung.texte;
   EXPECT_EQ(t.KalenderTageEdit, "59");
   EXPECT_EQ(t.verbrauchterUrlaubEdit, "5");
-  EXPECT_EQ(t.MonatsentgeltEdit, "2600,00");
-  EXPECT_EQ(t.Sonderzahlung12telEdit, "5200,00");
+  // The salary of the employee file, not a gross that may hold a compensation.
+  EXPECT_EQ(t.MonatsentgeltEdit, "3000,00");
+  EXPECT_EQ(t.Sonderzahlung12telEdit, "6000,00");
   EXPECT_EQ(t.TageEdit, "22");
+  // Paid by the hour: the month's gross.
+  w.k.form.SetChecked("AngestellterCheckBox", false);
+  w.k.form.SetChecked("ArbeiterCheckBox", true);
+  ASSERT_TRUE(Button4Click(w.k));
+  EXPECT_EQ(t.MonatsentgeltEdit, "3300,00");
 
   w.k.form.SetText("FamNameEdit", "");
   EXPECT_FALSE(Button4Click(w.k));
@@ -283,6 +295,13 @@ TEST(Hilfsrechner, TakeOversStayOutOfTheMasterData) {
   ASSERT_TRUE(SpeedButton30Click(w.k));
   EXPECT_EQ(w.k.rechner.teilGehalt.texte.MonatsGehaltEdit, "3000,00");
   RechnerAbbrechen(w.k.rechner.teilGehalt);
+  // Chosen again: the stored part month shows and calculates as stored.
+  w.Waehle(7);
+  EXPECT_EQ(w.k.form.Text("GehaltEdit"), "1000,00");
+  EXPECT_TRUE(BerechnenButonClick(w.k));
+  EXPECT_EQ(ReadAbrechnungRecord(kStem, kAbrechnungExt, 7, false, 0, 2014, 3)->pack(), abr->pack());
+  EXPECT_EQ(Gespeichert(7)->GehaltEdit, 3000);
+  // A month without a payroll starts from the employee file.
   w.k.form.UserSetText("MonatComboBox", "4");
   EXPECT_EQ(w.k.form.Text("GehaltEdit"), "3000,00");
 
@@ -308,6 +327,42 @@ TEST(Hilfsrechner, TakeOversStayOutOfTheMasterData) {
   w.k.form.UserSetText("ZulageEdit", "950,00");
   ASSERT_TRUE(SavePersonalFromForm(w.env.state, w.k.form));
   EXPECT_EQ(Gespeichert(7)->ZulageEdit, 950);
+}
+
+TEST(Hilfsrechner, AHolidayCompensationIsCountedOnce) {
+  Fenster w;
+  w.Waehle(8);
+  for (auto [name, text] : {std::pair{"GehaltEdit", "2400,00"},
+                            {"ZulageEdit", "200,00"},
+                            {"UrlaubsAnspruchEdit", "25"},
+                            {"RestUrlaubEdit", "154"}})
+    w.k.form.SetText(name, text);
+  // 7 days of 2600 a month: 700,00 and 116,67.
+  const auto uebernimm = [&] {
+    EXPECT_TRUE(Button4Click(w.k));
+    EXPECT_EQ(w.k.rechner.urlaubsAbfindung.texte.MonatsentgeltEdit, "2600,00");
+    w.k.rechner.urlaubsAbfindung.texte.KalenderTageEdit = "180";
+    return UrlaubsAbfindungUebernehmen(w.k, {});
+  };
+  const auto gespeichert = [] {
+    return ReadAbrechnungRecord(kStem, kAbrechnungExt, 8, false, 0, 2014, 3).value().pack();
+  };
+  ASSERT_TRUE(uebernimm());
+  EXPECT_TRUE(w.env.dialogs.questions.empty());
+  ASSERT_TRUE(BerechnenButonClick(w.k));
+  const auto erste = gespeichert();
+
+  w.Waehle(8);  // chosen again and calculated: nothing added
+  ASSERT_TRUE(BerechnenButonClick(w.k));
+  EXPECT_EQ(gespeichert(), erste);
+  w.Waehle(8);
+  w.env.dialogs.answers = {false};
+  EXPECT_FALSE(uebernimm());
+  EXPECT_EQ(w.k.form.Text("SonderzahlungEdit"), "116,67");
+  ASSERT_TRUE(uebernimm());  // replaced
+  EXPECT_EQ(w.env.dialogs.questions.back(), kFrageUrlaubsabfindungErsetzen);
+  ASSERT_TRUE(BerechnenButonClick(w.k));
+  EXPECT_EQ(gespeichert(), erste);
 }
 
 TEST(Hilfsrechner, TakingOverAtOnceComputesForTheEmployeeShown) {
