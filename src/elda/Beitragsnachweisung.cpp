@@ -209,18 +209,33 @@ double Negiert(double v) { return v == 0 ? 0.0 : -v; }
 class Nachweisung {
  public:
   Nachweisung(const AppState& state, const BerichtOptionen& o, int monatBis)
-      : state_(state), o_(o), monatBis_(monatBis), excel_(o.excel) {}
+      : malusArb(RoundBetragHalfEven(o.malusArb)),
+        malusAng(RoundBetragHalfEven(o.malusAng)),
+        aufloes(RoundBetragHalfEven(o.aufloesAbgabe)),
+        state_(state),
+        o_(o),
+        monatBis_(monatBis),
+        excel_(o.excel) {}
 
   BerichtText text;
   std::vector<Eintrag> eintraege;
   double gesamtsumme = 0;  // the sum of the printed (rounded) amounts
   int gruppenZeilen = 0;
+  // The typed amounts to the cent, once: the record fields, the N80 entry,
+  // the printed lines and the total all take these.
+  const double malusArb, malusAng, aufloes;
+  // The first amount or total beyond kMaxCents; such a statement is refused.
+  std::optional<double> zuGross;
+  void Pruefe(double v) {
+    if (!zuGross && !CentsHalfEven(v)) zuGross = v;
+  }
 
   void Kopf();
   // The emit step of an ordinary group, and of an AMPFG refund group.
   void WriteBeitragsgruppeLineAtz(const GruppenSumme& g);
   void WriteBeitragsgruppeLine(const GruppenSumme& g);
-  void NeuFoeg(const NeuFoegGrundlagen& n);
+  // The refunds of the months of each UV rate: every N44, then every N63.
+  void NeuFoeg(const std::vector<NeuFoegGrundlagen>& grundlagen);
   void Av56();
   void Umlagen(const Summen& s);
   void Koepfe(const Summen& s);
@@ -235,6 +250,7 @@ class Nachweisung {
               double fiktiv);
   double Betrag(double v) {
     const double r = RoundBetragHalfEven(v);
+    Pruefe(v);
     gesamtsumme += r;
     return r;
   }
@@ -293,6 +309,8 @@ void Nachweisung::Kopf() {
 void Nachweisung::Posten(const std::string& code, double allgemein, double sonder, double satz,
                          double betrag, double fiktiv) {
   eintraege.push_back({code, allgemein, sonder, satz, betrag});
+  Pruefe(allgemein);
+  Pruefe(sonder);
   ++gruppenZeilen;
   const std::string kurz = KurzEtikett(code);
   const double gesamt = allgemein + sonder;
@@ -325,30 +343,35 @@ void Nachweisung::WriteBeitragsgruppeLine(const GruppenSumme& g) {
   Posten(g.code, Negiert(g.allgemein), Negiert(g.sonder), g.satz, betrag, 0);
 }
 
-void Nachweisung::NeuFoeg(const NeuFoegGrundlagen& n) {
+void Nachweisung::NeuFoeg(const std::vector<NeuFoegGrundlagen>& grundlagen) {
   const YearValues& y = state_.year;
-  const double n44Satz = kN44Satz - y.uvSatz + n.uv;
-  const double n63Satz = kN63Satz - y.uvSatz + n.uv;
-  const double n44 = Betrag(n.andereAllgemein * n44Satz * -0.01);
-  const double n63 = Betrag((n.geringfuegigAllgemein + n.sonder) * n63Satz * -0.01);
-  const double n44Allg = Negiert(n.andereAllgemein);
-  const double n63Allg = Negiert(n.geringfuegigAllgemein), n63Sz = Negiert(n.sonder);
-  // A refund goes into the file whenever it is part of the total.
-  if (n44 != 0) eintraege.push_back({"N44", n44Allg, 0, n44Satz, n44});
-  if (n63 != 0) eintraege.push_back({"N63", n63Allg, n63Sz, n63Satz, n63});
-  if (excel_) {
-    Zeile("N44 ;" + A(n44Allg, 18) + ";        0,00;" + A(n44Allg, 12) + ";;" + A(n44Satz, 16) +
-          "; N44;" + A(n44, 12));
-    Zeile("N63 ;" + A(n63Allg, 18) + ";" + A(n63Sz, 12) + ";" + A(n63Allg + n63Sz, 12) + ";;" +
-          A(n63Satz, 16) + "; N63;" + A(n63, 12));
-    return;
+  struct Rueckverrechnung {
+    std::string code;
+    double allgemein, sonder, satz, betrag;
+  };
+  std::vector<Rueckverrechnung> n44, n63;
+  for (const NeuFoegGrundlagen& n : grundlagen) {
+    const double n44Satz = kN44Satz - y.uvSatz + n.uv;
+    const double n63Satz = kN63Satz - y.uvSatz + n.uv;
+    n44.push_back({"N44", Negiert(n.andereAllgemein), 0, n44Satz,
+                   Betrag(n.andereAllgemein * n44Satz * -0.01)});
+    n63.push_back({"N63", Negiert(n.geringfuegigAllgemein), Negiert(n.sonder), n63Satz,
+                   Betrag((n.geringfuegigAllgemein + n.sonder) * n63Satz * -0.01)});
   }
-  Zeile("N44   " + A(n44Allg, 18) + "        0,00" + A(n44Allg, 12) + A(n44Satz, 16) + " N44" +
-        A(n44, 12));
-  Zeile(kTrenner);
-  Zeile("N63   " + A(n63Allg, 18) + A(n63Sz, 12) + A(n63Allg + n63Sz, 12) + A(n63Satz, 16) +
-        " N63" + A(n63, 12));
-  Zeile(kTrenner);
+  for (const auto* zeilen : {&n44, &n63})
+    for (const Rueckverrechnung& z : *zeilen) {
+      // A refund goes into the file whenever it is part of the total.
+      if (z.betrag != 0) eintraege.push_back({z.code, z.allgemein, z.sonder, z.satz, z.betrag});
+      const std::string sz = z.code == "N44" ? std::string("        0,00") : A(z.sonder, 12);
+      if (excel_) {
+        Zeile(z.code + " ;" + A(z.allgemein, 18) + ";" + sz + ";" + A(z.allgemein + z.sonder, 12) +
+              ";;" + A(z.satz, 16) + "; " + z.code + ";" + A(z.betrag, 12));
+        continue;
+      }
+      Zeile(z.code + "   " + A(z.allgemein, 18) + sz + A(z.allgemein + z.sonder, 12) +
+            A(z.satz, 16) + " " + z.code + A(z.betrag, 12));
+      Zeile(kTrenner);
+    }
 }
 
 void Nachweisung::Av56() {
@@ -377,6 +400,7 @@ void Nachweisung::Umlagen(const Summen& s) {
   for (std::size_t u = 0; u < kUmlagen.size(); ++u) {
     const UmlageArt& art = kUmlagen[u];
     const double betrag = Betrag(s.umlagen[u] * art.satz / 100);
+    Pruefe(s.umlagen[u]);
     if (excel_)
       Zeile(std::string(art.text) + ";;;;" + A(s.umlagen[u], 12) + ";" + A(art.satz, 7) + "; " +
             art.code + "; " + A(betrag, 12));
@@ -404,10 +428,11 @@ void Nachweisung::Koepfe(const Summen& s) {
 }
 
 void Nachweisung::Schluss(const Summen& s) {
-  const double malusArb = Betrag(o_.malusArb), malusAng = Betrag(o_.malusAng);
+  Betrag(malusArb);
+  Betrag(malusAng);
   const double mv = Betrag(s.mv), mvZuschlag = Betrag(s.mvZuschlag), service = Betrag(s.service);
+  Pruefe(gesamtsumme);
   const double gesamt = RoundBetragHalfEven(gesamtsumme);
-  const double aufloes = RoundBetragHalfEven(o_.aufloesAbgabe);
   if (excel_) {
     Zeile(";;;;;MALUS;Arb N35;" + A(malusArb, 12));
     Zeile(";;;;;;Ang N45;" + A(malusAng, 12));
@@ -488,8 +513,7 @@ BnSatz BnDatensatz(const AppState& state, const BerichtOptionen& o, int monatBis
          EldaText(dg.DienstgeberName, 70) + "1" + EldaLeer(11) + EldaZiffern(monatBis, 2) +
          EldaZiffern(o.jahr, 4));
   std::vector<Eintrag> eintraege = n.eintraege;
-  if (o.aufloesAbgabe != 0)
-    eintraege.push_back({"N80", 0, 0, 0, RoundBetragHalfEven(o.aufloesAbgabe)});
+  if (o.aufloesAbgabe != 0) eintraege.push_back({"N80", 0, 0, 0, n.aufloes});
   while (eintraege.size() < kMindestEintraege) eintraege.push_back({});
   for (const Eintrag& e : eintraege) {
     b.Text(EldaText(e.code, 4));
@@ -525,10 +549,10 @@ BnSatz BnDatensatz(const AppState& state, const BerichtOptionen& o, int monatBis
   b.Betrag(0, 5, kopf(Kopfklasse::GeringfAng), "Anzahl geringf.besch.Ang.");
   b.Betrag(0, 5, kopf(Kopfklasse::GeringfArb), "Anzahl geringf.besch.Arb.");
   b.Betrag(0, 5, o.anzMalusArb, "Anzahl MALUS Arbeiter");
-  b.Betrag(2, 11, o.malusArb, "MALUS Arbeiter");
+  b.Betrag(2, 11, n.malusArb, "MALUS Arbeiter");
   b.Betrag(0, 5, o.anzMalusAng, "Anzahl MALUS Angestellte");
-  b.Betrag(2, 11, o.malusAng, "MALUS Angestellte");
-  b.Betrag(2, 11, o.aufloesAbgabe, "Auflösungsabgabe");
+  b.Betrag(2, 11, n.malusAng, "MALUS Angestellte");
+  b.Betrag(2, 11, n.aufloes, "Auflösungsabgabe");
   b.Betrag(2, 11, RoundBetragHalfEven(s.service), "Summe Service-Entgelte");
   b.Betrag(2, 11, RoundBetragHalfEven(s.mvZuschlag), "MV-Zuschlag");
   b.Betrag(2, 11, RoundBetragHalfEven(n.gesamtsumme), "GESAMTSUMME");
@@ -596,12 +620,13 @@ bool PrintBeitragsnachweisung(AppState& state, const BerichtOptionen& o) {
   }
   if (o.rueckVerr) {
     if (s.neuFoeg.empty())
-      n.NeuFoeg({state.year.UvSatz(o.jahr, o.monatVon)});
+      n.NeuFoeg({{state.year.UvSatz(o.jahr, o.monatVon)}});
     else
-      for (const NeuFoegGrundlagen& g : s.neuFoeg) n.NeuFoeg(g);
+      n.NeuFoeg(s.neuFoeg);
   }
   if (o.rueckVerrAV56) n.Av56();
-  n.gesamtsumme += RoundBetragHalfEven(o.aufloesAbgabe);
+  n.Pruefe(o.aufloesAbgabe);
+  n.gesamtsumme += n.aufloes;
   n.Umlagen(s);
   n.Koepfe(s);
   // The closing block adds its amounts to the total before it prints it; the
@@ -619,6 +644,14 @@ bool PrintBeitragsnachweisung(AppState& state, const BerichtOptionen& o) {
                              ZeroPadded(monatBis, 2) + ".BN",
                          EldaHeaderRecord(state, EldaArt::BN, o.eldaTestdaten) + satz.satz +
                              EldaTrailerRecord(state, EldaArt::BN, 3)};
+  }
+  // Printed only, such an amount would be no better: nothing is written.
+  if (n.zuGross) {
+    dlg.ShowMessage("Der Betrag " + FloatToStrFixed(*n.zuGross, 15, 2) +
+                    " ist zu groß für die Beitragsnachweisung (höchstens " +
+                    FloatToStrFixed(double(kMaxCents) / 100, 15, 2) +
+                    "). Es wurde keine Beitragsnachweisung erstellt.");
+    return false;
   }
   if (!n.text.Schreiben(state)) return false;
   if (bild) SchreibeEldaDateien(state, {*bild}, kBeitragsnachweisungSchlussfrage);

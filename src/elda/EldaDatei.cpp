@@ -7,8 +7,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <optional>
 
 #include "frame/Daten.h"
+#include "payroll/FormatBetrag.h"
 #include "store/Cp1252.h"
 #include "store/FileUtil.h"
 #include "store/Numbers.h"
@@ -58,13 +60,12 @@ std::string Absender(const AppState& state, EldaArt art) {
          EldaText(art == EldaArt::LF ? std::string("94") : dg.DienstgeberVersTraegerCode, 2);
 }
 
-std::string AmountDigits(int decimals, double amount) {
+// Within the bound every amount fits a 64-bit integer and its digits are
+// exact; beyond it (or not finite) there are none.
+std::optional<std::string> AmountDigits(int decimals, double amount) {
+  if (!CentsHalfEven(amount)) return std::nullopt;
   const double betrag = std::fabs(amount);
-  if (decimals <= 0) {
-    // Whole part only; beyond 18 digits no field could hold it anyway.
-    if (betrag >= 1e18) return std::string(19, '9');
-    return std::to_string(static_cast<long long>(std::trunc(betrag)));
-  }
+  if (decimals <= 0) return std::to_string(static_cast<long long>(std::trunc(betrag)));
   std::string digits;
   for (char c : FloatToStrFixed(betrag, 12, decimals))
     if (c >= '0' && c <= '9') digits += c;
@@ -73,9 +74,9 @@ std::string AmountDigits(int decimals, double amount) {
 
 std::string AmountField(int decimals, int width, double amount, bool mitVorzeichen) {
   if (width <= 0) return {};
-  if (!std::isfinite(amount)) return EldaLeer(width);
-  const std::string digits = AmountDigits(decimals, amount);
-  if (digits.size() > std::size_t(width)) return EldaLeer(width);
+  const std::optional<std::string> ziffern = AmountDigits(decimals, amount);
+  if (!ziffern || ziffern->size() > std::size_t(width)) return EldaLeer(width);
+  const std::string& digits = *ziffern;
   std::string feld = std::string(std::size_t(width) - digits.size(), '0') + digits;
   // The sign follows the value as written: what rounds to zero has none.
   const bool negativ = amount < 0 && digits.find_first_not_of('0') != std::string::npos;

@@ -28,7 +28,8 @@ std::string EldaLeer(int width);
 
 // An amount as digits with implied decimals, exactly `width` wide. 0 decimals:
 // the whole part, cut toward zero; else rounded to `decimals` places. Digits
-// that do not fit give blanks. A negative amount puts "-" in place of the
+// that do not fit give blanks, and so does an amount beyond kMaxCents or not
+// finite (no field could take it). A negative amount puts "-" in place of the
 // leading "0"; without room for it the field is blank. The sign is taken from
 // the value as written, so an amount that rounds to zero carries none.
 std::string FormatAmountField(int decimals, int width, double amount);

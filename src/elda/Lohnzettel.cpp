@@ -35,10 +35,6 @@ long long Euro(Cent c) {
   return q;
 }
 
-int TagImMonat(int tag, int jahr, int monat) {
-  return std::clamp(tag, 1, MonatsLaenge(jahr, monat));
-}
-
 // A record under construction; the first amount that does not fit its field
 // is noted by name.
 class Satz {
@@ -49,6 +45,16 @@ class Satz {
   Satz& operator+=(const std::string& t) {
     text += t;
     return *this;
+  }
+  // Cents of a stored amount; one beyond kMaxCents is noted as not fitting.
+  Cent Cents(double wert, const char* feld) {
+    const auto c = lohnzettel::Cents(wert);
+    if (!c) Zugross(wert, feld);
+    return c.value_or(0);
+  }
+  // The sums of the year, when one of them lies beyond kMaxCents.
+  void Pruefe(const Jahr& j) {
+    if (j.zuGross) Zugross(*j.zuGross, "Abrechnungen im Zeitraum");
   }
   // A signed amount with implied decimals.
   void Betrag(int dezimalen, int breite, Cent wert, const char* feld) {
@@ -64,10 +70,12 @@ class Satz {
 
  private:
   void Feld(const std::string& f, Cent wert, const char* feld) {
-    if (!zuGross && f.find_first_not_of(' ') == std::string::npos)
-      zuGross =
-          "Der Betrag " + FloatToStrFixed(AlsBetrag(wert), 15, 2) + " im Feld \"" + feld + "\"";
+    if (f.find_first_not_of(' ') == std::string::npos) Zugross(AlsBetrag(wert), feld);
     text += f;
+  }
+  void Zugross(double wert, const char* feld) {
+    if (!zuGross)
+      zuGross = "Der Betrag " + FloatToStrFixed(wert, 15, 2) + " im Feld \"" + feld + "\"";
   }
 };
 
@@ -117,10 +125,11 @@ struct Lauf {
     const DienstgeberGlobals& dg = state.Dienstgeber;
     const auto& c = j.cent;
     Satz s;
+    s.Pruefe(j);
     s += (storno ? "42" : "40") + EldaZiffern(nr, 7) + "14" + absender +
          EldaText(dg.DienstgeberVersTraegerCode, 2) + EldaText(dg.DienstgeberBeitragskontoNr, 10) +
          EldaText(dg.DienstgeberName, 70) + EldaText(p.GeburtsdatenEdit, 12) +
-         EldaZiffern(svNr, 10) + EldaZiffern(o.monatVon, 2) + EldaZiffern(o.monatBis, 2) +
+         EldaZiffern(svNr, 10) + EldaZiffern(j.ersterMonat, 2) + EldaZiffern(j.letzterMonat, 2) +
          EldaZiffern(o.jahr, 4);
     s.Betrag(2, 7, c[kSvAllgemein] + c[kFiktiv] - c[kTeilentgelt], "Beitragsgrundlage");
     s.Betrag(2, 7, c[kSvSonder], "Beitragsgrundlage Sonderzahlungen");
@@ -129,7 +138,8 @@ struct Lauf {
     s += EldaLeer(4) + Kategorie(p) + EldaText(p.FamNameEdit, 70) + EldaText(p.VornameEdit, 70) +
          " " + (p.SZanspruchCheckBox ? "J" : "N") + EldaText(dg.DienstgeberTelefon, 50) +
          EldaLeer(15) + EldaZiffern(j.ersterBmvgMonat, 2) + EldaZiffern(j.letzterBmvgMonat, 2);
-    s.Betrag(2, 10, Cents(j.bmvg * 100 / kBmvgSatz), "BMV-Beitragsgrundlage");
+    s.Betrag(2, 10, s.Cents(j.bmvg * 100 / kBmvgSatz, "BMV-Beitragsgrundlage"),
+             "BMV-Beitragsgrundlage");
     s.Betrag(2, 10, c[kBmvgGerundet], "BMV-Beitrag");
     s += EldaLeer(9) + "00000000" + EldaProduktFeld(state) + EldaLeer(13) + "\r\n";
     return s;
@@ -138,17 +148,15 @@ struct Lauf {
   Satz L1(int nr, const PersonalRecord& p, const std::string& svNr, const std::string& partnerNr,
           const Jahr& j) const {
     const auto& c = j.cent;
-    // The period's days, each within the length of its month.
-    const int vonTag = TagImMonat(o.vonTag, o.jahr, j.ersterMonat);
-    const int bisTag = j.letzterMonat == o.monatBis ? TagImMonat(o.bisTag, o.jahr, j.letzterMonat)
-                                                    : MonatsLaenge(o.jahr, j.letzterMonat);
+    const Tage tage = PeriodenTage(o, j, p.EintrittsDatumEdit);
     // Both credits need a child, as the wage tax grants them.
     const bool mitKind = p.AnzahlKinderEdit >= 1;
     Satz s;
+    s.Pruefe(j);
     s += "L1" + EldaZiffern(nr, 7) + "14" + absender + "94" + "L" + EldaLeer(13) + finanzamt +
          steuerNr + absender + " " + datum + zeit + EldaText(p.GeburtsdatenEdit, 30) +
          EldaZiffern(p.ArtDesLohnzettelsEdit, 2) + EldaLeer(21) + (fehlerindikator ? "J" : "N") +
-         EldaZiffern(vonTag, 2) + EldaZiffern(j.ersterMonat, 2) + EldaZiffern(bisTag, 2) +
+         EldaZiffern(tage.von, 2) + EldaZiffern(j.ersterMonat, 2) + EldaZiffern(tage.bis, 2) +
          EldaZiffern(j.letzterMonat, 2) + EldaZiffern(o.jahr, 4) +
          EldaZiffern(p.SozialeStellungEdit, 1) + svNr +
          EldaText(p.FamNameEdit + " " + p.VornameEdit, 37) + EldaLeer(20) +
@@ -159,7 +167,7 @@ struct Lauf {
          (p.Alleinverdiener && mitKind ? "J" : " ") + EldaZiffern(partnerNr, 10) +
          (p.grPendlPausch && mitKind ? "J" : " ");
 
-    const Cent prei = Cents(p.PREI_Edit);
+    const Cent prei = s.Cents(p.PREI_Edit, "PREI");
     const Cent brutto =
         c[kBrutto] + c[kSonderzahlung] + c[kSzSvFrei] + c[kSonstSz] + c[kSachbezuege];
     s.Euro(storno ? 0 : brutto, "Bruttobezüge");
@@ -190,7 +198,7 @@ struct Lauf {
     s.Euro(0, "");
     s += EldaLeer(11);
     s.Euro(c[kFreibetrLtMitteilg], "Freibetrag laut Mitteilung");
-    s.Euro(Cents(p.AufrollungEdit), "Aufrollung");
+    s.Euro(s.Cents(p.AufrollungEdit, "Aufrollung"), "Aufrollung");
     s.Euro(0, "");
     s.Euro(0, "");
     s += "0000";
@@ -202,12 +210,12 @@ struct Lauf {
     s += EldaLeer(11 + 12 + 15) + EldaZiffern(p.AnzahlKinderEdit, 2) + EldaLeer(12);
     s.Euro(c[kAuslPensDg], "ausländische Pensionskassen");
     s += p.EPAB_CB ? "J" : "N";
-    s.Euro(Cents(p.ENTW_Edit), "ENTW");
+    s.Euro(s.Cents(p.ENTW_Edit, "ENTW"), "ENTW");
     s.Euro(prei, "PREI");
     s += EldaZiffern(p.WERK_Edit, 2);
-    s.Euro(Cents(p.BPEND_Edit), "BPEND");
+    s.Euro(s.Cents(p.BPEND_Edit, "BPEND"), "BPEND");
     s += EldaZiffern(p.UEBMO_Edit, 2);
-    s.Euro(Cents(p.BSROL_Edit), "BSROL");
+    s.Euro(s.Cents(p.BSROL_Edit, "BSROL"), "BSROL");
     s += EldaLeer(221) + EldaProduktFeld(state) + EldaLeer(70) + "\r\n";
     return s;
   }
@@ -217,7 +225,9 @@ struct Lauf {
 
 std::string LohnzettelBetrag(double wert) {
   Satz s;
-  s.Euro(Cents(wert), "");
+  const auto c = Cents(wert);
+  if (!c) return " " + EldaLeer(10);
+  s.Euro(*c, "");
   return s.text;
 }
 

@@ -15,6 +15,7 @@
 #include "reports/BerichtText.h"
 #include "reports/Lohnzettelsummen.h"
 #include "store/Cp1252.h"
+#include "store/Numbers.h"
 #include "store/StandortRecord.h"
 
 namespace lohn {
@@ -26,7 +27,7 @@ using namespace lohnzettel;
 // What the slip shows of the employee record, kept from the one pass.
 struct Person {
   std::int32_t nr = 0, plz = 0, sozialeStellung = 0, kinder = 0, standort = 0, werk = 0, uebmo = 0;
-  std::string famName, vorname, strasse, ort, svNr, partnerNr, svTraeger;
+  std::string famName, vorname, strasse, ort, svNr, partnerNr, svTraeger, einAustritt;
   double entw = 0, prei = 0, bpend = 0, aufrollung = 0;
   bool weiblich = false, teilzeit = false, alleinverdiener = false, alleinerzieher = false,
        arbeiter = false, freierDn = false, geringf = false, szAnspruch = false,
@@ -47,7 +48,8 @@ Person PersonAus(const PersonalRecord& p) {
   x.strasse = p.StrasseEdit;
   x.ort = p.OrtEdit;
   x.svNr = p.SVNrEdit;
-  x.partnerNr = p.AustrittsDatumEdit;
+  x.partnerNr = p.AustrittsDatumEdit;    // the partner's SV number
+  x.einAustritt = p.EintrittsDatumEdit;  // "TT.MM.JJJJ-TT.MM.JJJJ"
   x.svTraeger = p.SVtraegerEdit;
   x.entw = p.ENTW_Edit;
   x.prei = p.PREI_Edit;
@@ -66,7 +68,13 @@ Person PersonAus(const PersonalRecord& p) {
 }
 
 const char* JN(bool ja) { return ja ? "J" : "N"; }
-std::string Betrag(Cent c) { return FormatL16Amount15(double(c) / 100); }
+
+std::string ZuGrossMeldung(const Person& p, double betrag) {
+  return "Der Betrag " + FloatToStrFixed(betrag, 15, 2) + " des Dienstnehmers " +
+         std::to_string(p.nr) + " " + p.famName + " ist zu groß für den Lohnzettel (höchstens " +
+         FloatToStrFixed(AlsBetrag(kMaxCents), 15, 2) +
+         "). Für diesen Dienstnehmer wird kein Lohnzettel gedruckt.";
+}
 
 // The run's fixed values.
 struct Lauf {
@@ -74,12 +82,23 @@ struct Lauf {
   const DienstgeberGlobals& dg;
   const std::map<std::int32_t, StandortRecord>& standorte;
   std::array<std::string, 2> hintergrund;
-  int vonTag = 1, bisTag = 31;
-
-  L16Blatt Blatt(const Person& p, const Jahr& j) const {
+  // The slip, or nothing when an amount or sum lies beyond kMaxCents (then
+  // `zuGross` holds the first of them).
+  std::optional<L16Blatt> Blatt(const Person& p, const Jahr& j,
+                                std::optional<double>& zuGross) const {
+    zuGross = j.zuGross;
+    if (zuGross) return std::nullopt;
+    auto Betrag = [&](Cent c) {
+      if (!ImRahmen(c) && !zuGross) zuGross = AlsBetrag(c);
+      return FormatL16Amount15(AlsBetrag(c));
+    };
+    auto Cents = [&](double v) {
+      const auto c = lohnzettel::Cents(v);
+      if (!c && !zuGross) zuGross = v;
+      return c.value_or(0);
+    };
     L16Blatt b;
     b.personalNr = p.nr;
-    for (std::size_t i = 0; i < 2; ++i) b.seiten[i].hintergrund = hintergrund[i];
     auto text = [](L16Seite& s, int x, int y, std::string t) {
       if (!t.empty()) s.texte.push_back({x, y, std::move(t)});
     };
@@ -88,17 +107,14 @@ struct Lauf {
     auto t1 = [&](int x, int y, std::string t) { text(s1, x, y, std::move(t)); };
     const auto& c = j.cent;
 
-    // Days that the months have: the period's days held within them.
-    const int tagVon = std::min(vonTag, MonatsLaenge(o.jahr, j.ersterMonat));
-    const int letzterTag = MonatsLaenge(o.jahr, j.letzterMonat);
-    const int tagBis = j.letzterMonat == o.monatBis ? std::min(bisTag, letzterTag) : letzterTag;
+    const Tage tage = PeriodenTage(o, j, p.einAustritt);
     // Both credits need a child, as the wage tax grants them.
     const bool kind = p.kinder >= 1;
     const Cent prei = Cents(p.prei);
 
-    t1(129, 60, zahl(tagVon));
+    t1(129, 60, zahl(tage.von));
     t1(176, 60, zahl(j.ersterMonat));
-    t1(289, 60, zahl(tagBis));
+    t1(289, 60, zahl(tage.bis));
     t1(330, 60, zahl(j.letzterMonat));
     t1(380, 60, zahl(o.jahr));
     t1(570, 40, dg.DienstgeberFinanzamtNr);
@@ -129,6 +145,7 @@ struct Lauf {
     t1(430, 516, Betrag(c[kAuslandsTaet]));
     t1(430, 554, Betrag(Cents(p.entw)));
     t1(430, 591, Betrag(prei));
+    Cents(p.bpend);  // only checked: the field shows it as stored
     t1(320, 663, FormatL16Amount8(p.bpend));
     t1(430, 625, Betrag(c[kNormArbeitszeit]));
     t1(430, 690, Betrag(c[kFreiwillBeitr]));
@@ -188,6 +205,7 @@ struct Lauf {
     t2(81, 955,
        CutChars(dg.DienstgeberPlz + " " + dg.DienstgeberOrt + ", " + dg.DienstgeberStrasse, 50));
     t2(81, 975, CutChars(dg.DienstgeberTelefon, 50));
+    if (zuGross) return std::nullopt;
     return b;
   }
 };
@@ -232,8 +250,6 @@ bool PrintL16(AppState& state, const BerichtOptionen& o) {
     return false;
 
   Lauf lauf{o, state.Dienstgeber, standorte, {}};
-  lauf.vonTag = o.vonTag >= 1 && o.vonTag <= 31 ? o.vonTag : 1;
-  lauf.bisTag = o.bisTag >= 1 && o.bisTag <= 31 ? o.bisTag : 31;
   BerichtHooks* hooks = state.berichte ? &state.berichte->hooks : nullptr;
   bool erster = true, abgemeldete = false;
   for (const Eintrag& e : eintraege) {
@@ -242,9 +258,16 @@ bool PrintL16(AppState& state, const BerichtOptionen& o) {
       abgemeldete = true;
       continue;
     }
+    std::optional<double> zuGross;
+    std::optional<L16Blatt> blatt = lauf.Blatt(*e.person, Addieren(monate[e.person->nr]), zuGross);
+    if (!blatt) {
+      dlg.ShowMessage(ZuGrossMeldung(*e.person, *zuGross));
+      continue;
+    }
+    // The bitmaps are read (and a missing one named) for the first slip only.
     if (erster) lauf.hintergrund = L16Hintergruende(dlg);
-    const L16Blatt blatt = lauf.Blatt(*e.person, Addieren(monate[e.person->nr]));
-    if (hooks && hooks->ZeigeL16) hooks->ZeigeL16(blatt, erster);
+    for (std::size_t i = 0; i < 2; ++i) blatt->seiten[i].hintergrund = lauf.hintergrund[i];
+    if (hooks && hooks->ZeigeL16) hooks->ZeigeL16(*blatt, erster);
     erster = false;
     if (nur == 0 && !dlg.AskYesNo(kL16Naechster)) break;
   }

@@ -1,7 +1,9 @@
 #include "reports/Lohnzettelsummen.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <string_view>
 
 #include "elda/SvGrundlagenTeilung.h"
 #include "payroll/FormatBetrag.h"
@@ -9,24 +11,22 @@
 
 namespace lohn::lohnzettel {
 
-// An amount that already lies on a cent (the usual stored value) needs no
-// decimal text: the result is the same.
-Cent Cents(double v) {
-  if (v == 0) return 0;
-  const double c = v * 100;
-  if (std::fabs(v) < 1e7) {
-    const double n = std::nearbyint(c);
-    if (std::fabs(c - n) < 1e-6) return static_cast<Cent>(n);
-  }
-  return std::llround(RoundBetragHalfEven(v) * 100);
-}
+std::optional<Cent> Cents(double v) { return CentsHalfEven(v); }
 
 double AlsBetrag(Cent c) { return double(c) / 100; }
+
+bool ImRahmen(Cent c) { return c >= -kMaxCents && c <= kMaxCents; }
 
 Monat MonatAus(const AbrechnungRecord& r) {
   Monat m;
   m.monat = std::int8_t(r.MonatComboBox);
   auto& c = m.cent;
+  // A stored amount beyond the bound counts 0 and is noted: the slip is refused.
+  auto Cents = [&m](double v) -> Cent {
+    const auto cent = lohnzettel::Cents(v);
+    if (!cent && !m.zuGross) m.zuGross = v;
+    return cent.value_or(0);
+  };
   const SvGrundlagenTeile teile = TeileSvGrundlagen(r, false);
   c[kBrutto] = Cents(r.BruttoEdit);
   c[kFiktiv] = Cents(r.fiktiveBMGedit);
@@ -57,6 +57,7 @@ Monat MonatAus(const AbrechnungRecord& r) {
   c[kBmvgGerundet] = Cents(r.BMVGbetragEdit);
   c[kFreibetr] = Cents(r.FreibetrEdit) - c[kFreibetrLtMitteilg] - c[kNormArbeitszeit] -
                  c[kAuslandsTaet] - c[kFreiwillBeitr] - c[kSonstSteuerfr] - c[kLandarbFrei];
+  if (!ImRahmen(c[kFreibetr]) && !m.zuGross) m.zuGross = AlsBetrag(c[kFreibetr]);
   m.bmvg = r.BMVGbetragEdit;
   return m;
 }
@@ -66,7 +67,15 @@ Jahr Addieren(const std::vector<Monat>& monate) {
   for (const Monat& m : monate) {
     j.ersterMonat = std::min<int>(j.ersterMonat, m.monat);
     j.letzterMonat = std::max<int>(j.letzterMonat, m.monat);
-    for (std::size_t i = 0; i < kSummenAnzahl; ++i) j.cent[i] += m.cent[i];
+    if (j.zuGross) continue;  // the months are still noted; the sums stop
+    if (m.zuGross) {
+      j.zuGross = m.zuGross;
+      continue;
+    }
+    for (std::size_t i = 0; i < kSummenAnzahl; ++i) {
+      j.cent[i] += m.cent[i];  // both within the bound: no overflow
+      if (!ImRahmen(j.cent[i]) && !j.zuGross) j.zuGross = AlsBetrag(j.cent[i]);
+    }
     j.bmvg += m.bmvg;
     if (m.bmvg != 0) {
       if (j.ersterBmvgMonat == 0 || m.monat < j.ersterBmvgMonat) j.ersterBmvgMonat = m.monat;
@@ -89,6 +98,66 @@ bool MonateLesen(AppState& state, const BerichtOptionen& o, ZeilenJePerson<Monat
         return MonatAus(r);
       },
       monate);
+}
+
+namespace {
+
+struct Datum {
+  int tag, monat, jahr;
+};
+
+// The first date "T.M.JJJJ" (day and month of one or two digits) of the
+// text; none when there is none or it does not exist.
+std::optional<Datum> ErstesDatum(std::string_view text) {
+  const std::size_t n = text.size();
+  auto ziffer = [&](std::size_t i) {
+    return i < n && std::isdigit(static_cast<unsigned char>(text[i])) != 0;
+  };
+  // The digits from i on, at most `max`; their count, 0 when none.
+  auto zahl = [&](std::size_t i, std::size_t max, int& wert) {
+    std::size_t k = 0;
+    wert = 0;
+    while (k < max && ziffer(i + k)) wert = wert * 10 + (text[i + k++] - '0');
+    return k;
+  };
+  for (std::size_t i = 0; i < n; ++i) {
+    if (!ziffer(i) || (i > 0 && (ziffer(i - 1) || text[i - 1] == '.'))) continue;
+    Datum d{};
+    std::size_t p = i, k = zahl(p, 2, d.tag);
+    if (k == 0 || p + k >= n || text[p + k] != '.') continue;
+    p += k + 1;
+    k = zahl(p, 2, d.monat);
+    if (k == 0 || p + k >= n || text[p + k] != '.') continue;
+    p += k + 1;
+    if (zahl(p, 4, d.jahr) != 4 || ziffer(p + 4)) continue;
+    if (d.monat >= 1 && d.monat <= 12 && d.tag >= 1 && d.tag <= MonatsLaenge(d.jahr, d.monat))
+      return d;
+    return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+Tage PeriodenTage(const BerichtOptionen& o, const Jahr& j, const std::string& einAustritt) {
+  const int vonTag = o.vonTag >= 1 && o.vonTag <= 31 ? o.vonTag : 1;
+  const int bisTag = o.bisTag >= 1 && o.bisTag <= 31 ? o.bisTag : 31;
+  const int letzterTag = MonatsLaenge(o.jahr, j.letzterMonat);
+  Tage t{std::min(vonTag, MonatsLaenge(o.jahr, j.ersterMonat)),
+         j.letzterMonat == o.monatBis ? std::min(bisTag, letzterTag) : letzterTag};
+  const Tage optionen = t;
+  // Entry before the dash, exit after it.
+  const std::string_view text = einAustritt;
+  const std::size_t strich = text.find('-');
+  const auto eintritt = ErstesDatum(text.substr(0, strich));
+  const auto austritt =
+      strich == std::string_view::npos ? std::nullopt : ErstesDatum(text.substr(strich + 1));
+  if (eintritt && eintritt->jahr == o.jahr && eintritt->monat == j.ersterMonat)
+    t.von = std::max(t.von, eintritt->tag);
+  if (austritt && austritt->jahr == o.jahr && austritt->monat == j.letzterMonat)
+    t.bis = std::min(t.bis, austritt->tag);
+  // An exit before the entry within one month: the dates cannot both be right.
+  return t.von <= t.bis ? t : optionen;
 }
 
 int MonatsLaenge(int jahr, int monat) {

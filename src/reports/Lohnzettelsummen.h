@@ -7,6 +7,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "reports/AbrechnungenJePerson.h"
@@ -17,9 +19,12 @@ namespace lohn::lohnzettel {
 
 using Cent = long long;
 
-// RoundBetragHalfEven in cents.
-Cent Cents(double v);
+// Whole cents, halves to even (CentsHalfEven): nothing beyond kMaxCents or
+// not finite. A slip never shows or files such an amount.
+std::optional<Cent> Cents(double v);
 double AlsBetrag(Cent c);
+// Whether a cent sum lies within kMaxCents.
+bool ImRahmen(Cent c);
 
 // The sums of the wage slip, each term rounded to cents.
 enum Summe : std::size_t {
@@ -58,7 +63,8 @@ enum Summe : std::size_t {
 struct Monat {
   std::int8_t monat = 0;
   std::array<Cent, kSummenAnzahl> cent{};
-  double bmvg = 0;  // the provision fund contribution as stored
+  double bmvg = 0;                // the provision fund contribution as stored
+  std::optional<double> zuGross;  // the first stored amount beyond kMaxCents
 };
 
 // The record's month and its terms (the contribution bases split as for
@@ -71,9 +77,25 @@ struct Jahr {
   int ersterBmvgMonat = 0, letzterBmvgMonat = 0;  // 0: no contribution
   std::array<Cent, kSummenAnzahl> cent{};
   double bmvg = 0;
+  // The first amount or sum beyond kMaxCents; the sums stop there and no
+  // slip may be made of them.
+  std::optional<double> zuGross;
 };
 
 Jahr Addieren(const std::vector<Monat>& monate);
+
+// The days of the slip's period: the options' first day (outside 1..31: 1)
+// and, when the last month with a payroll is the period's last month, its
+// last day (outside 1..31: 31), else that month's last day; each held within
+// its month. `einAustritt` is the employee's "TT.MM.JJJJ-TT.MM.JJJJ": an
+// entry date (before the dash) in the first month with a payroll of the year
+// moves the start to it, an exit date (after it) in the last month moves the
+// end to it, neither beyond the options' days. A part that is no date counts
+// as none.
+struct Tage {
+  int von = 1, bis = 31;
+};
+Tage PeriodenTage(const BerichtOptionen& o, const Jahr& j, const std::string& einAustritt);
 
 // The months of the period (year, months, one Personal-Nr or 0 for all) per
 // employee from one payroll pass; with `ausland` only the records with

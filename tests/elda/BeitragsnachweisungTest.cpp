@@ -166,6 +166,8 @@ TEST(Beitragsnachweisung, FaultTable) {
   AbrechnungRecord fiktiv = Abr(1, 6, "D1", 1500, 1500);
   fiktiv.Grundlage(Umlage::KU) = 0;
   fiktiv.fiktiveBMGedit = 1500;
+  AbrechnungRecord juli = neuFoeg;
+  juli.MonatComboBox = 7;
   std::vector<AbrechnungRecord> dreizehn;
   for (const char* g :
        {"A1", "A1a", "D1", "N14", "N24", "H1", "H1a", "J1", "J1a", "A2", "A13", "L2r", "A1l"})
@@ -262,6 +264,50 @@ TEST(Beitragsnachweisung, FaultTable) {
        [](Umgebung&, const std::string& d) {
          EXPECT_EQ(d.size(), 1359u);
          EXPECT_EQ(d.substr(118 + 12 * 59, 4), "A1l ");
+       }},
+      {"NeuFoeG entries of one code stay together across the UV rate change",
+       {neuFoeg, juli},
+       [](Umgebung& u, lohn::BerichtOptionen& o) {
+         o.rueckVerr = true;
+         o.monatBis = 7;
+         u.env.dialogs.answers = {true, false};
+       },
+       [](Umgebung&, const std::string& d) {
+         std::string codes;
+         for (std::size_t i = 118; i < 118 + 6 * 59; i += 59)
+           codes += d.substr(i, 4) + d.substr(i + 44, 4) + " ";
+         EXPECT_EQ(codes, "D1  3785 D1  3775 N44 0190 N44 0180 N63 0140 N63 0130 ");
+       },
+       "DEMO20140607.BN"},
+      {"sub-cent MALUS and Auflösungsabgabe: one rounded value in field, entry and total",
+       {Abr(1, 6, "A1", 1000, 0)},
+       [](Umgebung&, lohn::BerichtOptionen& o) { o.malusArb = o.aufloesAbgabe = 0.125; },
+       [](Umgebung&, const std::string& d) {
+         EXPECT_EQ(d.substr(177, 59),
+                   "N80 0000000000          0000000000          000000000000012");
+         EXPECT_EQ(d.substr(1119, 11) + d.substr(1146, 11) + d.substr(1179, 11),
+                   "000000000120000000001200000037874");  // 378.50 + 0.12 + 0.12
+         EXPECT_NE(Datei("quan.doc").find("Arb N35        0.12"), std::string::npos);
+       }},
+      {"MALUS of 10^15: refused, no file, no statement",
+       {Abr(1, 6, "A1", 1000, 0)},
+       [](Umgebung&, lohn::BerichtOptionen& o) { o.malusAng = 1e15; },
+       [&](Umgebung& u, const std::string& d) {
+         keineFrage(u, d);
+         EXPECT_EQ(d + Datei("quan.doc"), "<fehlt>");
+         EXPECT_EQ(u.env.dialogs.messages,
+                   std::vector<std::string>{"Der Betrag 1000000000000000,00 im Feld \"MALUS "
+                                            "Angestellte\" passt nicht in die ELDA-Datei. Es "
+                                            "wurde keine Datei erstellt."});
+       }},
+      {"printed only, 10^15 is refused as well",
+       {Abr(1, 6, "A1", 1000, 0)},
+       [](Umgebung&, lohn::BerichtOptionen& o) { o.malusAng = 1e15, o.eldaDatei = false; },
+       [](Umgebung& u, const std::string& d) {
+         EXPECT_EQ(d + Datei("quan.doc"), "<fehlt>");
+         ASSERT_EQ(u.env.dialogs.messages.size(), 1u);
+         EXPECT_TRUE(
+             u.env.dialogs.messages[0].starts_with("Der Betrag 1000000000000000,00 ist zu groß"));
        }},
       {"an amount too large for its field stops the run",
        {Abr(1, 6, "A1", 150000000, 0)},

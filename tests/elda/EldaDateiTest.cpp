@@ -37,6 +37,8 @@ TEST(EldaDatei, AmountFields) {
       {2, 10, -12345678.9, "          ", "1234567890"},
       {2, 10, -0.001, "0000000000", "0000000000"},
       {0, 4, -0.9, "0000", "0000"},
+      {2, 11, 1e15, "           ", "           "},    // once written as "00000000115"
+      {0, 12, 2e11, "            ", "            "},  // fits the width, not the bound
   };
   for (const auto& f : faelle) {
     EXPECT_EQ(FormatAmountField(f.decimals, f.width, f.amount), f.mitVorzeichen) << f.amount;

@@ -207,6 +207,26 @@ TEST(Lohnzettel, FaultTable) {
        {},
        std::string(lohn::kLohnzettelSvNrFehler) + "\n1 Huber: SV-Nr. \"123401018\""},
       {[](Lauf& l) { l.abr[0].SVBeitragsgrundlageEdit = 99999; }, "", {}, "Der Betrag"},
+      {[](Lauf& l) { l.abr[0].BruttoEdit = 1e17; },  // beyond any sum in cents
+       "",
+       {},
+       "Der Betrag 100000000000000000,00 im Feld \"Abrechnungen im Zeitraum\" für den "
+       "Dienstnehmer 1 Huber passt nicht in die ELDA-Datei."},
+      {[](Lauf& l) {  // the .BG carries the months with payroll, as the .LF
+         std::erase_if(l.abr,
+                       [](const auto& r) { return r.PersNrEdit == 2 && r.MonatComboBox != 3; });
+       },
+       "DEMO20140112",
+       {"B2:123=03032014", "L3:120=01033103"}},
+      {[](Lauf& l) {  // entry and exit days within the first and last month
+         l.personal[0].EintrittsDatumEdit = "15.01.2014";
+         l.personal[1].EintrittsDatumEdit = "01.02.2014 - 20.06.2014";  // entered before March
+       },
+       "DEMO20140112",
+       {"L2:120=15013112", "L3:120=01032006"}},
+      {[](Lauf& l) { l.personal[0].EintrittsDatumEdit = "31.02.2014-20.12.2014"; },  // no entry
+       "DEMO20140112",
+       {"L2:120=01012012"}},
       {[](Lauf&) { fs::create_directories("ELDA/DEMO20140112.LF.neu~"); }, "", {}, "Die Datei"},
       {[](Lauf& l) { l.o.lohnzettelSatzart = 1; },  // "Storno Lohnzettel, Korrektur"
        "DEMO20140112",
@@ -250,7 +270,8 @@ TEST(Lohnzettel, AmountInWholeEuros) {
                             {1234.50, "+0000123400"},
                             {1235.50, "+0000123600"},
                             {-2.50, "-0000000200"},
-                            {-0.40, " 0000000000"}})
+                            {-0.40, " 0000000000"},
+                            {1e15, "           "}})
     EXPECT_EQ(lohn::LohnzettelBetrag(wert), feld) << wert;
 }
 

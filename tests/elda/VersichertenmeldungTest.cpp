@@ -283,7 +283,7 @@ TEST(Versichertenmeldung, AmountsAreConvertedWhateverTheFieldHolds) {
   EXPECT_TRUE(WriteEldaVersichertenMeldung(m.st(), m.f()));
   EXPECT_EQ(m.Feld(668, 8), "00123450");
   fs::remove_all("ELDA");
-  for (const char* betr : {"1,2,3", "1000000,00"}) {
+  for (const char* betr : {"1,2,3", "1000000,00", "1000000000000000,00"}) {
     m.env.dialogs.messages.clear();
     m.f().SetText("BETR", betr);
     EXPECT_FALSE(WriteEldaVersichertenMeldung(m.st(), m.f()));

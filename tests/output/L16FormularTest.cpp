@@ -34,6 +34,7 @@ TEST(L16Formular, ZoomStepsUntilRefused) {
 TEST(L16Formular, NumberTextsFilledOnTheLeftNeverCut) {
   EXPECT_EQ(lohn::FormatL16Amount15(24000), "       24000,00");
   EXPECT_EQ(lohn::FormatL16Amount15(-0.125), "          -0,13");
+  EXPECT_EQ(lohn::FormatL16Amount15(1e15), "1000000000000000,00");  // never "1E15"
   EXPECT_EQ(lohn::FormatL16Amount8(12.5), "   12,50");
   EXPECT_EQ(lohn::FormatL16Amount8(123456.78), "123456,78");
   EXPECT_EQ(lohn::FormatL16Whole(4, 12), "  12");

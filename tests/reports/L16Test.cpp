@@ -96,6 +96,12 @@ TEST(L16, FieldsOfTheSlip) {
          l.o.jahr = 2016;
        },
        {{1, 289, 60, "29"}, {1, 380, 60, "2016"}}},
+      {"entry in the first month with payroll: from the entry day",
+       [](Lauf& l) { l.f.personal[1].EintrittsDatumEdit = "15.01.2014"; },
+       {{1, 129, 60, "15"}, {1, 176, 60, "1"}, {1, 289, 60, "31"}}},
+      {"entry of an earlier year: the options' day; exit in the last month: to the exit day",
+       [](Lauf& l) { l.f.personal[1].EintrittsDatumEdit = "03.02.2013-20.12.2014"; },
+       {{1, 129, 60, "1"}, {1, 289, 60, "20"}}},
       {"credits without a child are not given",
        [](Lauf& l) { l.f.personal[1].Alleinverdiener = l.f.personal[1].grPendlPausch = true; },
        {{1, 546, 165, "N"}, {1, 673, 165, "-"}, {1, 814, 165, "N"}}},
@@ -142,6 +148,23 @@ TEST(L16, FieldsOfTheSlip) {
     for (const Feld& e : fall.erwartet)
       EXPECT_EQ(TextBei(l.blaetter[0], e.seite, e.x, e.y), e.text) << e.x << "," << e.y;
   }
+}
+
+// A stored gross of 10^17 would overflow the sums in cents: the employee
+// gets one message and no slip, the next one his slip.
+TEST(L16, AnAmountBeyondTheBoundDrawsNoSlip) {
+  Lauf l;
+  l.o.personalNr = 0;
+  l.f.abrechnungen[0].BruttoEdit = 1e17;  // employee 1, January
+  l.f.env.dialogs.answers = {true};
+  ASSERT_TRUE(l.Starte());
+  ASSERT_EQ(l.blaetter.size(), 1u);
+  EXPECT_EQ(l.blaetter[0].personalNr, 2);
+  EXPECT_EQ(l.f.env.dialogs.messages,
+            std::vector<std::string>{
+                "Der Betrag 100000000000000000,00 des Dienstnehmers 1 Huber ist zu groß für den "
+                "Lohnzettel (höchstens 100000000000,00). Für diesen Dienstnehmer wird kein "
+                "Lohnzettel gedruckt."});
 }
 
 TEST(L16, AllEmployeesListTheDeregisteredAndStopOnNein) {
