@@ -217,15 +217,20 @@ EldaSchreibErgebnis SchreibeEldaDateien(AppState& state, const std::vector<EldaD
     }
   }
 
-  if (dlg.AskYesNo(schlussfrage)) {
-    // A path of more than 79 characters is named for the user, not opened.
-    if (CharCount(ordner) <= 79)
-      state.services.shell.Open(ordner);
-    else
-      dlg.ShowMessage("Der Verzeichnis-Pfad ist zu lang, öffnen Sie das Verzeichnis manuell: " +
-                      ordner);
-  }
+  if (!schlussfrage.empty()) EldaOrdnerFrage(state, schlussfrage);
   return EldaSchreibErgebnis::Geschrieben;
+}
+
+void EldaOrdnerFrage(AppState& state, const std::string& schlussfrage) {
+  auto& dlg = state.dialogs();
+  if (!dlg.AskYesNo(schlussfrage)) return;
+  const std::string ordner = EldaOrdner();
+  // A path of more than 79 characters is named for the user, not opened.
+  if (CharCount(ordner) <= 79)
+    state.services.shell.Open(ordner);
+  else
+    dlg.ShowMessage("Der Verzeichnis-Pfad ist zu lang, öffnen Sie das Verzeichnis manuell: " +
+                    ordner);
 }
 
 }  // namespace lohn

@@ -70,7 +70,13 @@ enum class EldaSchreibErgebnis {
 // temporary file and every older file as it was. Then asks `schlussfrage`;
 // Yes opens the folder when its path has at most 79 characters, else names
 // it in a message.
+// An empty `schlussfrage` asks nothing: the caller asks it with
+// EldaOrdnerFrage once its own work after the files is done.
 EldaSchreibErgebnis SchreibeEldaDateien(AppState& state, const std::vector<EldaDateiBild>& dateien,
                                         const std::string& schlussfrage);
+
+// The closing question of an ELDA run; Yes opens the ELDA folder when its
+// path has at most 79 characters, else names it in a message.
+void EldaOrdnerFrage(AppState& state, const std::string& schlussfrage);
 
 }  // namespace lohn
