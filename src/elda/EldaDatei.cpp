@@ -89,26 +89,107 @@ std::string AmountField(int decimals, int width, double amount, bool mitVorzeich
 
 std::string Pfad(const std::string& ordner, const std::string& name) { return ordner + "/" + name; }
 
-// Writes the bytes into a new file (replacing a stale one) and flushes it;
-// 0 or the errno of the step that failed. A half-written file is removed.
-int SchreibeTemporaer(const std::string& pfad, const std::string& bytes) {
-  int fd = ::open(pfad.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return errno;
-  int e = WriteAll(fd, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()) &&
-                  ::fsync(fd) == 0
-              ? 0
-              : errno;
-  if (::close(fd) != 0 && e == 0) e = errno;
-  if (e != 0) ::unlink(pfad.c_str());
-  return e;
-}
-
 // Makes the ELDA folder (one level); 0 or the errno.
 int OrdnerAnlegen(const std::string& ordner) {
   struct stat st {};
   if (::stat(ordner.c_str(), &st) == 0) return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
   if (::mkdir(ordner.c_str(), 0755) == 0) return 0;
+  // Another program may have made it meanwhile.
+  if (errno == EEXIST && ::stat(ordner.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return 0;
   return errno;
+}
+
+// The journal of a replacement in the folder's lock file: one line per
+// file, "<name>\t<copy of the older file, or nothing when there was none>".
+// Emptied once every new file is in place.
+void JournalZurueck(const std::string& ordner, const std::string& journal) {
+  std::size_t a = 0;
+  for (std::size_t e; (e = journal.find('\n', a)) != std::string::npos; a = e + 1) {
+    const std::string zeile = journal.substr(a, e - a);
+    const std::size_t tab = zeile.find('\t');
+    if (tab == std::string::npos) continue;
+    const std::string ziel = Pfad(ordner, zeile.substr(0, tab));
+    const std::string alt = zeile.substr(tab + 1);
+    if (alt.empty())
+      ::unlink(ziel.c_str());
+    else if (FileExists(Pfad(ordner, alt)))
+      ::rename(Pfad(ordner, alt).c_str(), ziel.c_str());
+  }
+}
+
+std::string NurName(const std::string& pfad) { return pfad.substr(pfad.rfind('/') + 1); }
+
+// Puts the finished temporaries in place of their files, all or none: under
+// the folder's lock, so that two programs never mix their files, each older
+// file is first copied aside and noted in the journal; a rename that fails
+// puts every older file back. A holder killed half way is undone by the
+// next one from the journal. 0 or the errno; the temporaries that were not
+// renamed are the caller's to remove (renamed ones are emptied in `neue`).
+int TauscheEin(const std::string& ordner, const std::vector<EldaDateiBild>& dateien,
+               std::vector<std::string>& neue) {
+  DateiSperre sperre(ordner + ".lck");
+  if (!sperre.gehalten()) return sperre.fehler();
+  if (const std::string offen = sperre.Lesen(); !offen.empty()) JournalZurueck(ordner, offen);
+
+  std::vector<std::string> alte(dateien.size());
+  auto alteWeg = [&] {
+    for (const std::string& a : alte)
+      if (!a.empty()) ::unlink(a.c_str());
+  };
+  std::string journal;
+  for (std::size_t i = 0; i < dateien.size(); ++i) {
+    const std::string ziel = Pfad(ordner, dateien[i].name);
+    if (FileExists(ziel)) {
+      int err = 0;
+      auto bytes = ReadWholeFile(ziel, &err);
+      if (!bytes || (err = SchreibeTemporaer(ziel, *bytes, alte[i])) != 0) {
+        alteWeg();
+        return err;
+      }
+    }
+    journal += dateien[i].name + "\t" + (alte[i].empty() ? "" : NurName(alte[i])) + "\n";
+  }
+  if (int e = sperre.Schreiben(journal); e != 0) {
+    alteWeg();
+    return e;
+  }
+  for (std::size_t i = 0; i < dateien.size(); ++i) {
+    if (int e = Umbenennen(neue[i], Pfad(ordner, dateien[i].name)); e != 0) {
+      JournalZurueck(ordner, journal);
+      sperre.Schreiben("");
+      alteWeg();
+      return e;
+    }
+    neue[i].clear();
+  }
+  sperre.Schreiben("");
+  alteWeg();
+  return 0;
+}
+
+// The employer data that every ELDA file names its sender by.
+std::vector<std::string> FehlendeAbsenderdaten(const AppState& state,
+                                               const std::vector<EldaDateiBild>& dateien) {
+  const auto& dg = state.Dienstgeber;
+  auto ziffern = [](const std::string& t) {
+    const std::string z = FilterDigits(t);
+    return !z.empty() && z == std::string(TrimBlanks(t)) &&
+           z.find_first_not_of('0') != std::string::npos;
+  };
+  bool lf = false, sv = false;
+  for (const auto& d : dateien) {
+    const std::string ext = d.name.size() >= 3 ? d.name.substr(d.name.size() - 3) : "";
+    (ext == ".LF" ? lf : sv) = true;
+  }
+  std::vector<std::string> fehlend;
+  if (!ziffern(dg.DienstgeberDvrNr) || CharCount(TrimBlanks(dg.DienstgeberDvrNr)) > 7)
+    fehlend.push_back("DVR-Nummer / ELDA-Seriennummer");
+  if (sv && TrimBlanks(dg.DienstgeberVersTraegerCode).empty())
+    fehlend.push_back("Versicherungsträger-Code");
+  if (lf && !ziffern(dg.DienstgeberFinanzamtNr)) fehlend.push_back("Finanzamt-Nr.");
+  if (lf && FilterDigits(dg.DienstgeberSteuerNr).find_first_not_of('0') == std::string::npos)
+    fehlend.push_back("Steuernummer");
+  return fehlend;
 }
 
 std::string ErsetzenFrage(const std::vector<std::string>& vorhandene) {
@@ -172,6 +253,12 @@ std::string EldaTrailerRecord(const AppState& state, EldaArt art, int satzAnzahl
 EldaSchreibErgebnis SchreibeEldaDateien(AppState& state, const std::vector<EldaDateiBild>& dateien,
                                         const std::string& schlussfrage) {
   auto& dlg = state.dialogs();
+  if (const auto fehlend = FehlendeAbsenderdaten(state, dateien); !fehlend.empty()) {
+    std::string liste;
+    for (const std::string& f : fehlend) liste += "\n" + f;
+    dlg.ShowMessage(std::string(kEldaOhneAbsender) + liste);
+    return EldaSchreibErgebnis::Fehler;
+  }
   const std::string ordner = EldaOrdner();
   if (int e = OrdnerAnlegen(ordner); e != 0) {
     dlg.ShowMessage(CreateFailedMessage(ordner, e));
@@ -193,29 +280,30 @@ EldaSchreibErgebnis SchreibeEldaDateien(AppState& state, const std::vector<EldaD
   if (!vorhandene.empty() && !dlg.AskYesNo(ErsetzenFrage(vorhandene)))
     return EldaSchreibErgebnis::NichtErsetzt;
 
-  // Every file is complete under its temporary name before any of them
-  // replaces an older one.
-  std::vector<std::string> temporaere;
-  auto aufraeumen = [&](std::size_t ab) {
-    for (std::size_t i = ab; i < temporaere.size(); ++i) ::unlink(temporaere[i].c_str());
+  // Every file is complete under a temporary name of its own before any of
+  // them replaces an older one.
+  std::vector<std::string> neue;
+  auto wegraeumen = [](const std::vector<std::string>& namen) {
+    for (const std::string& n : namen)
+      if (!n.empty()) ::unlink(n.c_str());
   };
   for (const auto& d : dateien) {
-    const std::string temp = Pfad(ordner, d.name) + ".neu~";
-    if (int e = SchreibeTemporaer(temp, Utf8ToCp1252(d.inhalt)); e != 0) {
-      aufraeumen(0);
-      dlg.ShowMessage(CreateFailedMessage(Pfad(ordner, d.name), e));
+    const std::string bytes = Utf8ToCp1252(d.inhalt);
+    std::string temp;
+    if (int e = SchreibeTemporaer(Pfad(ordner, d.name), Bytes(bytes.begin(), bytes.end()), temp);
+        e != 0) {
+      wegraeumen(neue);
+      dlg.ShowMessage(MitUrsache(kEldaNichtErsetzt, Pfad(ordner, d.name), e));
       return EldaSchreibErgebnis::Fehler;
     }
-    temporaere.push_back(temp);
+    neue.push_back(temp);
   }
-  for (std::size_t i = 0; i < dateien.size(); ++i) {
-    if (::rename(temporaere[i].c_str(), Pfad(ordner, dateien[i].name).c_str()) != 0) {
-      const int e = errno;
-      aufraeumen(i);
-      dlg.ShowMessage(CreateFailedMessage(Pfad(ordner, dateien[i].name), e));
-      return EldaSchreibErgebnis::Fehler;
-    }
+  if (int e = TauscheEin(ordner, dateien, neue); e != 0) {
+    wegraeumen(neue);
+    dlg.ShowMessage(MitUrsache(kEldaNichtErsetzt, ordner, e));
+    return EldaSchreibErgebnis::Fehler;
   }
+  for (const auto& d : dateien) RemoveStaleTemps(Pfad(ordner, d.name));
 
   if (!schlussfrage.empty()) EldaOrdnerFrage(state, schlussfrage);
   return EldaSchreibErgebnis::Geschrieben;

@@ -63,11 +63,22 @@ enum class EldaSchreibErgebnis {
   Fehler,        // a file operation failed and was reported; nothing changed
 };
 
+// Refusals of the writer: the employer data that name the sender are
+// missing (the fields follow, one a line); a file could not be written or
+// put in place (the file and the cause follow).
+inline constexpr const char* kEldaOhneAbsender =
+    "Die ELDA-Dateien wurden nicht erstellt. In den Dienstgeber-Daten fehlen:";
+inline constexpr const char* kEldaNichtErsetzt =
+    "Die ELDA-Dateien konnten nicht geschrieben werden, keine vorhandene Datei wurde ersetzt.";
+
 // The one writer of ELDA files. Creates the ELDA folder when missing, asks
 // once (Yes/No) before replacing any file that is there, writes every image
-// in Windows-1252 as "<name>.neu~" and renames them only when all of them are
-// complete, so a failure (shown as the create-failed message) leaves no
-// temporary file and every older file as it was. Then asks `schlussfrage`;
+// in Windows-1252 into a temporary of its own and puts them in place only
+// when all of them are complete, all or none, under a lock of the ELDA
+// folder that another program writing there waits for; so two programs never
+// mix their files, and a failure (kEldaNichtErsetzt with the file and the
+// cause) leaves every older file as it was. Refuses without the employer's
+// sender data. Then asks `schlussfrage`;
 // Yes opens the folder when its path has at most 79 characters, else names
 // it in a message.
 // An empty `schlussfrage` asks nothing: the caller asks it with

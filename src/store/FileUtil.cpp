@@ -126,17 +126,20 @@ void RemoveStaleTemps(const std::string& path) {
   ::closedir(dir);
 }
 
+int SchreibeTemporaer(const std::string& path, const Bytes& content, std::string& temp) {
+  const int fd = OpenFreshTemp(path, temp);
+  if (fd < 0) return errno;
+  const int e = WriteSyncClose(fd, content);
+  if (e != 0) ::unlink(temp.c_str());
+  return e;
+}
+
 bool WriteFileAtomic(const std::string& path, const Bytes& content, int* err) {
   // A temporary of this write's own: another process writing the same file
   // at the same moment has its own and cannot truncate this one.
   std::string temp;
-  const int fd = OpenFreshTemp(path, temp);
-  if (fd < 0) {
-    if (err) *err = errno;
-    return false;
-  }
-  int e = WriteSyncClose(fd, content);
-  if (e == 0 && ::rename(temp.c_str(), path.c_str()) != 0) e = errno;
+  int e = SchreibeTemporaer(path, content, temp);
+  if (e == 0) e = Umbenennen(temp, path);
   if (e != 0) {
     ::unlink(temp.c_str());
     if (err) *err = e;
@@ -226,6 +229,34 @@ DateiSperre::DateiSperre(const std::string& path, int warteMs) {
   }
   err_ = errno;
   ::close(fd);
+}
+
+std::string DateiSperre::Lesen() const {
+  std::string inhalt;
+  if (fd_ < 0) return inhalt;
+  char buf[4096];
+  for (off_t at = 0;;) {
+    const ssize_t n = ::pread(fd_, buf, sizeof buf, at);
+    if (n <= 0) break;
+    inhalt.append(buf, std::size_t(n));
+    at += n;
+  }
+  return inhalt;
+}
+
+int DateiSperre::Schreiben(const std::string& inhalt) const {
+  if (fd_ < 0) return EBADF;
+  if (::ftruncate(fd_, 0) != 0 ||
+      !WriteAll(fd_, reinterpret_cast<const std::uint8_t*>(inhalt.data()), inhalt.size(), 0) ||
+      ::fsync(fd_) != 0)
+    return errno;
+  return 0;
+}
+
+int Umbenennen(const std::string& von, const std::string& nach) {
+  if (gUmbenennenFehler)
+    if (const int e = gUmbenennenFehler(nach); e != 0) return e;
+  return ::rename(von.c_str(), nach.c_str()) == 0 ? 0 : errno;
 }
 
 DateiSperre::~DateiSperre() {

@@ -3,6 +3,7 @@
 // a half-written file behind.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,6 +38,10 @@ bool WriteFileAtomic(const std::string& path, const Bytes& content, int* err = n
 // "<path>.<pid>-<serial>~", created exclusively (O_EXCL) and open for
 // writing. The descriptor, or -1 with errno set.
 int OpenFreshTemp(const std::string& path, std::string& temp);
+
+// The content, written and flushed into a fresh temporary beside `path`
+// (named in `temp`): 0, or the errno with nothing left behind.
+int SchreibeTemporaer(const std::string& path, const Bytes& content, std::string& temp);
 
 // Whether `name` (a name within a folder) is a temporary of the file named
 // `base` in that folder: "<base>.<pid>-<serial>~" or the "<base>.neu~" of
@@ -73,10 +78,22 @@ class DateiSperre {
   bool gehalten() const { return fd_ >= 0; }
   int fehler() const { return err_; }  // errno when not held (EWOULDBLOCK: still held elsewhere)
 
+  // The lock file's content, a journal of the work it guards: what a holder
+  // killed half way left there is found by the next one. Write: replaced
+  // and flushed, 0 or the errno.
+  std::string Lesen() const;
+  int Schreiben(const std::string& inhalt) const;
+
  private:
   int fd_ = -1;
   int err_ = 0;
 };
+
+// Renames a finished file into place: 0 or the errno. Tests may set
+// gUmbenennenFehler to make a rename fail: an errno it gives for the
+// target is returned instead of renaming.
+int Umbenennen(const std::string& von, const std::string& nach);
+inline std::function<int(const std::string& nach)> gUmbenennenFehler;
 
 // The German text the program shows for a failed file operation.
 std::string IoErrorText(int err);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <functional>
 
 #include "elda/EldaDatei.h"
 #include "frame/Daten.h"
@@ -11,6 +12,7 @@
 #include "store/FileUtil.h"
 #include "support/Fakes.h"
 #include "support/Golden.h"
+#include "support/ZweiProzesse.h"
 
 namespace {
 
@@ -88,9 +90,18 @@ Liste Dateien(const fs::path& ordner) {
 
 const std::vector<EldaDateiBild> kZwei{{"A.BG", "Grün\r\n1"}, {"A.LF", "zwei"}};
 
+// A program whose employer has the data that name an ELDA sender.
+struct Absender : TestEnv {
+  Absender() {
+    auto& dg = state.Dienstgeber;
+    dg.DienstgeberDvrNr = "1234567", dg.DienstgeberVersTraegerCode = "11";
+    dg.DienstgeberFinanzamtNr = "03", dg.DienstgeberSteuerNr = "123/4567";
+  }
+};
+
 TEST(EldaSchreiben, WritesAllFilesAndAsksOnceBeforeReplacing) {
   TempWorkDir dir;
-  TestEnv env;
+  Absender env;
   EXPECT_EQ(SchreibeEldaDateien(env.state, kZwei, "Fertig"), EldaSchreibErgebnis::Geschrieben);
   EXPECT_EQ(Dateien("ELDA"), (Liste{"A.BG", "A.LF"}));
   EXPECT_EQ(Inhalt("A.BG"), "Gr\xFCn\r\n1");
@@ -107,30 +118,108 @@ TEST(EldaSchreiben, WritesAllFilesAndAsksOnceBeforeReplacing) {
 }
 
 TEST(EldaSchreiben, FailuresLeaveEveryOlderFileAndNoTemporary) {
-  {
+  struct Fall {
+    const char* was;
+    std::function<void(TestEnv&)> vorher;
+    std::function<std::string()> meldung;  // asked within the test's folder
+    Liste danach;                          // the files of the working folder's ELDA folder
+  } faelle[] = {
+      {"ELDA is a file",
+       [](TestEnv&) { WriteText("ELDA", "kein Ordner"); },
+       [] { return CreateFailedMessage(EldaOrdner(), ENOTDIR); },
+       {}},
+      {"the second rename fails: both older files stay",
+       [](TestEnv&) {
+         gUmbenennenFehler = [](const std::string& n) { return n.ends_with("A.LF") ? EIO : 0; };
+       },
+       [] { return MitUrsache(kEldaNichtErsetzt, EldaOrdner(), EIO); },
+       {"A.BG", "A.LF"}},
+      {"no employer data",
+       [](TestEnv& env) { env.state.Dienstgeber = {}; },
+       [] {
+         return std::string(kEldaOhneAbsender) +
+                "\nDVR-Nummer / ELDA-Seriennummer\nVersicherungsträger-Code\nFinanzamt-Nr."
+                "\nSteuernummer";
+       },
+       {"A.BG", "A.LF"}},
+      {"sender only zeros, no carrier",
+       [](TestEnv& env) {
+         env.state.Dienstgeber.DienstgeberDvrNr = "0000000";
+         env.state.Dienstgeber.DienstgeberVersTraegerCode = " ";
+       },
+       [] {
+         return std::string(kEldaOhneAbsender) +
+                "\nDVR-Nummer / ELDA-Seriennummer\nVersicherungsträger-Code";
+       },
+       {"A.BG", "A.LF"}},
+  };
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.was);
     TempWorkDir dir;
-    TestEnv env;
-    WriteText("ELDA", "kein Ordner");
+    Absender env;
+    if (!f.danach.empty()) {
+      fs::create_directory("ELDA");
+      WriteText("ELDA/A.BG", "alt BG");
+      WriteText("ELDA/A.LF", "alt LF");
+    }
+    f.vorher(env);
     EXPECT_EQ(SchreibeEldaDateien(env.state, kZwei, "Frage"), EldaSchreibErgebnis::Fehler);
-    EXPECT_EQ(env.dialogs.shown, Liste{CreateFailedMessage(EldaOrdner(), ENOTDIR)});
-    EXPECT_EQ(Dateien("."), Liste{"ELDA"});
+    gUmbenennenFehler = nullptr;
+    EXPECT_EQ(env.dialogs.messages, Liste{f.meldung()});
+    EXPECT_TRUE(std::find(env.dialogs.questions.begin(), env.dialogs.questions.end(), "Frage") ==
+                env.dialogs.questions.end());
+    if (f.danach.empty()) continue;
+    EXPECT_EQ(Dateien("ELDA"), f.danach);
+    EXPECT_EQ(Inhalt("A.BG") + Inhalt("A.LF"), "alt BGalt LF");
   }
+}
+
+// A program killed between the two renames left a new .BG beside the old
+// .LF; the next writer finds the journal and puts the older pair back.
+TEST(EldaSchreiben, AHalfReplacedPairIsPutBackByTheNextWriter) {
   TempWorkDir dir;
-  TestEnv env;
-  fs::create_directories("ELDA/A.LF.neu~");  // the second file cannot be written
-  WriteText("ELDA/A.BG", "alt BG");
+  Absender env;
+  fs::create_directory("ELDA");
+  WriteText("ELDA/A.BG", "neu BG");
+  WriteText("ELDA/A.BG.99-0~", "alt BG");
   WriteText("ELDA/A.LF", "alt LF");
-  EXPECT_EQ(SchreibeEldaDateien(env.state, kZwei, "Frage"), EldaSchreibErgebnis::Fehler);
-  EXPECT_EQ(env.dialogs.questions.size(), 1u);  // the replace question only
-  EXPECT_EQ(env.dialogs.messages, Liste{CreateFailedMessage(EldaOrdner() + "/A.LF", EISDIR)});
+  WriteText("ELDA/A.LF.99-1~", "alt LF");
+  WriteText("ELDA.lck", "A.BG\tA.BG.99-0~\nA.LF\tA.LF.99-1~\n");
+  EXPECT_EQ(SchreibeEldaDateien(env.state, {{"X.BN", "x"}}, ""), EldaSchreibErgebnis::Geschrieben);
+  EXPECT_EQ(Dateien("ELDA"), (Liste{"A.BG", "A.LF", "X.BN"}));
   EXPECT_EQ(Inhalt("A.BG") + Inhalt("A.LF"), "alt BGalt LF");
-  EXPECT_EQ(Dateien("ELDA"), (Liste{"A.BG", "A.LF", "A.LF.neu~"}));
+}
+
+// Two programs writing the same statement and the same pair at the same
+// moment: every file whole and one run's own, the pair never mixed.
+TEST(EldaSchreiben, TwoProgramsNeverMixTheirFiles) {
+  TempWorkDir dir;
+  const auto ergebnisse = testing_support::ZweiProzesse(150, [](int prozess, int runde) {
+    Absender env;
+    const std::string lauf = "P" + std::to_string(prozess) + "R" + std::to_string(runde);
+    const std::string bn = lauf + std::string(5000, 'n');
+    if (SchreibeEldaDateien(env.state, {{"A.BN", bn}}, "") != EldaSchreibErgebnis::Geschrieben ||
+        SchreibeEldaDateien(env.state, {{"A.BG", lauf + "BG"}, {"A.LF", lauf + "LF"}}, "") !=
+            EldaSchreibErgebnis::Geschrieben)
+      return std::string("Fehler");
+    DateiSperre sperre(EldaOrdner() + ".lck");  // what the writers hold while replacing
+    const std::string n = Inhalt("A.BN"), g = Inhalt("A.BG"), l = Inhalt("A.LF");
+    // Whole: one run's mark, then all of its 5000 letters.
+    const std::size_t marke = n.find('n');
+    if (n.empty() || n[0] != 'P' || marke == std::string::npos ||
+        n.substr(marke) != std::string(5000, 'n'))
+      return "BN " + n.substr(0, 10);
+    if (g.substr(0, g.size() - 2) != l.substr(0, l.size() - 2)) return "gemischt " + g + " " + l;
+    return std::string("ok");
+  });
+  for (const auto& prozess : ergebnisse) EXPECT_EQ(prozess, Liste(150, "ok"));
+  EXPECT_EQ(Dateien("ELDA"), (Liste{"A.BG", "A.BN", "A.LF"}));
 }
 
 TEST(EldaSchreiben, OpensTheFolderUpTo79Characters) {
   for (std::size_t laenge : {79u, 80u}) {
     TempWorkDir dir;
-    TestEnv env;
+    Absender env;
     const std::string unter(laenge - dir.path().string().size() - 6, 'd');  // "/" + "/ELDA"
     fs::create_directory(unter);
     fs::current_path(unter);
