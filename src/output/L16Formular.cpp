@@ -1,8 +1,8 @@
 #include "output/L16Formular.h"
 
 #include <cmath>
-#include <fstream>
 
+#include "output/Bitmap.h"
 #include "store/Cp1252.h"
 #include "store/FileUtil.h"
 #include "store/Numbers.h"
@@ -197,37 +197,6 @@ void ZeichneFormular(Massstab& m, const Formular& f) {
       m.Text(feld.x - 13 - breite, feld.y + 4, feld.beschriftung);
     }
   }
-}
-
-std::uint32_t Le32(const unsigned char* b) {
-  return b[0] | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 | std::uint32_t(b[3]) << 24;
-}
-
-// A bitmap whose headers a picture loader can take: the file and info
-// header, a positive size, a usual colour depth and pixels within the file.
-bool BitmapLesbar(const std::string& pfad) {
-  std::ifstream in(pfad, std::ios::binary);
-  unsigned char k[30] = {};
-  if (!in.read(reinterpret_cast<char*>(k), sizeof k)) return false;
-  in.seekg(0, std::ios::end);
-  const auto laenge = std::uint64_t(in.tellg());
-  if (k[0] != 'B' || k[1] != 'M') return false;
-  const std::uint32_t info = Le32(k + 14);
-  long breite, hoehe;
-  int bits;
-  if (info == 12) {
-    breite = k[18] | k[19] << 8;
-    hoehe = k[20] | k[21] << 8;
-    bits = k[24] | k[25] << 8;
-  } else if (info >= 40 && info <= 124) {
-    breite = std::int32_t(Le32(k + 18));
-    hoehe = std::int32_t(Le32(k + 22));
-    bits = k[28] | k[29] << 8;
-  } else {
-    return false;
-  }
-  const bool tiefe = bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
-  return breite > 0 && hoehe != 0 && tiefe && Le32(k + 10) < laenge;
 }
 
 std::string Links(std::string t, int breite) {

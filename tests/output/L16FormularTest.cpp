@@ -93,6 +93,31 @@ TEST(L16Formular, OnlyReadableBitmapsReplaceTheForm) {
             (std::array<std::string, 2>{"", "L16_Seite2_2013.bmp"}));
   EXPECT_EQ(dialogs.messages,
             std::vector<std::string>{"Bilddatei: L16_Seite1_2013.bmp nicht gefunden!"});
+
+  // Headers that pass a first look but that the picture loader cannot draw:
+  // the drawn form is used, with one message.
+  using Aenderung = std::pair<std::size_t, std::uint32_t>;  // offset, 32-bit value
+  auto geaendert = [](std::initializer_list<Aenderung> aenderungen) {
+    std::string b = EinPixel();
+    for (auto [at, wert] : aenderungen)
+      for (std::size_t i = 0; i < 4; ++i) b[at + i] = char((wert >> (8 * i)) & 0xff);
+    return b;
+  };
+  const std::pair<const char*, std::string> unlesbar[] = {
+      {"JPEG inside", geaendert({{30, 4}})},
+      {"RLE8 with 24 bits", geaendert({{30, 1}})},
+      {"30000 x 30000", geaendert({{18, 30000}, {22, 30000}})},
+      {"pixels missing", geaendert({{18, 200}})},
+  };
+  for (const auto& [was, bild] : unlesbar) {
+    dialogs.messages.clear();
+    testing_support::WriteText("L16_Seite2_2013.bmp", bild);
+    EXPECT_EQ(lohn::L16Hintergruende(dialogs)[1], "") << was;
+    EXPECT_EQ(dialogs.messages,
+              (std::vector<std::string>{"Bilddatei: L16_Seite1_2013.bmp nicht gefunden!",
+                                        "Bilddatei: L16_Seite2_2013.bmp nicht gefunden!"}))
+        << was;
+  }
 }
 
 }  // namespace
