@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(g++ cmake ninja-build git qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          qpdf poppler-utils libxml2-utils fonts-dejavu-core)
+          qpdf poppler-utils libxml2-utils fonts-dejavu-core qt6-translations-l10n)
 
 install_missing() {
   local missing=()

@@ -40,6 +40,11 @@ std::vector<std::string> MemoZeilen(const std::string& text) {
   return zeilen;
 }
 
+// Blank lines alone put nothing on paper.
+bool NurLeerzeilen(const std::string& text) {
+  return text.find_first_not_of("\r\n ") == std::string::npos;
+}
+
 // The report's parentheses have always stood as square brackets in its PDFs.
 char Eckig(char c) { return c == '(' ? '[' : c == ')' ? ']' : c; }
 
@@ -77,11 +82,12 @@ void BerichtAlsPdf(const Bytes& report, int schriftgrad, TPrintPDF& pdf,
   int seitenZeilen = 0;
   long zeilen = 0;
 
-  // A page is written only when it holds a title or text, so neither a form
-  // feed after a full page nor one at the end leaves an empty page; the
-  // writer's next page is begun only when there is something to put on it.
+  // A page is written only when it holds a title or a line with text, so
+  // neither a form feed after a full page, one at the end nor a last empty
+  // line leaves an empty page; the writer's next page is begun only when
+  // there is something to put on it.
   auto seitenEnde = [&](bool durchFormFeed) {
-    if (!titel.empty() || !text.empty()) {
+    if (!titel.empty() || !NurLeerzeilen(text)) {
       if (seiteGeschrieben) pdf.NewPage();
       seiteGeschrieben = true;
       if (betitelt) {
@@ -122,7 +128,11 @@ void BerichtAlsPdf(const Bytes& report, int schriftgrad, TPrintPDF& pdf,
 }
 
 std::string PdfNameImFeld(std::string_view text) {
-  return text == "Handbuch" ? std::string("Bericht") : std::string(text);
+  constexpr std::string_view kHandbuch = "handbuch";
+  const bool handbuch =
+      std::equal(text.begin(), text.end(), kHandbuch.begin(), kHandbuch.end(),
+                 [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+  return handbuch ? std::string("Bericht") : std::string(text);
 }
 
 std::vector<std::string> PdfDateien() {

@@ -41,7 +41,8 @@ int PdfTitelGrad(std::size_t titelZeichen, int schriftgrad);
 void BerichtAlsPdf(const Bytes& report, int schriftgrad, TPrintPDF& pdf,
                    const PdfFortschritt& fortschritt);
 
-// What the name field shows after typing: "Handbuch" becomes "Bericht".
+// What the name field shows after typing: "Handbuch", in any case, becomes
+// "Bericht".
 std::string PdfNameImFeld(std::string_view text);
 // The PDF files of the working directory ("*.pdf" in any case), sorted.
 std::vector<std::string> PdfDateien();

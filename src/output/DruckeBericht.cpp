@@ -35,16 +35,26 @@ std::vector<std::string> Zeilen(const std::vector<std::uint8_t>& bytes) {
   return zeilen;
 }
 
+// The line that needs the most room in a fixed-pitch font: the most
+// characters before its trailing blanks; a form feed takes none.
+std::string BreitesteZeile(const std::vector<std::string>& zeilen) {
+  std::string_view breiteste;
+  for (std::string_view z : zeilen) {
+    if (z.starts_with('\f')) z.remove_prefix(1);
+    const std::size_t ende = z.find_last_not_of(' ');
+    z = ende == std::string_view::npos ? std::string_view() : z.substr(0, ende + 1);
+    if (z.size() > breiteste.size()) breiteste = z;
+  }
+  return std::string(breiteste);
+}
+
 }  // namespace
 
 bool DruckeBericht(platform::PrintCanvas& canvas, platform::Dialogs& dialogs,
                    const std::vector<std::uint8_t>& bytes, const DruckEinstellung& einstellung,
                    const DruckFortschritt& fortschritt) {
-  const int s = std::clamp(einstellung.schriftgrad, kKleinsterSchriftgrad, kGroessterSchriftgrad);
-  const int h = 3 * s;
-  const int schritt = h + 3;
-  const int versatz = einstellung.logo ? kLogoRaum : 0;
-  const int laenge = einstellung.logo ? 600 / s - 10 / s + 9 : 650 / s - 10 / s + 10;
+  int s = std::clamp(einstellung.schriftgrad, kKleinsterSchriftgrad, kGroessterSchriftgrad);
+  const std::vector<std::string> zeilen = Zeilen(bytes);
 
   if (!canvas.BeginDoc(kDruckJobTitel)) return false;
   bool logo = false;
@@ -53,20 +63,37 @@ bool DruckeBericht(platform::PrintCanvas& canvas, platform::Dialogs& dialogs,
     // The page keeps the logo's room, so pages look alike either way.
     if (!logo) dialogs.ShowMessage(kLogoFehlt);
   }
+
+  auto schrift = [&](int grad) {
+    platform::PrintFont f;
+    f.family = einstellung.schrift;
+    f.pointSize = grad;
+    f.cellHeight = 3 * grad;
+    return f;
+  };
+  // The paper is known only now. A line wider than the printable width is
+  // never cut silently: the job takes a smaller size, down to the smallest.
+  const std::string breiteste = Cp1252ToUtf8(BreitesteZeile(zeilen));
+  const int platz = canvas.PageWidth() - kLinks;
+  canvas.SetFont(schrift(s));
+  while (s > kKleinsterSchriftgrad && canvas.TextWidth(breiteste) > platz)
+    canvas.SetFont(schrift(--s));
+  if (canvas.TextWidth(breiteste) > platz) dialogs.ShowMessage(kZeilenAbgeschnitten);
+
+  const int h = 3 * s;
+  const int schritt = h + 3;
+  const int versatz = einstellung.logo ? kLogoRaum : 0;
+  const int laenge = einstellung.logo ? 600 / s - 10 / s + 9 : 650 / s - 10 / s + 10;
   // The page length of the old fixed rule, but never below the paper the
   // print dialog chose (landscape would lose its last lines otherwise).
   const int proSeite =
       std::max(1, std::min(laenge - 1, (canvas.PageHeight() - kOben - versatz - h) / schritt));
 
-  platform::PrintFont normal;
-  normal.family = einstellung.schrift;
-  normal.pointSize = s;
-  normal.cellHeight = h;
+  const platform::PrintFont normal = schrift(s);
   platform::PrintFont titel = normal;
   titel.pointSize = 2 * s;
   titel.bold = true;
   titel.cellHeight = 2 * h;
-  canvas.SetFont(normal);
 
   std::vector<std::string> kopf;
   enum class Kopf { Suchen, Sammeln, Fertig } kopfZustand = Kopf::Suchen;
@@ -78,7 +105,7 @@ bool DruckeBericht(platform::PrintCanvas& canvas, platform::Dialogs& dialogs,
     canvas.SetFont(normal);
   };
 
-  for (std::string zeile : Zeilen(bytes)) {
+  for (std::string zeile : zeilen) {
     if (zeile.size() < 5) zeile.append(5, ' ');
     ++d;
     if (zeile.front() == '\f') {
@@ -101,9 +128,11 @@ bool DruckeBericht(platform::PrintCanvas& canvas, platform::Dialogs& dialogs,
         kopf.push_back(zeile);
         kopfZustand = Kopf::Sammeln;
       } else if (kopfZustand == Kopf::Sammeln) {
-        kopf.push_back(zeile);
-        if ((kopf.size() >= 3 && IstRegel(zeile)) || kopf.size() == kKopfMax)
-          kopfZustand = Kopf::Fertig;
+        // Without its closing rule the block ends with an empty fifth line:
+        // a data line standing there must not repeat on every page.
+        const bool regel = kopf.size() >= 2 && IstRegel(zeile);
+        kopf.push_back(regel || kopf.size() + 1 < kKopfMax ? zeile : std::string());
+        if (regel || kopf.size() == kKopfMax) kopfZustand = Kopf::Fertig;
       }
     } else if (kopfZustand == Kopf::Sammeln) {
       kopfZustand = Kopf::Fertig;

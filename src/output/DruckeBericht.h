@@ -18,6 +18,10 @@ inline constexpr const char* kLogoFile = "LOGO.bmp";
 inline constexpr const char* kDruckJobTitel = "Quandrel ZR";
 inline constexpr const char* kLogoFehlt =
     "HINWEIS: Datei LOGO.bmp existiert nicht! Bericht wird daher ohne Logo gedruckt.";
+inline constexpr const char* kZeilenAbgeschnitten =
+    "HINWEIS: Einige Zeilen des Berichts sind auch in Schriftgröße 6 breiter als die "
+    "bedruckbare Seite und werden rechts abgeschnitten. Wählen Sie bei \"Drucker einrichten\" "
+    "das Querformat, um sie vollständig zu drucken.";
 inline constexpr int kKleinsterSchriftgrad = 6;
 inline constexpr int kGroessterSchriftgrad = 18;
 
@@ -32,7 +36,10 @@ using DruckFortschritt = std::function<void(int seite)>;
 
 // Prints the report text (Windows-1252, lines ended by CR LF, a form feed
 // before the first line of a new document page). False when the print job
-// did not start (print dialog cancelled); nothing is drawn then.
+// did not start (print dialog cancelled); nothing is drawn then. A line
+// wider than the paper's printable width makes the whole job smaller, down
+// to kKleinsterSchriftgrad; what is still too wide is cut after one
+// kZeilenAbgeschnitten notice.
 bool DruckeBericht(platform::PrintCanvas& canvas, platform::Dialogs& dialogs,
                    const std::vector<std::uint8_t>& bytes, const DruckEinstellung& einstellung,
                    const DruckFortschritt& fortschritt = {});

@@ -235,7 +235,7 @@ void BerichtKontext::OkClick() {
       dlg.ShowMessage(
           "Die Felder müssen folgende Daten enthalten: \"Monat\" 1 - 12 / \"Jahr\" ab " +
           std::to_string(y));
-      Schliessen();
+      HideDruckOptionen();
       return;
     }
   }
@@ -250,12 +250,17 @@ void BerichtKontext::OkClick() {
     werte = Utf8ToCp1252(werte);
     if (!WriteFileAtomic(dga, Bytes(werte.begin(), werte.end()), &err)) {
       dlg.ShowMessage(CreateFailedMessage(dga, err));
-      Schliessen();
+      HideDruckOptionen();
       return;
     }
   }
   optionen.SetText("StatusBar1", kDatenVorbereiten);
   Ausfuehren(bericht, o);
+  HideDruckOptionen();
+}
+
+void BerichtKontext::HideDruckOptionen() {
+  optionen.HideDruckOptionen();
   Schliessen();
 }
 

@@ -106,6 +106,10 @@ class BerichtKontext {
   void OkClick();
   // Hides every report-specific option and closes the window.
   void AbbrechenClick();
+  // Ends every run of the OK button, whatever its outcome: no option of
+  // the report is left shown or ticked (DruOptModel::HideDruckOptionen),
+  // then the window closes.
+  void HideDruckOptionen();
   // The employer changes: the open options belong to the old one.
   void DienstgeberGewechselt();
 

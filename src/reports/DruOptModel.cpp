@@ -262,6 +262,15 @@ void DruOptModel::ZeigeOptionen(unsigned optionen) {
   SetText("ELDADateiCheckBox", (optionen & opt::kXmlDatei) ? kXmlDateiCaption : kEldaDateiCaption);
 }
 
+void DruOptModel::HideDruckOptionen() {
+  ZeigeOptionen(0);
+  for (const char* name :
+       {"KontierungCheckBox", "LohnartenDetailCheckBox", "MitAuslandsTaetPar3CheckBox",
+        "ELDATestDatenCheckBox", "DGACheckBox", "RueckVerr", "RueckVerrAV56CheckBox",
+        "ELDADateiCheckBox", "LohnzettelArt5CheckBox"})
+    SetChecked(name, false);
+}
+
 DruckOptionen DruOptModel::Gespeicherte() const {
   DruckOptionen o;
   for (auto& [name, feld] : kGespeichert) o.*feld = Text(name);

@@ -29,6 +29,11 @@ class DruOptModel : public FeldModel {
   // Every report-specific option control (shown only through opt:: bits).
   static const std::vector<std::string>& AlleOptionsFelder();
   void ZeigeOptionen(unsigned optionen);
+  // The end of every report run: every report-specific option control is
+  // hidden and every report-specific check box unticked, so that nothing one
+  // report showed or ticked is left for the next. The Excel box keeps its
+  // program-wide flag, the period proposal stays the user's choice.
+  void HideDruckOptionen();
 
   // The 14 saved option texts, and back.
   DruckOptionen Gespeicherte() const;

@@ -119,7 +119,6 @@ std::vector<std::uint8_t> KommStXml(const KommStXmlDaten& d) {
       "    <ANBRINGEN>KOMMST1</ANBRINGEN>",
       "    <JAHR>" + std::to_string(d.jahr) + "</JAHR>",
       "    <FASTNR>" + Zeichen(d.fastNr) + "</FASTNR>",
-      "    <KUNDENINFO>Kennung max. 20 Z.</KUNDENINFO>",
       "   </ALLGEMEINE_DATEN>",
       "   <GESAMTE_BEMESSUNGSGRUNDLAGE>",
       "    <GESAMT_BMG type=\"kz\">" + bmg + "</GESAMT_BMG>",

@@ -35,8 +35,9 @@ std::string KommStXmlDateiName(const std::string& stem, int jahr, int standort);
 // its value; empty when the file may be written.
 std::vector<std::string> KommStXmlFehler(const KommStXmlDaten& d);
 
-// The file's 33 lines, each ended by CR LF, in ISO-8859-1 (a character
-// outside it becomes "?"), texts escaped.
+// The file's 32 lines, each ended by CR LF, in ISO-8859-1 (a character
+// outside it becomes "?"), texts escaped. The optional customer reference
+// is left out: the program has no such value of the firm to file.
 std::vector<std::uint8_t> KommStXml(const KommStXmlDaten& d);
 
 }  // namespace lohn

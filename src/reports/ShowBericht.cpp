@@ -97,10 +97,11 @@ ByteVec CsvKopie(const ByteVec& text) {
 std::vector<std::string> ListenZeilen(const ByteVec& text) {
   std::vector<std::string> zeilen;
   // Every entry counts against the cap, the blank ones of a form feed too.
+  bool gekappt = false;
   auto voll = [&] {
     if (zeilen.size() + 1 < kMaxEintraege) return false;
     zeilen.emplace_back(kMaxZeilenText);
-    return true;
+    return gekappt = true;
   };
   std::string zeile;
   for (std::uint8_t c : text) {
@@ -109,13 +110,14 @@ std::vector<std::string> ListenZeilen(const ByteVec& text) {
       zeilen.push_back(Cp1252ToUtf8(zeile));
       zeile.clear();
     } else if (c == '\f') {
-      bool ende = false;
-      for (int i = 0; i < 3 && !(ende = voll()); ++i) zeilen.emplace_back(" ");
-      if (ende) break;
+      for (int i = 0; i < 3 && !voll(); ++i) zeilen.emplace_back(" ");
+      if (gekappt) break;
     } else if (c != '\n') {
       zeile += char(c);
     }
   }
+  // A last line without its line end is printed, so it is listed too.
+  if (!gekappt && !zeile.empty() && !voll()) zeilen.push_back(Cp1252ToUtf8(zeile));
   return zeilen;
 }
 

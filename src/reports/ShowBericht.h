@@ -36,8 +36,9 @@ std::vector<std::uint8_t> HtmlKopie(const std::vector<std::uint8_t>& text);
 // The spreadsheet copy: "_" and "=" dropped, a number's single decimal point
 // made a comma.
 std::vector<std::uint8_t> CsvKopie(const std::vector<std::uint8_t>& text);
-// The viewer's list: one entry per CR-ended line, three blank entries per
-// form feed, at most 10,001 entries, the last then kMaxZeilenText.
+// The viewer's list: one entry per CR-ended line and one for a last line
+// without its end, three blank entries per form feed, at most 10,001
+// entries, the last then kMaxZeilenText.
 std::vector<std::string> ListenZeilen(const std::vector<std::uint8_t>& text);
 
 // Reads the report text file once, writes the copies atomically and builds

@@ -4,12 +4,15 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QListWidget>
 #include <QPageSize>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 
 #include "output/DruckShow.h"
+#include "output/DruckeBericht.h"
 #include "output/gui/DruckShowForm.h"
 #include "platform/qt/QtPrintCanvas.h"
 #include "support/Fakes.h"
@@ -85,6 +88,69 @@ TEST(DruckShowForm, RealPrintIntoAPdfFile) {
       EXPECT_EQ(text.find(z, erste + 1), std::string::npos) << z;
     }
   }
+}
+
+// The wage accounts (lines of 211 characters, a short last line) in a viewer
+// over a modal window: every line whole in the list, which scrolls to its
+// end; the viewer's one printer starts in landscape, prints the last column
+// on every page and keeps the user's later choice; the viewer stays active.
+TEST(DruckShowForm, WageAccountsWholeOnScreenAndOnLandscapePaper) {
+  TempWorkDir dir;
+  TestEnv env;
+  env.state.PrintLogoFlag = false;
+  const auto konto = ReadBytes(std::string(LOHN_GOLDEN_DIR) + "/reports/lohnkonto_dn2.txt");
+  lohn::BerichtAnsicht a;
+  for (int i = 0; i < 3; ++i) {
+    if (i > 0) a.bytes.push_back('\f');
+    a.bytes.insert(a.bytes.end(), konto.begin(), konto.end());
+  }
+  a.zeilen = lohn::ListenZeilen(a.bytes);
+  std::vector<std::shared_ptr<platform::QtPrintCanvas>> drucker;
+  auto fabrik = [&](QWidget* w) {
+    drucker.push_back(std::make_shared<platform::QtPrintCanvas>(w, false));
+    drucker.back()->printer().setOutputFileName("konto.pdf");
+    drucker.back()->printer().setPageSize(QPageSize(QPageSize::A4));
+    return drucker.back();
+  };
+  QDialog modal;
+  modal.setModal(true);
+  modal.show();
+  TDruckShowForm form(env.state, a, {7, true, 8}, &modal, fabrik);
+  form.show();
+  form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  EXPECT_TRUE(form.screen()->availableGeometry().contains(form.frameGeometry()));
+  QListWidget* liste = form.ListBox1;
+  EXPECT_EQ(liste->textElideMode(), Qt::ElideNone);
+  QListWidgetItem* breit = liste->item(11);
+  ASSERT_EQ(breit->text().size(), 210);
+  for (const char* grad : {"8", "12"}) {  // the list's own size, then a larger one
+    form.SchriftgradComboBox->setCurrentText(grad);
+    QApplication::processEvents();
+    const int breite = QFontMetrics(liste->font()).horizontalAdvance(breit->text());
+    QScrollBar* quer = liste->horizontalScrollBar();
+    quer->setValue(quer->maximum());
+    const QRect zeile = liste->visualItemRect(breit);
+    EXPECT_GE(zeile.width(), breite) << grad;
+    EXPECT_LE(zeile.x() + breite, liste->viewport()->width()) << grad;
+  }
+
+  form.SchriftgradComboBox->setCurrentText("7");
+  form.SpeedButton13->click();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+  EXPECT_EQ(drucker[0]->printer().pageLayout().orientation(), QPageLayout::Landscape);
+  EXPECT_TRUE(env.dialogs.messages.empty());
+  ASSERT_EQ(testing_support::PdfPages("konto.pdf"), 3);
+  for (int seite = 1; seite <= 3; ++seite) {
+    const std::string text = testing_support::PdfText("konto.pdf", seite, seite, true);
+    // pdftotext's spacing varies: the last column's head and values.
+    for (const char* netto : {" Netto\n", " 1409.68\n", " 16916.16\n"})
+      EXPECT_NE(text.find(netto), std::string::npos) << seite << netto << text;
+  }
+  drucker[0]->SetQuerformat(false);  // as the print dialog would
+  form.SpeedButton13->click();
+  EXPECT_EQ(drucker.size(), 1u);
+  EXPECT_EQ(drucker[0]->printer().pageLayout().orientation(), QPageLayout::Portrait);
 }
 
 TEST(DruckShowForm, SizeBoxFixedAndChosenFontSurvivesResize) {

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTimer>
+#include <QTranslator>
 #include <filesystem>
 #include <random>
 
@@ -28,6 +31,21 @@ struct Seams {
   platform::FixedClock clock{platform::DateTime{2014, 3, 15, 9, 5, 3, 0}};
   lohn::Services services{dialogs, shell, clock};
 };
+
+TEST(Program, QtsOwnTextsInGermanWhenTheTranslationIsThere) {
+  auto abbrechen = [] {
+    QDialogButtonBox box(QDialogButtonBox::Cancel);
+    return box.button(QDialogButtonBox::Cancel)->text().remove('&');
+  };
+  TempWorkDir dir;
+  EXPECT_EQ(LadeQtUebersetzung(QString::fromStdString(dir.path().string())), nullptr);
+  EXPECT_EQ(abbrechen(), "Cancel");
+  QTranslator* deutsch = LadeQtUebersetzung();
+  ASSERT_NE(deutsch, nullptr) << "qtbase_de.qm missing (Debian: qt6-translations-l10n)";
+  EXPECT_EQ(abbrechen(), "Abbrechen");
+  QCoreApplication::removeTranslator(deutsch);
+  delete deutsch;
+}
 
 TEST(Program, SecondCopyEndsWith255BeforeTouchingAFile) {
   TempWorkDir dir;

@@ -60,6 +60,10 @@ TEST(BerichtPdf, PagesThroughTheTools) {
        {{"T", "x", 2}, {"Schluss", "Schluss", 1}}},
       {"ending in a form feed", "T\r\nx\r\n\f", 10, {{"T", "x", 2}}},
       {"full page at the end", "T\r\n" + Zeilen(2, 50), 10, {{"T", "Zeile 50", 50}}},
+      {"a trailing empty line starts no page",
+       "T\r\n" + Zeilen(2, 50) + "\r\n",
+       10,
+       {{"T", "Zeile 50", 50}}},
   };
   for (const RouteFall& f : faelle) {
     SCOPED_TRACE(f.name);
@@ -110,6 +114,9 @@ TEST(BerichtPdf, NameRulesAndTheFileWritten) {
   fs::create_directory("Bericht.PDF");
   for (auto [eingabe, datei] : std::vector<std::pair<const char*, std::optional<std::string>>>{
            {"Handbuch", "Bericht.PDF"},
+           {"handbuch", "Bericht.PDF"},
+           {"HANDBUCH.pdf", "Bericht.PDF"},
+           {"Handbuch2", "Handbuch2.PDF"},
            {"../../ablage/x.y", "x.PDF"},
            {"a:b*c", "a_b_c.PDF"},
            {"a?\"<>|\tb", "a______b.PDF"},

@@ -96,6 +96,15 @@ TEST(DruckeBericht, PageLayout) {
        }},
       {"short line, size out of range", "abc", 0, false, 2970,
        [](const S& s) { EXPECT_EQ(s[0].texte, std::vector<std::string>{"83 36b abc     "}); }},
+      {"header block without its closing rule: an empty fifth line, no data line",
+       "Liste\r\n_____\r\nKopf1\r\nKopf2\r\nKopf3\r\nDaten\r\n" + Nummeriert(100), 10, false, 2970,
+       [](const S& s) {
+         EXPECT_EQ(std::vector<std::string>(s[1].texte.begin() + 4, s[1].texte.begin() + 7),
+                   (std::vector<std::string>{"232 30 Kopf3", "265 30 ", "298 30 Zeile068"}));
+       }},
+      // 150 characters need 2700 units at size 10 (18 each), 1800 at size 7.
+      {"a wide line makes the job smaller", "T\r\n" + std::string(150, 'x') + "   ", 10, false,
+       2970, [](const S& s) { EXPECT_EQ(s[0].texte[1].substr(0, 7), "148 21 "); }},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.name);
@@ -127,6 +136,14 @@ TEST(DruckeBericht, MissingLogoKeepsItsRoomAndCancelDrawsNothing) {
   EXPECT_FALSE(lohn::DruckeBericht(abgebrochen, dialogs, {text.begin(), text.end()}, {10, true}));
   EXPECT_EQ(abgebrochen.log, std::vector<std::string>{"begin Quandrel ZR"});
   EXPECT_EQ(dialogs.messages, std::vector<std::string>{lohn::kLogoFehlt});
+
+  // Too wide even at size 6: printed at 6 after one notice.
+  FakePrintCanvas schmal;
+  const std::string breit = "T\r\n" + std::string(250, 'x') + "\r\n\f" + std::string(250, 'y');
+  ASSERT_TRUE(lohn::DruckeBericht(schmal, dialogs, {breit.begin(), breit.end()}, {8, false}));
+  EXPECT_EQ(Seiten(schmal.log)[1].texte[0].substr(0, 7), "83 36b ");
+  EXPECT_EQ(dialogs.messages.back(), lohn::kZeilenAbgeschnitten);
+  EXPECT_EQ(dialogs.messages.size(), 2u);
 }
 
 }  // namespace

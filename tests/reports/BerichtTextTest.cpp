@@ -73,7 +73,8 @@ TEST(BerichtKopien, HtmlCsvAndList) {
   EXPECT_EQ(S(lohn::CsvKopie(B("1.234,50;-7.5;__x_;3.;v1.2"))), "1.234,50;-7,5;x;3.;v1,2");
 
   const auto liste = lohn::ListenZeilen(B("Titel\r\nA\r\n\fSeite 2\r\nRest ohne CR"));
-  EXPECT_EQ(liste, (std::vector<std::string>{"Titel", "A", " ", " ", " ", "Seite 2"}));
+  EXPECT_EQ(liste,
+            (std::vector<std::string>{"Titel", "A", " ", " ", " ", "Seite 2", "Rest ohne CR"}));
 
   std::string lang;
   for (int i = 1; i <= 12000; ++i) lang += "Zeile " + std::to_string(i) + "\r\n";

@@ -77,6 +77,7 @@ TEST(Kommunalsteuer, GoldenReportReturnAndXml) {
   ASSERT_TRUE(lohn::PrintKommunalsteuerErklaerung(d.env.state, o));
   testing_support::ExpectGolden("reports/kommunalsteuererklaerung_2014.txt", ReadBytes("quan.doc"));
   testing_support::ExpectGolden("reports/DEMO_KommSt20140.XML", ReadBytes(kXml));
+  EXPECT_EQ(Datei(kXml).find("KUNDENINFO"), std::string::npos);
   EXPECT_TRUE(SchemaGueltig(kXml));
   EXPECT_EQ(Datei("PaketNr.dat"), "1");
   EXPECT_TRUE(d.env.dialogs.shown.empty());

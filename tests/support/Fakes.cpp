@@ -49,6 +49,7 @@ bool FakePrintCanvas::BeginDoc(const std::string& title) {
 }
 
 void FakePrintCanvas::SetFont(const platform::PrintFont& f) {
+  cellHeight = f.cellHeight;
   log.push_back("font " + f.family + " " + std::to_string(int(f.pointSize)) +
                 (f.bold ? " bold" : "") +
                 (f.cellHeight ? " cell " + std::to_string(f.cellHeight) : ""));
@@ -79,7 +80,9 @@ void FakePrintCanvas::DrawImage(int x, int y, int w, int h, const std::string& p
                 "x" + std::to_string(h) + " " + path);
 }
 
-int FakePrintCanvas::TextWidth(const std::string& text) { return int(text.size()) * 21; }
+int FakePrintCanvas::TextWidth(const std::string& text) {
+  return int(text.size()) * (cellHeight > 0 ? cellHeight * 3 / 5 : 21);
+}
 
 TempWorkDir::TempWorkDir() {
   old_ = std::filesystem::current_path();

@@ -68,11 +68,14 @@ class FakePrintCanvas : public platform::PrintCanvas {
   void DrawImage(int x, int y, int w, int h, const std::string& path) override;
   int TextWidth(const std::string& text) override;
   int LineHeight() override { return 42; }
-  int PageWidth() override { return 2100; }
+  int PageWidth() override { return pageWidth; }
   int PageHeight() override { return pageHeight; }
 
   bool accept = true;
+  int pageWidth = 2100;
   int pageHeight = 2970;
+  // A character is 3/5 of the font's cell height wide (21 without one).
+  int cellHeight = 0;
   std::vector<std::string> log;
 };
 

@@ -3,12 +3,23 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTranslator>
 
 #include "frame/gui/Hauptmenue.h"
 #include "frame/gui/WartenForm.h"
 #include "platform/qt/QtDialogs.h"
 #include "platform/qt/QtShell.h"
 #include "store/ProgramState.h"
+
+QTranslator* LadeQtUebersetzung(const QString& ordner) {
+  auto* uebersetzung = new QTranslator(QCoreApplication::instance());
+  if (!uebersetzung->load(QStringLiteral("qtbase_de"), ordner) ||
+      !QCoreApplication::installTranslator(uebersetzung)) {
+    delete uebersetzung;
+    return nullptr;
+  }
+  return uebersetzung;
+}
 
 int RunProgram(const lohn::YearValues& year, lohn::Services services,
                platform::SingleInstance& instance) {
@@ -44,6 +55,7 @@ int RunProgram(const lohn::YearValues& year, lohn::Services services,
 
 int RunBuild(int argc, char** argv, const lohn::YearValues& year) {
   QApplication app(argc, argv);
+  LadeQtUebersetzung();
   platform::QtDialogs dialogs(year.AppTitle());
   platform::QtShell shell;
   platform::SystemClock clock;

@@ -1,8 +1,20 @@
 #pragma once
 // The program run: single instance, settings, windows, password, message loop.
 
+#include <QLibraryInfo>
+#include <QString>
+
 #include "platform/SingleInstance.h"
 #include "store/AppState.h"
+
+class QTranslator;
+
+// Qt's own texts (print, page-setup and file dialogs, standard buttons) in
+// German: installs "qtbase_de" from `ordner` into the running application
+// and returns it (owned by the application); nothing changes and nullptr
+// comes back when the file is not there.
+QTranslator* LadeQtUebersetzung(
+    const QString& ordner = QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 
 // Runs the program inside an existing QApplication and returns its exit code
 // (255 when another copy runs already).

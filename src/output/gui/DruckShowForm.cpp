@@ -4,11 +4,13 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QScreen>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -45,6 +47,20 @@ void FesteBreite(QFont& f) {
   f.setStyleHint(QFont::TypeWriter);
 }
 
+// Every entry of the list is as wide as the longest line of the report. The
+// list takes one entry's size for all (fast for long reports), and that one
+// must not be a short line, or the others would be shortened with "..." and
+// the list could not scroll to their end.
+class ZeilenDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  int breite = 0;
+  QSize sizeHint(const QStyleOptionViewItem& o, const QModelIndex& i) const override {
+    const QSize s = QStyledItemDelegate::sizeHint(o, i);
+    return {std::max(s.width(), breite), s.height()};
+  }
+};
+
 }  // namespace
 
 TDruckShowForm::TDruckShowForm(lohn::AppState& state, const lohn::BerichtAnsicht& ansicht,
@@ -54,13 +70,16 @@ TDruckShowForm::TDruckShowForm(lohn::AppState& state, const lohn::BerichtAnsicht
       state_(state),
       bytes_(ansicht.bytes),
       excel_(ansicht.excel),
-      canvasFactory_(std::move(canvasFactory)) {
+      canvasFactory_(std::move(canvasFactory)),
+      querformat_(groesse.querformat) {
   setObjectName("DruckShowForm");
   setWindowTitle("Bericht");
   setAttribute(Qt::WA_DeleteOnClose);
   if (!canvasFactory_)
     canvasFactory_ = [](QWidget* w) { return std::make_shared<platform::QtPrintCanvas>(w); };
 
+  SpeedButton2 = Werkzeugknopf(this, "SpeedButton2", "Drucker einrichten",
+                               "Drucker einrichten (Papier, Hoch- oder Querformat)");
   SpeedButton13 = Werkzeugknopf(this, "SpeedButton13", "Drucken", "Bericht an den Drucker senden");
   SpeedButton11 = Werkzeugknopf(this, "SpeedButton11", "PDF",
                                 "Bericht als PDF speichern, mit Acrobat Reader öffnen und drucken");
@@ -87,8 +106,8 @@ TDruckShowForm::TDruckShowForm(lohn::AppState& state, const lohn::BerichtAnsicht
 
   auto* v = new QVBoxLayout(this);
   auto* knoepfe = new QHBoxLayout;
-  for (QToolButton* b :
-       {SpeedButton13, SpeedButton11, SpeedButton3, SpeedButton6, SpeedButton4, SpeedButton12})
+  for (QToolButton* b : {SpeedButton2, SpeedButton13, SpeedButton11, SpeedButton3, SpeedButton6,
+                         SpeedButton4, SpeedButton12})
     knoepfe->addWidget(b);
   knoepfe->addStretch(1);
   for (QToolButton* b : {SpeedButton7, SpeedButton8, SpeedButton9, SpeedButton10, SpeedButton5})
@@ -142,12 +161,20 @@ TDruckShowForm::TDruckShowForm(lohn::AppState& state, const lohn::BerichtAnsicht
   QFont listenFont(lohn::kStandardSchrift);
   FesteBreite(listenFont);
   ListBox1->setFont(listenFont);
-  // The report's columns stand side by side; long lines scroll, never wrap.
+  // The report's columns stand side by side; long lines scroll sideways,
+  // never wrap and are never shortened.
   ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  ListBox1->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  ListBox1->setTextElideMode(Qt::ElideNone);
   ListBox1->setUniformItemSizes(true);
+  zeilenDelegate_ = new ZeilenDelegate(ListBox1);
+  ListBox1->setItemDelegate(zeilenDelegate_);
   QStringList zeilen;
   zeilen.reserve(int(ansicht.zeilen.size()));
-  for (const std::string& z : ansicht.zeilen) zeilen << QString::fromStdString(z);
+  for (const std::string& z : ansicht.zeilen) {
+    zeilen << QString::fromStdString(z);
+    if (zeilen.back().size() > laengsteZeile_.size()) laengsteZeile_ = zeilen.back();
+  }
   ListBox1->addItems(zeilen);
   if (ListBox1->count() > 0) ListBox1->setCurrentRow(0);
   v->addWidget(ListBox1, 1);
@@ -164,6 +191,7 @@ TDruckShowForm::TDruckShowForm(lohn::AppState& state, const lohn::BerichtAnsicht
   connect(FontCombobox, &QComboBox::textActivated, this, &TDruckShowForm::FontComboboxChange);
   connect(printLogoCheckBox, &QCheckBox::toggled, this,
           [this](bool an) { state_.PrintLogoFlag = an; });
+  connect(SpeedButton2, &QToolButton::clicked, this, &TDruckShowForm::SpeedButton2Click);
   connect(SpeedButton13, &QToolButton::clicked, this, &TDruckShowForm::SpeedButton13Click);
   connect(SpeedButton11, &QToolButton::clicked, this,
           [this] { SpeichereBerichtAlsPdf(this, state_, bytes_, Schriftgrad()); });
@@ -202,6 +230,16 @@ void TDruckShowForm::SetzeSchriftgrad(int punkte) {
   QFont f = ListBox1->font();
   f.setPointSize(punkte);
   ListBox1->setFont(f);
+  ListenBreite();
+}
+
+void TDruckShowForm::ListenBreite() {
+  const QFontMetrics fm(ListBox1->font());
+  static_cast<ZeilenDelegate*>(zeilenDelegate_)->breite =
+      fm.horizontalAdvance(laengsteZeile_) + 2 * fm.averageCharWidth();
+  // The list measures its entries anew.
+  ListBox1->setUniformItemSizes(false);
+  ListBox1->setUniformItemSizes(true);
 }
 
 void TDruckShowForm::SchriftgradComboBoxChange() { SetzeSchriftgrad(Schriftgrad()); }
@@ -233,6 +271,7 @@ void TDruckShowForm::SetzeSchrift(const QString& name) {
   f.setFamily(name);
   FesteBreite(f);
   ListBox1->setFont(f);
+  ListenBreite();
   // A saved name that is not installed is still shown as the choice.
   const QSignalBlocker still(FontCombobox);
   int i = FontCombobox->findText(name);
@@ -264,10 +303,25 @@ void TDruckShowForm::SpeedButton7Click() {
   kalender->show();
 }
 
+platform::PrintCanvas& TDruckShowForm::Drucker() {
+  if (!drucker_) {
+    drucker_ = canvasFactory_(this);
+    // A report meant for landscape paper starts on it; afterwards the
+    // user's choice holds.
+    auto* qt = dynamic_cast<platform::QtPrintCanvas*>(drucker_.get());
+    if (qt && querformat_) qt->SetQuerformat(true);
+  }
+  return *drucker_;
+}
+
+void TDruckShowForm::SpeedButton2Click() {
+  if (auto* qt = dynamic_cast<platform::QtPrintCanvas*>(&Drucker())) qt->SeiteEinrichten();
+}
+
 void TDruckShowForm::SpeedButton13Click() {
   if (druckt_) return;
   druckt_ = true;
-  std::shared_ptr<platform::PrintCanvas> canvas = canvasFactory_(this);
+  platform::PrintCanvas& canvas = Drucker();
   // The progress window belongs to no window: the viewer is disabled while
   // it prints, and its children with it.
   std::unique_ptr<TsendenAnDruckerForm> fortschritt;
@@ -275,7 +329,7 @@ void TDruckShowForm::SpeedButton13Click() {
   einstellung.schriftgrad = Schriftgrad();
   einstellung.logo = printLogoCheckBox->isChecked();
   einstellung.schrift = ListBox1->font().family().toStdString();
-  lohn::DruckeBericht(*canvas, state_.dialogs(), bytes_, einstellung, [&](int seite) {
+  lohn::DruckeBericht(canvas, state_.dialogs(), bytes_, einstellung, [&](int seite) {
     if (!fortschritt) {
       setEnabled(false);
       fortschritt = std::make_unique<TsendenAnDruckerForm>();
@@ -283,10 +337,16 @@ void TDruckShowForm::SpeedButton13Click() {
     fortschritt->Seite(seite);
   });
   fortschritt.reset();
-  canvas.reset();
   setEnabled(true);
   druckt_ = false;
-  if (schliessenNachDruck_) close();
+  if (schliessenNachDruck_) {
+    close();
+    return;
+  }
+  // The progress window's closing hands the focus to the window below,
+  // the modal employee window for instance: the viewer stays on top.
+  raise();
+  activateWindow();
 }
 
 void TDruckShowForm::closeEvent(QCloseEvent* e) {

@@ -14,6 +14,7 @@ class ClickLabel;
 class QCheckBox;
 class QComboBox;
 class QListWidget;
+class QStyledItemDelegate;
 class QToolButton;
 
 // The report viewer: the report's lines in a list, and from there printing,
@@ -24,8 +25,10 @@ class QToolButton;
 class TDruckShowForm : public QWidget {
   Q_OBJECT
  public:
-  // Makes the canvas to print on; by default a printer behind the print
-  // dialog. Shared, so that a test can keep looking at what was drawn.
+  // Makes the canvas to print on, once per viewer; by default a printer
+  // behind the print dialog, which keeps printer, paper and orientation from
+  // one print to the next. Shared, so that a test can keep looking at what
+  // was drawn.
   using CanvasFactory = std::function<std::shared_ptr<platform::PrintCanvas>(QWidget*)>;
 
   TDruckShowForm(lohn::AppState& state, const lohn::BerichtAnsicht& ansicht,
@@ -45,6 +48,7 @@ class TDruckShowForm : public QWidget {
   ClickLabel* Label2;
   ClickLabel* Label3;
   ClickLabel* Label5;
+  QToolButton* SpeedButton2;
   QToolButton* SpeedButton13;
   QToolButton* SpeedButton11;
   QToolButton* SpeedButton3;
@@ -67,13 +71,20 @@ class TDruckShowForm : public QWidget {
   void FuelleFontCombobox(bool alle);
   void FontComboboxChange(const QString& text);
   void SetzeSchrift(const QString& name);
+  platform::PrintCanvas& Drucker();
+  void SpeedButton2Click();
   void SpeedButton13Click();
+  void ListenBreite();
   void SpeedButton7Click();
 
   lohn::AppState& state_;
   std::vector<std::uint8_t> bytes_;
   bool excel_ = false;
   CanvasFactory canvasFactory_;
+  std::shared_ptr<platform::PrintCanvas> drucker_;
+  bool querformat_ = false;
+  QString laengsteZeile_;
+  QStyledItemDelegate* zeilenDelegate_ = nullptr;
   bool schriftGeladen_ = false;
   bool druckt_ = false;
   bool schliessenNachDruck_ = false;

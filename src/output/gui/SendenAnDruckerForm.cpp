@@ -1,10 +1,12 @@
 #include "output/gui/SendenAnDruckerForm.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 TsendenAnDruckerForm::TsendenAnDruckerForm(QWidget* parent) : QDialog(parent) {
   setObjectName("sendenAnDruckerForm");
@@ -21,7 +23,12 @@ TsendenAnDruckerForm::TsendenAnDruckerForm(QWidget* parent) : QDialog(parent) {
   InfoLabel = new QLabel(this);
   InfoLabel->setObjectName("InfoLabel");
   v->addWidget(InfoLabel);
-  setFixedSize(sizeHint().expandedTo(QSize(280, 0)));
+  // The title bar shows the caption whole: its text (bold in many window
+  // frames) beside the icon and the frame's buttons.
+  QFont titel = font();
+  titel.setBold(true);
+  const int captionBreite = QFontMetrics(titel).horizontalAdvance(windowTitle()) + 160;
+  setFixedSize(sizeHint().expandedTo(QSize(std::max(280, captionBreite), 0)));
 }
 
 void TsendenAnDruckerForm::Seite(int seite) {

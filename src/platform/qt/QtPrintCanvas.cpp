@@ -1,5 +1,6 @@
 #include "platform/qt/QtPrintCanvas.h"
 
+#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <algorithm>
 
@@ -28,6 +29,15 @@ bool QtPrintCanvas::BeginDoc(const std::string& title) {
   painter_->setViewport(0, 0, printer_.width(), printer_.height());
   zeichner_ = std::make_unique<QtPainterCanvas>(*painter_, QSize(PageWidth(), PageHeight()));
   return true;
+}
+
+void QtPrintCanvas::SetQuerformat(bool quer) {
+  printer_.setPageOrientation(quer ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+bool QtPrintCanvas::SeiteEinrichten() {
+  QPageSetupDialog dialog(&printer_, parent_);
+  return dialog.exec() == QDialog::Accepted;
 }
 
 void QtPrintCanvas::EndDoc() {

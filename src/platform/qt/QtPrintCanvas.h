@@ -12,6 +12,8 @@ namespace platform {
 
 // Draws on a printer chosen in the print dialog; logical units are 0.1 mm.
 // While a job runs, the drawing is that of QtPainterCanvas on its painter.
+// The printer outlives its jobs: printer, paper and orientation chosen for
+// one job are the next one's too.
 class QtPrintCanvas : public PrintCanvas {
  public:
   explicit QtPrintCanvas(QWidget* parent = nullptr, bool askDialog = true);
@@ -31,6 +33,11 @@ class QtPrintCanvas : public PrintCanvas {
   int PageHeight() override;
 
   QPrinter& printer() { return printer_; }
+  // Portrait or landscape paper for the jobs to come.
+  void SetQuerformat(bool quer);
+  // The page-setup dialog of this printer ("Drucker einrichten"); true when
+  // the user confirmed it.
+  bool SeiteEinrichten();
 
  private:
   QWidget* parent_;
