@@ -252,7 +252,12 @@ bool PrintL16(AppState& state, const BerichtOptionen& o) {
   Lauf lauf{o, state.Dienstgeber, standorte, {}};
   BerichtHooks* hooks = state.berichte ? &state.berichte->hooks : nullptr;
   bool erster = true, abgemeldete = false;
-  for (const Eintrag& e : eintraege) {
+  // The question about the next slip only where another one follows.
+  std::size_t letzter = 0;
+  for (std::size_t i = 0; i < eintraege.size(); ++i)
+    if (eintraege[i].person) letzter = i;
+  for (std::size_t i = 0; i < eintraege.size(); ++i) {
+    const Eintrag& e = eintraege[i];
     if (!e.person) {
       liste.Zeile(e.zeile);
       abgemeldete = true;
@@ -269,7 +274,7 @@ bool PrintL16(AppState& state, const BerichtOptionen& o) {
     for (std::size_t i = 0; i < 2; ++i) blatt->seiten[i].hintergrund = lauf.hintergrund[i];
     if (hooks && hooks->ZeigeL16) hooks->ZeigeL16(*blatt, erster);
     erster = false;
-    if (nur == 0 && !dlg.AskYesNo(kL16Naechster)) break;
+    if (nur == 0 && i < letzter && !dlg.AskYesNo(kL16Naechster)) break;
   }
 
   if (!liste.Schreiben(state)) return false;

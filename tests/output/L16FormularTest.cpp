@@ -50,7 +50,12 @@ TEST(L16Formular, PageFitsThePaperWithItsProportions) {
       // Portrait: the height limits, 2970 / 1450.
       {2970, "", {"rect 4,4 2061x2962 4", "color #0000ff", "text 264,123 1"}, {"image"}},
       // Landscape: 1450 units high, so one unit per pixel, not stretched.
-      {1450, "", {"rect 2,2 1006x1446 2", "text 129,60 1"}, {}},
+      // Every box carries its Kennzahl ("KZ 243", not "Summe").
+      {1450,
+       "",
+       {"rect 2,2 1006x1446 2", "text 616,694 KZ 243",
+        "text 183,426 KZ 225  SV-Beiträge für Sonderzahlungen", "text 129,60 1"},
+       {"text 622,694 Summe"}},
       {1450,
        "L16_Seite1_2013.bmp",
        {"image 0,0 1010x1450 L16_Seite1_2013.bmp", "text 129,60 1"},
