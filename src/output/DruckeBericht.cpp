@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "output/Bitmap.h"
 #include "store/Cp1252.h"
 #include "store/FileUtil.h"
 
@@ -59,9 +60,14 @@ bool DruckeBericht(platform::PrintCanvas& canvas, platform::Dialogs& dialogs,
   if (!canvas.BeginDoc(kDruckJobTitel)) return false;
   bool logo = false;
   if (einstellung.logo) {
-    logo = FileExists(kLogoFile);
-    // The page keeps the logo's room, so pages look alike either way.
-    if (!logo) dialogs.ShowMessage(kLogoFehlt);
+    // A picture that cannot be drawn counts as none. The page keeps the
+    // logo's room, so pages look alike either way.
+    logo = BitmapLesbar(kLogoFile);
+    bool* gemeldet = einstellung.logoGemeldet;
+    if (!logo && !(gemeldet && *gemeldet)) {
+      dialogs.ShowMessage(FileExists(kLogoFile) ? kLogoUnlesbar : kLogoFehlt);
+      if (gemeldet) *gemeldet = true;
+    }
   }
 
   auto schrift = [&](int grad) {

@@ -18,6 +18,8 @@ inline constexpr const char* kLogoFile = "LOGO.bmp";
 inline constexpr const char* kDruckJobTitel = "Quandrel ZR";
 inline constexpr const char* kLogoFehlt =
     "HINWEIS: Datei LOGO.bmp existiert nicht! Bericht wird daher ohne Logo gedruckt.";
+inline constexpr const char* kLogoUnlesbar =
+    "HINWEIS: Datei LOGO.bmp kann nicht gelesen werden! Bericht wird daher ohne Logo gedruckt.";
 inline constexpr const char* kZeilenAbgeschnitten =
     "HINWEIS: Einige Zeilen des Berichts sind auch in Schriftgröße 6 breiter als die "
     "bedruckbare Seite und werden rechts abgeschnitten. Wählen Sie bei \"Drucker einrichten\" "
@@ -29,6 +31,9 @@ struct DruckEinstellung {
   int schriftgrad = 10;  // the viewer's size box; taken within 6..18
   bool logo = false;     // "Logo drucken"
   std::string schrift = "Lucida Console";
+  // Set once a missing or unreadable logo was named, so the notice comes
+  // once per program run (nullptr: at every print).
+  bool* logoGemeldet = nullptr;
 };
 
 // Told the number of every page as it begins (1, 2, ...).

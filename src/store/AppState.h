@@ -39,6 +39,7 @@ struct AppState {
   std::string SecondStem;
   std::string Password;
   bool PrintLogoFlag = true;
+  bool LogoFehltGemeldet = false;  // the missing-logo notice comes once a run
   bool PasswordAccepted = false;
   // The shared report text file; the main window names it when it is created.
   std::string ReportFileName;

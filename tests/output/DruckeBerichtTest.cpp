@@ -50,7 +50,7 @@ struct Fall {
 
 TEST(DruckeBericht, PageLayout) {
   TempWorkDir dir;
-  WriteText(lohn::kLogoFile, "BM");
+  WriteText(lohn::kLogoFile, testing_support::EinPixelBitmap());
   using S = std::vector<Seite>;
   const Fall faelle[] = {
       {"74 lines, size 10", Nummeriert(74), 10, false, 2970,
@@ -144,6 +144,19 @@ TEST(DruckeBericht, MissingLogoKeepsItsRoomAndCancelDrawsNothing) {
   EXPECT_EQ(Seiten(schmal.log)[1].texte[0].substr(0, 7), "83 36b ");
   EXPECT_EQ(dialogs.messages.back(), lohn::kZeilenAbgeschnitten);
   EXPECT_EQ(dialogs.messages.size(), 2u);
+
+  // A LOGO.bmp that cannot be drawn is named as such, once a run.
+  testing_support::WriteText(lohn::kLogoFile, "kein Bild");
+  bool gemeldet = false;
+  lohn::DruckEinstellung einmal{10, true};
+  einmal.logoGemeldet = &gemeldet;
+  dialogs.messages.clear();
+  for (int i = 0; i < 2; ++i) {
+    FakePrintCanvas c;
+    ASSERT_TRUE(lohn::DruckeBericht(c, dialogs, {text.begin(), text.end()}, einmal));
+    EXPECT_EQ(std::count(c.log.begin(), c.log.end(), "image"), 0);
+  }
+  EXPECT_EQ(dialogs.messages, std::vector<std::string>{lohn::kLogoUnlesbar});
 }
 
 }  // namespace

@@ -76,17 +76,7 @@ TEST(L16Formular, PageFitsThePaperWithItsProportions) {
   }
 }
 
-// A bitmap of one white pixel.
-std::string EinPixel() {
-  std::string b = "BM";
-  auto le = [&](std::uint32_t v, int n) {
-    for (int i = 0; i < n; ++i) b += char((v >> (8 * i)) & 0xff);
-  };
-  le(58, 4), le(0, 4), le(54, 4);                      // file header
-  le(40, 4), le(1, 4), le(1, 4), le(1, 2), le(24, 2);  // info header
-  le(0, 4), le(4, 4), le(2835, 4), le(2835, 4), le(0, 4), le(0, 4);
-  return b + std::string("\xff\xff\xff\0", 4);
-}
+std::string EinPixel() { return testing_support::EinPixelBitmap(); }
 
 TEST(L16Formular, OnlyReadableBitmapsReplaceTheForm) {
   testing_support::TempWorkDir dir;

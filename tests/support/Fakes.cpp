@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -114,6 +115,17 @@ void WriteBytes(const std::filesystem::path& p, const std::vector<std::uint8_t>&
 
 void WriteText(const std::filesystem::path& p, const std::string& text) {
   std::ofstream(p, std::ios::binary | std::ios::trunc) << text;
+}
+
+std::string EinPixelBitmap() {
+  std::string b = "BM";
+  auto le = [&](std::uint32_t v, int n) {
+    for (int i = 0; i < n; ++i) b += char((v >> (8 * i)) & 0xff);
+  };
+  le(58, 4), le(0, 4), le(54, 4);                      // file header
+  le(40, 4), le(1, 4), le(1, 4), le(1, 2), le(24, 2);  // info header
+  le(0, 4), le(4, 4), le(2835, 4), le(2835, 4), le(0, 4), le(0, 4);
+  return b + std::string("\xff\xff\xff\0", 4);
 }
 
 }  // namespace testing_support

@@ -106,4 +106,7 @@ void WriteBytes(const std::filesystem::path& p, const std::vector<std::uint8_t>&
 // Writes the text's bytes as they are (no line-end translation).
 void WriteText(const std::filesystem::path& p, const std::string& text);
 
+// A Windows bitmap of one white pixel, as the picture loader takes it.
+std::string EinPixelBitmap();
+
 }  // namespace testing_support

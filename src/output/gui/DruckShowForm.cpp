@@ -329,6 +329,7 @@ void TDruckShowForm::SpeedButton13Click() {
   einstellung.schriftgrad = Schriftgrad();
   einstellung.logo = printLogoCheckBox->isChecked();
   einstellung.schrift = ListBox1->font().family().toStdString();
+  einstellung.logoGemeldet = &state_.LogoFehltGemeldet;
   lohn::DruckeBericht(canvas, state_.dialogs(), bytes_, einstellung, [&](int seite) {
     if (!fortschritt) {
       setEnabled(false);
