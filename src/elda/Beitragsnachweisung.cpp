@@ -11,6 +11,7 @@
 
 #include "elda/Beitragsklassen.h"
 #include "elda/EldaDatei.h"
+#include "elda/EldaSatz.h"
 #include "elda/SvGrundlagenTeilung.h"
 #include "payroll/Beitragsgruppen.h"
 #include "payroll/FormatBetrag.h"
@@ -481,84 +482,84 @@ void Nachweisung::Schluss(const Summen& s) {
   Zeile(kTrenner);
 }
 
-// The .BN data record; the first amount that does not fit its field is named.
-class BnSatz {
- public:
-  std::string satz;
-  std::optional<std::string> fehler;
-
-  void Text(const std::string& t) { satz += t; }
-  void Betrag(int dezimalen, int breite, double wert, const std::string& feld,
-              const std::string& gruppe = {}) {
-    std::string f = FormatAmountField(dezimalen, breite, wert);
-    if (!fehler && f.find_first_not_of(' ') == std::string::npos)
-      fehler = "Der Betrag " + FloatToStrFixed(wert, 15, dezimalen) + " im Feld \"" + feld + "\"" +
-               (gruppe.empty() ? "" : " der Beitragsgruppe " + gruppe) +
-               " passt nicht in die ELDA-Datei. Es wurde keine Datei erstellt.";
-    satz += f;
-  }
-};
-
 std::string SatzartCode(int satzart) {
   static constexpr std::array<const char*, 4> kCodes{"20", "21", "23", "24"};
   return satzart >= 0 && satzart < int(kCodes.size()) ? kCodes[std::size_t(satzart)] : "20";
 }
 
-BnSatz BnDatensatz(const AppState& state, const BerichtOptionen& o, int monatBis,
-                   const Nachweisung& n, const Summen& s) {
+// The .BN data record (EldaBnRecord), with its EldaBnEntry and
+// EldaBnUmlageEntry parts; what does not fit goes into `fehler`.
+std::string BnDatensatz(const AppState& state, const BerichtOptionen& o, int monatBis,
+                        const Nachweisung& n, const Summen& s, EldaFehler& fehler) {
   const DienstgeberGlobals& dg = state.Dienstgeber;
-  BnSatz b;
-  b.Text(SatzartCode(o.eldaSatzart) + "0000002" + "14" + EldaZiffern(dg.DienstgeberDvrNr, 7) +
-         EldaText(dg.DienstgeberVersTraegerCode, 2) + EldaText(dg.DienstgeberBeitragskontoNr, 10) +
-         EldaText(dg.DienstgeberName, 70) + "1" + EldaLeer(11) + EldaZiffern(monatBis, 2) +
-         EldaZiffern(o.jahr, 4));
+  EldaSatz b(fehler, "");
+  b.Fest(1, SatzartCode(o.eldaSatzart)).Fest(3, "0000002").Fest(10, "14");
+  b.Dienstgeber().Ziffern(12, 7, "Absendernummer", dg.DienstgeberDvrNr);
+  b.Dienstgeber().Code(19, 2, "Versicherungsträger-Code", dg.DienstgeberVersTraegerCode);
+  b.Text(21, 10, "Beitragskontonummer", dg.DienstgeberBeitragskontoNr)
+      .Text(31, 70, "Name des Dienstgebers", dg.DienstgeberName)
+      .Fest(101, "1")
+      .Leer(102, 11)
+      .Ziffern(113, 2, "Monat", monatBis)
+      .Ziffern(115, 4, "Jahr", o.jahr);
   std::vector<Eintrag> eintraege = n.eintraege;
   if (o.aufloesAbgabe != 0) eintraege.push_back({"N80", 0, 0, 0, n.aufloes});
   while (eintraege.size() < kMindestEintraege) eintraege.push_back({});
   for (const Eintrag& e : eintraege) {
-    b.Text(EldaText(e.code, 4));
-    b.Betrag(2, 10, e.allgemein, "Beitragsgrundlage", e.code);
-    b.Text(EldaLeer(10));
-    b.Betrag(2, 10, e.sonder, "Beitragsgrundlage Sonderzahlung", e.code);
-    b.Text(EldaLeer(10));
-    b.Betrag(2, 4, e.satz, "Prozentsatz", e.code);
-    b.Betrag(2, 11, e.betrag, "Betrag", e.code);
+    // Positions within the entry.
+    b.Basis(b.Laenge());
+    b.Bezug(" der Beitragsgruppe " + e.code);
+    b.Text(1, 4, "Beitragsgruppe", e.code)
+        .Betrag(5, 10, "Beitragsgrundlage", 2, e.allgemein)
+        .Leer(15, 10)
+        .Betrag(25, 10, "Beitragsgrundlage Sonderzahlung", 2, e.sonder)
+        .Leer(35, 10)
+        .Betrag(45, 4, "Prozentsatz", 2, e.satz)
+        .Betrag(49, 11, "Betrag", 2, e.betrag);
   }
   for (std::size_t u = 0; u < kUmlagen.size() + 2; ++u) {
     const bool umlage = u < kUmlagen.size();
     const double basis = umlage ? s.umlagen[u] : 0;
     const bool leer = std::fabs(basis) <= 0.009;
     const std::string code = umlage ? kUmlagen[u].code : "";
-    b.Text(leer ? EldaLeer(2) : code);
-    b.Betrag(2, 10, basis, "Bemessungsgrundlage", code);
-    b.Betrag(2, 4, leer ? 0 : kUmlagen[u].satz, "Prozentsatz", code);
-    b.Betrag(2, 11, umlage ? RoundBetragHalfEven(basis * kUmlagen[u].satz / 100) : 0, "Betrag",
-             code);
+    b.Basis(b.Laenge());
+    b.Bezug(" der Umlage " + code);
+    b.Text(1, 2, "Umlage", leer ? "" : code)
+        .Betrag(3, 10, "Bemessungsgrundlage", 2, basis)
+        .Betrag(13, 4, "Prozentsatz", 2, leer ? 0 : kUmlagen[u].satz)
+        .Betrag(17, 11, "Betrag", 2,
+                umlage ? RoundBetragHalfEven(basis * kUmlagen[u].satz / 100) : 0);
   }
+  // Every entry beyond the usual twelve moves the rest of the record.
+  const int mehr = 59 * (int(eintraege.size()) - kMindestEintraege);
+  b.Basis(mehr);
+  b.Bezug("");
   auto kopf = [&](Kopfklasse k) { return s.koepfe[std::size_t(k)]; };
-  b.Betrag(0, 5, kopf(Kopfklasse::Arbeiter), "Anzahl Arbeiter");
-  b.Betrag(0, 5, kopf(Kopfklasse::ArbLehrling), "Anzahl Arb. Lehrlinge");
-  b.Betrag(0, 5, kopf(Kopfklasse::Angestellter), "Anzahl Angestellte");
-  b.Betrag(0, 5, kopf(Kopfklasse::AngLehrling), "Anzahl Ang. Lehrlinge");
-  b.Betrag(2, 9, RoundBetragHalfEven(s.mv), "Summe MV-Beiträge");
-  b.Text("0");
-  b.Betrag(2, 10, o.unbezUrlaub, "unbezahlter Urlaub");
-  b.Betrag(0, 2, s.gf, "Anzahl Geschäftsführer");
-  b.Betrag(2, 10, s.gfAllgemein, "Geschäftsführer Beitragsgrundlage");
-  b.Betrag(2, 10, s.gfSonder, "Geschäftsführer Sonderzahlung");
-  b.Betrag(0, 5, kopf(Kopfklasse::GeringfAng), "Anzahl geringf.besch.Ang.");
-  b.Betrag(0, 5, kopf(Kopfklasse::GeringfArb), "Anzahl geringf.besch.Arb.");
-  b.Betrag(0, 5, o.anzMalusArb, "Anzahl MALUS Arbeiter");
-  b.Betrag(2, 11, n.malusArb, "MALUS Arbeiter");
-  b.Betrag(0, 5, o.anzMalusAng, "Anzahl MALUS Angestellte");
-  b.Betrag(2, 11, n.malusAng, "MALUS Angestellte");
-  b.Betrag(2, 11, n.aufloes, "Auflösungsabgabe");
-  b.Betrag(2, 11, RoundBetragHalfEven(s.service), "Summe Service-Entgelte");
-  b.Betrag(2, 11, RoundBetragHalfEven(s.mvZuschlag), "MV-Zuschlag");
-  b.Betrag(2, 11, RoundBetragHalfEven(n.gesamtsumme), "GESAMTSUMME");
-  b.Text(EldaText(dg.DienstgeberTelefon, 50) + EldaLeer(24) + EldaProduktFeld(state) + EldaLeer(6) +
-         "\r\n");
-  return b;
+  b.Ziffern(1043, 5, "Anzahl Arbeiter", kopf(Kopfklasse::Arbeiter))
+      .Ziffern(1048, 5, "Anzahl Arb. Lehrlinge", kopf(Kopfklasse::ArbLehrling))
+      .Ziffern(1053, 5, "Anzahl Angestellte", kopf(Kopfklasse::Angestellter))
+      .Ziffern(1058, 5, "Anzahl Ang. Lehrlinge", kopf(Kopfklasse::AngLehrling))
+      .Betrag(1063, 9, "Summe MV-Beiträge", 2, RoundBetragHalfEven(s.mv))
+      .Fest(1072, "0")
+      .Betrag(1073, 10, "unbezahlter Urlaub", 2, o.unbezUrlaub)
+      .Ziffern(1083, 2, "Anzahl Geschäftsführer", s.gf)
+      .Betrag(1085, 10, "Geschäftsführer Beitragsgrundlage", 2, s.gfAllgemein)
+      .Betrag(1095, 10, "Geschäftsführer Sonderzahlung", 2, s.gfSonder)
+      .Ziffern(1105, 5, "Anzahl geringf.besch.Ang.", kopf(Kopfklasse::GeringfAng))
+      .Ziffern(1110, 5, "Anzahl geringf.besch.Arb.", kopf(Kopfklasse::GeringfArb))
+      .Ziffern(1115, 5, "Anzahl MALUS Arbeiter", o.anzMalusArb)
+      .Betrag(1120, 11, "MALUS Arbeiter", 2, n.malusArb)
+      .Ziffern(1131, 5, "Anzahl MALUS Angestellte", o.anzMalusAng)
+      .Betrag(1136, 11, "MALUS Angestellte", 2, n.malusAng)
+      .Betrag(1147, 11, "Auflösungsabgabe", 2, n.aufloes)
+      .Betrag(1158, 11, "Summe Service-Entgelte", 2, RoundBetragHalfEven(s.service))
+      .Betrag(1169, 11, "MV-Zuschlag", 2, RoundBetragHalfEven(s.mvZuschlag))
+      .Betrag(1180, 11, "GESAMTSUMME", 2, RoundBetragHalfEven(n.gesamtsumme))
+      .Text(1191, 50, "Telefon", dg.DienstgeberTelefon)
+      .Leer(1241, 24)
+      .Fest(1265, EldaProduktFeld(state))
+      .Leer(1295, 6);
+  return b.Ende(EldaSatzlaenge(EldaArt::BN) + mehr);
 }
 
 }  // namespace
@@ -635,14 +636,15 @@ bool PrintBeitragsnachweisung(AppState& state, const BerichtOptionen& o) {
 
   std::optional<EldaDateiBild> bild;
   if (elda) {
-    const BnSatz satz = BnDatensatz(state, o, monatBis, n, s);
-    if (satz.fehler) {
-      dlg.ShowMessage(*satz.fehler);
+    EldaFehler fehler;
+    const std::string satz = BnDatensatz(state, o, monatBis, n, s, fehler);
+    if (!fehler.empty()) {
+      dlg.ShowMessage(fehler.Meldung("Es wurde keine Datei erstellt."));
       return false;
     }
     bild = EldaDateiBild{o.stem + std::to_string(o.jahr) + ZeroPadded(o.monatVon, 2) +
                              ZeroPadded(monatBis, 2) + ".BN",
-                         EldaHeaderRecord(state, EldaArt::BN, o.eldaTestdaten) + satz.satz +
+                         EldaHeaderRecord(state, EldaArt::BN, o.eldaTestdaten) + satz +
                              EldaTrailerRecord(state, EldaArt::BN, 3)};
   }
   // Printed only, such an amount would be no better: nothing is written.

@@ -4,12 +4,14 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "elda/EldaDatei.h"
+#include "elda/EldaSatz.h"
 #include "payroll/Beitragsgruppen.h"
 #include "payroll/FormatBetrag.h"
 #include "reports/BerichtLesen.h"
@@ -35,49 +37,19 @@ long long Euro(Cent c) {
   return q;
 }
 
-// A record under construction; the first amount that does not fit its field
-// is noted by name.
-class Satz {
- public:
-  std::string text;
-  std::optional<std::string> zuGross;
+using V = EldaSatz::Vorzeichen;
 
-  Satz& operator+=(const std::string& t) {
-    text += t;
-    return *this;
-  }
-  // Cents of a stored amount; one beyond kMaxCents is noted as not fitting.
-  Cent Cents(double wert, const char* feld) {
-    const auto c = lohnzettel::Cents(wert);
-    if (!c) Zugross(wert, feld);
-    return c.value_or(0);
-  }
-  // The sums of the year, when one of them lies beyond kMaxCents.
-  void Pruefe(const Jahr& j) {
-    if (j.zuGross) Zugross(*j.zuGross, "Abrechnungen im Zeitraum");
-  }
-  // A signed amount with implied decimals.
-  void Betrag(int dezimalen, int breite, Cent wert, const char* feld) {
-    Feld(FormatAmountField(dezimalen, breite, AlsBetrag(wert)), wert, feld);
-  }
-  // An amount of the "L1" record.
-  void Euro(Cent wert, const char* feld) {
-    const long long euro = lohn::Euro(wert);
-    const std::string ziffern = FormatAmountFieldUnsigned(2, 10, double(euro));
-    text += euro > 0 ? "+" : euro < 0 ? "-" : " ";
-    Feld(ziffern, wert, feld);
-  }
+// An amount of the "L1" record: a sign of its own and whole euros.
+void Euro(EldaSatz& s, int pos, const char* feld, Cent wert) {
+  s.Betrag(pos, 11, feld, 2, double(lohn::Euro(wert)), V::Eigenes);
+}
 
- private:
-  void Feld(const std::string& f, Cent wert, const char* feld) {
-    if (f.find_first_not_of(' ') == std::string::npos) Zugross(AlsBetrag(wert), feld);
-    text += f;
-  }
-  void Zugross(double wert, const char* feld) {
-    if (!zuGross)
-      zuGross = "Der Betrag " + FloatToStrFixed(wert, 15, 2) + " im Feld \"" + feld + "\"";
-  }
-};
+// Cents of a stored amount; one beyond kMaxCents is noted as not fitting.
+Cent Cents(EldaSatz& s, double wert, const char* feld) {
+  const auto c = lohnzettel::Cents(wert);
+  if (!c) s.ZuGross(feld, wert);
+  return c.value_or(0);
+}
 
 // "1" worker, "5" salaried, "7" and "8" the same marginally employed, "9"
 // every free service contractor.
@@ -95,140 +67,199 @@ std::string Name(const PersonalRecord& p) {
 struct Lauf {
   const AppState& state;
   const BerichtOptionen& o;
-  std::string absender, finanzamt, steuerNr, datum, zeit;
+  const DienstgeberGlobals& dg;
+  std::string steuerNr, datum, zeit;
   bool storno = false, fehlerindikator = false;
 
-  Lauf(const AppState& s, const BerichtOptionen& opt) : state(s), o(opt) {
-    const DienstgeberGlobals& dg = s.Dienstgeber;
-    absender = EldaZiffern(dg.DienstgeberDvrNr, 7);
-    finanzamt = EldaZiffern(dg.DienstgeberFinanzamtNr, 2);
-    steuerNr = EldaZiffern(FilterDigitsAllowEmpty(dg.DienstgeberSteuerNr), 7);
+  Lauf(const AppState& s, const BerichtOptionen& opt) : state(s), o(opt), dg(s.Dienstgeber) {
+    steuerNr = FilterDigitsAllowEmpty(dg.DienstgeberSteuerNr);
     datum = TodayAsYYYYMMDD(s.services.clock);
     zeit = NowAsHHMMSS(s.services.clock);
     storno = o.lohnzettelSatzart == 1;
     fehlerindikator = o.lohnzettelSatzart == 2;
   }
 
-  std::string I1(int anzahl) const {
-    const DienstgeberGlobals& dg = state.Dienstgeber;
-    std::string s = "I1" + EldaZiffern(2, 7) + "14" + absender + "94" + "I" + EldaLeer(13) +
-                    finanzamt + steuerNr + absender + finanzamt + steuerNr + absender + "LZ" +
-                    datum + zeit + "07" + EldaText(dg.DienstgeberName, 37) +
-                    EldaText(dg.DienstgeberAnrede, 20) + EldaText(dg.DienstgeberStrasse, 37) +
-                    EldaText(dg.DienstgeberLand, 3) + EldaText(dg.DienstgeberPlz, 10) +
-                    EldaText(dg.DienstgeberOrt, 30) + EldaLeer(11) + EldaZiffern(o.jahr, 4) +
-                    EldaZiffern(anzahl, 7) + EldaZiffern(anzahl, 7) + EldaLeer(850);
-    return s + "\r\n";
+  // Sender, tax office and tax number, as the "I1" and "L1" records carry them.
+  void Absender(EldaSatz& s, int pos) const {
+    s.Dienstgeber().Ziffern(pos, 7, "Absendernummer", dg.DienstgeberDvrNr);
+  }
+  void Finanzamt(EldaSatz& s, int pos) const {
+    s.Dienstgeber().Ziffern(pos, 2, "Finanzamtsnummer", dg.DienstgeberFinanzamtNr);
+    s.Dienstgeber().Ziffern(pos + 2, 7, "Steuernummer", steuerNr);
   }
 
-  Satz Bg(int nr, const PersonalRecord& p, const std::string& svNr, const Jahr& j) const {
-    const DienstgeberGlobals& dg = state.Dienstgeber;
+  std::string I1(EldaFehler& fehler, int anzahl) const {
+    EldaSatz s(fehler, "");
+    s.Fest(1, "I1").Ziffern(3, 7, "Satznummer", 2).Fest(10, "14");
+    Absender(s, 12);
+    s.Fest(19, "94").Fest(21, "I").Leer(22, 13);
+    Finanzamt(s, 35);
+    Absender(s, 44);
+    Finanzamt(s, 51);
+    Absender(s, 60);
+    s.Fest(67, "LZ").Fest(69, datum).Fest(77, zeit).Fest(83, "07");
+    s.Text(85, 37, "Name", dg.DienstgeberName)
+        .Text(122, 20, "Anrede", dg.DienstgeberAnrede)
+        .Text(142, 37, "Straße", dg.DienstgeberStrasse)
+        .Text(179, 3, "Land", dg.DienstgeberLand)
+        .Text(182, 10, "Postleitzahl", dg.DienstgeberPlz)
+        .Text(192, 30, "Ort", dg.DienstgeberOrt)
+        .Leer(222, 11)
+        .Ziffern(233, 4, "Jahr", o.jahr)
+        .Ziffern(237, 7, "Anzahl Lohnzettel", anzahl)
+        .Ziffern(244, 7, "Anzahl Lohnzettel", anzahl)
+        .Leer(251, 850);
+    return s.Ende(EldaSatzlaenge(EldaArt::LF));
+  }
+
+  std::string Bg(EldaSatz& s, int nr, const PersonalRecord& p, const std::string& svNr,
+                 const Jahr& j) const {
     const auto& c = j.cent;
-    Satz s;
-    s.Pruefe(j);
-    s += (storno ? "42" : "40") + EldaZiffern(nr, 7) + "14" + absender +
-         EldaText(dg.DienstgeberVersTraegerCode, 2) + EldaText(dg.DienstgeberBeitragskontoNr, 10) +
-         EldaText(dg.DienstgeberName, 70) + EldaText(p.GeburtsdatenEdit, 12) +
-         EldaZiffern(svNr, 10) + EldaZiffern(j.ersterMonat, 2) + EldaZiffern(j.letzterMonat, 2) +
-         EldaZiffern(o.jahr, 4);
-    s.Betrag(2, 7, c[kSvAllgemein] + c[kFiktiv] - c[kTeilentgelt], "Beitragsgrundlage");
-    s.Betrag(2, 7, c[kSvSonder], "Beitragsgrundlage Sonderzahlungen");
-    s.Betrag(0, 3, c[kTageTeilentgelt], "Tage Teilentgelt");
-    s.Betrag(2, 7, c[kTeilentgelt], "Teilentgelt");
-    s += EldaLeer(4) + Kategorie(p) + EldaText(p.FamNameEdit, 70) + EldaText(p.VornameEdit, 70) +
-         " " + (p.SZanspruchCheckBox ? "J" : "N") + EldaText(dg.DienstgeberTelefon, 50) +
-         EldaLeer(15) + EldaZiffern(j.ersterBmvgMonat, 2) + EldaZiffern(j.letzterBmvgMonat, 2);
-    s.Betrag(2, 10, s.Cents(j.bmvg * 100 / kBmvgSatz, "BMV-Beitragsgrundlage"),
-             "BMV-Beitragsgrundlage");
-    s.Betrag(2, 10, c[kBmvgGerundet], "BMV-Beitrag");
-    s += EldaLeer(9) + "00000000" + EldaProduktFeld(state) + EldaLeer(13) + "\r\n";
-    return s;
+    if (j.zuGross) s.ZuGross("Abrechnungen im Zeitraum", *j.zuGross);
+    s.Fest(1, storno ? "42" : "40").Ziffern(3, 7, "Satznummer", nr).Fest(10, "14");
+    s.Dienstgeber().Ziffern(12, 7, "Absendernummer", dg.DienstgeberDvrNr);
+    s.Dienstgeber().Code(19, 2, "Versicherungsträger-Code", dg.DienstgeberVersTraegerCode);
+    s.Text(21, 10, "Beitragskontonummer", dg.DienstgeberBeitragskontoNr)
+        .Text(31, 70, "Name des Dienstgebers", dg.DienstgeberName)
+        .Text(101, 12, "ELDA-Referenznummer", p.GeburtsdatenEdit)
+        .Ziffern(113, 10, "SV-Nummer", svNr)
+        .Ziffern(123, 2, "erster Monat", j.ersterMonat)
+        .Ziffern(125, 2, "letzter Monat", j.letzterMonat)
+        .Ziffern(127, 4, "Jahr", o.jahr)
+        .Betrag(131, 7, "Beitragsgrundlage", 2,
+                AlsBetrag(c[kSvAllgemein] + c[kFiktiv] - c[kTeilentgelt]))
+        .Betrag(138, 7, "Beitragsgrundlage Sonderzahlungen", 2, AlsBetrag(c[kSvSonder]))
+        .Betrag(145, 3, "Tage Teilentgelt", 0, AlsBetrag(c[kTageTeilentgelt]))
+        .Betrag(148, 7, "Teilentgelt", 2, AlsBetrag(c[kTeilentgelt]))
+        .Leer(155, 2)
+        .Leer(157, 2)
+        .Fest(159, Kategorie(p))
+        .Text(160, 70, "Familienname", p.FamNameEdit)
+        .Text(230, 70, "Vorname", p.VornameEdit)
+        .Leer(300, 1)
+        .Fest(301, p.SZanspruchCheckBox ? "J" : "N")
+        .Text(302, 50, "Telefon", dg.DienstgeberTelefon)
+        .Leer(352, 15)
+        .Ziffern(367, 2, "erster BMV-Monat", j.ersterBmvgMonat)
+        .Ziffern(369, 2, "letzter BMV-Monat", j.letzterBmvgMonat);
+    const Cent bmvgBasis = Cents(s, j.bmvg * 100 / kBmvgSatz, "BMV-Beitragsgrundlage");
+    s.Betrag(371, 10, "BMV-Beitragsgrundlage", 2, AlsBetrag(bmvgBasis))
+        .Betrag(381, 10, "BMV-Beitrag", 2, AlsBetrag(c[kBmvgGerundet]))
+        .Leer(391, 9)
+        .Fest(400, "00000000")
+        .Fest(408, EldaProduktFeld(state))
+        .Leer(438, 13);
+    return s.Ende(EldaSatzlaenge(EldaArt::BG));
   }
 
-  Satz L1(int nr, const PersonalRecord& p, const std::string& svNr, const std::string& partnerNr,
-          const Jahr& j) const {
+  std::string L1(EldaSatz& s, int nr, const PersonalRecord& p, const std::string& svNr,
+                 const std::string& partnerNr, const Jahr& j) const {
     const auto& c = j.cent;
     const Tage tage = PeriodenTage(o, j, p.EintrittsDatumEdit);
     // Both credits need a child, as the wage tax grants them.
     const bool mitKind = p.AnzahlKinderEdit >= 1;
-    Satz s;
-    s.Pruefe(j);
-    s += "L1" + EldaZiffern(nr, 7) + "14" + absender + "94" + "L" + EldaLeer(13) + finanzamt +
-         steuerNr + absender + " " + datum + zeit + EldaText(p.GeburtsdatenEdit, 30) +
-         EldaZiffern(p.ArtDesLohnzettelsEdit, 2) + EldaLeer(21) + (fehlerindikator ? "J" : "N") +
-         EldaZiffern(tage.von, 2) + EldaZiffern(j.ersterMonat, 2) + EldaZiffern(tage.bis, 2) +
-         EldaZiffern(j.letzterMonat, 2) + EldaZiffern(o.jahr, 4) +
-         EldaZiffern(p.SozialeStellungEdit, 1) + svNr +
-         EldaText(p.FamNameEdit + " " + p.VornameEdit, 37) + EldaLeer(20) +
-         EldaText(p.StrasseEdit, 37) + EldaText(p.StaatEdit, 3) +
-         EldaText(std::to_string(p.PLZEdit), 10) + EldaText(p.OrtEdit, 30) +
-         (p.weiblichCheckBox ? "J" : " ") + (p.weiblichCheckBox ? " " : "J") +
-         (p.TeilzeitCheckBox ? " " : "J") + (p.TeilzeitCheckBox ? "J" : " ") +
-         (p.Alleinverdiener && mitKind ? "J" : " ") + EldaZiffern(partnerNr, 10) +
-         (p.grPendlPausch && mitKind ? "J" : " ");
+    if (j.zuGross) s.ZuGross("Abrechnungen im Zeitraum", *j.zuGross);
+    s.Fest(1, "L1").Ziffern(3, 7, "Satznummer", nr).Fest(10, "14");
+    Absender(s, 12);
+    s.Fest(19, "94").Fest(21, "L").Leer(22, 6).Leer(28, 7);
+    Finanzamt(s, 35);
+    Absender(s, 44);
+    s.Leer(51, 1)
+        .Fest(52, datum)
+        .Fest(60, zeit)
+        .Text(66, 30, "ELDA-Referenznummer", p.GeburtsdatenEdit)
+        .Ziffern(96, 2, "Art des Lohnzettels", p.ArtDesLohnzettelsEdit)
+        .Leer(98, 20)
+        .Leer(118, 1)
+        .Fest(119, fehlerindikator ? "J" : "N")
+        .Ziffern(120, 2, "von Tag", tage.von)
+        .Ziffern(122, 2, "erster Monat", j.ersterMonat)
+        .Ziffern(124, 2, "bis Tag", tage.bis)
+        .Ziffern(126, 2, "letzter Monat", j.letzterMonat)
+        .Ziffern(128, 4, "Jahr", o.jahr)
+        .Ziffern(132, 1, "Soziale Stellung", p.SozialeStellungEdit)
+        .Ziffern(133, 10, "SV-Nummer", svNr)
+        .Text(143, 37, "Name", p.FamNameEdit + " " + p.VornameEdit)
+        .Leer(180, 20)
+        .Text(200, 37, "Straße", p.StrasseEdit)
+        .Text(237, 3, "Staat", p.StaatEdit)
+        .Text(240, 10, "Postleitzahl", std::to_string(p.PLZEdit))
+        .Text(250, 30, "Ort", p.OrtEdit)
+        .Fest(280, p.weiblichCheckBox ? "J" : " ")
+        .Fest(281, p.weiblichCheckBox ? " " : "J")
+        .Fest(282, p.TeilzeitCheckBox ? " " : "J")
+        .Fest(283, p.TeilzeitCheckBox ? "J" : " ")
+        .Fest(284, p.Alleinverdiener && mitKind ? "J" : " ")
+        .Ziffern(285, 10, "SV-Nummer des Partners", partnerNr)
+        .Fest(295, p.grPendlPausch && mitKind ? "J" : " ");
 
-    const Cent prei = s.Cents(p.PREI_Edit, "PREI");
+    const Cent prei = Cents(s, p.PREI_Edit, "PREI");
     const Cent brutto =
         c[kBrutto] + c[kSonderzahlung] + c[kSzSvFrei] + c[kSonstSz] + c[kSachbezuege];
-    s.Euro(storno ? 0 : brutto, "Bruttobezüge");
-    s.Euro(c[kFreibetr], "steuerfreie Bezüge");
-    s.Euro(c[kSonderzahlung] + c[kSzSvFrei] - c[kUeberschreitung], "Sonderzahlungen");
-    s.Euro(c[kSvAbzGes], "SV-Beiträge");
-    s.Euro(c[kSvDnSzGesamt], "SV-Beiträge Sonderzahlungen");
-    s.Euro(c[kSonstSzSv], "SV-Beiträge sonstige Sonderzahlungen");
-    s.Euro(c[kSvDnGesamt], "SV-Beiträge laufend");
-    s.Euro(c[kLandarbFrei], "Landarbeiter-Freibetrag");
-    s.Euro(c[kAuslandsTaet], "Auslandstätigkeit");
-    s.Euro(c[kNormArbeitszeit], "Pendlerpauschale");
-    s.Euro(c[kFreiwillBeitr], "freiwillige Beiträge");
-    s.Euro(c[kSonstSz], "sonstige Sonderzahlungen");
-    s.Euro(c[kSonstSteuerfr], "sonstige steuerfreie Bezüge");
-    s.Euro(c[kSonstSz] + prei + c[kNormArbeitszeit] + c[kAuslandsTaet] + c[kFreiwillBeitr] +
-               c[kSonstSteuerfr],
-           "übrige Abzüge");
-    s.Euro(c[kBrutto] - prei + c[kSonderzahlung] + c[kSzSvFrei] - c[kSzSvFrei] + c[kSachbezuege] -
-               c[kFreibetr] - c[kSonderzahlung] - c[kSvAbzGes] + c[kSvDnSzGesamt] + c[kSonstSzSv] +
-               c[kUeberschreitung] - c[kNormArbeitszeit] - c[kAuslandsTaet] - c[kFreiwillBeitr] -
-               c[kSonstSteuerfr] - c[kLandarbFrei],
-           "steuerpflichtige Bezüge");
-    s.Euro(c[kLstGesamt], "Lohnsteuer");
-    s.Euro(c[kSonstSzLst], "Lohnsteuer sonstige Sonderzahlungen");
-    s.Euro(c[kLstGesamt] - c[kSonstSzLst], "Lohnsteuer laufend");
-    s.Euro(c[kUeberschreitung], "Überschreitung");
-    s.Euro(0, "");
-    s += EldaLeer(11);
-    s.Euro(c[kFreibetrLtMitteilg], "Freibetrag laut Mitteilung");
-    s.Euro(s.Cents(p.AufrollungEdit, "Aufrollung"), "Aufrollung");
-    s.Euro(0, "");
-    s.Euro(0, "");
-    s += "0000";
-    s.Euro(0, "");
-    s.Euro(c[kSpesenersatz], "Spesenersatz");
-    for (int i = 0; i < 3; ++i) s.Euro(0, "");
-    s += " 00000000" + finanzamt + steuerNr + absender + " " + (storno ? "K" : " ");
-    s.Euro(c[kBmvgUebertragung], "BMV-Übertragungsbetrag");
-    s += EldaLeer(11 + 12 + 15) + EldaZiffern(p.AnzahlKinderEdit, 2) + EldaLeer(12);
-    s.Euro(c[kAuslPensDg], "ausländische Pensionskassen");
-    s += p.EPAB_CB ? "J" : "N";
-    s.Euro(s.Cents(p.ENTW_Edit, "ENTW"), "ENTW");
-    s.Euro(prei, "PREI");
-    s += EldaZiffern(p.WERK_Edit, 2);
-    s.Euro(s.Cents(p.BPEND_Edit, "BPEND"), "BPEND");
-    s += EldaZiffern(p.UEBMO_Edit, 2);
-    s.Euro(s.Cents(p.BSROL_Edit, "BSROL"), "BSROL");
-    s += EldaLeer(221) + EldaProduktFeld(state) + EldaLeer(70) + "\r\n";
-    return s;
+    Euro(s, 296, "Bruttobezüge", storno ? 0 : brutto);
+    Euro(s, 307, "steuerfreie Bezüge", c[kFreibetr]);
+    Euro(s, 318, "Sonderzahlungen", c[kSonderzahlung] + c[kSzSvFrei] - c[kUeberschreitung]);
+    Euro(s, 329, "SV-Beiträge", c[kSvAbzGes]);
+    Euro(s, 340, "SV-Beiträge Sonderzahlungen", c[kSvDnSzGesamt]);
+    Euro(s, 351, "SV-Beiträge sonstige Sonderzahlungen", c[kSonstSzSv]);
+    Euro(s, 362, "SV-Beiträge laufend", c[kSvDnGesamt]);
+    Euro(s, 373, "Landarbeiter-Freibetrag", c[kLandarbFrei]);
+    Euro(s, 384, "Auslandstätigkeit", c[kAuslandsTaet]);
+    Euro(s, 395, "Pendlerpauschale", c[kNormArbeitszeit]);
+    Euro(s, 406, "freiwillige Beiträge", c[kFreiwillBeitr]);
+    Euro(s, 417, "sonstige Sonderzahlungen", c[kSonstSz]);
+    Euro(s, 428, "sonstige steuerfreie Bezüge", c[kSonstSteuerfr]);
+    Euro(s, 439, "übrige Abzüge",
+         c[kSonstSz] + prei + c[kNormArbeitszeit] + c[kAuslandsTaet] + c[kFreiwillBeitr] +
+             c[kSonstSteuerfr]);
+    Euro(s, 450, "steuerpflichtige Bezüge",
+         c[kBrutto] - prei + c[kSonderzahlung] + c[kSzSvFrei] - c[kSzSvFrei] + c[kSachbezuege] -
+             c[kFreibetr] - c[kSonderzahlung] - c[kSvAbzGes] + c[kSvDnSzGesamt] + c[kSonstSzSv] +
+             c[kUeberschreitung] - c[kNormArbeitszeit] - c[kAuslandsTaet] - c[kFreiwillBeitr] -
+             c[kSonstSteuerfr] - c[kLandarbFrei]);
+    Euro(s, 461, "Lohnsteuer", c[kLstGesamt]);
+    Euro(s, 472, "Lohnsteuer sonstige Sonderzahlungen", c[kSonstSzLst]);
+    Euro(s, 483, "Lohnsteuer laufend", c[kLstGesamt] - c[kSonstSzLst]);
+    Euro(s, 494, "Überschreitung", c[kUeberschreitung]);
+    Euro(s, 505, "", 0);
+    s.Leer(516, 11);
+    Euro(s, 527, "Freibetrag laut Mitteilung", c[kFreibetrLtMitteilg]);
+    Euro(s, 538, "Aufrollung", Cents(s, p.AufrollungEdit, "Aufrollung"));
+    Euro(s, 549, "", 0);
+    Euro(s, 560, "", 0);
+    s.Fest(571, "0000");
+    Euro(s, 575, "", 0);
+    Euro(s, 586, "Spesenersatz", c[kSpesenersatz]);
+    for (int pos : {597, 608, 619}) Euro(s, pos, "", 0);
+    s.Leer(630, 1).Fest(631, "00000000");
+    Finanzamt(s, 639);
+    Absender(s, 648);
+    s.Leer(655, 1).Fest(656, storno ? "K" : " ");
+    Euro(s, 657, "BMV-Übertragungsbetrag", c[kBmvgUebertragung]);
+    s.Leer(668, 11).Leer(679, 12).Leer(691, 15);
+    s.Ziffern(706, 2, "Anzahl Kinder", p.AnzahlKinderEdit).Leer(708, 12);
+    Euro(s, 720, "ausländische Pensionskassen", c[kAuslPensDg]);
+    s.Fest(731, p.EPAB_CB ? "J" : "N");
+    Euro(s, 732, "ENTW", Cents(s, p.ENTW_Edit, "ENTW"));
+    Euro(s, 743, "PREI", prei);
+    s.Ziffern(754, 2, "WERK", p.WERK_Edit);
+    Euro(s, 756, "BPEND", Cents(s, p.BPEND_Edit, "BPEND"));
+    s.Ziffern(767, 2, "UEBMO", p.UEBMO_Edit);
+    Euro(s, 769, "BSROL", Cents(s, p.BSROL_Edit, "BSROL"));
+    s.Leer(780, 221).Fest(1001, EldaProduktFeld(state)).Leer(1031, 70);
+    return s.Ende(EldaSatzlaenge(EldaArt::LF));
   }
 };
 
 }  // namespace
 
 std::string LohnzettelBetrag(double wert) {
-  Satz s;
-  const auto c = Cents(wert);
+  const auto c = lohnzettel::Cents(wert);
   if (!c) return " " + EldaLeer(10);
-  s.Euro(*c, "");
-  return s.text;
+  EldaFehler fehler;
+  EldaSatz s(fehler, "");
+  Euro(s, 1, "", *c);
+  return s.text();
 }
 
 bool ExportEldaLohnzettel(AppState& state, const BerichtOptionen& o) {
@@ -240,44 +271,52 @@ bool ExportEldaLohnzettel(AppState& state, const BerichtOptionen& o) {
   const int nur = o.personalNr;
   const bool ausland = o.auslandstaetigkeit;
 
+  // An employee stored twice counts by his last record, as in the reports:
+  // the records with payroll, an earlier one of the same number dropped.
+  std::vector<std::optional<PersonalRecord>> personen;
+  std::map<std::int32_t, std::size_t> letzte;
+  if (!PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
+        const auto it = monate.find(p.PersNrEdit);
+        if (it == monate.end() || it->second.empty()) return;
+        auto [l, neu] = letzte.try_emplace(p.PersNrEdit, personen.size());
+        if (!neu) {
+          personen[l->second].reset();
+          l->second = personen.size();
+        }
+        personen.emplace_back(p);
+      }))
+    return false;
+
   const Lauf lauf(state, o);
-  std::string bg = EldaHeaderRecord(state, EldaArt::BG, o.eldaTestdaten), lf, svFehler, abgemeldete,
-              zuGross;
-  bg.reserve(std::size_t(EldaSatzlaenge(EldaArt::BG) + 2) * (monate.size() + 2));
-  lf.reserve(std::size_t(EldaSatzlaenge(EldaArt::LF) + 2) * monate.size());
+  std::string bg = EldaHeaderRecord(state, EldaArt::BG, o.eldaTestdaten), lf, svFehler, abgemeldete;
+  bg.reserve(std::size_t(EldaSatzlaenge(EldaArt::BG) + 2) * (letzte.size() + 2));
+  lf.reserve(std::size_t(EldaSatzlaenge(EldaArt::LF) + 2) * letzte.size());
+  EldaFehler fehler;
   int anzahl = 0;
-  const bool gelesen = PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
-    const auto it = monate.find(p.PersNrEdit);
-    if (it == monate.end() || it->second.empty()) return;
+  for (const std::optional<PersonalRecord>& person : personen) {
+    if (!person) continue;
+    const PersonalRecord& p = *person;
     // Alone by his number a deregistered employee gets his slip.
     if (nur == 0 && p.DNabgemeldetCheckBox) {
       abgemeldete += "\n" + Name(p);
-      return;
+      continue;
     }
     const std::string svNr = FilterDigitsAllowEmpty(p.SVNrEdit);
     const std::string partnerNr = FilterDigitsAllowEmpty(p.AustrittsDatumEdit);
     if (svNr.size() != 10 || !(partnerNr.empty() || partnerNr.size() == 10)) {
       svFehler += "\n" + Name(p) + ": SV-Nr. \"" + p.SVNrEdit + "\"" +
                   (partnerNr.empty() ? "" : ", Partner \"" + p.AustrittsDatumEdit + "\"");
-      return;
+      continue;
     }
-    const Jahr j = Addieren(it->second);
+    const Jahr j = Addieren(monate[p.PersNrEdit]);
     ++anzahl;
-    const Satz b = lauf.Bg(anzahl + 1, p, svNr, j);
-    const Satz l = lauf.L1(anzahl + 2, p, svNr, partnerNr, j);
-    if (zuGross.empty() && (b.zuGross || l.zuGross))
-      zuGross = *(b.zuGross ? b.zuGross : l.zuGross) + " für den Dienstnehmer " + Name(p) +
-                " passt nicht in die ELDA-Datei. Es wurden keine ELDA-Dateien erstellt.";
-    bg += b.text;
-    lf += l.text;
-  });
-  if (!gelesen) return false;
+    const std::string bezug = " für den Dienstnehmer " + Name(p);
+    EldaSatz b(fehler, bezug), l(fehler, bezug);
+    bg += lauf.Bg(b, anzahl + 1, p, svNr, j);
+    lf += lauf.L1(l, anzahl + 2, p, svNr, partnerNr, j);
+  }
   if (!svFehler.empty()) {
     dlg.ShowMessage(kLohnzettelSvNrFehler + svFehler);
-    return false;
-  }
-  if (!zuGross.empty()) {
-    dlg.ShowMessage(zuGross);
     return false;
   }
 
@@ -287,7 +326,12 @@ bool ExportEldaLohnzettel(AppState& state, const BerichtOptionen& o) {
       o.stem + (nur != 0 ? "_DN" + std::to_string(nur) : std::string()) + zeitraum;
   bg += EldaTrailerRecord(state, EldaArt::BG, anzahl + 2);
   // The "I1" record counts the "L1" records, so it is put in front at the end.
-  std::string lfDatei = EldaHeaderRecord(state, EldaArt::LF, o.eldaTestdaten) + lauf.I1(anzahl);
+  std::string lfDatei =
+      EldaHeaderRecord(state, EldaArt::LF, o.eldaTestdaten) + lauf.I1(fehler, anzahl);
+  if (!fehler.empty()) {
+    dlg.ShowMessage(fehler.Meldung("Es wurden keine ELDA-Dateien erstellt."));
+    return false;
+  }
   lfDatei.reserve(lfDatei.size() + lf.size() + std::size_t(EldaSatzlaenge(EldaArt::LF)));
   lfDatei += lf;
   lfDatei += EldaTrailerRecord(state, EldaArt::LF, anzahl + 3);
@@ -295,15 +339,16 @@ bool ExportEldaLohnzettel(AppState& state, const BerichtOptionen& o) {
   paar[0] = {name + ".BG", std::move(bg)};
   paar[1] = {name + ".LF", std::move(lfDatei)};
   if (!abgemeldete.empty()) dlg.ShowMessage(kLohnzettelAbgemeldet + abgemeldete);
-  if (SchreibeEldaDateien(state, paar, kLohnzettelSchlussfrage) != EldaSchreibErgebnis::Geschrieben)
-    return false;
-  // The empty wage-slip file stands for a written pair, so it comes after it.
+  if (SchreibeEldaDateien(state, paar, "") != EldaSchreibErgebnis::Geschrieben) return false;
+  // The empty wage-slip file stands for a written pair, so it comes after
+  // it, and the run is reported done only once both are there.
   int err = 0;
   const std::string elz = o.stem + ".ELZ";
   if (!WriteFileAtomic(elz, {}, &err)) {
-    dlg.ShowMessage(CreateFailedMessage(elz, err));
+    dlg.ShowMessage(MitUrsache(kLohnzettelElzFehler, elz, err));
     return false;
   }
+  EldaOrdnerFrage(state, kLohnzettelSchlussfrage);
   return true;
 }
 

@@ -13,10 +13,12 @@ namespace lohn {
 
 // The generator of "elektronische Übermittlung Lohnzettel". Reads <stem>.ABR
 // and <stem>.PER once each; one .BG record and one "L1" record per employee
-// with payrolls in the period, in the order of the employee file. An SV
-// number that is not ten digits or an amount too large for its field stops
-// the run with a message before any file is written. True when the pair was
-// written.
+// with payrolls in the period, in the order of the employee file (an
+// employee stored twice by his last record). An SV number that is not ten
+// digits, or a value that does not fit its field (an amount too large, a
+// negative number or one with too many digits) stops the run with one
+// message before any file is written. The closing question comes after
+// <stem>.ELZ is written. True when the pair and <stem>.ELZ were written.
 bool ExportEldaLohnzettel(AppState& state, const BerichtOptionen& o);
 
 // An amount of the "L1" record: "+", "-" or a blank for zero, then the value
@@ -32,6 +34,12 @@ inline constexpr const char* kLohnzettelSchlussfrage =
 inline constexpr const char* kLohnzettelSvNrFehler =
     "Diese Dienstnehmer haben keine SV-Nummer mit 10 Ziffern (SV-Nummer des Partners: 10 Ziffern "
     "oder keine). Es wurden keine ELDA-Dateien erstellt:";
+
+// The pair is in place, but not the empty <stem>.ELZ; the file and the
+// system's reason follow on a line of their own.
+inline constexpr const char* kLohnzettelElzFehler =
+    "Die ELDA-Dateien sind erstellt, aber die Datei der elektronischen Lohnzettel konnte nicht "
+    "angelegt werden:";
 
 inline constexpr const char* kLohnzettelAbgemeldet =
     "Diese abgemeldeten Dienstnehmer haben Abrechnungen im Zeitraum und erhalten keinen "

@@ -1,6 +1,8 @@
 #include "elda/Versichertenmeldung.h"
 
 #include "elda/EldaPanel.h"
+#include "elda/EldaSatz.h"
+#include "payroll/PersFormLists.h"
 #include "store/Cp1252.h"
 #include "store/Numbers.h"
 #include "store/SvNummer.h"
@@ -14,16 +16,6 @@ namespace {
 std::string DatumZiffern(const std::string& datum) {
   if (datum.size() != 10) return "00000000";
   return datum.substr(0, 2) + datum.substr(3, 2) + datum.substr(6, 4);
-}
-
-// An amount field: cents as digits, right-aligned with "0" in front.
-std::string BetragZiffern(const PersFormModel& f, const char* feld, int breite) {
-  const std::string& text = f.Text(feld);
-  const std::string ziffern = FormatAmountFieldUnsigned(2, breite, EldaPanelBetrag(text));
-  if (ziffern.find_first_not_of(' ') == std::string::npos)
-    throw ConversionError("Der Betrag '" + text + "' im Feld " + feld +
-                          " ist für die Versichertenmeldung zu groß!");
-  return ziffern;
 }
 
 }  // namespace
@@ -45,51 +37,115 @@ std::string VmDateiName(std::string_view stem, std::int32_t persNr, std::string_
 
 EldaDateiBild VersichertenMeldungBild(const AppState& state, const PersFormModel& f,
                                       const std::string& svNr) {
+  using V = EldaSatz::Vorzeichen;
   const std::string art = f.Text("DN_Satzart");
   const std::int32_t nr = StrToInt(f.Text("PersNrEdit"));
   const bool abmeldung = art == "04" || art == "08" || art == "09";
   const auto& dg = state.Dienstgeber;
-  auto text = [&](const char* feld, int breite) { return EldaText(f.Text(feld), breite); };
-  auto jn = [&](const char* box) { return std::string(f.Checked(box) ? "J" : "N"); };
-  auto datum = [&](const char* feld) { return DatumZiffern(NormalizeDateText(f.Text(feld))); };
-  auto betrag = [&](const char* feld, int breite) { return BetragZiffern(f, feld, breite); };
+  const std::vector<std::string> arten = EldaCodes(EldaMeldungsartListe(), 2, false),
+                                 gegc = EldaCodes(EldaGesetzlicheGrundlageListe(), 2, true),
+                                 vwvc = EldaCodes(EldaVerwandtschaftListe(), 1, true),
+                                 zuge = EldaCodes(EldaZugehoerigkeitListe(), 2, true),
+                                 agrd = EldaCodes(EldaAbmeldegrundListe(state.year), 2, true);
+  EldaFehler fehler;
+  EldaSatz s(fehler, " für den Dienstnehmer " + std::to_string(nr));
+  auto text = [&](int pos, const char* feld, int breite) {
+    s.Text(pos, breite, feld, f.Text(feld));
+  };
+  auto jn = [&](const char* box) { return f.Checked(box) ? "J" : "N"; };
+  auto datum = [&](int pos, const char* feld) {
+    s.Ziffern(pos, 8, feld, DatumZiffern(NormalizeDateText(f.Text(feld))));
+  };
+  // Amounts are filed as digits without a sign.
+  auto betrag = [&](int pos, const char* feld, int breite) {
+    s.Betrag(pos, breite, feld, 2, EldaPanelBetrag(f.Text(feld)), V::Keins);
+  };
 
   std::string geburt = "00000000";
   if (auto g = GeburtsdatumAusSvNr(svNr, state.year.year))
     geburt = ZeroPadded(g->tag, 2) + ZeroPadded(g->monat, 2) + ZeroPadded(g->jahr, 4);
   const std::string& btag = f.Text("BTAG");
-  const std::string umlagen =
-      jn("KU") + jn("LK") + jn("WF") + jn("SW") + " " + jn("IE") + jn("NB") + EldaLeer(8);
 
-  std::string s = EldaText(art, 2) + "0000002" + "14" + EldaZiffern(dg.DienstgeberDvrNr, 7) +
-                  EldaText(dg.DienstgeberVersTraegerCode, 2) +
-                  EldaText(dg.DienstgeberBeitragskontoNr, 10) + EldaText(dg.DienstgeberName, 70) +
-                  EldaText(std::to_string(nr), 12) + EldaText(svNr, 10) + geburt;
-  s += text("FamNameEdit", 70) + text("FNA1", 70) + text("FNA2", 70) + text("VornameEdit", 70) +
-       text("AKGR", 30);
-  s += abmeldung ? "0" : f.Checked("weiblichCheckBox") ? "2" : "1";
-  s += text("STSL", 3) + text("AdresseLandEdit", 3) + text("PLZEdit", 9) + text("OrtEdit", 40) +
-       text("StrasseEdit", 50) + EldaLeer(4);
-  s += abmeldung ? EldaLeer(4) : text("BeitragsgruppeComboBox", 4);
-  s += DatumZiffern(AdatFuerArt(f.Text("ADAT"), art)) + datum("RDAT") + text("ZUGE", 2) +
-       jn("GeringfCheckBox");
-  s += abmeldung ? EldaLeer(30) : text("BerufEdit", 30);
-  s += text("GEGC", 2) + text("GEGT", 8) + text("VWVC", 1) + text("VWVT", 15) + text("BETL", 20) +
-       datum("LVDA") + datum("LBDA") + jn("TAMO_CB") + (f.Checked("ABEZ_CB") ? "6" : "4") +
-       betrag("BETR", 8) + (f.Checked("SBZC_CB") ? "1" : "0") + EldaLeer(24) + EldaLeer(6);
-  s += btag.empty() ? std::string("0") : EldaText(btag, 1);
-  s += betrag("BSTD", 4) + jn("MALU_CB") + betrag("BGMA", 6);
-  s += abmeldung ? EldaLeer(15) : umlagen;
-  s += text("BKFZ", 3) + text("BPLZ", 9) + text("BORT", 40) + datum("EBSV") + text("AGRD", 2) +
-       text("SAGR", 20) + datum("KEAB") + datum("KEBI") + datum("UEAB") + datum("UEBI") +
-       text("TAGE", 62) + datum("E1LJ") + jn("BUAK_CB");
-  s += EldaText(dg.DienstgeberTelefon, 50) + text("GeburtsdatenEdit", 15) + EldaLeer(1) +
-       EldaLeer(3) + datum("NSGA") + datum("NSGE") + EldaLeer(70) + EldaLeer(70) + EldaLeer(30);
-  s += text("AECD", 90) + datum("BVAB") + datum("BVEN") + jn("AABG_CB") + EldaLeer(4) +
-       EldaText(dg.DienstgeberEMail, 60) + EldaProduktFeld(state) + EldaLeer(26) + "\r\n";
+  s.Code(1, 2, "DN_Satzart", art, arten).Fest(3, "0000002").Fest(10, "14");
+  s.Dienstgeber().Ziffern(12, 7, "Absendernummer", dg.DienstgeberDvrNr);
+  s.Dienstgeber().Code(19, 2, "Versicherungsträger-Code", dg.DienstgeberVersTraegerCode);
+  s.Text(21, 10, "Beitragskontonummer", dg.DienstgeberBeitragskontoNr)
+      .Text(31, 70, "Name des Dienstgebers", dg.DienstgeberName)
+      .Text(101, 12, "Personal-Nr", std::to_string(nr))
+      .Ziffern(113, 10, "SV-Nummer", svNr)
+      .Fest(123, geburt);
+  text(131, "FamNameEdit", 70);
+  text(201, "FNA1", 70);
+  text(271, "FNA2", 70);
+  text(341, "VornameEdit", 70);
+  text(411, "AKGR", 30);
+  s.Fest(441, abmeldung ? "0" : f.Checked("weiblichCheckBox") ? "2" : "1");
+  text(442, "STSL", 3);
+  text(445, "AdresseLandEdit", 3);
+  text(448, "PLZEdit", 9);
+  text(457, "OrtEdit", 40);
+  text(497, "StrasseEdit", 50);
+  s.Leer(547, 4);
+  if (abmeldung)
+    s.Leer(551, 4);
+  else
+    text(551, "BeitragsgruppeComboBox", 4);
+  s.Ziffern(555, 8, "ADAT", DatumZiffern(AdatFuerArt(f.Text("ADAT"), art)));
+  datum(563, "RDAT");
+  s.Code(571, 2, "ZUGE", f.Text("ZUGE"), zuge).Fest(573, jn("GeringfCheckBox"));
+  if (abmeldung)
+    s.Leer(574, 30);
+  else
+    text(574, "BerufEdit", 30);
+  s.Code(604, 2, "GEGC", f.Text("GEGC"), gegc);
+  text(606, "GEGT", 8);
+  s.Code(614, 1, "VWVC", f.Text("VWVC"), vwvc);
+  text(615, "VWVT", 15);
+  text(630, "BETL", 20);
+  datum(650, "LVDA");
+  datum(658, "LBDA");
+  s.Fest(666, jn("TAMO_CB")).Fest(667, f.Checked("ABEZ_CB") ? "6" : "4");
+  betrag(668, "BETR", 8);
+  s.Fest(676, f.Checked("SBZC_CB") ? "1" : "0").Leer(677, 24).Leer(701, 6);
+  s.Ziffern(707, 1, "BTAG", btag.empty() ? std::string_view("0") : std::string_view(btag));
+  betrag(708, "BSTD", 4);
+  s.Fest(712, jn("MALU_CB"));
+  betrag(713, "BGMA", 6);
+  if (abmeldung)
+    s.Leer(719, 15);
+  else
+    s.Fest(719, std::string(jn("KU")) + jn("LK") + jn("WF") + jn("SW") + " " + jn("IE") + jn("NB") +
+                    EldaLeer(8));
+  text(734, "BKFZ", 3);
+  text(737, "BPLZ", 9);
+  text(746, "BORT", 40);
+  datum(786, "EBSV");
+  s.Code(794, 2, "AGRD", f.Text("AGRD"), agrd);
+  text(796, "SAGR", 20);
+  datum(816, "KEAB");
+  datum(824, "KEBI");
+  datum(832, "UEAB");
+  datum(840, "UEBI");
+  s.Code(848, 62, "TAGE", f.Text("TAGE"));
+  datum(910, "E1LJ");
+  s.Fest(918, jn("BUAK_CB")).Text(919, 50, "Telefon", dg.DienstgeberTelefon);
+  text(969, "GeburtsdatenEdit", 15);
+  s.Leer(984, 1).Leer(985, 3);
+  datum(988, "NSGA");
+  datum(996, "NSGE");
+  s.Leer(1004, 70).Leer(1074, 70).Leer(1144, 30).Code(1174, 90, "AECD", f.Text("AECD"));
+  datum(1264, "BVAB");
+  datum(1272, "BVEN");
+  s.Fest(1280, jn("AABG_CB"))
+      .Leer(1281, 4)
+      .Text(1285, 60, "E-Mail", dg.DienstgeberEMail)
+      .Fest(1345, EldaProduktFeld(state))
+      .Leer(1375, 26);
+  const std::string satz = s.Ende(EldaSatzlaenge(EldaArt::VM));
+  if (!fehler.empty()) throw ConversionError(fehler.Meldung(kVmNichtErstellt));
 
   return {VmDateiName(state.DataFileStem, nr, f.Text("FamNameEdit"), art),
-          EldaHeaderRecord(state, EldaArt::VM, f.Checked("Testdaten_CB")) + s +
+          EldaHeaderRecord(state, EldaArt::VM, f.Checked("Testdaten_CB")) + satz +
               EldaTrailerRecord(state, EldaArt::VM, 3)};
 }
 

@@ -21,6 +21,8 @@ inline constexpr const char* kVmSchlussfrage =
     "Quandrel hat ELDA-Daten erstellt. Wollen Sie den Ordner jetzt öffnen um die Daten mit "
     "\"ELDA Software\" zu übermitteln? Prüfen Sie dann bitte die Meldebestätigung von ELDA!";
 
+inline constexpr const char* kVmNichtErstellt = "Es wurde keine Datei erstellt.";
+
 // The family name's part of the file name: trimmed, characters that a file
 // name cannot hold as "_", cut or filled with "_" to 5 characters.
 std::string VmNamensteil(std::string_view famName);
@@ -30,7 +32,9 @@ std::string VmDateiName(std::string_view stem, std::int32_t persNr, std::string_
 
 // The file's name and its three records. Dates are normalised (ADAT by the
 // rule of its kind) and amounts converted here, whatever the fields hold;
-// one that does not convert or does not fit throws ConversionError.
+// one that does not convert throws ConversionError, and so does a field that
+// does not fit (a code not in its list, a negative amount, too many digits),
+// with one message naming every such field.
 // `svNr` is the SV number's ten digits.
 EldaDateiBild VersichertenMeldungBild(const AppState& state, const PersFormModel& f,
                                       const std::string& svNr);

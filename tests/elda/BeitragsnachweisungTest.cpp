@@ -181,7 +181,7 @@ TEST(Beitragsnachweisung, FaultTable) {
     EXPECT_TRUE(u.env.dialogs.questions.empty());
   };
 
-  const std::vector<Fall> faelle{
+  std::vector<Fall> faelle{
       {"NeuFoeG N44 and N63 from the same bases",
        {neuFoeg},
        [](Umgebung&, lohn::BerichtOptionen& o) { o.rueckVerr = true; },
@@ -296,9 +296,11 @@ TEST(Beitragsnachweisung, FaultTable) {
          keineFrage(u, d);
          EXPECT_EQ(d + Datei("quan.doc"), "<fehlt>");
          EXPECT_EQ(u.env.dialogs.messages,
-                   std::vector<std::string>{"Der Betrag 1000000000000000,00 im Feld \"MALUS "
-                                            "Angestellte\" passt nicht in die ELDA-Datei. Es "
-                                            "wurde keine Datei erstellt."});
+                   std::vector<std::string>{
+                       "Der Betrag 1000000000000000,00 im Feld \"MALUS Angestellte\" passt nicht "
+                       "in die ELDA-Datei.\nDer Betrag 1000000000000378,50 im Feld "
+                       "\"GESAMTSUMME\" passt nicht in die ELDA-Datei.\nEs wurde keine Datei "
+                       "erstellt."});
        }},
       {"printed only, 10^15 is refused as well",
        {Abr(1, 6, "A1", 1000, 0)},
@@ -320,6 +322,34 @@ TEST(Beitragsnachweisung, FaultTable) {
                    std::string::npos);
        }},
   };
+  // Counts and the employer's digits and codes are never cut or signed.
+  const std::vector<std::pair<std::function<void(Umgebung&, lohn::BerichtOptionen&)>, std::string>>
+      werte{{[](Umgebung&, lohn::BerichtOptionen& o) { o.anzMalusArb = -1; },
+             "Der Wert \"-1\" im Feld \"Anzahl MALUS Arbeiter\" passt nicht in die ELDA-Datei "
+             "(keine negative Zahl)."},
+            {[](Umgebung&, lohn::BerichtOptionen& o) { o.anzMalusAng = 100000; },
+             "Der Wert \"100000\" im Feld \"Anzahl MALUS Angestellte\" passt nicht in die "
+             "ELDA-Datei (höchstens 5 Ziffern)."},
+            {[](Umgebung& u, lohn::BerichtOptionen&) {
+               u.env.state.Dienstgeber.DienstgeberDvrNr = "12-4567";
+             },
+             "Der Wert \"12-4567\" im Feld \"Absendernummer\" des Dienstgebers passt nicht in die "
+             "ELDA-Datei (nur Ziffern)."},
+            {[](Umgebung& u, lohn::BerichtOptionen&) {
+               u.env.state.Dienstgeber.DienstgeberVersTraegerCode = "1 1";
+             },
+             "Der Wert \"1 1\" im Feld \"Versicherungsträger-Code\" des Dienstgebers passt nicht "
+             "in die ELDA-Datei (höchstens 2 Zeichen)."}};
+  for (const auto& w : werte)
+    faelle.push_back({w.second.c_str(),
+                      {Abr(1, 6, "A1", 1000, 0)},
+                      w.first,
+                      [&, m = w.second](Umgebung& u, const std::string& d) {
+                        keineFrage(u, d);
+                        EXPECT_EQ(d, "");
+                        EXPECT_EQ(u.env.dialogs.messages,
+                                  std::vector<std::string>{m + "\nEs wurde keine Datei erstellt."});
+                      }});
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.name);
     Umgebung u;

@@ -212,7 +212,8 @@ TEST(EldaSchreiben, TwoProgramsNeverMixTheirFiles) {
     if (g.substr(0, g.size() - 2) != l.substr(0, l.size() - 2)) return "gemischt " + g + " " + l;
     return std::string("ok");
   });
-  for (const auto& prozess : ergebnisse) EXPECT_EQ(prozess, Liste(150, "ok"));
+  const Liste alleGut(150, "ok");
+  for (const auto& prozess : ergebnisse) EXPECT_EQ(prozess, alleGut);
   EXPECT_EQ(Dateien("ELDA"), (Liste{"A.BG", "A.BN", "A.LF"}));
 }
 

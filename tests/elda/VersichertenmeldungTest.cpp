@@ -276,20 +276,51 @@ TEST(EldaPanel, LeavingFieldsAndTheDatesOfTheKinds) {
   EXPECT_EQ(m.f().Text("BVEN"), "15.03.2014");
 }
 
-TEST(Versichertenmeldung, AmountsAreConvertedWhateverTheFieldHolds) {
+// Amounts are converted whatever the field holds. A value that does not fit
+// its field (an amount too large or negative, a code not in its list, digits
+// too many or none) is refused with one message naming it, and no file.
+TEST(Versichertenmeldung, RefusedValuesTable) {
   Meldung m;
   m.Anna();
   m.f().SetText("BETR", "1.234,50");
+  m.f().SetText("AGRD", "32");  // a reason of 2014 only
   EXPECT_TRUE(WriteEldaVersichertenMeldung(m.st(), m.f()));
-  EXPECT_EQ(m.Feld(668, 8), "00123450");
+  EXPECT_EQ(m.Feld(668, 8) + m.Feld(794, 2), "0012345032");
   fs::remove_all("ELDA");
-  for (const char* betr : {"1,2,3", "1000000,00", "1000000000000000,00"}) {
+  const std::string tage(63, '1');
+  const std::pair<const char*, const char*> faelle[] = {
+      {"BETR", "1,2,3"}, {"BETR", "1000000,00"}, {"BETR", "1000000000000000,00"},
+      {"BETR", "-5,00"}, {"GEGC", "0 "},         {"ZUGE", ".5"},
+      {"BTAG", "-"},     {"BTAG", "10"},         {"VWVC", "3"},
+      {"AGRD", "31"},    {"DN_Satzart", "07"},   {"TAGE", tage.c_str()}};
+  for (auto [feld, wert] : faelle) {
+    SCOPED_TRACE(std::string(feld) + " " + wert);
     m.env.dialogs.messages.clear();
-    m.f().SetText("BETR", betr);
+    const std::string alt = m.f().Text(feld);
+    m.f().SetText(feld, wert);
     EXPECT_FALSE(WriteEldaVersichertenMeldung(m.st(), m.f()));
-    EXPECT_EQ(m.env.dialogs.messages.size(), 1u);
+    ASSERT_EQ(m.env.dialogs.messages.size(), 1u);
+    if (std::string_view(wert) != "1,2,3") {
+      EXPECT_NE(m.env.dialogs.messages[0].find("\"" + std::string(feld) + "\""), std::string::npos);
+    }
     EXPECT_FALSE(fs::exists("ELDA"));
+    m.f().SetText(feld, alt);
   }
+  m.env.dialogs.messages.clear();
+  m.f().SetText("GEGC", "0 ");
+  m.f().SetText("BTAG", "-");
+  EXPECT_FALSE(WriteEldaVersichertenMeldung(m.st(), m.f()));
+  EXPECT_EQ(m.env.dialogs.messages,
+            std::vector<std::string>{
+                "Der Wert \"0 \" im Feld \"GEGC\" für den Dienstnehmer 7 passt nicht in die "
+                "ELDA-Datei (kein Code der Liste).\nDer Wert \"-\" im Feld \"BTAG\" für den "
+                "Dienstnehmer 7 passt nicht in die ELDA-Datei (nur Ziffern).\n" +
+                std::string(kVmNichtErstellt)});
+
+  Meldung alt(kYear2013);
+  alt.Anna();
+  alt.f().SetText("AGRD", "32");
+  EXPECT_FALSE(WriteEldaVersichertenMeldung(alt.st(), alt.f()));
 }
 
 TEST(Versichertenmeldung, KindOfThePreviousEmployeeIsNotFiled) {
