@@ -19,8 +19,21 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 }
 
+# A build folder whose cache was made for another source folder (a copied
+# or moved checkout) cannot be configured again: it is made afresh.
+fresh_if_stale() {
+  local root="$1" build="$2" home
+  [ -f "$build/CMakeCache.txt" ] || return 0
+  home="$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$build/CMakeCache.txt")"
+  if [ "$(cd "$home" 2>/dev/null && pwd -P)" != "$(cd "$root" && pwd -P)" ]; then
+    echo "Build folder $build belongs to $home: configuring it afresh"
+    rm -rf "$build"
+  fi
+}
+
 build_project() {
   local root="$1"
+  fresh_if_stale "$root" "$root/build"
   cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   cmake --build "$root/build" -j "$(nproc)"
 }

@@ -1,10 +1,13 @@
 #pragma once
-// Starts documents, folders, addresses and sibling programs. Results are not
-// checked, as the program never did; a program is started with an argument
-// list, never through a command string.
+// Starts documents, folders, addresses and sibling programs; a program is
+// started with an argument list, never through a command string. A start
+// that fails (no such file or program, no application registered for it)
+// is never silent: one message names what could not be opened.
 
 #include <string>
 #include <vector>
+
+#include "platform/Dialogs.h"
 
 namespace platform {
 
@@ -13,10 +16,25 @@ class Shell {
   virtual ~Shell() = default;
   // Opens a document, folder or web address with the desktop's registered
   // application.
-  virtual void Open(const std::string& target) = 0;
+  bool Open(const std::string& target);
   // Starts a program (looked up beside this program first) with arguments.
-  virtual void StartProgram(const std::string& program, const std::vector<std::string>& args,
-                            bool hidden = false) = 0;
+  bool StartProgram(const std::string& program, const std::vector<std::string>& args,
+                    bool hidden = false);
+  // Where a failed start is reported; the program state wires its dialogs.
+  void MeldungenAn(Dialogs* dialogs) { dialogs_ = dialogs; }
+
+ protected:
+  // The platform's part: true when the document or program was started.
+  virtual bool OpenTarget(const std::string& target) = 0;
+  virtual bool Start(const std::string& program, const std::vector<std::string>& args,
+                     bool hidden) = 0;
+
+ private:
+  bool Gemeldet(bool ok, const std::string& name);
+  Dialogs* dialogs_ = nullptr;
 };
+
+// ""<name>" konnte nicht geöffnet werden."
+std::string NichtGeoeffnetMeldung(const std::string& name);
 
 }  // namespace platform

@@ -27,7 +27,10 @@ constexpr std::size_t kProgramStateSize = 416;
 constexpr std::size_t kGlobRecordSize = 3252;
 
 struct AppState {
-  AppState(const YearValues& y, Services s) : year(y), services(s) {}
+  // A failed shell start is reported through the program's dialogs.
+  AppState(const YearValues& y, Services s) : year(y), services(s) {
+    services.shell.MeldungenAn(&services.dialogs);
+  }
 
   const YearValues& year;
   Services services;

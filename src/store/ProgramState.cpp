@@ -5,6 +5,7 @@
 #include "store/FileUtil.h"
 #include "store/Real48.h"
 #include "store/RecordBytes.h"
+#include "store/TextRoutines.h"
 
 namespace lohn {
 
@@ -106,11 +107,14 @@ bool LoadGlobalSettings(AppState& state) {
   // A stem with a folder part would put the employer's files outside the
   // data folder: damaged like a stem whose files are gone.
   if (!StemImDatenordner(stem) || !DienstgeberDateienVorhanden(stem)) {
-    std::string msg =
-        "Quandrel Lohnverrechnung - Die Daten des zuletzt bearbeiteten Dienstgebers \"" + stem +
-        "\" sind beschädigt, oder existieren nicht mehr - wählen Sie bitte nach dem "
-        "Programmstart einen anderen Dienstgeber aus!";
-    state.dialogs().ShowMessage(CutChars(msg, 255));
+    // An empty stem is a first start: no employer has been worked on yet.
+    if (!TrimBlanks(stem).empty()) {
+      std::string msg =
+          "Quandrel Lohnverrechnung - Die Daten des zuletzt bearbeiteten Dienstgebers \"" + stem +
+          "\" sind beschädigt, oder existieren nicht mehr - wählen Sie bitte nach dem "
+          "Programmstart einen anderen Dienstgeber aus!";
+      state.dialogs().ShowMessage(CutChars(msg, 255));
+    }
     state.DataFileStem = kDemoStem;
     if (!DienstgeberDateienVorhanden(kDemoStem)) CreateDienstgeber(state, kDemoStem);
   }

@@ -198,9 +198,12 @@ TEST(EldaSchreiben, TwoProgramsNeverMixTheirFiles) {
     Absender env;
     const std::string lauf = "P" + std::to_string(prozess) + "R" + std::to_string(runde);
     const std::string bn = lauf + std::string(5000, 'n');
-    if (SchreibeEldaDateien(env.state, {{"A.BN", bn}}, "") != EldaSchreibErgebnis::Geschrieben ||
-        SchreibeEldaDateien(env.state, {{"A.BG", lauf + "BG"}, {"A.LF", lauf + "LF"}}, "") !=
-            EldaSchreibErgebnis::Geschrieben)
+    std::vector<EldaDateiBild> nachweis(1), paar(2);
+    nachweis[0] = {"A.BN", bn};
+    paar[0] = {"A.BG", lauf + "BG"};
+    paar[1] = {"A.LF", lauf + "LF"};
+    if (SchreibeEldaDateien(env.state, nachweis, "") != EldaSchreibErgebnis::Geschrieben ||
+        SchreibeEldaDateien(env.state, paar, "") != EldaSchreibErgebnis::Geschrieben)
       return std::string("Fehler");
     DateiSperre sperre(EldaOrdner() + ".lck");  // what the writers hold while replacing
     const std::string n = Inhalt("A.BN"), g = Inhalt("A.BG"), l = Inhalt("A.LF");

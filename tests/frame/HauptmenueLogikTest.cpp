@@ -250,6 +250,17 @@ TEST(Items, ShellStartsAndMessages) {
       EXPECT_EQ(env.shell.started[0].args, c.args);
       EXPECT_FALSE(env.shell.started[0].hidden);
     }
+    // Without a desktop opener or the sibling program: one message naming it.
+    if (c.program.empty() && c.opened.empty()) continue;
+    TestEnv ohne;
+    ohne.shell.scheitert = true;
+    ohne.state.DataFileStem = "FIRMA";
+    ohne.state.ProgramVersion = "2014.01";
+    lohn::FuehreAus(ohne.state, c.aktion);
+    std::vector<std::string> erwartet = c.messages;
+    erwartet.push_back(
+        platform::NichtGeoeffnetMeldung(c.program.empty() ? c.opened[0] : c.program));
+    EXPECT_EQ(ohne.dialogs.messages, erwartet) << int(c.aktion);
   }
 }
 

@@ -62,15 +62,10 @@ TEST(ProgramState, FirstStartCreatesBothFilesWithTheirDefaults) {
   EXPECT_TRUE(std::equal(rate, rate + 6, glob.begin() + 3040));
   EXPECT_EQ(std::count(glob.begin(), glob.end(), 0), 3252 - 6);
 
-  // The empty stem has no files: the message with empty quotes, then DEMO is
-  // created with its confirmation.
-  ASSERT_EQ(env.dialogs.messages.size(), 2u);
-  EXPECT_EQ(env.dialogs.messages[0],
-            "Quandrel Lohnverrechnung - Die Daten des zuletzt bearbeiteten Dienstgebers \"\" sind "
-            "beschädigt, oder existieren nicht mehr - wählen Sie bitte nach dem Programmstart "
-            "einen anderen Dienstgeber aus!");
-  EXPECT_EQ(env.dialogs.messages[1],
-            "Der Dienstgeber DEMO wurde angelegt und zur Bearbeitung ausgewählt");
+  // A first start (an empty stem): no false alarm, only DEMO's confirmation.
+  EXPECT_EQ(env.dialogs.messages,
+            std::vector<std::string>{
+                "Der Dienstgeber DEMO wurde angelegt und zur Bearbeitung ausgewählt"});
   EXPECT_EQ(env.state.DataFileStem, "DEMO");
   EXPECT_TRUE(lohn::AskPasswordAtStart(env.state));
   EXPECT_EQ(env.dialogs.loginShown, 0);
@@ -141,6 +136,15 @@ TEST(ProgramState, KeepsTheLastEmployerWhenItsFilesExist) {
   ASSERT_TRUE(lohn::LoadGlobalSettings(env.state));
   EXPECT_EQ(env.state.DataFileStem, "MUSTER");
   EXPECT_TRUE(env.dialogs.messages.empty());
+
+  // A stem whose employer is gone is named; DEMO takes its place.
+  lohn::PutShortString(rec.data(), 0, 13, "WEG");
+  WriteBytes("Lohnver.LOA", {rec.begin(), rec.end()});
+  ASSERT_TRUE(lohn::LoadGlobalSettings(env.state));
+  EXPECT_EQ(env.state.DataFileStem, "DEMO");
+  ASSERT_FALSE(env.dialogs.messages.empty());
+  EXPECT_NE(env.dialogs.messages[0].find("Dienstgebers \"WEG\" sind beschädigt"),
+            std::string::npos);
 }
 
 TEST(ProgramState, SaveKeepsReservedBytesAsLoaded) {

@@ -44,13 +44,20 @@ class FakeShell : public platform::Shell {
     std::vector<std::string> args;
     bool hidden;
   };
-  void Open(const std::string& target) override { opened.push_back(target); }
-  void StartProgram(const std::string& program, const std::vector<std::string>& args,
-                    bool hidden) override {
-    started.push_back({program, args, hidden});
-  }
   std::vector<std::string> opened;
   std::vector<Start> started;
+  bool scheitert = false;  // every start fails, as without a desktop opener
+
+ protected:
+  bool OpenTarget(const std::string& target) override {
+    if (!scheitert) opened.push_back(target);
+    return !scheitert;
+  }
+  bool Start(const std::string& program, const std::vector<std::string>& args,
+             bool hidden) override {
+    if (!scheitert) started.push_back({program, args, hidden});
+    return !scheitert;
+  }
 };
 
 // Logs every call; a font with a cell height logs it as " cell N", a text
