@@ -40,19 +40,6 @@ ArtDaten Daten(EldaArt art) {
   return {"BN", "10", 1300};
 }
 
-// A line break or tab inside a value would split the record or shift every
-// field after it.
-std::string OhneSteuerzeichen(const std::string& utf8) {
-  std::u32string s = DecodeUtf8(utf8);
-  bool geaendert = false;
-  for (char32_t& c : s)
-    if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) {
-      c = U' ';
-      geaendert = true;
-    }
-  return geaendert ? EncodeUtf8(s) : utf8;
-}
-
 // Sender number and carrier code, shared by header and trailer.
 std::string Absender(const AppState& state, EldaArt art) {
   const auto& dg = state.Dienstgeber;
@@ -203,6 +190,8 @@ std::string ErsetzenFrage(const std::vector<std::string>& vorhandene) {
 
 }  // namespace
 
+// A line break or tab inside a value would split the record or shift every
+// field after it.
 std::string EldaText(const std::string& utf8, int width) {
   return PadText(OhneSteuerzeichen(utf8), width, true);
 }

@@ -83,8 +83,10 @@ bool SaveAdresse(AppState& state, const AdresseFields& fields) {
   DienstgeberRecord rec = DienstgeberDefaults();
   rec.Nummer = 1;
   AdresseFields f = fields;
-  ForEachText(f, rec,
-              [](const std::string& field, std::string& value) { value = CutChars(field, 80); });
+  // Also what was saved without leaving its field.
+  ForEachText(f, rec, [](const std::string& field, std::string& value) {
+    value = CutChars(OhneSteuerzeichen(field), 80);
+  });
   bool saved = false;
   try {
     rec.PlzEdit = StrToInt(FilterDigits(fields.PlzEdit));

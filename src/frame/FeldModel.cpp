@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "store/TextRoutines.h"
+
 namespace lohn {
 
 void FeldModel::Declare(FeldArt art, const char* name, const char* start, const char* hint,
@@ -61,6 +63,13 @@ void FeldModel::SetText(std::string_view name, std::string value) {
 
 void FeldModel::UserSetText(std::string_view name, std::string value) {
   ChangeText(name, std::move(value), true);
+}
+
+void FeldModel::TextVerlassen(std::string_view name) {
+  const Feld& f = Get(name);
+  if ((f.art != FeldArt::Edit && f.art != FeldArt::ComboBox) || f.readOnly) return;
+  std::string sauber = OhneSteuerzeichen(f.text);
+  if (sauber != f.text) SetText(name, std::move(sauber));
 }
 
 bool FeldModel::Checked(std::string_view name) const { return Get(name).checked; }

@@ -45,6 +45,11 @@ class FeldModel {
   void SetText(std::string_view name, std::string value);
   void UserSetText(std::string_view name, std::string value);
 
+  // Leaving a one-line text (edit or list): control characters typed or
+  // pasted into it become blanks (a program change). Read-only fields,
+  // memos and the rest stay as they are.
+  void TextVerlassen(std::string_view name);
+
   bool Checked(std::string_view name) const;
   void SetChecked(std::string_view name, bool on);
   void UserSetChecked(std::string_view name, bool on);

@@ -147,13 +147,16 @@ bool CalculateAbrechnung(PersFormKontext& k, std::span<const AbrechnungRecord> f
   const Jahressechstel sechstel = ComputeJahressechstel(
       {StrToInt(f.Text("MonatComboBox")), brutto, sachbezuege, teil.empty() ? 0 : StrToInt(teil)},
       frueher);
-  f.SetText("JahressechstelEdit", FloatToStrGeneral(sechstel.JahressechstelEdit));
-  f.SetText("SummeLstFreibetrSZEdit", FloatToStrGeneral(sechstel.SummeLstFreibetrSZEdit));
-  f.SetText("SummeSonderZlgEdit", FloatToStrGeneral(sechstel.SummeSonderZlgEdit));
+  // Shown as every amount, with two decimals; the sixth itself keeps its
+  // digits for the split and the tax below.
+  f.SetText("JahressechstelEdit", FormatBetrag(sechstel.JahressechstelEdit));
+  f.SetText("SummeLstFreibetrSZEdit", FormatBetrag(sechstel.SummeLstFreibetrSZEdit));
+  f.SetText("SummeSonderZlgEdit", FormatBetrag(sechstel.SummeSonderZlgEdit));
+  werte.Jahressechstel = sechstel.JahressechstelEdit;
   const double sonderzahlung = Wert(f, "SonderzahlungEdit");
   const double szSvFrei = Wert(f, "SZSVfreiEdit");
   const SechstelAufteilung teile = TeileSonderzahlungen(
-      Wert(f, "JahressechstelEdit"), Wert(f, "SummeSonderZlgEdit"), szSvFrei, sonderzahlung);
+      sechstel.JahressechstelEdit, sechstel.SummeSonderZlgEdit, szSvFrei, sonderzahlung);
   const double innerhSVfrei =
       Schreibe(f, "InnerhSechstelSVfreiEdit", teile.InnerhSechstelSVfreiEdit);
   const double innerh = Schreibe(f, "InnerhSechstelEdit", teile.InnerhSechstelEdit);
@@ -274,7 +277,7 @@ bool CalculateAbrechnung(PersFormKontext& k, std::span<const AbrechnungRecord> f
     const double x = innerh - svSZ + innerhSVfrei;
     double frei = 0;
     if (!f.Checked("ohneFreibSZCheckBox")) {
-      frei = kLstFreibetragSZ - Wert(f, "SummeLstFreibetrSZEdit");
+      frei = kLstFreibetragSZ - sechstel.SummeLstFreibetrSZEdit;
       if (x <= kLstFreibetragSZ) frei = std::min(frei, x);
     }
     frei = Schreibe(f, "LstFreibetragSZ", std::max(frei, 0.0));
@@ -297,7 +300,7 @@ bool CalculateAbrechnung(PersFormKontext& k, std::span<const AbrechnungRecord> f
   SonderzahlungTarifInput szTarif;
   szTarif.grundlLstSZ = grundlLstSZ;
   szTarif.bisherGrundlLstSZ = sechstel.SummeGrundlLstSZ;
-  szTarif.jahressechstel = Wert(f, "JahressechstelEdit");
+  szTarif.jahressechstel = sechstel.JahressechstelEdit;
   szTarif.grundlageLST = grundlageLst;
   szTarif.creditFlag = credit;
   szTarif.anzahlKinder = kinder;

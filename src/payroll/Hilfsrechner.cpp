@@ -45,8 +45,19 @@ std::vector<std::string> Eingaben(T texte) {
   return s.werte;
 }
 
+// Results of an earlier opening (perhaps for another employee) are not
+// shown again.
+struct ErgebnisseLeeren : RechnerFeldBesucher {
+  void Text(const char*, std::string& text, RechnerFeld art) override {
+    if (art == RechnerFeld::Ergebnis) text = "0";
+  }
+  void Haken(const char*, bool&) override {}
+};
+
 template <class T>
 void Oeffnen(Rechner<T>& r) {
+  ErgebnisseLeeren leeren;
+  r.texte.Felder(leeren);
   r.beimOeffnen = r.texte;
   r.berechnetMit.reset();
 }
@@ -240,12 +251,8 @@ bool SpeedButton31Click(PersFormKontext& k) {
   if (!k.state.dialogs().AskYesNo(kFrageSonderzahlungSpeichern)) return false;
   if (!BerechnenButonClick(k)) return false;
   auto& r = k.rechner.sonderzahlung;
-  try {
-    r.texte.BruttoDurchschnittEdit = Betrag(StrToFloat(k.form.Text("JahressechstelEdit")) * 0.5);
-  } catch (const ConversionError& e) {
-    k.state.dialogs().ShowMessage(e.what());
-    return false;
-  }
+  // The sixth as computed, not as the field shows it.
+  r.texte.BruttoDurchschnittEdit = FormatBetrag(k.werte.Jahressechstel * 0.5);
   r.texte.BruttoLfdEdit = k.form.Text("BruttoEdit");
   r.texte.AnzahlMonateEdit = "12";
   r.texte.SonderZahlungEdit = "0";

@@ -24,8 +24,9 @@ struct JahressechstelInput {
   std::int32_t AbrechngComboBox = 0;
 };
 
-// The three fields are shown in the general number format (all digits, not
-// two decimals); the values here are what those texts read back as.
+// The three values with all the digits of the general number format (15
+// significant digits); the window shows them with two decimals, and the
+// calculation goes on with these values, not with what the fields show.
 struct Jahressechstel {
   double JahressechstelEdit = 0;
   double SummeLstFreibetrSZEdit = 0;  // tax-free special-payment amount already used

@@ -34,6 +34,8 @@ struct BerechnungsWerte {
   double SzUeberJahresgrenzeDifferenz = 0;
   // SV-free special payment outside the sixth and not above the ceiling.
   double SZSVfreiDifferenz = 0;
+  // The annual sixth with all its digits; JahressechstelEdit shows it with two.
+  double Jahressechstel = 0;
 };
 
 // Which payroll the month fields show.

@@ -71,6 +71,8 @@ constexpr const char* kBetragsfelder[] = {
     "AMPFG_RueckVerrBetragEdit",
     "AMPFG_RueckVerrBetrag_SZEdit",
     "AMPFG_SVGrundlage_SZEdit",
+    // Not while typing: "-" and "," begin a number.
+    "AuslandsTaetEdit",
 };
 
 using Dlg = platform::Dialogs;
@@ -158,13 +160,6 @@ void PersFormEingabenAnbinden(Dlg& dlg, PersFormModel& f) {
   Filter(f, "fiktiveBMGedit", FilterNumber);
   Filter(f, "PLZEdit", FilterDigits);
   Filter(f, "GeburtsdatenEdit", FilterDigits);
-  f.OnChange(
-      "AuslandsTaetEdit",
-      [](PersFormModel& m) {
-        m.SetText("AuslandsTaetEdit", FilterNumber(m.Text("AuslandsTaetEdit")));
-        FeldBetrag(m, "AuslandsTaetEdit");
-      },
-      nurBenutzer);
   // An emptied partner number stays empty.
   f.OnChange(
       "AustrittsDatumEdit",

@@ -396,6 +396,7 @@ void PersFormFeldBetreten(PersFormModel& f, std::string_view name) {
 
 void PersFormFeldVerlassen(AppState& state, PersFormModel& f, std::string_view name) {
   PersFormEingabeBreite(f, name, false);
+  f.TextVerlassen(name);
   // The program moving the focus elsewhere is no leaving by the user.
   if (f.FocusRequestRunning()) return;
   try {

@@ -14,7 +14,7 @@ std::vector<std::string> MonatListe() {
 
 std::vector<std::string> JahrListe(const YearValues& year) {
   std::vector<std::string> items;
-  for (int y = year.year; y <= 2030; ++y) items.push_back(std::to_string(y));
+  for (int y = year.year; y <= year.LetztesListenjahr(); ++y) items.push_back(std::to_string(y));
   return items;
 }
 

@@ -12,7 +12,8 @@ namespace lohn {
 
 // "1" to "12".
 std::vector<std::string> MonatListe();
-// The build's year up to 2030 ("2014" to "2030": 17 entries).
+// The build's year up to 2030 ("2014" to "2030": 17 entries); a build that
+// takes only its own year offers only that one.
 std::vector<std::string> JahrListe(const YearValues& year);
 // "0", "1".
 std::vector<std::string> TeilabrechnungListe();

@@ -98,7 +98,7 @@ void PersFormNavigationAnbinden(PersFormKontext& k) {
 
 int KleinstesJahr(const YearValues& year) { return year.year; }
 
-int GroesstesJahr(const YearValues& year) { return year.yearFixed ? year.year : 2100; }
+int GroesstesJahr(const YearValues& year) { return year.LetztesJahr(); }
 
 void MonatComboBoxChange(PersFormKontext& k) {
   PersFormModel& f = k.form;

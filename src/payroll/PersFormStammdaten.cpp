@@ -16,6 +16,7 @@
 #include "store/PersonalStore.h"
 #include "store/Real48.h"
 #include "store/RecordFile.h"
+#include "store/TextRoutines.h"
 
 namespace lohn {
 
@@ -167,7 +168,8 @@ double FeldBetrag(const PersFormModel& f, std::string_view name) {
 std::string BetragText(double v) { return FloatToStrFixed(v, 15, 2); }
 
 void LeseFelder::Text(const char* name, std::string& v, std::size_t n) {
-  v = CutChars(f.Text(name), n);
+  // Saved without leaving the field (a tool button takes no focus).
+  v = CutChars(OhneSteuerzeichen(f.Text(name)), n);
 }
 void LeseFelder::Ganz(const char* name, std::int32_t& v) {
   v = ImFeld(name, [&] { return StrToInt(f.Text(name)); });

@@ -7,13 +7,16 @@
 #include "store/FileUtil.h"
 #include "store/Numbers.h"
 #include "store/RecordFile.h"
+#include "store/TextRoutines.h"
 
 namespace lohn {
 
 void BerichtText::Zeile(std::string_view text) {
   if (seitenwechsel_) inhalt_ += '\f';
   seitenwechsel_ = false;
-  inhalt_ += Utf8ToCp1252(text);
+  // Stored texts (names, addresses) may hold a tab or a line break; only the
+  // writer itself ends lines and starts pages.
+  inhalt_ += Utf8ToCp1252(OhneSteuerzeichen(text));
   inhalt_ += "\r\n";
   ++zeilen_;
 }

@@ -13,8 +13,9 @@ namespace lohn {
 
 class BerichtText {
  public:
-  // A line (UTF-8). After Seitenwechsel() the next line starts with a form
-  // feed: it begins a new page and is that page's title.
+  // A line (UTF-8); control characters in it are written as blanks. After
+  // Seitenwechsel() the next line starts with a form feed: it begins a new
+  // page and is that page's title.
   void Zeile(std::string_view text = {});
   void Seitenwechsel();
   // A column header the printer repeats on every page it starts itself: a

@@ -27,6 +27,21 @@ std::string_view TrimBlanks(std::string_view s) {
   return s;
 }
 
+std::string OhneSteuerzeichen(std::string_view utf8) {
+  std::string s(utf8);
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    if (c < 0x20 || c == 0x7F) {
+      s[i] = ' ';
+    } else if (c == 0xC2 && i + 1 < s.size() &&
+               (static_cast<unsigned char>(s[i + 1]) & 0xE0) == 0x80) {
+      // U+0080..U+009F: two bytes, one blank.
+      s.replace(i, 2, " ");
+    }
+  }
+  return s;
+}
+
 namespace {
 std::string Keep(std::string_view text, std::string_view allowed) {
   std::string out;

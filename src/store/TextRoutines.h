@@ -20,6 +20,11 @@ std::string ZeroPadded(int value, int width);
 // The text without the blanks and control characters at either end.
 std::string_view TrimBlanks(std::string_view text);
 
+// Control characters (below 0x20, DEL and U+0080..U+009F) as blanks, so that
+// a tab or line break typed or pasted into a one-line text cannot split a
+// record, a report line or a file's field. Other characters stay as they are.
+std::string OhneSteuerzeichen(std::string_view utf8);
+
 // Input filters: keep the listed characters in their order, drop the rest.
 std::string FilterDigits(std::string_view text);            // digits; empty -> "0"
 std::string FilterDigitsAllowEmpty(std::string_view text);  // digits; may stay empty

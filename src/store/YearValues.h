@@ -29,6 +29,11 @@ struct YearValues {
   double uvSatzNeu = 1.4;
   int uvSatzNeuAbMonat = 13;  // 13: no change within the year
 
+  // The last period year the build takes: its own when the year is fixed,
+  // else 2100. The year lists offer at most up to 2030.
+  int LetztesJahr() const { return yearFixed ? year : 2100; }
+  int LetztesListenjahr() const { return yearFixed ? year : 2030; }
+
   // The UV rate of a payroll month; years before the build's own keep the
   // starting rate, later years the new one.
   double UvSatz(int jahr, int monat) const {

@@ -86,10 +86,12 @@ TEST_F(AdresseTest, FirstSaveAddsRecordOneBehindTheDefaultRecord) {
   // The second save replaces record 1 in place.
   auto f = Typed();
   f.OrtEdit = "Graz";
+  f.NameEdit = "Ad\tler\x07Z\r\nW";  // pasted, saved without leaving the field
   ASSERT_TRUE(lohn::SaveAdresse(env.state, f));
   adr = ReadBytes("FIRMA.ADR");
   ASSERT_EQ(adr.size(), 2u * 4136);
   EXPECT_EQ(lohn::GetShortString(adr.data() + 4136, 576, 80), "Graz");
+  EXPECT_EQ(lohn::GetShortString(adr.data() + 4136, 166, 80), "Ad ler Z  W");
   EXPECT_FALSE(std::filesystem::exists("FIRMA.SAD"));
 }
 

@@ -184,7 +184,23 @@ TEST(PersForm, FitsALaptopScreenAndShowsEveryTextWhole) {
     EXPECT_TRUE(schirm.contains(form.frameGeometry())) << breite;
     EXPECT_TRUE(flaeche->verticalScrollBar()->isVisible()) << breite;
     EXPECT_FALSE(flaeche->horizontalScrollBar()->isVisible()) << breite;
+    // Calculate and save stay in reach, outside the scrolling areas.
+    for (const char* name : {"BerechnenButon", "Button2"}) {
+      auto* k = form.findChild<QWidget*>(name);
+      EXPECT_TRUE(k->isVisible() && !flaeche->isAncestorOf(k) &&
+                  form.rect().contains(QRect(k->mapTo(&form, QPoint()), k->size())))
+          << name << breite;
+    }
   }
+  // The tab order still leads from the fields above into the commands.
+  for (auto [feld, knopf] :
+       {std::pair{"ZeitKontoEdit", "Button1"}, {"ZeitKontoStdEdit", "BerechnenButon"}}) {
+    QWidget* w = form.findChild<QWidget*>(feld)->nextInFocusChain();
+    while (!(w->focusPolicy() & Qt::TabFocus)) w = w->nextInFocusChain();
+    EXPECT_EQ(w->objectName(), knopf);
+  }
+  auto* monat = form.findChild<QComboBox*>("MonatComboBox");
+  EXPECT_LE(monat->fontMetrics().horizontalAdvance("September"), TextRaum(monat));
 
   // Amounts up to ten million; hours, days and rates up to ten thousand.
   const std::set<std::string> kurz = {

@@ -90,6 +90,20 @@ TEST(PersFormEingabenGui, TwoWrongRefundGroupsGiveOneMessageAndTheWindowCloses) 
   EXPECT_EQ(a.env.dialogs.messages.size(), 1u);
 }
 
+TEST(PersFormEingabenGui, AWrongSocialPositionIsSelectedSoThatTheNextDigitReplacesIt) {
+  AktivesFenster a;
+  ASSERT_TRUE(a.aktiv);
+  QLineEdit* stellung = a.Edit("SozialeStellungEdit");
+  stellung->setFocus(Qt::TabFocusReason);
+  QTest::keyClicks(stellung, "9");
+  a.Edit("StaatEdit")->setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  EXPECT_EQ(a.env.dialogs.messages, std::vector<std::string>{lohn::kHinweisSozialeStellung});
+  EXPECT_EQ(QApplication::focusWidget(), stellung);
+  QTest::keyClick(stellung, Qt::Key_5);
+  EXPECT_EQ(a.form->Model().Text("SozialeStellungEdit"), "5");
+}
+
 TEST(PersFormEingabenGui, CalculateNamesTheFieldThatIsNoNumber) {
   AktivesFenster a;
   ASSERT_TRUE(a.aktiv);

@@ -131,7 +131,7 @@ TEST(BerechnenButon, PartPayrollSharesTheFreeAmountWithTheMainPayrollOfItsMonth)
   c.Druecke();
   // 500 less 85.35 - AMPFG 15 = 429.65, nothing left of the 620 free; the
   // sixth is the month's pay of both payrolls, twice.
-  EXPECT_EQ(c.k.form.Text("JahressechstelEdit"), "8000");
+  EXPECT_EQ(c.k.form.Text("JahressechstelEdit"), "8000,00");
   EXPECT_EQ(c.k.form.Text("SummeSonderZlgEdit"), "1000,00");
   EXPECT_EQ(c.k.form.Text("LstFreibetragSZ"), "0,00");
   EXPECT_EQ(c.k.form.Text("GrundlLstSZ"), "429,65");

@@ -90,7 +90,7 @@ TEST(Berechnung, SalariedD1WithTwoThousandInMarch) {
                     {"LstGesamt", "228,92"},
                     {"NettoBetragEdit", "1409,68"},
                     {"AuszahlungsbetragEdit", "1409,68"},
-                    {"JahressechstelEdit", "4000"},
+                    {"JahressechstelEdit", "4000,00"},
                     {"SachbezuegeAbreEdit", "0"}});
   EXPECT_TRUE(r.Meldungen().empty());
 }
@@ -146,7 +146,7 @@ TEST(Berechnung, SpecialPaymentWithinTheSixth) {
   // Sixth 6000 x 2 / 3 = 4000. The payment's share 17.07 % = 170.70, less the
   // AMPFG reduction of its base 1000 (N25a, 3 %) = 140.70. Taxable within the
   // sixth 1000 - 140.70 = 859.30, less 620 free = 239.30, 6 % = 14.358.
-  ErwarteFelder(r, {{"JahressechstelEdit", "4000"},
+  ErwarteFelder(r, {{"JahressechstelEdit", "4000,00"},
                     {"SummeSonderZlgEdit", "0,00"},
                     {"InnerhSechstelEdit", "1000,00"},
                     {"SueberschreitungEdit", "0,00"},
@@ -211,7 +211,7 @@ TEST(Berechnung, SpecialPaymentAboveTheSixth) {
   // 2000 + 1000 - 532.10 = 2467.90: (29422.80 - 25000) x 0.43214... + 5110
   // - 345 = 6676.267, a twelfth 556.36. Within the sixth 4000 - 682.80 -
   // 620 = 2697.20 at 6 % = 161.83.
-  ErwarteFelder(r, {{"JahressechstelEdit", "4000"},
+  ErwarteFelder(r, {{"JahressechstelEdit", "4000,00"},
                     {"InnerhSechstelEdit", "4000,00"},
                     {"SueberschreitungEdit", "1000,00"},
                     {"BruttoGesamtEdit", "7000,00"},
@@ -492,6 +492,13 @@ TEST(Berechnung, TaxOnSpecialPaymentsOnlyAboveASixthOf2100) {
     EXPECT_EQ(r.T("GrundlLstSZ"), "239,30");
     EXPECT_EQ(r.T("LstSZ"), fall.lstSZ);
   }
+  // July: 7350.01 x 2 / 7 = 2100.0029 shows as 2100,00 and is taxed.
+  Rechner r;
+  r.Setze({{"MonatComboBox", "7"}, {"GehaltEdit", "1050,01"}, {"SonderzahlungEdit", "1000"}});
+  ASSERT_TRUE(r.Rechne({Frueher(1, 1050), Frueher(2, 1050), Frueher(3, 1050), Frueher(4, 1050),
+                        Frueher(5, 1050), Frueher(6, 1050)}));
+  EXPECT_EQ(r.T("JahressechstelEdit"), "2100,00");
+  EXPECT_NE(r.T("LstSZ"), "0,00");
 }
 
 TEST(Berechnung, TaxFreeAmountOfSpecialPayments) {

@@ -229,7 +229,13 @@ TEST(Hilfsrechner, HolidayOpenerProposesFromTheEmployeeWindow) {
                             {"BruttoEdit", "3300,00"}})
     w.k.form.SetText(name, text);
   testing_support::WriteText(kStem + "UrlErsatzTage.dat", " 22 ;26\r\n");
+  // Results of an earlier opening, perhaps for another employee, are gone.
+  w.k.rechner.urlaubsAbfindung.texte.ErsatzleistungGesEdit = "812,50";
+  w.k.rechner.tagesLohnsteuer.texte.TagesLohnsteuerEdit = "12,34";
   ASSERT_TRUE(Button4Click(w.k));
+  ASSERT_TRUE(TageslohnButtonClick(w.k));
+  EXPECT_EQ(Urlaub(w.k), std::vector<std::string>(5, "0"));
+  EXPECT_EQ(Tag(w.k)[2], "0");
   const auto& t = w.k.rechner.urlaubsAbfindung.texte;
   EXPECT_EQ(t.KalenderTageEdit, "59");
   EXPECT_EQ(t.verbrauchterUrlaubEdit, "5");

@@ -34,7 +34,12 @@ TEST(PersFormEingaben, FiltersOnLeavingAndTyping) {
       {"SVtraegerEdit", "", false, "0", {}},
       {"PLZEdit", "1a0", true, "10", {}},
       {"AustrittsDatumEdit", "", true, "", {}},
-      {"AuslandsTaetEdit", "-", true, "-", {"'-' ist kein gültiger Fließkommawert"}},
+      {"AuslandsTaetEdit", "-", true, "-", {}},  // converted when left
+      {"AuslandsTaetEdit", "-", false, "-", {"'-' ist kein gültiger Fließkommawert"}},
+      {"AuslandsTaetEdit", "1x,5", false, "1,5", {}},
+      {"FamNameEdit", "Ad\tler\x07Z\r\nW", true, "Ad\tler\x07Z\r\nW", {}},
+      {"FamNameEdit", "Ad\tler\x07Z\r\nW", false, "Ad ler Z  W", {}},
+      {"FNA1", "Mei\ner", false, "Mei er", {}},
   };
   for (const Fall& c : faelle) {
     Fenster w;

@@ -303,15 +303,18 @@ TEST(PersFormStammdaten, FieldsSurviveTheRoundTripThroughTheRecordBytes) {
   EXPECT_EQ(PersonalRecord::unpack(bytes.data()), r);
 }
 
-TEST(PersFormStammdaten, LongTextsAreCutToTheirCapacity) {
+TEST(PersFormStammdaten, TextsAreCutToTheirCapacityAndStoredWithoutControlCharacters) {
   Fenster w;
   w.f.SetText("BemerkungenEdit", std::string(120, 'b'));
   w.f.SetText("FamStandEdit", "verheiratet");
   w.f.SetText("OrtEdit", std::string(60, 'o'));
+  // Pasted and saved by the tool button, which takes no focus.
+  w.f.UserSetText("FamNameEdit", "Ad\tler\x07Z\r\nW");
   const PersonalRecord& r = FormToPersonalRecord(w.f);
   EXPECT_EQ(r.BemerkungenEdit, std::string(100, 'b'));
   EXPECT_EQ(r.FamStandEdit, "verheirate");
   EXPECT_EQ(r.OrtEdit, std::string(50, 'o'));
+  EXPECT_EQ(r.FamNameEdit, "Ad ler Z  W");
 }
 
 TEST(PersFormStammdaten, TheElaReferenceFallsBackToThePersonalNumber) {

@@ -48,9 +48,13 @@ TEST(BerichtText, LinesPagesAndFile) {
   t.KopfBlock({"Nr Name"}, 7);
   t.Seitenwechsel();
   t.Zeile("Lohnkonto Huber");
+  // An employer name stored with CR LF, a tab and a form feed stays one line.
+  t.Zeile("Dienstgeber: Firma Muster\r\nGmbH\t\f");
   ASSERT_TRUE(t.Schreiben(env.state));
   EXPECT_EQ(S(ReadBytes("quan.doc")),
-            "Lohnkonto M\xfcller\r\n_______\r\nNr Name\r\n_______\r\n\fLohnkonto Huber\r\n");
+            "Lohnkonto M\xfcller\r\n_______\r\nNr Name\r\n_______\r\n\fLohnkonto Huber\r\n"
+            "Dienstgeber: Firma Muster  GmbH  \r\n");
+  EXPECT_EQ(t.Zeilen(), 6u);
 
   std::filesystem::remove("quan.doc");
   std::filesystem::create_directory("quan.doc");

@@ -67,6 +67,12 @@ TEST(TextRoutines, TrimBlanks) {
   for (const auto& [in, out] : cases) EXPECT_EQ(lohn::TrimBlanks(in), out) << in;
 }
 
+TEST(TextRoutines, OhneSteuerzeichen) {
+  EXPECT_EQ(lohn::OhneSteuerzeichen("Ad\tler\x07Z\r\nW"), "Ad ler Z  W");
+  // DEL and U+0085 become blanks, a no-break space stays.
+  EXPECT_EQ(lohn::OhneSteuerzeichen("M\xc3\xbcller\x7f\xc2\x85\xc2\xa0X"), "Müller  \xc2\xa0X");
+}
+
 TEST(TextRoutines, VersTraegerName) {
   EXPECT_EQ(lohn::VersTraegerName("11"), "11 - Wiener Gebietskrankenkasse");
   EXPECT_EQ(lohn::VersTraegerName("011"), "011 - Wiener Gebietskrankenkasse");

@@ -197,9 +197,16 @@ bool TAdresseForm::eventFilter(QObject* watched, QEvent* event) {
     StatusBar1->showMessage(QString::fromStdString(lohn::AdresseEnterHint(name)));
   } else if (event->type() == QEvent::FocusOut) {
     if (name == "BankEdit") StatusBar1->showMessage(" ");
-    if (auto* edit = qobject_cast<QLineEdit*>(watched))
-      if (auto warning = lohn::AdresseExitWarning(name, edit->text().toStdString()))
+    QLineEdit* edit = qobject_cast<QLineEdit*>(watched);
+    if (!edit && watched == AnredeComboBox) edit = AnredeComboBox->lineEdit();
+    if (edit) {
+      // A pasted tab or line break becomes a blank.
+      const std::string text = edit->text().toStdString();
+      const std::string sauber = lohn::OhneSteuerzeichen(text);
+      if (sauber != text) edit->setText(QString::fromStdString(sauber));
+      if (auto warning = lohn::AdresseExitWarning(name, sauber))
         state_.dialogs().ShowMessage(*warning);
+    }
   }
   return QDialog::eventFilter(watched, event);
 }

@@ -19,6 +19,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -134,6 +135,7 @@ void KleineSchrift(QWidget* w) {
 constexpr const char* kBetragMuster = "9999999,99";
 constexpr const char* kStundenMuster = "9999,99";
 constexpr const char* kDatumMuster = "00.00.0000";
+constexpr const char* kMonatMuster = "September";
 
 // Room a window frame and title take before the window system tells.
 constexpr int kRahmenReserve = 40;
@@ -360,8 +362,10 @@ QWidget* TPersForm::BauePersonaldaten() {
   auto personen = Combo("PersonalNrComboBox");
   // The employees' names are no measure of the column.
   personen->setSizePolicy(QSizePolicy::Ignored, personen->sizePolicy().verticalPolicy());
-  zeile("Monat / Jahr",
-        {Combo("MonatComboBox"), Combo("JahrComboBox"), Text("Teil"), Combo("AbrechngComboBox")});
+  // The month list shows a month's name's width: the part payroll has a
+  // line of its own.
+  zeile("Monat / Jahr", {Combo("MonatComboBox"), Combo("JahrComboBox")});
+  zeile("Teil", {Combo("AbrechngComboBox")});
   zeile("Dienstnehmer", {personen});
   zeile("Personal-Nr.", {Zahl("PersNrEdit", "99999")});
   zeile("ELDA-Ref.", {Zahl("GeburtsdatenEdit", "9999999999")});
@@ -393,12 +397,14 @@ QWidget* TPersForm::BauePersonaldaten() {
   zeile("Urlaubsanspr.", {Zahl("UrlaubsAnspruchEdit", kStundenMuster)});
   zeile("Resturlaub", {Zahl("RestUrlaubEdit", kStundenMuster)});
   zeile("Zeitkonto", {Zahl("ZeitKontoEdit", kStundenMuster)});
-  Spanne(g,
-         Gruppe({Button("Button1", "Neu", "neuen Dienstnehmer anlegen"),
-                 Button("Button2", "Speichern", "Dienstnehmer speichern"),
-                 Button("Button5", "Löschen", "den Dienstnehmer mit Abrechnungsdaten LÖSCHEN")}));
-  Spanne(g, Gruppe({Button("BitBtn1", "An-/Abmelden ...", "Dienstnehmer an- abmelden ..."),
-                    Button("Button3", "Beenden", "Beenden und Fenster schließen")}));
+  // The commands stand in the command bar (BaueBefehlsleiste); made here,
+  // so that the tab order still leads from the master data to them.
+  befehle_.push_back(
+      Gruppe({Button("Button1", "Neu", "neuen Dienstnehmer anlegen"),
+              Button("Button2", "Speichern", "Dienstnehmer speichern"),
+              Button("Button5", "Löschen", "den Dienstnehmer mit Abrechnungsdaten LÖSCHEN")}));
+  befehle_.push_back(Gruppe({Button("BitBtn1", "An-/Abmelden ...", "Dienstnehmer an- abmelden ..."),
+                             Button("Button3", "Beenden", "Beenden und Fenster schließen")}));
   g->setColumnStretch(1, 1);
   return b;
 }
@@ -554,7 +560,10 @@ QWidget* TPersForm::BaueLaufendeLohnarten() {
   // Special payments: their own caption takes the place of the first two
   // columns.
   auto art = Combo("SonderZlgComboBox");
-  Spanne(g, Gruppe({art, Speed("SpeedButton31", "Sonderzahlung berechnen", "SZ")}), 0, 1);
+  // A button of its own, not a flat tool-bar one: it opens the calculator.
+  QToolButton* sz = Speed("SpeedButton31", "Sonderzahlung berechnen", "SZ");
+  sz->setAutoRaise(false);
+  Spanne(g, Gruppe({art, sz}), 0, 1);
   Neben(g, Betrag("SonderzahlungEdit"), 2);
   Spanne(g, Edit("SZSVfreiTextEdit"), 0, 1);
   Neben(g, Betrag("SZSVfreiEdit"), 2);
@@ -599,9 +608,10 @@ QWidget* TPersForm::BaueLaufendeLohnarten() {
                     Speed("SpeedButton30", "berechne Gehalt für Teil des Monats", "...")})});
   Zeile(g, {Text("Urlaub / Zeitkonto"), Zahl("UrlaubsKontoTageEdit", kStundenMuster),
             Zahl("ZeitKontoStdEdit", kStundenMuster)});
-  Spanne(g, Gruppe({Button("BerechnenButon", "Berechnen", "Abrechnung berechnen und speichern"),
-                    Button("Button6", "Abr. löschen", "Abrechnung des Monats löschen"),
-                    Button("SpeedButton32", "Konto ...", "Konto anzeigen")}));
+  befehle_.push_back(
+      Gruppe({Button("BerechnenButon", "Berechnen", "Abrechnung berechnen und speichern"),
+              Button("Button6", "Abr. löschen", "Abrechnung des Monats löschen"),
+              Button("SpeedButton32", "Konto ...", "Konto anzeigen")}));
   Spanne(g,
          Gruppe({Button("TageslohnButton", "Lst. Tageslohn", "Lohnsteuer für Tageslohn berechnen"),
                  Button("Button4", "Urlaubsabfindung",
@@ -617,6 +627,21 @@ QWidget* TPersForm::BaueLaufendeLohnarten() {
   for (const char* name : {"TempEdit", "TempEdit1", "TempEdit2"}) Edit(name, 10);
   Abschliessen(g);
   return b;
+}
+
+// The window's commands below the areas: they stay in reach however far
+// the areas are scrolled.
+QWidget* TPersForm::BaueBefehlsleiste() {
+  auto* leiste = new QFrame(this);
+  leiste->setObjectName("Befehlsleiste");
+  leiste->setFrameShape(QFrame::NoFrame);
+  KleineSchrift(leiste);
+  auto* h = new QHBoxLayout(leiste);
+  h->setContentsMargins(6, 1, 6, 1);
+  h->setSpacing(12);
+  for (QWidget* gruppe : befehle_) h->addWidget(gruppe, 0);
+  h->addStretch(1);
+  return leiste;
 }
 
 QWidget* TPersForm::BaueMenuePanel() {
@@ -905,6 +930,7 @@ TPersForm::TPersForm(lohn::AppState& state, QWidget* parent)
   flaeche_->setWidgetResizable(true);
   flaeche_->setWidget(inhalt);
   v->addWidget(flaeche_, 1);
+  v->addWidget(BaueBefehlsleiste());
   v->addWidget(band("Image5"));
 
   auto* status = new QStatusBar(this);
@@ -940,6 +966,8 @@ void TPersForm::ListenBreiten() {
     // The employee list takes its column; the wage-type window sizes its own.
     if (c->window() != this || c->sizePolicy().horizontalPolicy() == QSizePolicy::Ignored) continue;
     int text = c->fontMetrics().horizontalAdvance(c->currentText());
+    // The month list is read at a glance, as wide as a month's name.
+    if (c->objectName() == "MonatComboBox") text = c->fontMetrics().horizontalAdvance(kMonatMuster);
     for (int i = 0; i < c->count(); ++i)
       text = std::max(text, c->fontMetrics().horizontalAdvance(c->itemText(i)));
     // What the frame and the arrow take, as the style draws them; the
@@ -1077,6 +1105,15 @@ void TPersForm::Zeige(const std::string& name, PersAspekt aspekt) {
       }
       break;
     case PersAspekt::Focus:
+      if (verlassen_) {
+        // Asked by the checks of a field being left: the focus change under
+        // way would end by taking the focus and the selection away again.
+        // Asked once more when it is over, under the model's guard.
+        QTimer::singleShot(0, this, [this, name, markieren = model_.FocusSelectsText()] {
+          model_.RequestFocus(name, markieren);
+        });
+        break;
+      }
       w->setFocus(Qt::OtherFocusReason);
       if (model_.FocusSelectsText()) {
         if (auto* e = qobject_cast<QLineEdit*>(w))
@@ -1250,8 +1287,11 @@ bool TPersForm::eventFilter(QObject* watched, QEvent* e) {
         if (e->type() == QEvent::FocusIn)
           lohn::PersFormFeldBetreten(model_, name);
         else {
+          const bool vorher = verlassen_;
+          verlassen_ = true;
           lohn::PersFormFeldVerlassen(state_, model_, name);
           lohn::PersFormNavigationVerlassen(kontext_, name);
+          verlassen_ = vorher;
         }
       }
     }

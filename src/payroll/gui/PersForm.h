@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "payroll/PersFormAbrechnung.h"
 #include "payroll/PersFormEingaben.h"
@@ -75,6 +76,7 @@ class TPersForm : public QDialog {
   QWidget* BaueEigenschaften();
   QWidget* BaueBmvg();
   QWidget* BaueLaufendeLohnarten();
+  QWidget* BaueBefehlsleiste();
   QWidget* BaueMenuePanel();
   QFrame* BaueMehrPanel();
   QFrame* BauePendlerEuroInfo();
@@ -107,6 +109,8 @@ class TPersForm : public QDialog {
   lohn::PersFormKontext kontext_;
   lohn::PersFormModel& model_;
   QScrollArea* flaeche_ = nullptr;
+  // The groups of command buttons, shown below the scrolling areas.
+  std::vector<QWidget*> befehle_;
   std::map<std::string, QWidget*> widgets_;
   std::map<QObject*, std::string> fokusNamen_;
   std::map<std::string, QWidget*> plaetze_;
@@ -117,6 +121,8 @@ class TPersForm : public QDialog {
   TRechnerForm* sonderzahlung_ = nullptr;
   TRechnerForm* tagesLohnsteuer_ = nullptr;
   TRechnerForm* urlaubsAbfindung_ = nullptr;
+  // True while a field's leaving checks run.
+  bool verlassen_ = false;
 };
 
 // "Dienstnehmer und &Abrechnung" of the main window: prepares the employee
