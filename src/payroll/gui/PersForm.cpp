@@ -1196,8 +1196,10 @@ void TPersForm::Verbinden() {
   Klick("SpeedButton20", [&] { FuehreAus(st, Aktion::StandortDaten); });
   Klick("SpeedButton26", [&] { FuehreAus(st, Aktion::KostenstellenDaten); });
   Klick("SpeedButton29", [&] { SpeedButton29Click(st.dialogs(), st.services.shell); });
-  for (auto [name, bericht] : kBerichtKnoepfe)
-    Klick(name, [this, bericht] { lohn::BerichtPunktOeffnen(state_, bericht); });
+  for (const auto& knopf : kBerichtKnoepfe) {
+    const auto bericht = knopf.second;  // clang 14 cannot capture a structured binding
+    Klick(knopf.first, [this, bericht] { lohn::BerichtPunktOeffnen(state_, bericht); });
+  }
   // The account report is proposed for the employee shown.
   Klick("SpeedButton32", [this] {
     if (state_.berichte)
