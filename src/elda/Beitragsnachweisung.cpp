@@ -104,6 +104,17 @@ Satz SatzAus(const AbrechnungRecord& r, const std::array<AmpfgStufe, 3>& stufen)
   return s;
 }
 
+// The fields SatzAus reads (TeileSvGrundlagen's among them).
+using R = AbrechnungRecord;
+const AbrechnungFelder kFelder(&R::BeitragsgruppeComboBox, &R::AMPFG_RueckVerrGruppeEdit,
+                               &R::AMPFG_RueckVerrGruppe_SZEdit, &R::GeschaeftsFuehrerCheckBox,
+                               &R::KostenstelleEdit, &R::fiktiveBMGedit, &R::SV_AbzGesEdit,
+                               &R::BMVGbetragEdit, &R::MVzuschlagEdit, &R::ServiceEntgelt_eCardEdit,
+                               &R::AMPFG_SVGrundlageEdit, &R::AMPFG_SVGrundlage_SZEdit,
+                               &R::UmlagenGrundlagen, &R::SVBeitragsgrundlageEdit,
+                               &R::SVBeitragsGrundlageSonderzahlungEdit, &R::SueberschreitungEdit,
+                               &R::ueberMaxSVBeitrGrdlSZUeberJSechstel_SV);
+
 // The sums of one group at one rate.
 struct GruppenSumme {
   std::string code;
@@ -584,7 +595,7 @@ bool PrintBeitragsnachweisung(AppState& state, const BerichtOptionen& o) {
   const auto stufen = AmpfgStufen(state.year);
   const int jahr = o.jahr, von = o.monatVon;
   if (!AbrechnungenLesen<Satz>(
-          state, o.stem,
+          state, o.stem, kFelder,
           [&](const AbrechnungKey& k) {
             return k.Jahr == jahr && k.Monat >= von && k.Monat <= monatBis;
           },

@@ -3,15 +3,19 @@
 // filter accepts becomes the caller's compact row; a later record of the
 // same key (Personal-Nr, month, year, Teilabrechnung) replaces the earlier
 // row, as the store itself counts only the last one. The rows come back per
-// Personal-Nr, in the file order of the records kept.
+// Personal-Nr, in the file order of the records kept. Only the fields the
+// report names are unpacked.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
-#include <map>
 #include <optional>
+#include <span>
 #include <string>
-#include <unordered_map>
+#include <system_error>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -19,50 +23,159 @@
 
 namespace lohn {
 
+// The rows per Personal-Nr, ascending: one vector of rows grouped by
+// employee and a sorted index over the groups.
 template <class Zeile>
-using ZeilenJePerson = std::map<std::int32_t, std::vector<Zeile>>;
+class ZeilenJePerson {
+ public:
+  using value_type = std::pair<std::int32_t, std::span<const Zeile>>;
+  using const_iterator = typename std::vector<value_type>::const_iterator;
 
-// `zeile` makes the row of a record the filter accepted; when it gives
-// nothing (a test on the record itself failed, such as a cost centre), the
-// key counts as absent: an earlier record of that key is dropped as well.
-// False when the file cannot be opened or read; `aus` is then empty.
+  const_iterator begin() const { return personen_.begin(); }
+  const_iterator end() const { return personen_.end(); }
+  std::size_t size() const { return personen_.size(); }
+  bool empty() const { return personen_.empty(); }
+  const_iterator find(std::int32_t persNr) const {
+    auto it = std::lower_bound(personen_.begin(), personen_.end(), persNr,
+                               [](const value_type& p, std::int32_t nr) { return p.first < nr; });
+    return it != personen_.end() && it->first == persNr ? it : personen_.end();
+  }
+  // An employee's rows; none when there are none.
+  std::span<const Zeile> operator[](std::int32_t persNr) const {
+    const auto it = find(persNr);
+    return it == end() ? std::span<const Zeile>() : it->second;
+  }
+  void clear() {
+    personen_.clear();
+    zeilen_.clear();
+  }
+
+ private:
+  template <class Z>
+  friend bool AbrechnungenJePerson(
+      const std::string&, const std::string&, const AbrechnungFelder&,
+      const std::function<bool(const AbrechnungKey&)>&,
+      const std::function<std::optional<Z>(const AbrechnungRecord&, const std::uint8_t*)>&,
+      ZeilenJePerson<Z>&);
+  std::vector<Zeile> zeilen_;
+  std::vector<value_type> personen_;
+};
+
+// `zeile` makes the row of a record the filter accepted, reading only the
+// fields of `felder` (the others read 0); when it gives nothing (a test on
+// the record itself failed, such as a cost centre), the key counts as
+// absent: an earlier record of that key is dropped as well. A row that
+// keeps more than a few fields takes them from the image, the second
+// argument. False when the file cannot be opened or read; `aus` is then
+// empty.
 template <class Zeile>
-bool AbrechnungenJePerson(const std::string& stem, const std::string& ext,
-                          const std::function<bool(const AbrechnungKey&)>& filter,
-                          const std::function<std::optional<Zeile>(const AbrechnungRecord&)>& zeile,
-                          ZeilenJePerson<Zeile>& aus) {
-  struct SchluesselHash {
-    std::size_t operator()(const AbrechnungKey& k) const {
-      std::uint64_t h = std::uint32_t(k.PersNr);
-      h = h * 0x9E3779B97F4A7C15ull + std::uint32_t(k.Monat);
-      h = h * 0x9E3779B97F4A7C15ull + std::uint32_t(k.Jahr);
-      h = h * 0x9E3779B97F4A7C15ull + std::uint32_t(k.Teilabrechnung);
-      return std::size_t(h ^ (h >> 29));
-    }
-  };
+bool AbrechnungenJePerson(
+    const std::string& stem, const std::string& ext, const AbrechnungFelder& felder,
+    const std::function<bool(const AbrechnungKey&)>& filter,
+    const std::function<std::optional<Zeile>(const AbrechnungRecord&, const std::uint8_t*)>& zeile,
+    ZeilenJePerson<Zeile>& aus) {
+  constexpr std::uint32_t kKeine = ~std::uint32_t(0);
   struct Eintrag {
-    std::int32_t persNr;
-    std::optional<Zeile> zeile;  // empty once replaced or refused
+    AbrechnungKey key;
+    std::uint32_t zeile;  // into `zeilen`; kKeine: refused or replaced
   };
   std::vector<Eintrag> eintraege;
-  std::unordered_map<AbrechnungKey, std::size_t, SchluesselHash> letzter;
+  std::vector<Zeile> zeilen;
   aus.clear();
+  // Room for every record at once: growing moves every row again, and the
+  // pages of a large vector are fresh ones each time.
+  std::error_code ec;
+  const auto bytes = std::filesystem::file_size(DataFileName(stem, ext), ec);
+  if (!ec) {
+    eintraege.reserve(std::size_t(bytes / kAbrechnungRecordSize));
+    zeilen.reserve(std::size_t(bytes / kAbrechnungRecordSize));
+  }
   const bool ok = ScanAbrechnungRecords(
-      stem, ext,
-      [&](const AbrechnungRecord& r) {
-        const AbrechnungKey k = AbrechnungKeyOf(r);
-        auto [it, neu] = letzter.try_emplace(k, eintraege.size());
-        if (!neu) {
-          eintraege[it->second].zeile.reset();
-          it->second = eintraege.size();
-        }
-        eintraege.push_back({k.PersNr, zeile(r)});
+      stem, ext, felder,
+      [&](const AbrechnungRecord& r, const std::uint8_t* bild) {
+        std::optional<Zeile> z = zeile(r, bild);
+        eintraege.push_back({AbrechnungKeyOf(r), z ? std::uint32_t(zeilen.size()) : kKeine});
+        if (z) zeilen.push_back(std::move(*z));
       },
       filter);
   if (!ok) return false;
-  for (Eintrag& e : eintraege)
-    if (e.zeile) aus[e.persNr].push_back(std::move(*e.zeile));
+
+  // Grouped by Personal-Nr, file order kept within a group; within each
+  // group an entry whose key comes again later is dropped.
+  std::stable_sort(eintraege.begin(), eintraege.end(),
+                   [](const Eintrag& a, const Eintrag& b) { return a.key.PersNr < b.key.PersNr; });
+  // The rows' new order: the kept ones grouped, the others behind them.
+  std::vector<std::uint32_t> reihe;
+  reihe.reserve(zeilen.size());
+  std::vector<std::size_t> anfaenge;
+  for (std::size_t a = 0, b = 0; a < eintraege.size(); a = b) {
+    const std::int32_t nr = eintraege[a].key.PersNr;
+    while (b < eintraege.size() && eintraege[b].key.PersNr == nr) ++b;
+    if (b - a <= 64) {  // an employee's months: a few dozen at most
+      for (std::size_t i = a; i < b; ++i)
+        for (std::size_t j = i + 1; j < b; ++j)
+          if (eintraege[j].key == eintraege[i].key) {
+            eintraege[i].zeile = kKeine;
+            break;
+          }
+    } else {
+      std::vector<std::size_t> folge(b - a);
+      for (std::size_t i = 0; i < folge.size(); ++i) folge[i] = a + i;
+      auto rang = [&](std::size_t i) {
+        const AbrechnungKey& k = eintraege[i].key;
+        return std::tuple(k.Jahr, k.Monat, k.Teilabrechnung);
+      };
+      std::stable_sort(folge.begin(), folge.end(),
+                       [&](std::size_t x, std::size_t y) { return rang(x) < rang(y); });
+      for (std::size_t i = 0; i + 1 < folge.size(); ++i)
+        if (rang(folge[i]) == rang(folge[i + 1])) eintraege[folge[i]].zeile = kKeine;
+    }
+    const std::size_t anfang = reihe.size();
+    for (std::size_t i = a; i < b; ++i)
+      if (eintraege[i].zeile != kKeine) reihe.push_back(eintraege[i].zeile);
+    if (reihe.size() == anfang) continue;
+    aus.personen_.push_back({nr, {}});
+    anfaenge.push_back(anfang);
+  }
+  const std::size_t behalten = reihe.size();
+  {
+    std::vector<bool> genommen(zeilen.size());
+    for (std::uint32_t z : reihe) genommen[z] = true;
+    for (std::uint32_t z = 0; z < zeilen.size(); ++z)
+      if (!genommen[z]) reihe.push_back(z);
+  }
+  // Moved into that order in place, cycle by cycle: no second copy of the
+  // rows, whose fresh pages would cost more than the moves.
+  std::vector<bool> fertig(zeilen.size());
+  for (std::size_t i = 0; i < zeilen.size(); ++i) {
+    if (fertig[i] || reihe[i] == i) continue;
+    Zeile halten = std::move(zeilen[i]);
+    std::size_t j = i;
+    for (std::size_t n = reihe[j]; n != i; j = n, n = reihe[j]) {
+      zeilen[j] = std::move(zeilen[n]);
+      fertig[j] = true;
+    }
+    zeilen[j] = std::move(halten);
+    fertig[j] = true;
+  }
+  zeilen.erase(zeilen.begin() + std::ptrdiff_t(behalten), zeilen.end());
+  aus.zeilen_ = std::move(zeilen);
+  // The spans once the rows no longer move.
+  anfaenge.push_back(aus.zeilen_.size());
+  for (std::size_t p = 0; p < aus.personen_.size(); ++p)
+    aus.personen_[p].second = {aus.zeilen_.data() + anfaenge[p], anfaenge[p + 1] - anfaenge[p]};
   return true;
+}
+
+template <class Zeile>
+bool AbrechnungenJePerson(const std::string& stem, const std::string& ext,
+                          const AbrechnungFelder& felder,
+                          const std::function<bool(const AbrechnungKey&)>& filter,
+                          const std::function<std::optional<Zeile>(const AbrechnungRecord&)>& zeile,
+                          ZeilenJePerson<Zeile>& aus) {
+  return AbrechnungenJePerson<Zeile>(
+      stem, ext, felder, filter,
+      [&](const AbrechnungRecord& r, const std::uint8_t*) { return zeile(r); }, aus);
 }
 
 }  // namespace lohn

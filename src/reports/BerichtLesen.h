@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <type_traits>
 
 #include "reports/AbrechnungenJePerson.h"
 #include "reports/BerichtText.h"
@@ -49,16 +50,25 @@ inline bool PersonalBilderLesen(AppState& state, const std::string& stem,
                                    [&] { return ScanPersonalImages(stem, kPersonalExt, visit); });
 }
 
-// The payroll rows per employee (AbrechnungenJePerson over "<stem>.ABR").
-template <class Zeile>
-bool AbrechnungenLesen(AppState& state, const std::string& stem,
-                       const std::function<bool(const AbrechnungKey&)>& filter,
-                       const std::function<std::optional<Zeile>(const AbrechnungRecord&)>& zeile,
+// The payroll rows per employee (AbrechnungenJePerson over "<stem>.ABR"),
+// unpacking only `felder`: the fields `zeile` reads.
+template <class Zeile, class Macher>
+bool AbrechnungenLesen(AppState& state, const std::string& stem, const AbrechnungFelder& felder,
+                       const std::function<bool(const AbrechnungKey&)>& filter, const Macher& zeile,
                        ZeilenJePerson<Zeile>& aus) {
   aus.clear();
   return detail::BerichtDateiLesen(
-      state, DataFileName(stem, kAbrechnungExt), kAbrechnungsdateiVerwendet,
-      [&] { return AbrechnungenJePerson<Zeile>(stem, kAbrechnungExt, filter, zeile, aus); });
+      state, DataFileName(stem, kAbrechnungExt), kAbrechnungsdateiVerwendet, [&] {
+        if constexpr (std::is_invocable_v<const Macher&, const AbrechnungRecord&>)
+          return AbrechnungenJePerson<Zeile>(
+              stem, kAbrechnungExt, felder, filter,
+              [&](const AbrechnungRecord& r, const std::uint8_t*) -> std::optional<Zeile> {
+                return zeile(r);
+              },
+              aus);
+        else
+          return AbrechnungenJePerson<Zeile>(stem, kAbrechnungExt, felder, filter, zeile, aus);
+      });
 }
 
 }  // namespace lohn

@@ -1,6 +1,7 @@
 #include "reports/DienstnehmerListen.h"
 
 #include <array>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -62,12 +63,19 @@ struct KontoStand {
   double urlaub = 0, zeit = 0;
 };
 
+using R = AbrechnungRecord;
+const AbrechnungFelder kStundenFelder(&R::NormalstundenEdit, &R::MehrstundenEdit,
+                                      &R::Ueberstunden50Edit, &R::Ueberstunden75Edit,
+                                      &R::Ueberstunden100Edit, &R::Ueberstunden200Edit,
+                                      &R::UrlaubstundenEdit, &R::FehlstundenEdit);
+const AbrechnungFelder kKontoFelder(&R::UrlaubsKontoTageEdit, &R::ZeitKontoStdEdit);
+
 }  // namespace
 
 bool PrintDienstnehmerZeiten(AppState& state, const BerichtOptionen& o) {
   ZeilenJePerson<StundenZeile> zeilen;
   const bool gelesen = AbrechnungenLesen<StundenZeile>(
-      state, o.stem,
+      state, o.stem, kStundenFelder,
       [&](const AbrechnungKey& k) {
         return k.Jahr == o.jahr && k.Monat >= o.monatVon && k.Monat <= o.monatBis;
       },
@@ -120,7 +128,7 @@ bool PrintUrlaubsZeitkonto(AppState& state, const BerichtOptionen& o) {
   const int persNr = o.personalNr, jahr = o.jahr;
   ZeilenJePerson<KontoStand> zeilen;
   const bool gelesen = AbrechnungenLesen<KontoStand>(
-      state, o.stem,
+      state, o.stem, kKontoFelder,
       [&](const AbrechnungKey& k) { return k.Jahr <= jahr && (persNr == 0 || k.PersNr == persNr); },
       [](const AbrechnungRecord& r) {
         return KontoStand{r.JahrComboBox, r.MonatComboBox, r.AbrechngComboBox > 0,
@@ -135,8 +143,8 @@ bool PrintUrlaubsZeitkonto(AppState& state, const BerichtOptionen& o) {
   const bool ok = PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
     if (persNr != 0 && p.PersNrEdit != persNr) return;
     const auto it = zeilen.find(p.PersNrEdit);
-    const std::vector<KontoStand> keine;
-    const std::vector<KontoStand>& eigene = it == zeilen.end() ? keine : it->second;
+    const std::span<const KontoStand> eigene =
+        it == zeilen.end() ? std::span<const KontoStand>() : it->second;
     seiten.Neu();
     text.Zeile("URLAUBS- UND ZEITKONTO von " + o.stem);
     text.Zeile("DN: " + p.FamNameEdit + " " + p.VornameEdit);

@@ -169,8 +169,11 @@ bool PrintKommunalsteuerErklaerung(AppState& state, const BerichtOptionen& o) {
   // month sums of the site and of the whole enterprise, whose base decides
   // the free amount.
   ZeilenJePerson<Zeile> zeilen;
+  using R = AbrechnungRecord;  // AbgabepflichtigesEntgelt's fields
+  static const AbrechnungFelder felder(&R::BruttoEdit, &R::SonderzahlungEdit, &R::SZSVfreiEdit,
+                                       &R::SachbezuegeAbreEdit, &R::DbDzKommStFreierBetragEdit);
   if (!AbrechnungenLesen<Zeile>(
-          state, o.stem, [&](const AbrechnungKey& k) { return k.Jahr == o.jahr; },
+          state, o.stem, felder, [&](const AbrechnungKey& k) { return k.Jahr == o.jahr; },
           [](const AbrechnungRecord& r) -> std::optional<Zeile> {
             return Zeile{r.MonatComboBox, AbgabepflichtigesEntgelt(r)};
           },

@@ -453,16 +453,19 @@ bool PrintLohnGehaltsabrechnung(AppState& state, const BerichtOptionen& o) {
   // Every record up to the report month: the holiday and time accounts run
   // over all of them, the slips print the month's.
   ZeilenJePerson<Satz> saetze;
+  // Of the earlier records only the two accounts; the month's whole.
+  const AbrechnungFelder konten(&AbrechnungRecord::UrlaubsKontoTageEdit,
+                                &AbrechnungRecord::ZeitKontoStdEdit);
   if (!AbrechnungenLesen<Satz>(
-          state, o.stem,
+          state, o.stem, konten,
           [&](const AbrechnungKey& k) {
             return (persNr == 0 || k.PersNr == persNr) &&
                    (k.Jahr < jahr || (k.Jahr == jahr && k.Monat <= monat));
           },
-          [&](const AbrechnungRecord& r) -> std::optional<Satz> {
+          [&](const AbrechnungRecord& r, const std::uint8_t* bild) -> std::optional<Satz> {
             Satz s{r.UrlaubsKontoTageEdit, r.ZeitKontoStdEdit, nullptr};
             if (r.MonatComboBox == monat && r.JahrComboBox == jahr)
-              s.imMonat = std::make_unique<AbrechnungRecord>(r);
+              s.imMonat = std::make_unique<AbrechnungRecord>(AbrechnungRecord::unpack(bild));
             return s;
           },
           saetze))
@@ -471,9 +474,10 @@ bool PrintLohnGehaltsabrechnung(AppState& state, const BerichtOptionen& o) {
   BerichtText text;
   Zettel zettel(state, text, state.ExcelExportFlag,
                 std::clamp(o.zeilen, 1, kMaxWeitereLeerzeilen + 1) - 1, monat, jahr);
+  std::vector<bool> erledigt(saetze.size());
   if (!PersonalBilderLesen(state, o.stem, [&](const std::uint8_t* b) {
         auto it = saetze.find(PersonalNrOf(b));
-        if (it == saetze.end()) return;
+        if (it == saetze.end() || erledigt[std::size_t(it - saetze.begin())]) return;
         std::vector<const AbrechnungRecord*> imMonat;
         double urlaubMonat = 0, urlaubGesamt = 0, zeitMonat = 0, zeitGesamt = 0;
         for (const Satz& s : it->second) {
@@ -492,7 +496,8 @@ bool PrintLohnGehaltsabrechnung(AppState& state, const BerichtOptionen& o) {
         if (!imMonat.empty())
           zettel.Person(PersonalRecord::unpack(b), imMonat, urlaubMonat, urlaubGesamt, zeitMonat,
                         zeitGesamt);
-        saetze.erase(it);  // a Personal-Nr stored twice gets one slip
+        erledigt[std::size_t(it - saetze.begin())] =
+            true;  // a Personal-Nr stored twice gets one slip
       }))
     return false;
   if (text.Zeilen() == 0) return false;

@@ -1,6 +1,7 @@
 #include "reports/Lohnkonto.h"
 
 #include <array>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,21 @@ KontoZeile ZeileAus(const AbrechnungRecord& r, bool mitBemerkung) {
   return z;
 }
 
+// The fields ZeileAus reads (AbgabepflichtigesEntgelt's among them).
+using R = AbrechnungRecord;
+const AbrechnungFelder kSummenFelder(
+    &R::ueberMaxSVBeitrGrdlSZUeberJSechstel_SV, &R::ueberSechzigCheckBox, &R::gehoertZuStandortEdit,
+    &R::BruttoEdit, &R::SonderzahlungEdit, &R::SZSVfreiEdit, &R::SonstSZEdit, &R::BruttoGesamtEdit,
+    &R::SachbezuegeAbreEdit, &R::SVFreibetragEdit, &R::SVBeitragsgrundlageEdit,
+    &R::SueberschreitungEdit, &R::SV_DN_GesamtEdit, &R::SVBeitragsGrundlageSonderzahlungEdit,
+    &R::SV_DN_SZ_GesamtEdit, &R::SonstSZSVEdit, &R::SV_AbzGesEdit, &R::ServiceEntgelt_eCardEdit,
+    &R::FreibetrEdit, &R::GrundlageLSTEdit, &R::LohnsteuerBetragEdit, &R::LstFreibetragSZ,
+    &R::GrundlLstSZ, &R::LstSZ, &R::SonstSZLSTEdit, &R::LstGesamt, &R::NettoBetragEdit,
+    &R::BMVGbetragEdit, &R::KrankenschEdit, &R::NormArbeitszeitEdit, &R::DbDzKommStFreierBetragEdit,
+    &R::AuslandsTaetEdit, &R::SpesenersatzEdit, &R::ZukunftssicherungEdit, &R::AuslPensDGEdit,
+    &R::VorschussEdit, &R::ExekutionEdit);
+const AbrechnungFelder kKontoFelder = AbrechnungFelder(&R::BemerkungenEdit) |= kSummenFelder;
+
 std::string ZeitraumZeile(const BerichtOptionen& o) {
   if (o.monatBis == 12)
     return "Für den Zeitraum von: 1." + BerichtText::I(o.monatVon, 2) + ". bis 31." +
@@ -110,7 +126,7 @@ std::string MonatMarke(const KontoZeile& z) {
 }
 
 void Konto(BerichtText& text, const AppState& state, const BerichtOptionen& o,
-           const PersonalRecord& p, const std::vector<KontoZeile>& zeilen, bool erstes) {
+           const PersonalRecord& p, std::span<const KontoZeile> zeilen, bool erstes) {
   const bool excel = o.excel;
   const std::string sep = excel ? ";" : "";
   auto frei = [&](const std::string& s) { return excel ? BerichtText::Zelle(s) : s; };
@@ -345,7 +361,7 @@ bool PrintLohnkonto(AppState& state, const BerichtOptionen& o, bool summenblatt)
   const int persNr = summenblatt ? 0 : o.personalNr;
   ZeilenJePerson<KontoZeile> zeilen;
   const bool gelesen = AbrechnungenLesen<KontoZeile>(
-      state, o.stem,
+      state, o.stem, summenblatt ? kSummenFelder : kKontoFelder,
       [&](const AbrechnungKey& k) {
         return k.Jahr == o.jahr && k.Monat >= o.monatVon && k.Monat <= o.monatBis &&
                (persNr == 0 || k.PersNr == persNr);
@@ -355,12 +371,12 @@ bool PrintLohnkonto(AppState& state, const BerichtOptionen& o, bool summenblatt)
 
   BerichtText text;
   Summen summen;
-  const std::vector<KontoZeile> keine;
   bool erstes = true;
   const bool ok = PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
     if (persNr != 0 && p.PersNrEdit != persNr) return;
     const auto it = zeilen.find(p.PersNrEdit);
-    const std::vector<KontoZeile>& eigene = it == zeilen.end() ? keine : it->second;
+    const std::span<const KontoZeile> eigene =
+        it == zeilen.end() ? std::span<const KontoZeile>() : it->second;
     if (summenblatt) {
       for (const KontoZeile& z : eigene) summen.Add(z);
     } else {

@@ -61,9 +61,14 @@ bool PrintLohnsteuerDbDzKommSt(AppState& state, const BerichtOptionen& o) {
 
   // One pass over the payrolls of the month, the last record of a key
   // counting; the cost centre is that record's.
+  using R = AbrechnungRecord;
+  static const AbrechnungFelder felder(&R::KostenstelleEdit, &R::BruttoEdit, &R::SonderzahlungEdit,
+                                       &R::SZSVfreiEdit, &R::SonstSZEdit, &R::LstGesamt,
+                                       &R::SachbezuegeAbreEdit, &R::DbDzKommStFreierBetragEdit,
+                                       &R::ueberSechzigCheckBox);
   ZeilenJePerson<Zeile> zeilen;
   if (!AbrechnungenLesen<Zeile>(
-          state, o.stem,
+          state, o.stem, felder,
           [&](const AbrechnungKey& k) {
             return k.Jahr == o.jahr && k.Monat >= o.monatVon && k.Monat <= o.monatBis;
           },

@@ -62,7 +62,7 @@ Monat MonatAus(const AbrechnungRecord& r) {
   return m;
 }
 
-Jahr Addieren(const std::vector<Monat>& monate) {
+Jahr Addieren(std::span<const Monat> monate) {
   Jahr j;
   for (const Monat& m : monate) {
     j.ersterMonat = std::min<int>(j.ersterMonat, m.monat);
@@ -85,11 +85,26 @@ Jahr Addieren(const std::vector<Monat>& monate) {
   return j;
 }
 
+// The fields MonatAus reads (TeileSvGrundlagen's among them) and the
+// foreign-activity test.
+using R = AbrechnungRecord;
+const AbrechnungFelder kFelder(&R::BruttoEdit, &R::fiktiveBMGedit, &R::SVBeitragsgrundlageEdit,
+                               &R::SVBeitragsGrundlageSonderzahlungEdit, &R::SueberschreitungEdit,
+                               &R::ueberMaxSVBeitrGrdlSZUeberJSechstel_SV, &R::TeilentgeltEdit,
+                               &R::TageTeilentgeltEdit, &R::SonderzahlungEdit, &R::SZSVfreiEdit,
+                               &R::SonstSZEdit, &R::SachbezuegeAbreEdit, &R::SV_AbzGesEdit,
+                               &R::SV_DN_SZ_GesamtEdit, &R::SonstSZSVEdit, &R::SV_DN_GesamtEdit,
+                               &R::LandarbFreiEdit, &R::AuslandsTaetEdit, &R::NormArbeitszeitEdit,
+                               &R::freiwillBeitrEdit, &R::SonstSteuerfrEdit, &R::LstGesamt,
+                               &R::SonstSZLSTEdit, &R::FreibetrLtMitteilgEdit, &R::SpesenersatzEdit,
+                               &R::BMVGUebertragungsBetragEdit, &R::AuslPensDGEdit,
+                               &R::BMVGbetragEdit, &R::FreibetrEdit);
+
 bool MonateLesen(AppState& state, const BerichtOptionen& o, ZeilenJePerson<Monat>& monate) {
   const int jahr = o.jahr, von = o.monatVon, bis = o.monatBis, nur = o.personalNr;
   const bool ausland = o.auslandstaetigkeit;
   return AbrechnungenLesen<Monat>(
-      state, o.stem,
+      state, o.stem, kFelder,
       [&](const AbrechnungKey& k) {
         return k.Jahr == jahr && k.Monat >= von && k.Monat <= bis && (nur == 0 || k.PersNr == nur);
       },

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -82,7 +83,7 @@ struct Jahr {
   std::optional<double> zuGross;
 };
 
-Jahr Addieren(const std::vector<Monat>& monate);
+Jahr Addieren(std::span<const Monat> monate);
 
 // The days of the slip's period: the options' first day (outside 1..31: 1)
 // and, when the last month with a payroll is the period's last month, its

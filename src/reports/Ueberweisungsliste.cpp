@@ -126,6 +126,18 @@ Zeile ZeileAus(const AbrechnungRecord& r) {
   return z;
 }
 
+// The fields ZeileAus reads.
+using R = AbrechnungRecord;
+const AbrechnungFelder kFelder(
+    &R::KostenstelleEdit, &R::SozialeStellungEdit, &R::BankKtoNrEdit, &R::BankEdit, &R::FamNameEdit,
+    &R::VornameEdit, &R::OrtEdit, &R::BruttoGesamtEdit, &R::SachbezuegeAbreEdit, &R::SV_AbzGesEdit,
+    &R::LstGesamt, &R::NettoBetragEdit, &R::SpesenersatzEdit, &R::VorschussEdit, &R::ExekutionEdit,
+    &R::KrankenschEdit, &R::AuszahlungsbetragEdit, &R::GehaltEdit, &R::LohnNormalstundenEdit,
+    &R::ZulageEdit, &R::LohnGehaltMehrstundenEdit, &R::LohnGehaltUeberstunden50Edit,
+    &R::LohnGehaltUeberstunden75Edit, &R::LohnGehaltUeberstunden100Edit,
+    &R::LohnGehaltUeberstunden200Edit, &R::LohnUrlaubstundenEdit, &R::LohnFehlstundenEdit,
+    &R::BruttoEdit, &R::SonderzahlungEdit, &R::SZSVfreiEdit, &R::SonstSZEdit, &R::Lohnarten);
+
 void Addiere(Summen& s, const Zeile& z) {
   for (int i = 0; i < kHauptAnzahl; ++i) s.haupt[i] += z.haupt[i];
   for (int i = 0; i < kDetailAnzahl; ++i) s.detail[i] += z.detail[i];
@@ -347,7 +359,7 @@ bool PrintUeberweisungsliste(AppState& state, const BerichtOptionen& o, int modu
   // The payrolls of the month first, one compact row per key kept.
   ZeilenJePerson<Zeile> zeilen;
   if (!AbrechnungenLesen<Zeile>(
-          state, o.stem,
+          state, o.stem, kFelder,
           [&](const AbrechnungKey& k) {
             return k.Monat == monat && k.Jahr == jahr && (persNr == 0 || k.PersNr == persNr);
           },
@@ -362,11 +374,12 @@ bool PrintUeberweisungsliste(AppState& state, const BerichtOptionen& o, int modu
   Kopf(t, state, modus, monat, jahr, kostenstelle);
   Summen gesamt;
   std::array<Summen, kGruppen> gruppen;
+  std::vector<bool> bezahlt(zeilen.size());
   // Then the employees in the file's order; only a payroll whose employee is
   // in the file counts.
   if (!PersonalBilderLesen(state, o.stem, [&](const std::uint8_t* bild) {
         const auto it = zeilen.find(PersonalNrOf(bild));
-        if (it == zeilen.end()) return;
+        if (it == zeilen.end() || bezahlt[std::size_t(it - zeilen.begin())]) return;
         for (const Zeile& z : it->second) {
           Addiere(gesamt, z);
           Addiere(gruppen[z.gruppe], z);
@@ -376,7 +389,7 @@ bool PrintUeberweisungsliste(AppState& state, const BerichtOptionen& o, int modu
             Dienstnehmer(t, PersonalRecord::unpack(bild));
         }
         // A number stored twice in the employee file is still paid once.
-        zeilen.erase(it);
+        bezahlt[std::size_t(it - zeilen.begin())] = true;
       }))
     return false;
 

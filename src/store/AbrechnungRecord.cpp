@@ -1,5 +1,7 @@
 #include "store/AbrechnungRecord.h"
 
+#include <stdexcept>
+
 #include "store/RecordFile.h"
 
 namespace lohn {
@@ -14,7 +16,7 @@ void Reals(V& v, std::size_t off, D&... fields) {
 
 // The layout of <stem>.ABR, in offset order.
 template <class R, class V>
-void Fields(R& r, V&& v) {
+void Fields(R& r, V& v) {
   v.i32(4, r.MonatComboBox);
   v.i32(8, r.JahrComboBox);
   v.i32(12, r.PersNrEdit);
@@ -70,17 +72,114 @@ void Fields(R& r, V&& v) {
         r.UrlaubsKontoTageEdit, r.ExekutionEdit);  // 1996 .. 2164
 }
 
+// The layout's fields counted in their order: a field's number is its bit
+// in AbrechnungFelder.
+struct Gezaehlt {
+  std::size_t n = 0;
+  std::size_t Naechstes() {
+    if (n >= AbrechnungFelder::kAnzahl) throw std::logic_error("AbrechnungFelder::kAnzahl");
+    return n++;
+  }
+};
+
+struct AuswahlUnpacker : Gezaehlt {
+  record_image::Unpacker u;
+  const AbrechnungFelder& felder;
+  AuswahlUnpacker(const std::uint8_t* rec, const AbrechnungFelder& f) : u{rec}, felder(f) {}
+  template <class T>
+  void i32(std::size_t off, T& v) {
+    if (felder.gewaehlt(n++)) u.i32(off, v);
+  }
+  void real(std::size_t off, double& v) {
+    if (felder.gewaehlt(n++)) u.real(off, v);
+  }
+  void flag(std::size_t off, bool& v) {
+    if (felder.gewaehlt(n++)) u.flag(off, v);
+  }
+  void text(std::size_t off, std::size_t cap, std::string& v) {
+    if (felder.gewaehlt(n++)) u.text(off, cap, v);
+  }
+};
+
+struct Markierer : Gezaehlt {
+  const AbrechnungFelder& felder;
+  explicit Markierer(const AbrechnungFelder& f) : felder(f) {}
+  void i32(std::size_t, std::int32_t& v) {
+    if (!felder.gewaehlt(Naechstes())) v = 4711;
+  }
+  void real(std::size_t, double& v) {
+    if (!felder.gewaehlt(Naechstes())) v = 4711.17;
+  }
+  void flag(std::size_t, bool& v) {
+    if (!felder.gewaehlt(Naechstes())) v = true;
+  }
+  void text(std::size_t, std::size_t, std::string& v) {
+    if (!felder.gewaehlt(Naechstes())) v = "#?#";
+  }
+};
+
+// Chooses the fields whose member lies within [von, bis) of the record.
+struct Waehler : Gezaehlt {
+  const AbrechnungRecord& r;
+  std::size_t von, bis;
+  std::bitset<AbrechnungFelder::kAnzahl>& bits;
+  template <class T>
+  void Pruefe(const T& feld) {
+    const std::size_t nr = Naechstes();
+    const auto at =
+        std::size_t(reinterpret_cast<const char*>(&feld) - reinterpret_cast<const char*>(&r));
+    if (at >= von && at < bis) bits.set(nr);
+  }
+  void i32(std::size_t, const std::int32_t& v) { Pruefe(v); }
+  void real(std::size_t, const double& v) { Pruefe(v); }
+  void flag(std::size_t, const bool& v) { Pruefe(v); }
+  void text(std::size_t, std::size_t, const std::string& v) { Pruefe(v); }
+};
+
 }  // namespace
+
+void AbrechnungFelder::Schluessel() {
+  Nimm(Versatz(&AbrechnungRecord::PersNrEdit), sizeof(std::int32_t));
+  Nimm(Versatz(&AbrechnungRecord::MonatComboBox), sizeof(std::int32_t));
+  Nimm(Versatz(&AbrechnungRecord::JahrComboBox), sizeof(std::int32_t));
+  Nimm(Versatz(&AbrechnungRecord::AbrechngComboBox), sizeof(std::int32_t));
+}
+
+void AbrechnungFelder::Nimm(std::size_t versatz, std::size_t groesse) {
+  static const AbrechnungRecord muster;
+  Waehler w{{}, muster, versatz, versatz + groesse, bits_};
+  Fields(muster, w);
+}
+
+AbrechnungFelder AbrechnungFelder::Alle() {
+  AbrechnungFelder f;
+  f.Nimm(0, sizeof(AbrechnungRecord));
+  return f;
+}
+
+bool AbrechnungFelder::alle() const { return *this == Alle(); }
+
+void AbrechnungRecord::unpack(const std::uint8_t* bytes, const AbrechnungFelder& felder) {
+  AuswahlUnpacker u(bytes, felder);
+  Fields(*this, u);
+}
+
+void AbrechnungRecord::markiereAusser(const AbrechnungFelder& felder) {
+  Markierer m(felder);
+  Fields(*this, m);
+}
 
 AbrechnungBytes AbrechnungRecord::pack() const {
   AbrechnungBytes b{};
-  Fields(*this, record_image::Packer{b.data()});
+  record_image::Packer p{b.data()};
+  Fields(*this, p);
   return b;
 }
 
 AbrechnungRecord AbrechnungRecord::unpack(const std::uint8_t* bytes) {
   AbrechnungRecord r;
-  Fields(r, record_image::Unpacker{bytes});
+  record_image::Unpacker u{bytes};
+  Fields(r, u);
   return r;
 }
 

@@ -5,6 +5,8 @@
 // layout have no member: pack writes them as 0, unpack ignores them.
 
 #include <array>
+#include <bitset>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -18,6 +20,8 @@ using AbrechnungBytes = std::array<std::uint8_t, kAbrechnungRecordSize>;
 // The levies whose bases the record keeps, in their stored order.
 enum class Umlage { KU, WF, LK, SW, EF, IE, NB };
 inline constexpr std::size_t kUmlagenCount = 7;
+
+class AbrechnungFelder;
 
 struct AbrechnungRecord {
   std::int32_t MonatComboBox = 0;
@@ -142,8 +146,52 @@ struct AbrechnungRecord {
   // throw std::range_error before anything reaches a file.
   AbrechnungBytes pack() const;
   static AbrechnungRecord unpack(const std::uint8_t* bytes);
+  // Overwrites only the chosen fields from the image; the others keep what
+  // they hold. Reports read thousands of records and few of their fields.
+  void unpack(const std::uint8_t* bytes, const AbrechnungFelder& felder);
+  // Sets every field NOT chosen to a mark (amounts 4711.17, numbers 4711,
+  // flags true, texts "#?#"): a test that runs a report over marked records
+  // sees any field the report reads without having chosen it.
+  void markiereAusser(const AbrechnungFelder& felder);
 
   bool operator==(const AbrechnungRecord&) const = default;
+};
+
+// A choice of the record's fields, named by their members, e.g.
+// AbrechnungFelder(&AbrechnungRecord::BruttoEdit, &AbrechnungRecord::LstGesamt).
+// The key fields are always chosen; an array member chooses all its slots.
+class AbrechnungFelder {
+ public:
+  // One bit per field of the layout, in its order.
+  static constexpr std::size_t kAnzahl = 160;
+
+  template <class... T>
+  explicit AbrechnungFelder(T AbrechnungRecord::*... felder) {
+    Schluessel();
+    (Nimm(Versatz(felder), sizeof(T)), ...);
+  }
+  static AbrechnungFelder Alle();
+
+  bool gewaehlt(std::size_t feld) const { return bits_[feld]; }
+  bool alle() const;
+  bool operator==(const AbrechnungFelder&) const = default;
+  AbrechnungFelder& operator|=(const AbrechnungFelder& andere) {
+    bits_ |= andere.bits_;
+    return *this;
+  }
+
+ private:
+  template <class T>
+  static std::size_t Versatz(T AbrechnungRecord::*feld) {
+    static const AbrechnungRecord muster;
+    return std::size_t(reinterpret_cast<const char*>(&(muster.*feld)) -
+                       reinterpret_cast<const char*>(&muster));
+  }
+  void Schluessel();
+  // Chooses the layout's fields stored in the member at this offset.
+  void Nimm(std::size_t versatz, std::size_t groesse);
+
+  std::bitset<kAnzahl> bits_;
 };
 
 // The four-part key, readable from a record image without unpacking it.

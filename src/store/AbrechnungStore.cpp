@@ -134,4 +134,19 @@ bool ScanAbrechnungRecords(const std::string& stem, const std::string& ext,
   });
 }
 
+bool ScanAbrechnungRecords(
+    const std::string& stem, const std::string& ext, const AbrechnungFelder& felder,
+    const std::function<void(const AbrechnungRecord&, const std::uint8_t* bild)>& visit,
+    const std::function<bool(const AbrechnungKey&)>& filter) {
+  RecordFile file = AbrFile(stem, ext);
+  if (!FileCanOpen(file.path())) return false;
+  AbrechnungRecord r;
+  if (gAbrechnungFelderMarkieren) r.markiereAusser(felder);
+  return file.Scan([&](std::size_t, const std::uint8_t* rec) {
+    if (filter && !filter(AbrechnungKeyOf(rec))) return;
+    r.unpack(rec, felder);
+    visit(r, rec);
+  });
+}
+
 }  // namespace lohn

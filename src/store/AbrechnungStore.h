@@ -68,5 +68,16 @@ DeleteResult DeleteAbrechnungRecordsOfPersonal(platform::Dialogs& dlg, const std
 bool ScanAbrechnungRecords(const std::string& stem, const std::string& ext,
                            const std::function<void(const AbrechnungRecord&)>& visit,
                            const std::function<bool(const AbrechnungKey&)>& filter = {});
+// The same unpacking only `felder` into one record that every visit sees
+// again, beside the record's image; the other fields hold 0 (or, with
+// gAbrechnungFelderMarkieren, the marks of AbrechnungRecord::markiereAusser).
+bool ScanAbrechnungRecords(
+    const std::string& stem, const std::string& ext, const AbrechnungFelder& felder,
+    const std::function<void(const AbrechnungRecord&, const std::uint8_t* bild)>& visit,
+    const std::function<bool(const AbrechnungKey&)>& filter = {});
+
+// Test seam: the report tests set it, so a report that reads a field it did
+// not choose shows a mark instead of a silent 0.
+inline bool gAbrechnungFelderMarkieren = false;
 
 }  // namespace lohn

@@ -3,6 +3,8 @@
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
+#include <random>
 
 #include "store/AbrechnungStore.h"
 #include "support/Fakes.h"
@@ -209,4 +211,52 @@ TEST_F(AbrechnungStoreTest, OnePassOverAnEmployeesYear) {
       kStem, kAbrechnungExt, [&](const AbrechnungRecord& r) { seen.push_back(r.BruttoEdit); },
       [](const AbrechnungKey& k) { return k.PersNr == 1 && k.Jahr == 2014 && k.Monat < 4; }));
   EXPECT_EQ(seen, (std::vector<double>{100, 200, 300, 50}));
+}
+
+// Selective unpacking against the full one: the chosen fields (and the key)
+// as a full unpack gives them, every other field as it was. Images of random
+// bytes give every field a value of its own, so a field decoded in the place
+// of its neighbour shows.
+TEST(AbrechnungFelder, UnpacksOnlyTheChosenFields) {
+  std::mt19937 zufall(34);
+  AbrechnungBytes bild, anderes;
+  for (auto& b : bild) b = std::uint8_t(zufall());
+  for (auto& b : anderes) b = std::uint8_t(zufall());
+  const AbrechnungRecord voll = AbrechnungRecord::unpack(bild.data());
+  const AbrechnungRecord vorher = AbrechnungRecord::unpack(anderes.data());
+  using R = AbrechnungRecord;
+  struct Fall {
+    AbrechnungFelder felder;
+    std::function<void(R&, const R&)> kopie;
+  };
+  const Fall faelle[] = {
+      {AbrechnungFelder(), [](R&, const R&) {}},
+      {AbrechnungFelder(&R::BruttoEdit), [](R& e, const R& v) { e.BruttoEdit = v.BruttoEdit; }},
+      {AbrechnungFelder(&R::GehaltEdit, &R::ExekutionEdit, &R::FamNameEdit, &R::SV_Lohn_TageEdit),
+       [](R& e, const R& v) {
+         e.GehaltEdit = v.GehaltEdit, e.ExekutionEdit = v.ExekutionEdit;
+         e.FamNameEdit = v.FamNameEdit, e.SV_Lohn_TageEdit = v.SV_Lohn_TageEdit;
+       }},
+      {AbrechnungFelder(&R::Lohnarten, &R::UmlagenGrundlagen, &R::Alleinverdiener),
+       [](R& e, const R& v) {
+         e.Lohnarten = v.Lohnarten, e.UmlagenGrundlagen = v.UmlagenGrundlagen;
+         e.Alleinverdiener = v.Alleinverdiener;
+       }},
+      {AbrechnungFelder::Alle(), [](R& e, const R& v) { e = v; }},
+  };
+  for (const Fall& f : faelle) {
+    R gelesen = vorher;
+    gelesen.unpack(bild.data(), f.felder);
+    R erwartet = vorher;
+    erwartet.PersNrEdit = voll.PersNrEdit, erwartet.MonatComboBox = voll.MonatComboBox;
+    erwartet.JahrComboBox = voll.JahrComboBox, erwartet.AbrechngComboBox = voll.AbrechngComboBox;
+    f.kopie(erwartet, voll);
+    EXPECT_EQ(gelesen, erwartet);
+  }
+  R markiert;
+  markiert.markiereAusser(AbrechnungFelder(&R::BruttoEdit));
+  EXPECT_EQ(markiert.BruttoEdit, 0);
+  EXPECT_EQ(markiert.PersNrEdit, 0);
+  EXPECT_EQ(markiert.GehaltEdit, 4711.17);
+  EXPECT_EQ(markiert.Lohnarten[9], "#?#");
 }
