@@ -75,17 +75,22 @@ int main() {
     create.Time([&] { BitBtn2Click(env.state, f); });
     bytesCreate = GeleseneBytes() - vorher;
   }
-  right = right && std::filesystem::exists("ELDA/BENCH_P_2500_Mitar_03.VM") &&
-          std::filesystem::file_size(per) == perSize;
+  // <stem>_P_<nr>_<first five letters of the name>_<kind>.VM
+  bool vm = false;
+  for (const auto& e : std::filesystem::directory_iterator("ELDA")) {
+    const std::string name = e.path().filename().string();
+    vm = vm || (name.starts_with(kStem + "_P_2500_") && name.ends_with("_03.VM"));
+  }
+  right = right && vm && std::filesystem::file_size(per) == perSize;
 
   const double tRead = read.Median();
-  std::printf("employees: %d, payrolls: %d, median of %d runs\n", bench::kEmployees,
-              bench::kEmployees * bench::kMonths, runs);
-  std::printf("%-44s %8.2f ms\n", "one read of .PER + .ABR (the read)", tRead);
-  std::printf("%-44s %8.2f ms  %5.2f x  (%lld bytes read)\n", "employee saved / read",
-              save.Median(), save.Median() / tRead, bytesSave);
-  std::printf("%-44s %8.2f ms  %5.2f x  (%lld bytes read)\n", "saved and .VM written / read",
-              create.Median(), create.Median() / tRead, bytesCreate);
+  std::printf("employees: %d, payrolls: %zu, medians of %d runs\n", bench::kEmployees,
+              std::size_t(std::filesystem::file_size(abr) / kAbrechnungRecordSize), runs);
+  std::printf("one read of .PER + .ABR: %.1f ms\n", tRead);
+  bench::DruckeKopf("registration panel (floor: the read)");
+  bench::DruckeZeile("employee saved", save.Median(), tRead, {});
+  bench::DruckeZeile("saved and .VM written", create.Median(), tRead, {});
+  std::printf("bytes read: by the save %lld, by save and .VM %lld\n", bytesSave, bytesCreate);
   // Beyond the save's own reads the create may read its panel file, not a
   // data file.
   const bool keinLesen = bytesCreate - bytesSave < 64 * 1024;

@@ -1,17 +1,18 @@
 // The employee window at 5,000 employees x 12 months (about 146 MB of data):
-// refilling the employee list, a calculate-and-save click, deleting one
-// payroll and deleting an employee with all his payrolls. Prints each time as
-// a ratio to one sequential read of .PER + .ABR (list, click) or to one
-// read+write+fsync+rename of .ABR (deletes), and the peak memory of each
-// delete, measured in a fresh process that does nothing else.
+// opening the window, refilling the employee list, a calculate-and-save
+// click, deleting one payroll and deleting an employee with all his
+// payrolls. Prints each median against its floor: one read of .PER for the
+// opening (its aim is 40 ms whatever the data), one read of .PER + .ABR for
+// the list and the click, one read+write+fsync+rename of .ABR for the
+// deletes, whose peak memory is measured in a fresh process that does
+// nothing else.
 
-#include <sys/resource.h>
-#include <unistd.h>
-
+#include <QApplication>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "bench/BenchEmployer.h"
 #include "bench/BenchTiming.h"
@@ -19,6 +20,7 @@
 #include "payroll/PersFormAbrechnung.h"
 #include "payroll/PersFormFenster.h"
 #include "payroll/PersFormStammdaten.h"
+#include "payroll/gui/PersForm.h"
 #include "store/AbrechnungStore.h"
 #include "store/PersonalStore.h"
 #include "support/Fakes.h"
@@ -28,61 +30,33 @@ using bench::kStem;
 
 namespace {
 
-long MaxRssKb() {
-  struct rusage ru {};
-  getrusage(RUSAGE_SELF, &ru);
-  return ru.ru_maxrss;
-}
-
-// The store calls of one delete as the window makes them (count, then
-// delete), in this fresh process; prints how far the peak memory rose.
-int PeakOfDelete(const std::string& what, std::int32_t nr) {
+// The store calls of one delete as the window makes them: count, then
+// delete.
+bool DeleteAsTheWindow(const std::string& what, std::int32_t nr) {
   testing_support::FakeDialogs dlg;
-  const long before = MaxRssKb();
-  bool ok;
   if (what == "abrechnung") {
-    ok = DeleteAbrechnungRecord(dlg, kStem, kAbrechnungExt, nr, false, false, 0, 2014, 12).count ==
-             1 &&
-         DeleteAbrechnungRecord(dlg, kStem, kAbrechnungExt, nr, true, true, 0, 2014, 12).deleted;
-  } else {
-    ok = DeletePersonalRecord(dlg, kStem, kPersonalExt, nr, false, false).count == 1 &&
+    return DeleteAbrechnungRecord(dlg, kStem, kAbrechnungExt, nr, false, false, 0, 2014, 12)
+                   .count == 1 &&
+           DeleteAbrechnungRecord(dlg, kStem, kAbrechnungExt, nr, true, true, 0, 2014, 12).deleted;
+  }
+  return DeletePersonalRecord(dlg, kStem, kPersonalExt, nr, false, false).count == 1 &&
          DeleteAbrechnungRecordsOfPersonal(dlg, kStem, kAbrechnungExt, nr, false, false).count ==
              bench::kMonths &&
          DeleteAbrechnungRecordsOfPersonal(dlg, kStem, kAbrechnungExt, nr, true, true).deleted &&
          DeletePersonalRecord(dlg, kStem, kPersonalExt, nr, true, true).deleted;
-  }
-  std::printf("%ld\n", ok ? MaxRssKb() - before : -1);
-  return ok ? 0 : 1;
-}
-
-// Runs this program again for PeakOfDelete; KB, or -1.
-long PeakInFreshProcess(const char* what, std::int32_t nr) {
-  char self[4096] = {};
-  if (::readlink("/proc/self/exe", self, sizeof self - 1) <= 0) return -1;
-  const std::string cmd = std::string("'") + self + "' --peak " + what + " " + std::to_string(nr);
-  std::FILE* p = ::popen(cmd.c_str(), "r");
-  long kb = -1;
-  if (!p || std::fscanf(p, "%ld", &kb) != 1) kb = -1;
-  if (p && ::pclose(p) != 0) kb = -1;
-  return kb;
-}
-
-bool Line(const char* what, double ms, double base, double target) {
-  const double ratio = ms / base;
-  const bool ok = ratio <= target;
-  std::printf("%-44s %8.2f ms  %5.2f x  (target <= %.1f)  %s\n", what, ms, ratio, target,
-              ok ? "ok" : "MISSED");
-  return ok;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 4 && std::strcmp(argv[1], "--peak") == 0)
-    return PeakOfDelete(argv[2], std::atoi(argv[3]));
-
-  testing_support::TempWorkDir dir;
-  bench::WriteEmployer();
+  bench::Ordner ordner(argc, argv, [] { bench::WriteEmployer(); });
+  if (ordner.Peak().size() == 2)
+    return bench::PrintPeakOf(
+        [&] { return DeleteAsTheWindow(ordner.Peak()[0], std::atoi(ordner.Peak()[1].c_str())); });
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The offscreen platform's notices would break the table.
+  qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+  QApplication app(argc, argv);
   const std::string per = kStem + ".PER", abr = kStem + ".ABR";
   const auto perSize = std::filesystem::file_size(per);
   const auto abrSize = std::filesystem::file_size(abr);
@@ -119,6 +93,39 @@ int main(int argc, char** argv) {
   }
   const bool clickOk = env.dialogs.messages.empty() && std::filesystem::file_size(abr) == abrSize &&
                        k.form.Text("BruttoEdit") == "2345,66";
+  const std::vector<std::string> clickMessages = env.dialogs.messages;
+
+  // The window opened as the main window opens it the first time: built
+  // (the list filled, a new employee prepared) and shown; and opened again.
+  // The very first window also loads what Qt keeps for the whole run, as
+  // the main window has done before, so it is not counted.
+  auto zeige = [](TPersForm& f) {
+    f.show();
+    QApplication::processEvents();
+  };
+  std::unique_ptr<TPersForm> form = std::make_unique<TPersForm>(env.state);
+  zeige(*form);
+  TPersForm wiederGeoeffnet(env.state);
+  Samples readPer, oeffnen, wieder;
+  for (int i = 0; i < runs; ++i) {
+    // The last window's leftovers are handled before the clock runs.
+    form.reset();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+    readPer.Time([&] { bench::ReadOnce(per); });
+    oeffnen.Time([&] {
+      form = std::make_unique<TPersForm>(env.state);
+      form->Model().SetText("DG_Label", kStem);
+      zeige(*form);
+    });
+    wiederGeoeffnet.hide();
+    wieder.Time([&] {
+      wiederGeoeffnet.Vorbereiten();
+      zeige(wiederGeoeffnet);
+    });
+  }
+  form.reset();
+  wiederGeoeffnet.hide();
 
   // Each run deletes another employee's December, then another employee.
   env.dialogs.messages.clear();
@@ -134,26 +141,32 @@ int main(int argc, char** argv) {
                          std::filesystem::file_size(abr) ==
                              abrSize - runs * (1 + bench::kMonths) * kAbrechnungRecordSize;
 
-  const long kbAbr = PeakInFreshProcess("abrechnung", 3000);
-  const long kbPers = PeakInFreshProcess("dienstnehmer", 3001);
+  const long kbAbr = bench::PeakInFreshProcess("abrechnung 3000");
+  const long kbPers = bench::PeakInFreshProcess("dienstnehmer 3001");
 
-  std::printf("employees: %d (%.1f MB), payrolls: %d (%.1f MB), median of %d runs\n",
-              bench::kEmployees, double(perSize) / 1e6, bench::kEmployees * bench::kMonths,
-              double(abrSize) / 1e6, runs);
-  const double tRead = read.Median(), tRewrite = rewrite.Median();
-  std::printf("%-44s %8.2f ms\n", "one read of .PER + .ABR (the read)", tRead);
-  std::printf("%-44s %8.2f ms\n", "one read+write+fsync+rename of .ABR (rewrite)", tRewrite);
-  bool ok = Line("employee list filled / read", list.Median(), tRead, 1.2);
-  ok = Line("calculate-and-save click / read", click.Median(), tRead, 4.0) && ok;
-  ok = Line("payroll deleted / rewrite", abrDelete.Median(), tRewrite, 1.5) && ok;
-  ok =
-      Line("employee and his payrolls deleted / rewrite", persDelete.Median(), tRewrite, 2.5) && ok;
-  std::printf("peak memory of a delete: payroll %.1f MB, employee %.1f MB\n", kbAbr / 1024.0,
-              kbPers / 1024.0);
-  const bool memOk = kbAbr >= 0 && kbPers >= 0 && kbAbr < 16 * 1024 && kbPers < 16 * 1024;
+  const double tRead = read.Median(), tRewrite = rewrite.Median(), tPer = readPer.Median();
+  std::printf("employees: %d (%.1f MB), payrolls: %zu (%.1f MB), medians of %d runs\n",
+              bench::kEmployees, double(perSize) / 1e6,
+              std::size_t(abrSize / kAbrechnungRecordSize), double(abrSize) / 1e6, runs);
+  std::printf(
+      "one read of .PER: %.1f ms, of .PER + .ABR: %.1f ms; .ABR read, written, synced and "
+      "renamed: %.1f ms\n",
+      tPer, tRead, tRewrite);
+  bench::DruckeKopf("employee window (floor)");
+  bool ok = bench::DruckeZeile("opened (.PER read)", oeffnen.Median(), tPer, {0, 40});
+  ok = bench::DruckeZeile("opened again (.PER read)", wieder.Median(), tPer, {0, 40}) && ok;
+  ok = bench::DruckeZeile("employee list filled (read)", list.Median(), tRead, {1.2}) && ok;
+  ok = bench::DruckeZeile("calculate-and-save click (read)", click.Median(), tRead, {4.0}) && ok;
+  ok = bench::DruckeZeile("payroll deleted (rewrite)", abrDelete.Median(), tRewrite, {1.5, 0, 16},
+                          kbAbr) &&
+       ok;
+  ok = bench::DruckeZeile("employee and payrolls deleted (rewrite)", persDelete.Median(), tRewrite,
+                          {2.5, 0, 16}, kbPers) &&
+       ok;
   const bool right = listOk && clickOk && deletesOk;
   if (!right)
     std::printf("WRONG RESULT: list %d, click %d, deletes %d\n", listOk, clickOk, deletesOk);
-  std::printf("%s\n", ok && memOk && right ? "OK" : "NOT MET");
-  return ok && memOk && right ? 0 : 1;
+  for (const std::string& m : clickMessages) std::printf("message of the click: %s\n", m.c_str());
+  std::printf("%s\n", ok && right ? "OK" : "NOT MET");
+  return ok && right ? 0 : 1;
 }

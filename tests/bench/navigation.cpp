@@ -1,7 +1,7 @@
 // The employee window's "nächste Personal Nr." at 5,000 employees numbered
 // 1000, 2000, ... with a year of payrolls: the lookup of the next number,
-// the employee and his payroll of the period shown, as a ratio to one
-// sequential read of .PER + .ABR.
+// the employee and his payroll of the period shown, against its floor: one
+// sequential read of .PER (aim: at most 1.5 times that).
 
 #include <cstdio>
 #include <string>
@@ -20,7 +20,7 @@ using bench::kStem;
 int main() {
   testing_support::TempWorkDir dir;
   constexpr int kSchritt = 1000;
-  bench::WriteEmployer(kSchritt);
+  bench::WriteEmployer({kSchritt});
   const std::string per = kStem + ".PER", abr = kStem + ".ABR";
 
   testing_support::TestEnv env;
@@ -36,10 +36,7 @@ int main() {
   Samples read, naechste;
   bool right = true;
   for (int i = 0; i < runs; ++i) {
-    read.Time([&] {
-      bench::ReadOnce(per);
-      bench::ReadOnce(abr);
-    });
+    read.Time([&] { bench::ReadOnce(per); });
     // From the middle of the file, so that half of it follows.
     const int von = (2500 + i) * kSchritt;
     k.form.SetText("PersNrEdit", std::to_string(von));
@@ -49,15 +46,14 @@ int main() {
   }
   right = right && env.dialogs.messages.empty();
 
-  const double tRead = read.Median(), tNaechste = naechste.Median();
-  const double ratio = tNaechste / tRead;
-  const bool ok = ratio <= 2.0;
-  std::printf("employees: %d numbered %d, %d, ..., median of %d runs\n", bench::kEmployees,
+  std::printf("employees: %d numbered %d, %d, ..., medians of %d runs\n", bench::kEmployees,
               kSchritt, 2 * kSchritt, runs);
-  std::printf("%-44s %8.2f ms\n", "one read of .PER + .ABR (the read)", tRead);
-  std::printf("%-44s %8.2f ms  %5.2f x  (target <= 2.0)  %s\n",
-              "\"nächste\" with its payroll / read", tNaechste, ratio, ok ? "ok" : "MISSED");
+  std::printf("one read of .PER: %.1f ms\n", read.Median());
+  bench::DruckeKopf("employee window (floor)");
+  const bool ok = bench::DruckeZeile("\"nächste\" with its payroll (.PER read)", naechste.Median(),
+                                     read.Median(), {1.5});
   if (!right) std::printf("WRONG RESULT\n");
+  for (const std::string& m : env.dialogs.messages) std::printf("message: %s\n", m.c_str());
   std::printf("%s\n", ok && right ? "OK" : "NOT MET");
   return ok && right ? 0 : 1;
 }

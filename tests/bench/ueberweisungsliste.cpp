@@ -1,7 +1,7 @@
 // The transfer and booking list of all 5,000 employees for December and the
 // confirmation of one employee: each must cost about one read of the
-// employee and the payroll file. Prints the times as ratios to one
-// sequential read of both.
+// employee and the payroll file and the write of its output. Prints each
+// time against that floor.
 
 #include "reports/Ueberweisungsliste.h"
 
@@ -15,9 +15,8 @@
 
 using namespace lohn;
 
-int main() {
-  testing_support::TempWorkDir dir;
-  bench::WriteEmployer();
+int main(int argc, char** argv) {
+  bench::Ordner ordner(argc, argv, [] { bench::WriteEmployer(); });
   testing_support::TestEnv env;
   env.state.DataFileStem = bench::kStem;
   BerichtOptionen liste;
@@ -27,11 +26,10 @@ int main() {
   BerichtOptionen bestaetigung = liste;
   bestaetigung.personalNr = 2500;
   std::vector<bench::BerichtLauf> laeufe{
-      {"transfer list, 12/2014, all employees",
+      {"Überweisungsliste 12/2014, all employees",
        [&] { return PrintUeberweisungsliste(env.state, liste, kModusUeberweisungsliste); }},
-      {"confirmation, 12/2014, Personal-Nr 2500",
+      {"Arbeitsbestätigung 12/2014, Nr 2500",
        [&] { return PrintUeberweisungsliste(env.state, bestaetigung, kModusArbeitsbestaetigung); }},
   };
-  bench::MesseBerichte(laeufe);
-  return 0;
+  return bench::MesseBerichte(ordner, laeufe);
 }
