@@ -192,15 +192,30 @@ TEST(PersForm, FitsALaptopScreenAndShowsEveryTextWhole) {
           << name << breite;
     }
   }
-  // The tab order still leads from the fields above into the commands.
-  for (auto [feld, knopf] :
-       {std::pair{"ZeitKontoEdit", "Button1"}, {"ZeitKontoStdEdit", "BerechnenButon"}}) {
+  // The tab order leads from the toolbar into the first field and from the
+  // fields above into the commands.
+  for (auto [feld, knopf] : {std::pair{"SpeedButton5", "PersonalNrComboBox"},
+                             {"ZeitKontoEdit", "Button1"},
+                             {"ZeitKontoStdEdit", "BerechnenButon"}}) {
     QWidget* w = form.findChild<QWidget*>(feld)->nextInFocusChain();
     while (!(w->focusPolicy() & Qt::TabFocus)) w = w->nextInFocusChain();
     EXPECT_EQ(w->objectName(), knopf);
   }
   auto* monat = form.findChild<QComboBox*>("MonatComboBox");
   EXPECT_LE(monat->fontMetrics().horizontalAdvance("September"), TextRaum(monat));
+  // However many employees the list holds, the window and its fields keep
+  // their places.
+  auto* personen = form.findChild<QComboBox*>("PersonalNrComboBox");
+  const QRect vorher = personen->geometry();
+  const QSize fenster = form.size();
+  const std::vector<std::string> eintraege = f.Items("PersonalNrComboBox");
+  f.SetItems("PersonalNrComboBox",
+             std::vector<std::string>(3000, "Mustermann-Beispielname Maximiliane, 99999"));
+  QApplication::processEvents();
+  EXPECT_EQ(personen->count(), 3000);
+  EXPECT_EQ(personen->geometry(), vorher);
+  EXPECT_EQ(form.size(), fenster);
+  f.SetItems("PersonalNrComboBox", eintraege);
 
   // Amounts up to ten million; hours, days and rates up to ten thousand.
   const std::set<std::string> kurz = {

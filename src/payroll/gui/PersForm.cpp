@@ -99,12 +99,19 @@ QString FarbRegeln() {
   return regeln;
 }
 
+// A property that a style rule reads takes effect when the control is
+// styled; a control not styled yet will be, once, with it.
+void NeuGestalten(QWidget* w) {
+  if (!w->testAttribute(Qt::WA_WState_Polished)) return;
+  w->style()->unpolish(w);
+  w->style()->polish(w);
+}
+
 void ZeigeFarbe(QWidget* w, lohn::FeldFarbe farbe) {
   const QString name = FarbName(farbe);
   if (w->property("feldFarbe").toString() == name) return;
   w->setProperty("feldFarbe", name);
-  w->style()->unpolish(w);
-  w->style()->polish(w);
+  NeuGestalten(w);
 }
 
 // The toolbar's report buttons: each runs the main window's item of its
@@ -176,16 +183,54 @@ void Neben(QGridLayout* g, QWidget* w, int spalte) {
 // its fields stay at the left of their cells.
 void Abschliessen(QGridLayout* g) { g->setColumnStretch(g->columnCount() - 1, 1); }
 
+// While it lives, the building blocks make their controls on `w`: each is
+// made where it stays, styled once.
+class Auf {
+ public:
+  Auf(QWidget*& eltern, QWidget* w) : eltern_(eltern), vorher_(eltern) { eltern_ = w; }
+  Auf(const Auf&) = delete;
+  Auf& operator=(const Auf&) = delete;
+  ~Auf() { Ende(); }
+  void Ende() { eltern_ = vorher_; }
+
+ private:
+  QWidget*& eltern_;
+  QWidget* vorher_;
+};
+
+// The tab order follows the order of making. A scroll area made before the
+// areas on it takes the place behind them, where the tab leads from their
+// last field.
+void HinterDieBereiche(QScrollArea* flaeche) {
+  QWidget* fenster = flaeche->window();
+  QWidget* vorher = fenster->previousInFocusChain();
+  while (vorher != fenster && vorher->focusPolicy() == Qt::NoFocus)
+    vorher = vorher->previousInFocusChain();
+  QWidget::setTabOrder(vorher, flaeche);
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
 // Building blocks
 
+void TPersForm::Registriere(QWidget* w, const std::string& name) {
+  w->setObjectName(Q(name));
+  if (!widgets_.emplace(name, w).second)
+    throw std::logic_error("Steuerelement doppelt im Dienstnehmerfenster: " + name);
+}
+
+QWidget* TPersForm::Control(std::string_view name) const {
+  auto it = widgets_.find(name);
+  if (it == widgets_.end())
+    throw std::logic_error("Steuerelement fehlt im Dienstnehmerfenster: " + std::string(name));
+  return it->second;
+}
+
 // Without a width the edit takes what its column offers; names and
 // addresses are no measure of the column.
 QLineEdit* TPersForm::Edit(const char* name, int width) {
-  auto* e = new QLineEdit(this);
-  e->setObjectName(name);
+  auto* e = Benenne(new QLineEdit(eltern_), name);
   if (width > 0) {
     e->setFixedWidth(width);
   } else {
@@ -208,8 +253,7 @@ QLineEdit* TPersForm::Zahl(const char* name, const char* muster) {
 }
 
 QComboBox* TPersForm::Combo(const char* name, bool editable) {
-  auto* c = new QComboBox(this);
-  c->setObjectName(name);
+  auto* c = Benenne(new QComboBox(eltern_), name);
   c->setEditable(editable);
   c->setInsertPolicy(QComboBox::NoInsert);
   c->setMaxVisibleItems(20);
@@ -217,22 +261,19 @@ QComboBox* TPersForm::Combo(const char* name, bool editable) {
 }
 
 QCheckBox* TPersForm::Check(const char* name, const char* caption) {
-  auto* c = new QCheckBox(Q(caption), this);
-  c->setObjectName(name);
+  auto* c = Benenne(new QCheckBox(Q(caption), eltern_), name);
   return c;
 }
 
 QPushButton* TPersForm::Button(const char* name, const char* caption, const char* hint) {
-  auto* b = new QPushButton(Q(caption), this);
-  b->setObjectName(name);
+  auto* b = Benenne(new QPushButton(Q(caption), eltern_), name);
   b->setAutoDefault(false);
   if (*hint) b->setToolTip(Q(hint));
   return b;
 }
 
 QToolButton* TPersForm::Speed(const char* name, const char* hint, const QString& text, int icon) {
-  auto* b = new QToolButton(this);
-  b->setObjectName(name);
+  auto* b = Benenne(new QToolButton(eltern_), name);
   b->setToolTip(Q(hint));
   b->setAutoRaise(true);
   if (icon >= 0) {
@@ -244,18 +285,17 @@ QToolButton* TPersForm::Speed(const char* name, const char* hint, const QString&
 }
 
 ClickLabel* TPersForm::Link(const char* name, const char* caption, const char* hint) {
-  auto* l = new ClickLabel(Q(caption), this);
-  l->setObjectName(name);
+  auto* l = Benenne(new ClickLabel(Q(caption), eltern_), name);
   l->ShowAsLink();
   if (*hint) l->setToolTip(Q(hint));
   return l;
 }
 
-QLabel* TPersForm::Text(const QString& caption) { return new QLabel(caption, this); }
+QLabel* TPersForm::Text(const QString& caption) { return new QLabel(caption, eltern_); }
 
 // Several controls in one cell, side by side from the left.
 QWidget* TPersForm::Gruppe(std::initializer_list<QWidget*> widgets) {
-  auto* w = new QWidget(this);
+  auto* w = new QWidget(eltern_);
   auto* h = new QHBoxLayout(w);
   h->setContentsMargins(0, 0, 0, 0);
   h->setSpacing(2);
@@ -267,8 +307,7 @@ QWidget* TPersForm::Gruppe(std::initializer_list<QWidget*> widgets) {
 // A framed area; its lines form a grid, so that the captions of the first
 // column take the width of the longest one.
 QGroupBox* TPersForm::Bereich(const char* name, const char* title) {
-  auto* g = new QGroupBox(Q(title), this);
-  g->setObjectName(name);
+  auto* g = Benenne(new QGroupBox(Q(title), eltern_), name);
   g->setToolTip(Q(title));
   auto* raster = new QGridLayout(g);
   raster->setContentsMargins(3, 1, 3, 2);
@@ -279,8 +318,7 @@ QGroupBox* TPersForm::Bereich(const char* name, const char* title) {
 
 // A panel that opens over the window at a fixed place.
 QFrame* TPersForm::Ueberlagerung(const char* name, const QRect& geometrie, QWidget* parent) {
-  auto* p = new QFrame(parent);
-  p->setObjectName(name);
+  auto* p = Benenne(new QFrame(parent), name);
   p->setFrameShape(QFrame::Panel);
   p->setFrameShadow(QFrame::Raised);
   p->setAutoFillBackground(true);
@@ -298,6 +336,7 @@ QFrame* TPersForm::Ueberlagerung(const char* name, const QRect& geometrie, QWidg
 QWidget* TPersForm::BaueWerkzeugleiste() {
   auto* leiste = new QWidget(this);
   KleineSchrift(leiste);
+  Auf auf(eltern_, leiste);
   auto* h = new QHBoxLayout(leiste);
   h->setContentsMargins(2, 0, 2, 0);
   h->setSpacing(0);
@@ -342,8 +381,7 @@ QWidget* TPersForm::BaueWerkzeugleiste() {
   h->addWidget(Speed("SpeedButton5", "Beenden und Fenster schließen", "Beenden",
                      QStyle::SP_DialogCloseButton));
   h->addStretch(1);
-  auto* dg = new QLabel(this);
-  dg->setObjectName("DG_Label");
+  auto* dg = Benenne(new QLabel(this), "DG_Label");
   QFont f = dg->font();
   f.setBold(true);
   dg->setFont(f);
@@ -353,6 +391,7 @@ QWidget* TPersForm::BaueWerkzeugleiste() {
 
 QWidget* TPersForm::BauePersonaldaten() {
   QGroupBox* b = Bereich("PersonaldatenGroupBox", "Personaldaten");
+  Auf auf(eltern_, b);
   QGridLayout* g = Raster(b);
   auto zeile = [&](const char* caption, std::initializer_list<QWidget*> felder) {
     Zeile(g, {Text(Q(caption)), felder.size() == 1 ? *felder.begin() : Gruppe(felder)});
@@ -360,8 +399,10 @@ QWidget* TPersForm::BauePersonaldaten() {
   // Names, addresses and remarks take the width that the column has.
   auto text = [&](const char* name) { return Edit(name); };
   auto personen = Combo("PersonalNrComboBox");
-  // The employees' names are no measure of the column.
+  // The employees' names are no measure of the column, so the list's size
+  // need not be taken from all of them: there is one per employee.
   personen->setSizePolicy(QSizePolicy::Ignored, personen->sizePolicy().verticalPolicy());
+  personen->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   // The month list shows a month's name's width: the part payroll has a
   // line of its own.
   zeile("Monat / Jahr", {Combo("MonatComboBox"), Combo("JahrComboBox")});
@@ -411,6 +452,7 @@ QWidget* TPersForm::BauePersonaldaten() {
 
 QWidget* TPersForm::BaueFreibetraege() {
   QGroupBox* b = Bereich("FreibetraegeGroupBox", "Freibeträge");
+  Auf auf(eltern_, b);
   QGridLayout* g = Raster(b);
   const std::pair<const char*, const char*> zeilen[] = {
       {"Freibetr. § 68", "FreibetragEdit"},
@@ -439,6 +481,7 @@ QWidget* TPersForm::BaueFreibetraege() {
 
 QWidget* TPersForm::BaueFixeLohnarten() {
   QGroupBox* b = Bereich("FixeLohnartenGroupBox", "fixe Lohnarten");
+  Auf auf(eltern_, b);
   QGridLayout* g = Raster(b);
   Zeile(g, {Text("Gehalt/Std-Lohn"), Betrag("GehaltEdit")});
   Zeile(g, {Text("Zulage"), Betrag("ZulageEdit")});
@@ -453,12 +496,13 @@ QWidget* TPersForm::BaueFixeLohnarten() {
 
 QWidget* TPersForm::BaueEigenschaften() {
   QGroupBox* b = Bereich("EigenschaftenGroupBox", "Eigenschaften des DN");
+  Auf auf(eltern_, b);
   QGridLayout* g = Raster(b);
   Spanne(g, Gruppe({Link("Label10", "BeitrGruppe", "Beitragsgruppen-Tabelle öffnen"),
                     Combo("BeitragsgruppeComboBox"),
                     Speed("SpeedButton29", "e-Service oder Beitragsgruppen-Tabelle öffnen", "?"),
                     Check("ArbeiterCheckBoxNeu", "Arbeiter")}));
-  auto* haken = new QWidget(this);
+  auto* haken = new QWidget(eltern_);
   auto* raster = new QGridLayout(haken);
   raster->setContentsMargins(0, 0, 0, 0);
   raster->setHorizontalSpacing(4);
@@ -482,23 +526,28 @@ QWidget* TPersForm::BaueEigenschaften() {
       {"LstBerechnen", "Lohnsteuer berechnen"},
       {"Lst2009Checkbox", "Lst-Tarif 2009"},
   };
-  int i = 0;
-  for (auto [name, caption] : kaestchen) {
-    raster->addWidget(Check(name, caption), i / 2, i % 2);
-    ++i;
+  {
+    Auf aufHaken(eltern_, haken);
+    int i = 0;
+    for (auto [name, caption] : kaestchen) {
+      raster->addWidget(Check(name, caption), i / 2, i % 2);
+      ++i;
+    }
   }
   Spanne(g, haken);
 
-  auto* umlagen = new QGroupBox("Umlagen", this);
-  umlagen->setObjectName("UmlagenGroupBox");
+  auto* umlagen = Benenne(new QGroupBox("Umlagen", eltern_), "UmlagenGroupBox");
   umlagen->setToolTip(
       "manche Beitragsgruppen zB. geringfügig Beschäftigte und Lehrlinge sind befreit von "
       "Umlagen");
   auto* uh = new QHBoxLayout(umlagen);
   uh->setContentsMargins(4, 0, 2, 1);
   uh->setSpacing(2);
-  for (const char* name : {"KU", "WF", "LK", "SW", "EF", "IE", "NB"})
-    uh->addWidget(Check(name, name));
+  {
+    Auf aufUmlagen(eltern_, umlagen);
+    for (const char* name : {"KU", "WF", "LK", "SW", "EF", "IE", "NB"})
+      uh->addWidget(Check(name, name));
+  }
   uh->addStretch(1);
   Spanne(g, umlagen);
 
@@ -520,10 +569,11 @@ QWidget* TPersForm::BaueEigenschaften() {
 QWidget* TPersForm::BaueBmvg() {
   // The title is longer than the column; it wraps inside the frame.
   QGroupBox* b = Bereich("BmvgGroupBox", "");
+  Auf auf(eltern_, b);
   b->setToolTip("Betriebliches Mitarbeitervorsorgegesetz (Abfertigung neu)");
   QGridLayout* g = Raster(b);
   auto* titel = Text("Betriebliches Mitarbeitervorsorgegesetz (Abfertigung neu)");
-  titel->setObjectName("BmvgTitel");
+  Benenne(titel, "BmvgTitel");
   titel->setWordWrap(true);
   Spanne(g, titel);
   Zeile(g,
@@ -538,6 +588,7 @@ QWidget* TPersForm::BaueBmvg() {
 QWidget* TPersForm::BaueLaufendeLohnarten() {
   // Columns: caption, hours or a first amount, the amount.
   QGroupBox* b = Bereich("LaufendeLohnartenGroupBox", "laufende Lohnarten");
+  Auf auf(eltern_, b);
   QGridLayout* g = Raster(b);
   Zeile(g, {nullptr, Text("Stunden"), Text("Betrag")});
   const std::array<std::array<const char*, 3>, 8> stunden = {{
@@ -621,10 +672,14 @@ QWidget* TPersForm::BaueLaufendeLohnarten() {
   Spanne(g, Gruppe({Button("SpeedButton24", "mehr Lohnarten ...", "weitere Lohnarten erfassen"),
                     Speed("SpeedButton25", "weitere Lohnarten erfassen", "..."), lohnartenSumme}));
   auto* lohnartenFrei = Text("");
-  lohnartenFrei->setObjectName("LohnartenFreiLabel");
+  Benenne(lohnartenFrei, "LohnartenFreiLabel");
   lohnartenFrei->setWordWrap(true);
   Spanne(g, lohnartenFrei);
-  for (const char* name : {"TempEdit", "TempEdit1", "TempEdit2"}) Edit(name, 10);
+  {
+    // Working fields, never shown: on the window, outside the area.
+    Auf aufFenster(eltern_, this);
+    for (const char* name : {"TempEdit", "TempEdit1", "TempEdit2"}) Edit(name, 10);
+  }
   Abschliessen(g);
   return b;
 }
@@ -632,8 +687,7 @@ QWidget* TPersForm::BaueLaufendeLohnarten() {
 // The window's commands below the areas: they stay in reach however far
 // the areas are scrolled.
 QWidget* TPersForm::BaueBefehlsleiste() {
-  auto* leiste = new QFrame(this);
-  leiste->setObjectName("Befehlsleiste");
+  auto* leiste = Benenne(new QFrame(this), "Befehlsleiste");
   leiste->setFrameShape(QFrame::NoFrame);
   KleineSchrift(leiste);
   auto* h = new QHBoxLayout(leiste);
@@ -645,8 +699,8 @@ QWidget* TPersForm::BaueBefehlsleiste() {
 }
 
 QWidget* TPersForm::BaueMenuePanel() {
-  auto* panel = new QFrame(this);
-  panel->setObjectName("MenuePanel");
+  auto* panel = Benenne(new QFrame(eltern_), "MenuePanel");
+  Auf auf(eltern_, panel);
   panel->setFrameShape(QFrame::StyledPanel);
   panel->setFixedWidth(kMenueBreite);
   panel->setToolTip("Handbuch, Schulungsvideos und Kurzhilfe");
@@ -656,8 +710,7 @@ QWidget* TPersForm::BaueMenuePanel() {
   auto* zu = Link("Label191", " << ", "Infos ausblenden");
   v->addWidget(zu, 0, Qt::AlignRight);
   v->addWidget(Link("Label166", "Handbuch öffnen"));
-  auto* videos = new QLabel("Schulungsvideos:", panel);
-  videos->setObjectName("Label172");
+  auto* videos = Benenne(new QLabel("Schulungsvideos:", panel), "Label172");
   QFont f = videos->font();
   f.setBold(true);
   videos->setFont(f);
@@ -679,6 +732,7 @@ QWidget* TPersForm::BaueMenuePanel() {
 
 QFrame* TPersForm::BaueMehrPanel() {
   QFrame* p = Ueberlagerung("mehrPanel", kMehrPanel, this);
+  Auf auf(eltern_, p);
   auto* v = static_cast<QVBoxLayout*>(p->layout());
   auto* kopf = new QHBoxLayout;
   kopf->addWidget(new QLabel(" mehr Felder: Pendlereuro und Jahreslohnzettel", p));
@@ -708,14 +762,14 @@ QFrame* TPersForm::BaueMehrPanel() {
 
 QFrame* TPersForm::BauePendlerEuroInfo() {
   QFrame* p = Ueberlagerung("PendlerEuroInfo", kPendlerEuroInfo, this);
+  Auf auf(eltern_, p);
   auto* v = static_cast<QVBoxLayout*>(p->layout());
   auto* kopf = new QHBoxLayout;
   kopf->addWidget(Text("Pendlereuro"));
   kopf->addStretch(1);
   kopf->addWidget(Link("Label196", "X"));
   v->addLayout(kopf);
-  auto* memo = new QPlainTextEdit(p);
-  memo->setObjectName("MemoPendlerEuro");
+  auto* memo = Benenne(new QPlainTextEdit(p), "MemoPendlerEuro");
   memo->setReadOnly(true);
   memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -725,14 +779,14 @@ QFrame* TPersForm::BauePendlerEuroInfo() {
 
 QFrame* TPersForm::BaueTagePanel(QWidget* parent) {
   QFrame* p = Ueberlagerung("TagePanel", kTagePanel, parent);
+  Auf auf(eltern_, p);
   auto* v = static_cast<QVBoxLayout*>(p->layout());
   v->addWidget(Text(" Bei fallweiser Beschäft. haken Sie bitte jeden Kalendertag an: "));
   auto* raster = new QGridLayout;
   raster->setSpacing(2);
   for (int tag = 1; tag <= 31; ++tag) {
     QString caption = QString("%1").arg(tag, 2, 10, QChar('0'));
-    auto* c = new QCheckBox(caption, p);
-    c->setObjectName(Q(lohn::TagCheckBoxName(tag)));
+    auto* c = Benenne(new QCheckBox(caption, p), lohn::TagCheckBoxName(tag));
     raster->addWidget(c, (tag - 1) / 7, (tag - 1) % 7);
   }
   v->addLayout(raster);
@@ -754,6 +808,7 @@ QFrame* TPersForm::BaueTagePanel(QWidget* parent) {
 
 QFrame* TPersForm::BaueEldaPanel() {
   QFrame* p = Ueberlagerung("DnEldaPanel", kEldaPanel, this);
+  Auf auf(eltern_, p);
   auto* v = static_cast<QVBoxLayout*>(p->layout());
   auto* kopf = new QHBoxLayout;
   auto* titel = new QLabel(" Versicherten-Meldung", p);
@@ -895,8 +950,7 @@ TPersForm::TPersForm(lohn::AppState& state, QWidget* parent)
   v->setContentsMargins(0, 0, 0, 0);
   v->setSpacing(2);
   auto band = [&](const char* name) {
-    auto* b = new QLabel(this);
-    b->setObjectName(name);
+    auto* b = Benenne(new QLabel(this), name);
     b->setFixedHeight(3);
     b->setStyleSheet("background: #2f5f9f;");
     return b;
@@ -904,10 +958,16 @@ TPersForm::TPersForm(lohn::AppState& state, QWidget* parent)
   v->addWidget(band("Image2"));
   v->addWidget(BaueWerkzeugleiste());
 
-  // The areas scroll when the screen is lower than the window.
-  auto* inhalt = new QWidget(this);
-  inhalt->setObjectName("Flaeche");
+  // The areas scroll when the screen is lower than the window. The surface
+  // lies in the scroll area with its style before the areas are built on
+  // it: placing a finished surface there would style all of them anew.
+  flaeche_ = new QScrollArea(this);
+  flaeche_->setFrameShape(QFrame::NoFrame);
+  flaeche_->setWidgetResizable(true);
+  auto* inhalt = Benenne(new QWidget(this), "Flaeche");
   KleineSchrift(inhalt);
+  flaeche_->setWidget(inhalt);
+  Auf auf(eltern_, inhalt);
   auto* mitte = new QHBoxLayout(inhalt);
   mitte->setContentsMargins(3, 0, 3, 0);
   mitte->setSpacing(3);
@@ -925,16 +985,13 @@ TPersForm::TPersForm(lohn::AppState& state, QWidget* parent)
   mitte->addWidget(Link("Label193", ">", "Infos einblenden"), 0, Qt::AlignTop);
   mitte->addStretch(1);
   mitte->addWidget(BaueMenuePanel());
-  flaeche_ = new QScrollArea(this);
-  flaeche_->setFrameShape(QFrame::NoFrame);
-  flaeche_->setWidgetResizable(true);
-  flaeche_->setWidget(inhalt);
+  HinterDieBereiche(flaeche_);
   v->addWidget(flaeche_, 1);
+  auf.Ende();
   v->addWidget(BaueBefehlsleiste());
   v->addWidget(band("Image5"));
 
-  auto* status = new QStatusBar(this);
-  status->setObjectName("StatusBar1");
+  auto* status = Benenne(new QStatusBar(this), "StatusBar1");
   status->setSizeGripEnabled(false);
   status->addWidget(new QLabel(status), 1);
   v->addWidget(status);
@@ -1007,13 +1064,12 @@ void TPersForm::Groesse() {
 
 void TPersForm::Binden() {
   for (const std::string& name : model_.Names()) {
-    auto* w = findChild<QWidget*>(Q(name));
-    if (!w) throw std::logic_error("Steuerelement fehlt im Dienstnehmerfenster: " + name);
-    widgets_[name] = w;
+    QWidget* w = Control(name);
     if (!model_.Hint(name).empty() && w->toolTip().isEmpty()) w->setToolTip(Q(model_.Hint(name)));
+    // Shown last: showing styles the control, with the properties set before.
     for (PersAspekt a :
          {PersAspekt::Items, PersAspekt::Text, PersAspekt::Checked, PersAspekt::Enabled,
-          PersAspekt::Visible, PersAspekt::ReadOnly, PersAspekt::Farbe})
+          PersAspekt::ReadOnly, PersAspekt::Farbe, PersAspekt::Visible})
       Zeige(name, a);
 
     const char* n = widgets_.find(name)->first.c_str();
@@ -1084,8 +1140,12 @@ void TPersForm::Zeige(const std::string& name, PersAspekt aspekt) {
       break;
     case PersAspekt::Items:
       if (auto* c = qobject_cast<QComboBox*>(w)) {
+        // All at once: the employee list has an entry per employee.
+        QStringList items;
+        items.reserve(qsizetype(model_.Items(name).size()));
+        for (const std::string& item : model_.Items(name)) items.append(Q(item));
         c->clear();
-        for (const std::string& item : model_.Items(name)) c->addItem(Q(item));
+        c->addItems(items);
         Zeige(name, PersAspekt::Text);
       }
       break;
@@ -1097,11 +1157,10 @@ void TPersForm::Zeige(const std::string& name, PersAspekt aspekt) {
       if (model_.Visible(name)) w->raise();
       break;
     case PersAspekt::ReadOnly:
-      if (auto* e = qobject_cast<QLineEdit*>(w)) {
+      if (auto* e = qobject_cast<QLineEdit*>(w); e && e->isReadOnly() != model_.ReadOnly(name)) {
         e->setReadOnly(model_.ReadOnly(name));
         // The colour hangs on the property.
-        e->style()->unpolish(e);
-        e->style()->polish(e);
+        NeuGestalten(e);
       }
       break;
     case PersAspekt::Focus:
@@ -1134,9 +1193,7 @@ void TPersForm::Zeige(const std::string& name, PersAspekt aspekt) {
 }
 
 void TPersForm::Klick(const char* name, std::function<void()> handler) {
-  QWidget* w = findChild<QWidget*>(name);
-  if (!w)
-    throw std::logic_error(std::string("Steuerelement fehlt im Dienstnehmerfenster: ") + name);
+  QWidget* w = Control(name);
   if (auto* b = qobject_cast<QAbstractButton*>(w))
     connect(b, &QAbstractButton::clicked, this, handler);
   else if (auto* l = qobject_cast<ClickLabel*>(w))
@@ -1221,9 +1278,9 @@ void TPersForm::Verbinden() {
 
 void TPersForm::BerichteFreigeben() {
   for (auto [name, bericht] : kBerichtKnoepfe)
-    findChild<QWidget*>(name)->setEnabled(state_.berichte && state_.berichte->Registriert(bericht));
+    Control(name)->setEnabled(state_.berichte && state_.berichte->Registriert(bericht));
   // The check shows its list in a viewer of the report run.
-  findChild<QWidget*>("SpeedButton19")->setEnabled(state_.berichte != nullptr);
+  Control("SpeedButton19")->setEnabled(state_.berichte != nullptr);
 }
 
 void TPersForm::ZeigeInfo(const char* control) {

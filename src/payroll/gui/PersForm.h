@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "payroll/PersFormAbrechnung.h"
@@ -55,6 +56,14 @@ class TPersForm : public QDialog {
  private:
   // Building blocks; each registers the control under its name. Widths come
   // from the font: an edit is as wide as the longest text it must show.
+  template <class W>
+  W* Benenne(W* w, const std::string& name) {
+    Registriere(w, name);
+    return w;
+  }
+  void Registriere(QWidget* w, const std::string& name);
+  // The control registered under the name.
+  QWidget* Control(std::string_view name) const;
   QLineEdit* Edit(const char* name, int width = 0);
   QLineEdit* Betrag(const char* name);
   QLineEdit* Zahl(const char* name, const char* muster);
@@ -109,9 +118,12 @@ class TPersForm : public QDialog {
   lohn::PersFormKontext kontext_;
   lohn::PersFormModel& model_;
   QScrollArea* flaeche_ = nullptr;
+  // Where the building blocks make their controls (see Auf).
+  QWidget* eltern_ = this;
   // The groups of command buttons, shown below the scrolling areas.
   std::vector<QWidget*> befehle_;
-  std::map<std::string, QWidget*> widgets_;
+  // Every named control of the window; the bindings are made once, from it.
+  std::map<std::string, QWidget*, std::less<>> widgets_;
   std::map<QObject*, std::string> fokusNamen_;
   std::map<std::string, QWidget*> plaetze_;
   std::map<QObject*, std::string> platzNamen_;
