@@ -170,16 +170,40 @@ std::optional<RecordFile::Found> RecordFile::FindFirst(const Match& match, int* 
 }
 
 std::optional<RecordFile::Found> RecordFile::FindLast(const Match& match, int* err) const {
-  std::optional<Found> found;
-  Scan(
-      [&](std::size_t i, const std::uint8_t* rec) {
-        if (!match(rec)) return;
-        if (!found) found.emplace();
-        found->index = i;
-        found->bytes.assign(rec, rec + recordSize_);
-      },
-      err);
-  return found;
+  // Read from the end in runs of whole records: the first match found is
+  // the last one, and what lies before it is never read.
+  Fd fd(::open(path_.c_str(), O_RDONLY | O_CLOEXEC));
+  struct stat st {};
+  if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0) {
+    SetErr(err, errno);
+    return std::nullopt;
+  }
+  const std::size_t je = std::max<std::size_t>(1, (std::size_t(1) << 20) / recordSize_);
+  std::vector<std::uint8_t> buf(je * recordSize_);
+  for (std::size_t ende = std::size_t(st.st_size) / recordSize_; ende > 0;) {
+    const std::size_t anfang = ende > je ? ende - je : 0;
+    const std::size_t bytes = (ende - anfang) * recordSize_;
+    for (std::size_t da = 0; da < bytes;) {
+      const ssize_t n =
+          ::pread(fd.get(), buf.data() + da, bytes - da, off_t(anfang * recordSize_ + da));
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) {  // a file cut short meanwhile counts as a failed read
+        SetErr(err, n < 0 ? errno : EIO);
+        return std::nullopt;
+      }
+      da += std::size_t(n);
+    }
+    for (std::size_t i = ende; i-- > anfang;) {
+      const std::uint8_t* rec = buf.data() + (i - anfang) * recordSize_;
+      if (match(rec)) {
+        if (err) *err = 0;
+        return Found{i, {rec, rec + recordSize_}};
+      }
+    }
+    ende = anfang;
+  }
+  if (err) *err = 0;
+  return std::nullopt;
 }
 
 bool RecordFile::Append(const std::uint8_t* record, int* err) const {

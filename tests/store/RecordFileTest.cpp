@@ -128,3 +128,33 @@ TEST(RecordFile, InsertsStreamThroughTheBuffer) {
     EXPECT_TRUE(dlg.messages.empty());
   }
 }
+
+// The last match is searched from the end: marks on both sides of the
+// backward read's 1 MiB runs (1048 records), a cut-off tail ignored.
+TEST(RecordFile, FindLastFromTheEnd) {
+  struct Fall {
+    std::vector<std::size_t> marked;
+    std::size_t tail;
+    std::optional<std::size_t> last;
+  } faelle[] = {{{3, 1047, 1048}, 0, 1048},
+                {{3, 1047}, 500, 1047},
+                {{0}, 999, 0},
+                {{kBig - 1, 2}, 0, kBig - 1},
+                {{}, 7, std::nullopt}};
+  for (const Fall& f : faelle) {
+    TempWorkDir dir;
+    WriteBytes(kFile, File(kBig, f.marked, f.tail));
+    int err = -1;
+    auto found = RecordFile(kFile, kSize)
+                     .FindLast([](const std::uint8_t* r) { return GetInt32(r, 0) == -1; }, &err);
+    EXPECT_EQ(err, 0);
+    ASSERT_EQ(found.has_value(), f.last.has_value());
+    if (!found) continue;
+    EXPECT_EQ(found->index, *f.last);
+    EXPECT_EQ(std::size_t(GetInt32(found->bytes.data(), 4)), *f.last);
+  }
+  int err = 0;
+  EXPECT_FALSE(
+      RecordFile("fehlt.DAT", kSize).FindLast([](const std::uint8_t*) { return true; }, &err));
+  EXPECT_EQ(err, ENOENT);
+}
