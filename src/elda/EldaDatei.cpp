@@ -53,8 +53,16 @@ std::optional<std::string> AmountDigits(int decimals, double amount) {
   if (!CentsHalfEven(amount)) return std::nullopt;
   const double betrag = std::fabs(amount);
   if (decimals <= 0) return std::to_string(static_cast<long long>(std::trunc(betrag)));
+  // The digits of FloatToStrFixed(betrag, 12, decimals), a "0" before the
+  // decimals of an amount below one included.
+  if (const auto scaled = FixedScaled(betrag, 12, decimals)) {
+    char puffer[24];
+    char* const end = puffer + sizeof puffer;
+    char* p = PutDigitsBack(end, *scaled, decimals + 1);
+    return std::string(p, end);
+  }
   std::string digits;
-  for (char c : FloatToStrFixed(betrag, 12, decimals))
+  for (char c : FloatToStrFixedByText(betrag, 12, decimals))
     if (c >= '0' && c <= '9') digits += c;
   return digits;
 }
@@ -277,10 +285,11 @@ EldaSchreibErgebnis SchreibeEldaDateien(AppState& state, const std::vector<EldaD
       if (!n.empty()) ::unlink(n.c_str());
   };
   for (const auto& d : dateien) {
-    const std::string bytes = Utf8ToCp1252(d.inhalt);
+    Bytes bytes;
+    bytes.reserve(d.inhalt.size());
+    AppendCp1252(bytes, d.inhalt);
     std::string temp;
-    if (int e = SchreibeTemporaer(Pfad(ordner, d.name), Bytes(bytes.begin(), bytes.end()), temp);
-        e != 0) {
+    if (int e = SchreibeTemporaer(Pfad(ordner, d.name), bytes, temp); e != 0) {
       wegraeumen(neue);
       dlg.ShowMessage(MitUrsache(kEldaNichtErsetzt, Pfad(ordner, d.name), e));
       return EldaSchreibErgebnis::Fehler;

@@ -1,5 +1,6 @@
 #include "reports/BerichtText.h"
 
+#include <algorithm>
 #include <string>
 
 #include "frame/HauptmenueLogik.h"
@@ -11,13 +12,31 @@
 
 namespace lohn {
 
+namespace {
+
+// As bytes of the vector's own type, so that the insert is one memmove.
+void Anhaengen(std::vector<std::uint8_t>& out, std::string_view s) {
+  const auto* b = reinterpret_cast<const std::uint8_t*>(s.data());
+  out.insert(out.end(), b, b + s.size());
+}
+
+}  // namespace
+
 void BerichtText::Zeile(std::string_view text) {
-  if (seitenwechsel_) inhalt_ += '\f';
+  if (seitenwechsel_) inhalt_.push_back('\f');
   seitenwechsel_ = false;
   // Stored texts (names, addresses) may hold a tab or a line break; only the
-  // writer itself ends lines and starts pages.
-  inhalt_ += Utf8ToCp1252(OhneSteuerzeichen(text));
-  inhalt_ += "\r\n";
+  // writer itself ends lines and starts pages. A line of printable ASCII,
+  // nearly every one, is its own Windows-1252 text.
+  const bool schlicht = std::all_of(text.begin(), text.end(), [](char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b >= 0x20 && b < 0x7F;
+  });
+  if (schlicht)
+    Anhaengen(inhalt_, text);
+  else
+    AppendCp1252(inhalt_, OhneSteuerzeichen(text));
+  Anhaengen(inhalt_, "\r\n");
   ++zeilen_;
 }
 
@@ -35,28 +54,31 @@ std::vector<std::uint8_t> BerichtText::Bytes() const {
   bytes.reserve(inhalt_.size() + 3);
   bytes.assign(inhalt_.begin(), inhalt_.end());
   // A page break asked for after the last line still starts a (title-less) page.
-  if (seitenwechsel_) bytes.insert(bytes.end(), {'\f', '\r', '\n'});
+  if (seitenwechsel_) Anhaengen(bytes, "\f\r\n");
   return bytes;
 }
 
-bool BerichtText::Schreiben(AppState& state) const {
+bool BerichtText::Schreiben(AppState& state) {
+  if (seitenwechsel_) Anhaengen(inhalt_, "\f\r\n");
+  seitenwechsel_ = false;
   int err = 0;
-  if (WriteFileAtomic(kReportFileName, Bytes(), &err)) return true;
+  if (WriteFileAtomic(kReportFileName, inhalt_, &err)) return true;
   state.dialogs().ShowMessage(CreateFailedMessage(kReportFileName, err));
   return false;
 }
 
-std::string BerichtText::A(double value, int w) {
-  std::string s = FloatToStrFixed(value, 15, 2);
-  for (char& c : s)
-    if (c == ',') c = '.';
-  if (s == "-0.00") s = "0.00";
-  return s.size() >= std::size_t(w) ? s : std::string(w - s.size(), ' ') + s;
-}
+std::string BerichtText::A(double value, int w) { return FloatToStrFixed(value, 15, 2, '.', w); }
 
 std::string BerichtText::I(long long value, int w) {
-  std::string s = std::to_string(value);
-  return s.size() >= std::size_t(w) ? s : std::string(w - s.size(), ' ') + s;
+  char puffer[24];
+  char* const end = puffer + sizeof puffer;
+  const auto betrag = value < 0 ? 0 - static_cast<unsigned long long>(value)
+                                : static_cast<unsigned long long>(value);
+  char* p = PutDigitsBack(end, betrag);
+  if (value < 0) *--p = '-';
+  const auto laenge = std::size_t(end - p);
+  std::string s(laenge < std::size_t(std::max(w, 0)) ? std::size_t(w) - laenge : 0, ' ');
+  return s.append(p, laenge);
 }
 
 std::string BerichtText::Zelle(std::string_view text) {

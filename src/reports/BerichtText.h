@@ -25,12 +25,13 @@ class BerichtText {
   std::size_t Zeilen() const { return zeilen_; }
   // The file's bytes: Windows-1252, every line ended by CR LF.
   std::vector<std::uint8_t> Bytes() const;
-  // Replaces the report text file atomically; on failure the message
-  // (CreateFailedMessage) is shown and false comes back.
-  bool Schreiben(AppState& state) const;
+  // Replaces the report text file atomically with the text as it was built
+  // (no copy; a pending page break is appended first); on failure the
+  // message (CreateFailedMessage) is shown and false comes back.
+  bool Schreiben(AppState& state);
 
   // An amount with two decimals and ".", right-aligned in w characters,
-  // never cut; halves away from zero.
+  // never cut; halves away from zero as FloatToStrFixed(value, 15, 2) reads.
   static std::string A(double value, int w);
   // An integer right-aligned in w characters (w 0: no padding), never cut.
   static std::string I(long long value, int w = 0);
@@ -39,7 +40,8 @@ class BerichtText {
   static std::string Zelle(std::string_view text);
 
  private:
-  std::string inhalt_;  // Windows-1252, every line ended by CR LF
+  // Windows-1252, converted as each line is added; every line ended by CR LF.
+  std::vector<std::uint8_t> inhalt_;
   std::size_t zeilen_ = 0;
   bool seitenwechsel_ = false;
 };

@@ -104,16 +104,22 @@ std::vector<std::string> ListenZeilen(const ByteVec& text) {
     return gekappt = true;
   };
   std::string zeile;
-  for (std::uint8_t c : text) {
+  const char* const anfang = reinterpret_cast<const char*>(text.data());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    // The bytes up to the next control byte go into the line at once.
+    std::size_t lauf = i;
+    while (lauf < text.size() && text[lauf] != '\r' && text[lauf] != '\f' && text[lauf] != '\n')
+      ++lauf;
+    zeile.append(anfang + i, lauf - i);
+    if ((i = lauf) == text.size()) break;
+    const std::uint8_t c = text[i];
     if (c == '\r') {
       if (voll()) break;
       zeilen.push_back(Cp1252ToUtf8(zeile));
       zeile.clear();
     } else if (c == '\f') {
-      for (int i = 0; i < 3 && !voll(); ++i) zeilen.emplace_back(" ");
+      for (int k = 0; k < 3 && !voll(); ++k) zeilen.emplace_back(" ");
       if (gekappt) break;
-    } else if (c != '\n') {
-      zeile += char(c);
     }
   }
   // A last line without its line end is printed, so it is listed too.
@@ -131,12 +137,14 @@ std::optional<BerichtAnsicht> ShowBericht(AppState& state) {
     state.dialogs().ShowMessage(MitUrsache(kKopienVerwendet, kReportFileName, err));
     return std::nullopt;
   }
-  std::vector<std::pair<const char*, ByteVec>> kopien;
-  kopien.emplace_back(kQuanTxtFile, ansicht.bytes);
-  kopien.emplace_back(kQuanHtmFile, HtmlKopie(ansicht.bytes));
-  if (ansicht.excel) kopien.emplace_back(kQuandrelCsvFile, CsvKopie(ansicht.bytes));
+  // The text copy is written from the bytes read, not from a copy of them.
+  const ByteVec html = HtmlKopie(ansicht.bytes);
+  const ByteVec csv = ansicht.excel ? CsvKopie(ansicht.bytes) : ByteVec{};
+  std::vector<std::pair<const char*, const ByteVec*>> kopien{{kQuanTxtFile, &ansicht.bytes},
+                                                             {kQuanHtmFile, &html}};
+  if (ansicht.excel) kopien.emplace_back(kQuandrelCsvFile, &csv);
   for (const auto& [datei, inhalt] : kopien) {
-    if (!WriteFileAtomic(datei, inhalt, &err)) {
+    if (!WriteFileAtomic(datei, *inhalt, &err)) {
       state.dialogs().ShowMessage(MitUrsache(kKopienVerwendet, datei, err));
       return std::nullopt;
     }

@@ -1,6 +1,7 @@
 #include "store/Cp1252.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace lohn {
 
@@ -83,18 +84,49 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
   return out;
 }
 
-std::string Utf8ToCp1252(std::string_view utf8) {
+namespace {
+
+// Length of the ASCII run at the start of s, eight bytes at a time.
+std::size_t AsciiLauf(std::string_view s) {
+  std::size_t i = 0;
+  for (; i + 8 <= s.size(); i += 8) {
+    std::uint64_t w;
+    std::memcpy(&w, s.data() + i, 8);
+    if (w & 0x8080808080808080ull) break;
+  }
+  while (i < s.size() && static_cast<unsigned char>(s[i]) < 0x80) ++i;
+  return i;
+}
+
+template <typename Out>
+void AnhaengenCp1252(Out& out, std::string_view utf8) {
   // Plain ASCII, the bulk of every report line, is the same in both.
-  if (std::all_of(utf8.begin(), utf8.end(),
-                  [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-    return std::string(utf8);
+  for (std::size_t i = 0; i < utf8.size();) {
+    const std::size_t lauf = AsciiLauf(utf8.substr(i));
+    // As the output's own byte type: one memmove, not a byte loop.
+    const auto* lauf0 = reinterpret_cast<const typename Out::value_type*>(utf8.data() + i);
+    out.insert(out.end(), lauf0, lauf0 + lauf);
+    i += lauf;
+    while (i < utf8.size() && static_cast<unsigned char>(utf8[i]) >= 0x80) {
+      const int code = Cp1252Code(NextCodepoint(utf8, i));
+      out.push_back(static_cast<typename Out::value_type>(code < 0 ? '?' : code));
+    }
+  }
+}
+
+}  // namespace
+
+std::string Utf8ToCp1252(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size();) {
-    int code = Cp1252Code(NextCodepoint(utf8, i));
-    out += code < 0 ? '?' : char(code);
-  }
+  AnhaengenCp1252(out, utf8);
   return out;
+}
+
+void AppendCp1252(std::string& out, std::string_view utf8) { AnhaengenCp1252(out, utf8); }
+
+void AppendCp1252(std::vector<std::uint8_t>& out, std::string_view utf8) {
+  AnhaengenCp1252(out, utf8);
 }
 
 bool FitsCp1252(std::string_view utf8) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lohn {
 
@@ -16,6 +17,10 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // UTF-8 to Windows-1252; a character that Windows-1252 cannot hold (and a
 // broken UTF-8 sequence) becomes "?".
 std::string Utf8ToCp1252(std::string_view utf8);
+// The same appended to `out`: runs of ASCII are copied whole, only the
+// other characters are decoded.
+void AppendCp1252(std::string& out, std::string_view utf8);
+void AppendCp1252(std::vector<std::uint8_t>& out, std::string_view utf8);
 
 // True when every character of the text has a Windows-1252 byte.
 bool FitsCp1252(std::string_view utf8);

@@ -1,5 +1,7 @@
 #include "store/Numbers.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -172,7 +174,115 @@ std::int32_t StrToInt(std::string_view text) {
   return std::int32_t(value);
 }
 
+namespace {
+
+using U128 = unsigned __int128;
+
+constexpr int kMaxPow10 = 23;  // 10^22 times a 53-bit significand fits 128 bits
+
+constexpr std::array<U128, kMaxPow10> Pow10Table() {
+  std::array<U128, kMaxPow10> t{};
+  t[0] = 1;
+  for (int i = 1; i < kMaxPow10; ++i) t[i] = t[i - 1] * 10;
+  return t;
+}
+constexpr std::array<U128, kMaxPow10> kPow10 = Pow10Table();
+
+// Below this |value| the text rounds to zero at `digits` decimals whatever
+// its 17th digit says (10^-(digits+1)).
+constexpr double kNull[] = {1e-1, 1e-2, 1e-3, 1e-4, 1e-5, 1e-6, 1e-7};
+
+}  // namespace
+
+std::optional<std::uint64_t> FixedScaled(double value, int precision, int digits) {
+  if (!std::isfinite(value) || precision < 1 || precision > 17 || digits < 0 || digits > 6)
+    return std::nullopt;
+  const double v = std::fabs(value);
+  if (v < kNull[digits]) return 0;
+  // v = m * 2^-shift exactly, m an integer of 53 bits.
+  int exp2 = 0;
+  const double f = std::frexp(v, &exp2);
+  const U128 m = static_cast<std::uint64_t>(std::ldexp(f, 53));
+  const int shift = 53 - exp2;
+  // The whole digits e of v (10^(e-1) <= v < 10^e): a guess from the binary
+  // exponent, then settled on the exact product v * 10^(precision - e).
+  int e = (((exp2 - 1) * 1233) >> 12) + 1;
+  U128 x = 0, ganz = 0;
+  for (int versuch = 0;; ++versuch) {
+    const int k = precision - e;
+    // The text keeps all digits past `precision` beyond this (and rounds a
+    // carry into one more whole digit differently): not for the integers.
+    if (versuch == 3 || k < std::max(digits, 1) || k >= kMaxPow10 || shift <= 0 || shift > 120)
+      return std::nullopt;
+    x = m * kPow10[k];
+    ganz = x >> shift;
+    if (ganz < kPow10[precision - 1])
+      --e;
+    else if (ganz >= kPow10[precision])
+      ++e;
+    else
+      break;
+  }
+  if (e + digits < 0) return 0;
+  // To `precision` significant digits, exact halves to even as the
+  // shortest-digits conversion of the text path does ...
+  const U128 rest = x & ((U128(1) << shift) - 1);
+  const U128 halb = U128(1) << (shift - 1);
+  const std::uint64_t n =
+      static_cast<std::uint64_t>(ganz) + (rest > halb || (rest == halb && (ganz & 1)) ? 1 : 0);
+  // ... then to `digits` decimals with halves away from zero, as the digits
+  // of that text read.
+  const auto teiler = static_cast<std::uint64_t>(kPow10[precision - e - digits]);
+  return n / teiler + (n % teiler * 2 >= teiler ? 1 : 0);
+}
+
+char* PutDigitsBack(char* end, std::uint64_t n, int minDigits) {
+  char* p = end;
+  do {
+    *--p = char('0' + n % 10);
+    n /= 10;
+  } while (n != 0);
+  while (end - p < minDigits) *--p = '0';
+  return p;
+}
+
+std::string FloatToStrFixed(double value, int precision, int digits, char point, int width) {
+  char puffer[48];
+  char* const end = puffer + sizeof puffer;
+  char* p = end;
+  std::string text;
+  if (const auto scaled = FixedScaled(value, precision, digits)) {
+    if (digits > 0) {
+      const auto einheit = static_cast<std::uint64_t>(kPow10[digits]);
+      p = PutDigitsBack(p, *scaled % einheit, digits);
+      *--p = point;
+      p = PutDigitsBack(p, *scaled / einheit);
+    } else {
+      p = PutDigitsBack(p, *scaled);
+    }
+    // What rounds to zero has no sign.
+    if (value < 0 && *scaled != 0) *--p = '-';
+  } else {
+    text = FloatToStrFixedByText(value, precision, digits);
+    for (char& c : text)
+      if (c == ',') c = point;
+  }
+  const std::size_t laenge = p != end ? std::size_t(end - p) : text.size();
+  if (width > 0 && laenge < std::size_t(width)) {
+    if (p != end) {
+      std::string out(std::size_t(width) - laenge, ' ');
+      return out.append(p, laenge);
+    }
+    return text.insert(0, std::size_t(width) - laenge, ' ');
+  }
+  return p != end ? std::string(p, laenge) : text;
+}
+
 std::string FloatToStrFixed(double value, int precision, int digits) {
+  return FloatToStrFixed(value, precision, digits, ',', 0);
+}
+
+std::string FloatToStrFixedByText(double value, int precision, int digits) {
   return FixedOrGeneral(value, precision, digits, false);
 }
 

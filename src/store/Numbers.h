@@ -4,6 +4,7 @@
 // calls the C or Qt locale.
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -31,6 +32,26 @@ std::int32_t StrToInt(std::string_view text);
 // keep all the digits the double holds: every finite value comes out in
 // fixed point, never in exponent form.
 std::string FloatToStrFixed(double value, int precision, int digits);
+
+// The same text with `point` before the decimals, right-aligned with blanks
+// in `width` characters (never cut): the one writer of amount columns.
+std::string FloatToStrFixed(double value, int precision, int digits, char point, int width);
+
+// FloatToStrFixed's digits as one integer, |value| * 10^digits rounded as
+// that text reads (17.275 -> 1728 at 15 digits, 2), computed on integers
+// from the double's exact binary value. Nothing when the value is not
+// finite or the integers cannot be sure to give the same digits (more
+// whole digits than `precision` - `digits`, or `precision` beyond 17,
+// `digits` beyond 6); FloatToStrFixed takes its decimal text path then.
+std::optional<std::uint64_t> FixedScaled(double value, int precision, int digits);
+
+// FloatToStrFixed by way of the decimal text (rounded to `precision`
+// digits, then rounded on the string): what FixedScaled must agree with.
+std::string FloatToStrFixedByText(double value, int precision, int digits);
+
+// Writes the decimal digits of n backwards so that they end just before
+// `end`, at least `minDigits` of them (leading zeros); returns the first.
+char* PutDigitsBack(char* end, std::uint64_t n, int minDigits = 1);
 
 // The general format of the platform's float-to-text: at most 15 significant
 // digits, no trailing zeros, exponent notation for very large or small values.

@@ -71,8 +71,9 @@ class RecordFile {
   // False, with errno in *err, when the file cannot be read.
   bool Scan(const Visitor& visit, int* err = nullptr) const;
 
-  // The first or last record that matches, from one pass. Nothing when there
-  // is none; *err is set non-zero when the file could not be read.
+  // The first record that matches, from one pass, or the last, read from the
+  // end backwards. Nothing when there is none; *err is set non-zero when the
+  // file could not be read.
   std::optional<Found> FindFirst(const Match& match, int* err = nullptr) const;
   std::optional<Found> FindLast(const Match& match, int* err = nullptr) const;
 

@@ -41,6 +41,12 @@ TEST(EldaDatei, AmountFields) {
       {0, 4, -0.9, "0000", "0000"},
       {2, 11, 1e15, "           ", "           "},    // once written as "00000000115"
       {0, 12, 2e11, "            ", "            "},  // fits the width, not the bound
+      {2, 2, 0.5, "  ", "  "},                        // "050": the zero before the decimals counts
+      {2, 6, -17.275, "-01728", "001728"},
+      {2, 8, 2240.095, "00224010", "00224010"},
+      {3, 8, 0.0005, "00000001", "00000001"},
+      {2, 13, 99999999999.99, "             ", "             "},  // beyond the cent bound
+      {2, 13, 9999999999.995, "1000000000000", "1000000000000"},  // carried to a whole digit
   };
   for (const auto& f : faelle) {
     EXPECT_EQ(FormatAmountField(f.decimals, f.width, f.amount), f.mitVorzeichen) << f.amount;

@@ -29,6 +29,10 @@ TEST(BerichtText, Formats) {
       {BerichtText::A(-0.125, 6), " -0.13"},
       {BerichtText::A(-0.001, 5), " 0.00"},
       {BerichtText::A(123456789.5, 5), "123456789.50"},  // never cut
+      {BerichtText::A(-0.0, 6), "  0.00"},
+      {BerichtText::A(1e12 - 0.01, 15), "999999999999.99"},
+      {BerichtText::A(1e17, 0), "100000000000000000.00"},
+      {BerichtText::I(-9223372036854775807LL - 1, 21), " -9223372036854775808"},
       {BerichtText::I(42, 5), "   42"},
       {BerichtText::I(123456, 3), "123456"},
       {BerichtText::I(-7), "-7"},
@@ -50,11 +54,15 @@ TEST(BerichtText, LinesPagesAndFile) {
   t.Zeile("Lohnkonto Huber");
   // An employer name stored with CR LF, a tab and a form feed stays one line.
   t.Zeile("Dienstgeber: Firma Muster\r\nGmbH\t\f");
+  t.Zeile("C1\xC2\x85 \xE2\x82\xAC");
+  t.Seitenwechsel();
+  const auto bytes = t.Bytes();
   ASSERT_TRUE(t.Schreiben(env.state));
   EXPECT_EQ(S(ReadBytes("quan.doc")),
             "Lohnkonto M\xfcller\r\n_______\r\nNr Name\r\n_______\r\n\fLohnkonto Huber\r\n"
-            "Dienstgeber: Firma Muster  GmbH  \r\n");
-  EXPECT_EQ(t.Zeilen(), 6u);
+            "Dienstgeber: Firma Muster  GmbH  \r\nC1  \x80\r\n\f\r\n");
+  EXPECT_EQ(ReadBytes("quan.doc"), bytes);
+  EXPECT_EQ(t.Zeilen(), 7u);
 
   std::filesystem::remove("quan.doc");
   std::filesystem::create_directory("quan.doc");

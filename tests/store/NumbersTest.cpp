@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
+#include <iomanip>
+#include <limits>
+#include <random>
 
 #include "store/Numbers.h"
 
@@ -59,6 +63,81 @@ TEST(Numbers, FixedFormatRoundsHalvesAwayFromZeroAtTenDigits) {
                {123456789012.34, "123456789012,34"},
                {-1e17, "-100000000000000000,00"}};
   for (auto& c : cases) EXPECT_EQ(lohn::FloatToStrFixed(c.value, 10, 2), c.text) << c.value;
+}
+
+// The amount text on integers against the decimal text it replaces: every
+// width of a report column, the halves either side of each cent, the
+// largest amounts, zero of either sign.
+TEST(Numbers, FixedOnIntegersEqualsTheDecimalText) {
+  // 0.004999999999999999 rounds up at 15 digits first; 1234567890123.125
+  // is an exact half at the 16th digit.
+  const double werte[] = {0,
+                          -0.0,
+                          0.005,
+                          -0.005,
+                          0.015,
+                          -0.015,
+                          0.004999999999999999,
+                          0.125,
+                          -0.125,
+                          2.675,
+                          17.275,
+                          -17.275,
+                          16.425,
+                          2240.095,
+                          1.005,
+                          99.995,
+                          0.001,
+                          -0.001,
+                          1e12 - 0.01,
+                          -(1e12 - 0.01),
+                          999999999999.995,
+                          1234567890123.125,
+                          9999999999999.999,
+                          1e13,
+                          1e15,
+                          -1e17,
+                          1e-300,
+                          std::numeric_limits<double>::infinity(),
+                          std::nan("")};
+  for (double v : werte) {
+    const std::string text = lohn::FloatToStrFixedByText(v, 15, 2);
+    for (int w = 8; w <= 15; ++w) {
+      std::string alt = text;
+      for (char& c : alt)
+        if (c == ',') c = '.';
+      if (alt.size() < std::size_t(w)) alt.insert(0, w - alt.size(), ' ');
+      EXPECT_EQ(lohn::FloatToStrFixed(v, 15, 2, '.', w), alt) << v << " width " << w;
+    }
+    for (int p : {8, 10, 12, 15, 17})
+      for (int d = 0; d <= 3; ++d)
+        EXPECT_EQ(lohn::FloatToStrFixed(v, p, d), lohn::FloatToStrFixedByText(v, p, d))
+            << v << " " << p << " " << d;
+  }
+  EXPECT_EQ(lohn::FloatToStrFixed(0.004999999999999999, 15, 2), "0,01");
+  EXPECT_EQ(lohn::FloatToStrFixed(1234567890123.125, 15, 2), "1234567890123,12");
+  EXPECT_EQ(lohn::FixedScaled(1e13, 15, 2), std::nullopt);  // left to the text
+}
+
+// A million amounts of every size a payroll holds, with 0 to 6 decimals.
+TEST(Numbers, FixedOnIntegersEqualsTheDecimalTextForAMillionAmounts) {
+  std::mt19937_64 zufall(34);
+  std::uniform_int_distribution<int> stellen(0, 6), groesse(0, 12);
+  int abweichend = 0;
+  for (int i = 0; i < 1'000'000 && abweichend < 10; ++i) {
+    const int d = stellen(zufall);
+    const double grenze = std::pow(10.0, groesse(zufall) + d);
+    const auto ganz = std::uniform_int_distribution<long long>(0, (long long)grenze)(zufall);
+    double v = double(ganz) / std::pow(10.0, d) * (i % 2 ? -1 : 1);
+    if (i % 3 == 0) v = std::nextafter(v, i % 6 ? 1e300 : -1e300);  // a bit beside the decimal
+    const int p = i % 4 == 0 ? 12 : 15;
+    for (int digits : {2, 0}) {
+      const std::string neu = lohn::FloatToStrFixed(v, p, digits);
+      if (neu == lohn::FloatToStrFixedByText(v, p, digits)) continue;
+      ++abweichend;
+      ADD_FAILURE() << std::setprecision(17) << v << " " << p << " " << digits << ": " << neu;
+    }
+  }
 }
 
 TEST(Numbers, GeneralAndThousandsFormats) {

@@ -109,6 +109,15 @@ TEST(Cp1252, RoundTripAndReplacement) {
   EXPECT_EQ(lohn::Utf8ToCp1252(lohn::Cp1252ToUtf8(bytes)), bytes);
   EXPECT_EQ(lohn::Utf8ToCp1252("€ äöüß"), "\x80 \xE4\xF6\xFC\xDF");
   EXPECT_EQ(lohn::Utf8ToCp1252("日本"), "??");
+  // ASCII runs longer than a word on either side of the other characters;
+  // a broken sequence and a lone continuation byte each one "?".
+  EXPECT_EQ(lohn::Utf8ToCp1252("Lohnkonto Mitarbeiterin Grüße\xC3 und\x80 Ende der Zeile"),
+            "Lohnkonto Mitarbeiterin Gr\xFC\xDF"
+            "e? und? Ende der Zeile");
+  std::vector<std::uint8_t> angehaengt{'>'};
+  lohn::AppendCp1252(angehaengt, "€ 12345678 ä");
+  EXPECT_EQ(angehaengt, (std::vector<std::uint8_t>{'>', 0x80, ' ', '1', '2', '3', '4', '5', '6',
+                                                   '7', '8', ' ', 0xE4}));
   EXPECT_FALSE(lohn::FitsCp1252("ok 日"));
   EXPECT_EQ(lohn::CharCount("Grüße"), 5u);
   EXPECT_EQ(lohn::CutChars("Grüße", 3), "Grü");
