@@ -1,5 +1,6 @@
 #include "store/TextRoutines.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -9,6 +10,14 @@ namespace lohn {
 
 std::string PadText(std::string_view text, int width, bool leftAligned, char32_t fill) {
   if (width <= 0) return {};
+  // Plain ASCII (most fields): a character is a byte.
+  if (fill < 0x80 && std::all_of(text.begin(), text.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    const std::size_t w = std::size_t(width);
+    if (text.size() >= w) return std::string(text.substr(0, w));
+    const std::string filler(w - text.size(), char(fill));
+    return leftAligned ? std::string(text) + filler : filler + std::string(text);
+  }
   std::size_t n = CharCount(text);
   if (n >= std::size_t(width)) return CutChars(text, std::size_t(width));
   std::string filler;
