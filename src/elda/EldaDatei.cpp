@@ -114,6 +114,12 @@ void JournalZurueck(const std::string& ordner, const std::string& journal) {
 
 std::string NurName(const std::string& pfad) { return pfad.substr(pfad.rfind('/') + 1); }
 
+// Removes the named files (temporaries; an empty name stands for none).
+void Entferne(const std::vector<std::string>& namen) {
+  for (const std::string& n : namen)
+    if (!n.empty()) ::unlink(n.c_str());
+}
+
 // Puts the finished temporaries in place of their files, all or none: under
 // the folder's lock, so that two programs never mix their files, each older
 // file is first copied aside and noted in the journal; a rename that fails
@@ -127,10 +133,6 @@ int TauscheEin(const std::string& ordner, const std::vector<EldaDateiBild>& date
   if (const std::string offen = sperre.Lesen(); !offen.empty()) JournalZurueck(ordner, offen);
 
   std::vector<std::string> alte(dateien.size());
-  auto alteWeg = [&] {
-    for (const std::string& a : alte)
-      if (!a.empty()) ::unlink(a.c_str());
-  };
   std::string journal;
   for (std::size_t i = 0; i < dateien.size(); ++i) {
     const std::string ziel = Pfad(ordner, dateien[i].name);
@@ -138,27 +140,27 @@ int TauscheEin(const std::string& ordner, const std::vector<EldaDateiBild>& date
       int err = 0;
       auto bytes = ReadWholeFile(ziel, &err);
       if (!bytes || (err = SchreibeTemporaer(ziel, *bytes, alte[i])) != 0) {
-        alteWeg();
+        Entferne(alte);
         return err;
       }
     }
     journal += dateien[i].name + "\t" + (alte[i].empty() ? "" : NurName(alte[i])) + "\n";
   }
   if (int e = sperre.Schreiben(journal); e != 0) {
-    alteWeg();
+    Entferne(alte);
     return e;
   }
   for (std::size_t i = 0; i < dateien.size(); ++i) {
     if (int e = Umbenennen(neue[i], Pfad(ordner, dateien[i].name)); e != 0) {
       JournalZurueck(ordner, journal);
       sperre.Schreiben("");
-      alteWeg();
+      Entferne(alte);
       return e;
     }
     neue[i].clear();
   }
   sperre.Schreiben("");
-  alteWeg();
+  Entferne(alte);
   return 0;
 }
 
@@ -280,24 +282,20 @@ EldaSchreibErgebnis SchreibeEldaDateien(AppState& state, const std::vector<EldaD
   // Every file is complete under a temporary name of its own before any of
   // them replaces an older one.
   std::vector<std::string> neue;
-  auto wegraeumen = [](const std::vector<std::string>& namen) {
-    for (const std::string& n : namen)
-      if (!n.empty()) ::unlink(n.c_str());
-  };
   for (const auto& d : dateien) {
     Bytes bytes;
     bytes.reserve(d.inhalt.size());
     AppendCp1252(bytes, d.inhalt);
     std::string temp;
     if (int e = SchreibeTemporaer(Pfad(ordner, d.name), bytes, temp); e != 0) {
-      wegraeumen(neue);
+      Entferne(neue);
       dlg.ShowMessage(MitUrsache(kEldaNichtErsetzt, Pfad(ordner, d.name), e));
       return EldaSchreibErgebnis::Fehler;
     }
     neue.push_back(temp);
   }
   if (int e = TauscheEin(ordner, dateien, neue); e != 0) {
-    wegraeumen(neue);
+    Entferne(neue);
     dlg.ShowMessage(MitUrsache(kEldaNichtErsetzt, ordner, e));
     return EldaSchreibErgebnis::Fehler;
   }

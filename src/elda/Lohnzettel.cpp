@@ -117,7 +117,7 @@ struct Lauf {
     const auto& c = j.cent;
     if (j.zuGross) s.ZuGross("Abrechnungen im Zeitraum", *j.zuGross);
     s.Fest(1, storno ? "42" : "40").Ziffern(3, 7, "Satznummer", nr).Fest(10, "14");
-    s.Dienstgeber().Ziffern(12, 7, "Absendernummer", dg.DienstgeberDvrNr);
+    Absender(s, 12);
     s.Dienstgeber().Code(19, 2, "Versicherungsträger-Code", dg.DienstgeberVersTraegerCode);
     s.Text(21, 10, "Beitragskontonummer", dg.DienstgeberBeitragskontoNr)
         .Text(31, 70, "Name des Dienstgebers", dg.DienstgeberName)

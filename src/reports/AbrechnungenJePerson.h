@@ -107,29 +107,22 @@ bool AbrechnungenJePerson(
   // The rows' new order: the kept ones grouped, the others behind them.
   std::vector<std::uint32_t> reihe;
   reihe.reserve(zeilen.size());
-  std::vector<std::size_t> anfaenge;
+  std::vector<std::size_t> anfaenge, folge;
   for (std::size_t a = 0, b = 0; a < eintraege.size(); a = b) {
     const std::int32_t nr = eintraege[a].key.PersNr;
     while (b < eintraege.size() && eintraege[b].key.PersNr == nr) ++b;
-    if (b - a <= 64) {  // an employee's months: a few dozen at most
-      for (std::size_t i = a; i < b; ++i)
-        for (std::size_t j = i + 1; j < b; ++j)
-          if (eintraege[j].key == eintraege[i].key) {
-            eintraege[i].zeile = kKeine;
-            break;
-          }
-    } else {
-      std::vector<std::size_t> folge(b - a);
-      for (std::size_t i = 0; i < folge.size(); ++i) folge[i] = a + i;
-      auto rang = [&](std::size_t i) {
-        const AbrechnungKey& k = eintraege[i].key;
-        return std::tuple(k.Jahr, k.Monat, k.Teilabrechnung);
-      };
-      std::stable_sort(folge.begin(), folge.end(),
-                       [&](std::size_t x, std::size_t y) { return rang(x) < rang(y); });
-      for (std::size_t i = 0; i + 1 < folge.size(); ++i)
-        if (rang(folge[i]) == rang(folge[i + 1])) eintraege[folge[i]].zeile = kKeine;
-    }
+    // The group's entries by key, file order kept among equal keys: of each
+    // run of one key only its last entry stays.
+    folge.resize(b - a);
+    for (std::size_t i = 0; i < folge.size(); ++i) folge[i] = a + i;
+    auto rang = [&](std::size_t i) {
+      const AbrechnungKey& k = eintraege[i].key;
+      return std::tuple(k.Jahr, k.Monat, k.Teilabrechnung);
+    };
+    std::stable_sort(folge.begin(), folge.end(),
+                     [&](std::size_t x, std::size_t y) { return rang(x) < rang(y); });
+    for (std::size_t i = 0; i + 1 < folge.size(); ++i)
+      if (rang(folge[i]) == rang(folge[i + 1])) eintraege[folge[i]].zeile = kKeine;
     const std::size_t anfang = reihe.size();
     for (std::size_t i = a; i < b; ++i)
       if (eintraege[i].zeile != kKeine) reihe.push_back(eintraege[i].zeile);

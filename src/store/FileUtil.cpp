@@ -84,6 +84,10 @@ std::optional<std::string> ReadTextFileUtf8(const std::string& path, int* err) {
   return Cp1252ToUtf8(raw);
 }
 
+namespace {
+
+// A temporary file beside `path` that no other writer uses:
+// "<path>.<pid>-<serial>~", created exclusively and open for writing.
 int OpenFreshTemp(const std::string& path, std::string& temp) {
   static std::atomic<unsigned> serial{0};
   for (int attempt = 0; attempt < 100; ++attempt) {
@@ -94,6 +98,7 @@ int OpenFreshTemp(const std::string& path, std::string& temp) {
   return -1;
 }
 
+// Whether `name` in the file's folder is a temporary of the file `base`.
 bool IsTempOf(const std::string& name, const std::string& base) {
   if (name == base + ".neu~") return true;  // the fixed name of earlier versions
   if (name.size() <= base.size() + 2 || name.compare(0, base.size() + 1, base + ".") != 0 ||
@@ -107,6 +112,8 @@ bool IsTempOf(const std::string& name, const std::string& base) {
     if (i != strich && (mitte[i] < '0' || mitte[i] > '9')) return false;
   return true;
 }
+
+}  // namespace
 
 void RemoveStaleTemps(const std::string& path) {
   const std::size_t slash = path.rfind('/');
@@ -191,16 +198,11 @@ bool CreateFileIfMissing(const std::string& path, const Bytes& content, int* err
   // The content is written under another name first: a process killed half
   // way leaves no file under `path` that would pass for a whole one.
   std::string temp;
-  int fd = OpenFreshTemp(path, temp);
-  if (fd < 0) {
-    if (err) *err = errno;
-    return false;
-  }
-  int e = WriteSyncClose(fd, content);
+  int e = SchreibeTemporaer(path, content, temp);
   const bool ok = e == 0;
   if (ok) e = PublishNoReplace(temp, path);
   if (ok && e == 0) return true;
-  ::unlink(temp.c_str());
+  if (ok) ::unlink(temp.c_str());
   if (ok && e == EEXIST) return true;  // created by someone else meanwhile
   if (ok && e == ENOTSUP) return CreateInPlace(path, content, err);
   if (err) *err = e;

@@ -28,25 +28,17 @@ std::optional<Bytes> ReadWholeFile(const std::string& path, int* err = nullptr);
 std::optional<std::string> ReadTextFileUtf8(const std::string& path, int* err = nullptr);
 
 // Writes the complete new content into a temporary file of its own beside
-// the file (OpenFreshTemp), flushes it and renames it over `path`; then
-// removes that file's temporaries left over for more than an hour. On any
+// the file (SchreibeTemporaer), flushes it and renames it over `path`; then
+// removes that file's temporaries left over for more than an hour
+// ("<path>.<pid>-<serial>~" and the "<path>.neu~" of earlier versions). On any
 // failure the old file stays as it was, the temporary file is removed and
 // false comes back with errno in *err.
 bool WriteFileAtomic(const std::string& path, const Bytes& content, int* err = nullptr);
 
-// A temporary file beside `path` that no other writer uses:
-// "<path>.<pid>-<serial>~", created exclusively (O_EXCL) and open for
-// writing. The descriptor, or -1 with errno set.
-int OpenFreshTemp(const std::string& path, std::string& temp);
-
-// The content, written and flushed into a fresh temporary beside `path`
-// (named in `temp`): 0, or the errno with nothing left behind.
+// The content, written and flushed into a fresh temporary of its own beside
+// `path` ("<path>.<pid>-<serial>~", created exclusively; named in `temp`):
+// 0, or the errno with nothing left behind.
 int SchreibeTemporaer(const std::string& path, const Bytes& content, std::string& temp);
-
-// Whether `name` (a name within a folder) is a temporary of the file named
-// `base` in that folder: "<base>.<pid>-<serial>~" or the "<base>.neu~" of
-// earlier versions.
-bool IsTempOf(const std::string& name, const std::string& base);
 
 // Removes the temporaries of `path` older than kTempAlterSekunden: what a
 // writer killed half way left behind, never one still being written.
