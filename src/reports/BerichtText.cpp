@@ -22,6 +22,10 @@ void Anhaengen(std::vector<std::uint8_t>& out, std::string_view s) {
 
 }  // namespace
 
+BerichtText::BerichtText(std::size_t teil) : teil_(teil) {}
+
+BerichtText::~BerichtText() = default;
+
 void BerichtText::Zeile(std::string_view text) {
   if (seitenwechsel_) inhalt_.push_back('\f');
   seitenwechsel_ = false;
@@ -38,6 +42,11 @@ void BerichtText::Zeile(std::string_view text) {
     AppendCp1252(inhalt_, OhneSteuerzeichen(text));
   Anhaengen(inhalt_, "\r\n");
   ++zeilen_;
+  if (inhalt_.size() >= teil_) {
+    if (!datei_) datei_ = std::make_unique<DateiInTeilen>(kReportFileName);
+    datei_->Anhaengen(inhalt_.data(), inhalt_.size());
+    inhalt_.clear();
+  }
 }
 
 void BerichtText::Seitenwechsel() { seitenwechsel_ = true; }
@@ -49,25 +58,27 @@ void BerichtText::KopfBlock(const std::vector<std::string>& zeilen, std::size_t 
   Zeile(regel);
 }
 
-std::vector<std::uint8_t> BerichtText::Bytes() const {
-  std::vector<std::uint8_t> bytes;
-  bytes.reserve(inhalt_.size() + 3);
-  bytes.assign(inhalt_.begin(), inhalt_.end());
-  // A page break asked for after the last line still starts a (title-less) page.
-  if (seitenwechsel_) Anhaengen(bytes, "\f\r\n");
-  return bytes;
-}
-
 bool BerichtText::Schreiben(AppState& state) {
   if (seitenwechsel_) Anhaengen(inhalt_, "\f\r\n");
   seitenwechsel_ = false;
   int err = 0;
-  if (WriteFileAtomic(kReportFileName, inhalt_, &err)) return true;
+  if (datei_) {
+    datei_->Anhaengen(inhalt_.data(), inhalt_.size());
+    inhalt_.clear();
+    err = datei_->Fertig();
+  } else {
+    WriteFileAtomic(kReportFileName, inhalt_, &err);
+  }
+  if (err == 0) return true;
   state.dialogs().ShowMessage(CreateFailedMessage(kReportFileName, err));
   return false;
 }
 
 std::string BerichtText::A(double value, int w) { return FloatToStrFixed(value, 15, 2, '.', w); }
+
+void BerichtText::A(std::string& zeile, double value, int w) {
+  AppendFloatFixed(zeile, value, 15, 2, '.', w);
+}
 
 std::string BerichtText::I(long long value, int w) {
   char puffer[24];

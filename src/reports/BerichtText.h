@@ -1,8 +1,11 @@
 #pragma once
-// The one writer of every text report: lines are collected in memory and
-// written once, whole, to the report text file in Windows-1252 with CR LF.
+// The one writer of every text report: lines are collected in Windows-1252
+// with CR LF and replace the report text file whole once the report is done;
+// a large report goes into the file's temporary in parts of kTeil bytes as
+// it grows, so its text is never held whole.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,8 +14,14 @@
 
 namespace lohn {
 
+class DateiInTeilen;
+
 class BerichtText {
  public:
+  static constexpr std::size_t kTeil = std::size_t(1) << 20;
+  explicit BerichtText(std::size_t teil = kTeil);
+  ~BerichtText();
+
   // A line (UTF-8); control characters in it are written as blanks. After
   // Seitenwechsel() the next line starts with a form feed: it begins a new
   // page and is that page's title.
@@ -23,16 +32,17 @@ class BerichtText {
   void KopfBlock(const std::vector<std::string>& zeilen, std::size_t breite);
 
   std::size_t Zeilen() const { return zeilen_; }
-  // The file's bytes: Windows-1252, every line ended by CR LF.
-  std::vector<std::uint8_t> Bytes() const;
   // Replaces the report text file atomically with the text as it was built
-  // (no copy; a pending page break is appended first); on failure the
-  // message (CreateFailedMessage) is shown and false comes back.
+  // (a pending page break is appended first); on failure the message
+  // (CreateFailedMessage) is shown and false comes back. A report that never
+  // gets here leaves the file as it was.
   bool Schreiben(AppState& state);
 
   // An amount with two decimals and ".", right-aligned in w characters,
   // never cut; halves away from zero as FloatToStrFixed(value, 15, 2) reads.
   static std::string A(double value, int w);
+  // The same appended to `zeile`.
+  static void A(std::string& zeile, double value, int w);
   // An integer right-aligned in w characters (w 0: no padding), never cut.
   static std::string I(long long value, int w = 0);
   // A spreadsheet cell: quoted when it holds ";", '"' or a line break, with
@@ -40,8 +50,11 @@ class BerichtText {
   static std::string Zelle(std::string_view text);
 
  private:
-  // Windows-1252, converted as each line is added; every line ended by CR LF.
+  // Windows-1252, converted as each line is added; every line ended by CR
+  // LF. What is not yet in the temporary.
   std::vector<std::uint8_t> inhalt_;
+  std::size_t teil_;
+  std::unique_ptr<DateiInTeilen> datei_;  // once the text outgrew a part
   std::size_t zeilen_ = 0;
   bool seitenwechsel_ = false;
 };

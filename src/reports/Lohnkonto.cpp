@@ -163,10 +163,12 @@ void Konto(BerichtText& text, const AppState& state, const BerichtOptionen& o,
          "SZ            Absetzbetr."},
         kBreite);
   std::array<double, kSpalten1> summe1{};
+  std::string zeile;
   for (const KontoZeile& z : zeilen) {
-    std::string zeile = MonatMarke(z);
+    zeile = MonatMarke(z);
     for (std::size_t i = 0; i < kSpalten1; ++i) {
-      zeile += sep + BerichtText::A(z.t1[i], 9);
+      zeile += sep;
+      BerichtText::A(zeile, z.t1[i], 9);
       summe1[i] += z.t1[i];
     }
     text.Zeile(zeile);
@@ -191,7 +193,7 @@ void Konto(BerichtText& text, const AppState& state, const BerichtOptionen& o,
                    kBreite);
   std::array<double, kSpalten2> summe2{};
   for (const KontoZeile& z : zeilen) {
-    std::string zeile = MonatMarke(z);
+    zeile = MonatMarke(z);
     for (std::size_t i = 0; i < kSpalten2; ++i) {
       if (i == Abgabe_) zeile += sep + BerichtText::I(z.standort, 9);
       double wert = z.t2[i];
@@ -201,10 +203,14 @@ void Konto(BerichtText& text, const AppState& state, const BerichtOptionen& o,
         continue;
       }
       if (i == MvBeitrag) wert = RoundBetragHalfEven(wert);
-      zeile += sep + BerichtText::A(z.t2[i], 9);
+      zeile += sep;
+      BerichtText::A(zeile, z.t2[i], 9);
       summe2[i] += wert;
     }
-    zeile += excel ? ";" + BerichtText::Zelle(z.bemerkung) : " " + z.bemerkung;
+    if (excel)
+      zeile += ";" + BerichtText::Zelle(z.bemerkung);
+    else
+      (zeile += ' ') += z.bemerkung;
     text.Zeile(zeile);
   }
   text.Zeile(std::string(kBreite, '_'));

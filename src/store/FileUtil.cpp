@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
+#include <utility>
 
 #include "store/Cp1252.h"
 
@@ -141,19 +142,43 @@ int SchreibeTemporaer(const std::string& path, const Bytes& content, std::string
   return e;
 }
 
-bool WriteFileAtomic(const std::string& path, const Bytes& content, int* err) {
+DateiInTeilen::DateiInTeilen(std::string path) : path_(std::move(path)) {
   // A temporary of this write's own: another process writing the same file
   // at the same moment has its own and cannot truncate this one.
-  std::string temp;
-  int e = SchreibeTemporaer(path, content, temp);
-  if (e == 0) e = Umbenennen(temp, path);
-  if (e != 0) {
-    ::unlink(temp.c_str());
-    if (err) *err = e;
-    return false;
+  fd_ = OpenFreshTemp(path_, temp_);
+  if (fd_ < 0) {
+    fehler_ = errno;
+    temp_.clear();  // not ours
   }
-  RemoveStaleTemps(path);
-  return true;
+}
+
+DateiInTeilen::~DateiInTeilen() {
+  if (fd_ >= 0) ::close(fd_);
+  if (fehler_ != -1 && !temp_.empty()) ::unlink(temp_.c_str());
+}
+
+void DateiInTeilen::Anhaengen(const std::uint8_t* data, std::size_t n) {
+  if (fehler_ == 0 && !WriteAll(fd_, data, n)) fehler_ = errno;
+}
+
+int DateiInTeilen::Fertig() {
+  if (fehler_ == -1) return EINVAL;  // already done
+  if (fehler_ == 0 && ::fsync(fd_) != 0) fehler_ = errno;
+  if (::close(fd_) != 0 && fehler_ == 0) fehler_ = errno;
+  fd_ = -1;
+  if (fehler_ == 0) fehler_ = Umbenennen(temp_, path_);
+  if (fehler_ != 0) return fehler_;
+  fehler_ = -1;  // the temporary is the file now
+  RemoveStaleTemps(path_);
+  return 0;
+}
+
+bool WriteFileAtomic(const std::string& path, const Bytes& content, int* err) {
+  DateiInTeilen datei(path);
+  datei.Anhaengen(content.data(), content.size());
+  const int e = datei.Fertig();
+  if (e != 0 && err) *err = e;
+  return e == 0;
 }
 
 namespace {

@@ -35,6 +35,28 @@ std::optional<std::string> ReadTextFileUtf8(const std::string& path, int* err = 
 // false comes back with errno in *err.
 bool WriteFileAtomic(const std::string& path, const Bytes& content, int* err = nullptr);
 
+// A whole-file rewrite handed over in parts, for content too large to hold
+// at once: the parts go into a fresh temporary of its own beside the file
+// (as WriteFileAtomic's), Fertig() flushes it and renames it over the file.
+// The first failure is kept and later parts are dropped; without a
+// successful Fertig() the temporary goes and the file stays as it was.
+class DateiInTeilen {
+ public:
+  explicit DateiInTeilen(std::string path);
+  ~DateiInTeilen();
+  DateiInTeilen(const DateiInTeilen&) = delete;
+  DateiInTeilen& operator=(const DateiInTeilen&) = delete;
+  void Anhaengen(const std::uint8_t* data, std::size_t n);
+  // 0 when the file now holds every part, else the errno of the first
+  // failure. Once only.
+  int Fertig();
+
+ private:
+  std::string path_, temp_;
+  int fd_ = -1;
+  int fehler_ = 0;
+};
+
 // The content, written and flushed into a fresh temporary of its own beside
 // `path` ("<path>.<pid>-<serial>~", created exclusively; named in `temp`):
 // 0, or the errno with nothing left behind.

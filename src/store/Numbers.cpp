@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -199,10 +200,11 @@ std::optional<std::uint64_t> FixedScaled(double value, int precision, int digits
     return std::nullopt;
   const double v = std::fabs(value);
   if (v < kNull[digits]) return 0;
-  // v = m * 2^-shift exactly, m an integer of 53 bits.
-  int exp2 = 0;
-  const double f = std::frexp(v, &exp2);
-  const U128 m = static_cast<std::uint64_t>(std::ldexp(f, 53));
+  // v = m * 2^-shift exactly, m an integer of 53 bits: v is a normal
+  // number here (kNull keeps the smaller ones out), 2^(exp2-1) <= v < 2^exp2.
+  const auto bits = std::bit_cast<std::uint64_t>(v);
+  const int exp2 = int(bits >> 52) - 1022;
+  const U128 m = (bits & ((std::uint64_t(1) << 52) - 1)) | std::uint64_t(1) << 52;
   const int shift = 53 - exp2;
   // The whole digits e of v (10^(e-1) <= v < 10^e): a guess from the binary
   // exponent, then settled on the exact product v * 10^(precision - e).
@@ -246,7 +248,8 @@ char* PutDigitsBack(char* end, std::uint64_t n, int minDigits) {
   return p;
 }
 
-std::string FloatToStrFixed(double value, int precision, int digits, char point, int width) {
+void AppendFloatFixed(std::string& out, double value, int precision, int digits, char point,
+                      int width) {
   char puffer[48];
   char* const end = puffer + sizeof puffer;
   char* p = end;
@@ -268,14 +271,17 @@ std::string FloatToStrFixed(double value, int precision, int digits, char point,
       if (c == ',') c = point;
   }
   const std::size_t laenge = p != end ? std::size_t(end - p) : text.size();
-  if (width > 0 && laenge < std::size_t(width)) {
-    if (p != end) {
-      std::string out(std::size_t(width) - laenge, ' ');
-      return out.append(p, laenge);
-    }
-    return text.insert(0, std::size_t(width) - laenge, ' ');
-  }
-  return p != end ? std::string(p, laenge) : text;
+  if (width > 0 && laenge < std::size_t(width)) out.append(std::size_t(width) - laenge, ' ');
+  if (p != end)
+    out.append(p, laenge);
+  else
+    out += text;
+}
+
+std::string FloatToStrFixed(double value, int precision, int digits, char point, int width) {
+  std::string out;
+  AppendFloatFixed(out, value, precision, digits, point, width);
+  return out;
 }
 
 std::string FloatToStrFixed(double value, int precision, int digits) {

@@ -36,6 +36,9 @@ std::string FloatToStrFixed(double value, int precision, int digits);
 // The same text with `point` before the decimals, right-aligned with blanks
 // in `width` characters (never cut): the one writer of amount columns.
 std::string FloatToStrFixed(double value, int precision, int digits, char point, int width);
+// The same appended to `out`.
+void AppendFloatFixed(std::string& out, double value, int precision, int digits, char point,
+                      int width);
 
 // FloatToStrFixed's digits as one integer, |value| * 10^digits rounded as
 // that text reads (17.275 -> 1728 at 15 digits, 2), computed on integers

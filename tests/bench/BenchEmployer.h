@@ -297,6 +297,11 @@ struct BerichtLauf {
 // report in a fresh process and its output's size. In that fresh process
 // (--peak <index>) it runs the one report instead. 0 when every aim holds.
 inline int MesseBerichte(const Ordner& ordner, std::vector<BerichtLauf>& laeufe, int runs = 5) {
+  // LOHN_BENCH_NUR=<index> keeps one report, for a profiler.
+  if (const char* nur = std::getenv("LOHN_BENCH_NUR")) {
+    const std::size_t i = std::size_t(std::atoi(nur));
+    if (i < laeufe.size()) laeufe = {laeufe[i]};
+  }
   if (!ordner.Peak().empty()) {
     const std::size_t i = std::size_t(std::atoi(ordner.Peak()[0].c_str()));
     return i < laeufe.size() ? PrintPeakOf(laeufe[i].bericht) : 1;

@@ -47,23 +47,33 @@ TEST(BerichtText, Formats) {
 TEST(BerichtText, LinesPagesAndFile) {
   TempWorkDir dir;
   TestEnv env;
-  BerichtText t;
-  t.Zeile("Lohnkonto Müller");
-  t.KopfBlock({"Nr Name"}, 7);
-  t.Seitenwechsel();
-  t.Zeile("Lohnkonto Huber");
-  // An employer name stored with CR LF, a tab and a form feed stays one line.
-  t.Zeile("Dienstgeber: Firma Muster\r\nGmbH\t\f");
-  t.Zeile("C1\xC2\x85 \xE2\x82\xAC");
-  t.Seitenwechsel();
-  const auto bytes = t.Bytes();
-  ASSERT_TRUE(t.Schreiben(env.state));
-  EXPECT_EQ(S(ReadBytes("quan.doc")),
-            "Lohnkonto M\xfcller\r\n_______\r\nNr Name\r\n_______\r\n\fLohnkonto Huber\r\n"
-            "Dienstgeber: Firma Muster  GmbH  \r\nC1  \x80\r\n\f\r\n");
-  EXPECT_EQ(ReadBytes("quan.doc"), bytes);
-  EXPECT_EQ(t.Zeilen(), 7u);
+  // Held whole, and handed to the file in parts of 16 bytes as it grows.
+  for (std::size_t teil : {BerichtText::kTeil, std::size_t(16)}) {
+    BerichtText t(teil);
+    t.Zeile("Lohnkonto Müller");
+    t.KopfBlock({"Nr Name"}, 7);
+    t.Seitenwechsel();
+    t.Zeile("Lohnkonto Huber");
+    // An employer name stored with CR LF, a tab and a form feed stays one line.
+    t.Zeile("Dienstgeber: Firma Muster\r\nGmbH\t\f");
+    t.Zeile("C1\xC2\x85 \xE2\x82\xAC");
+    t.Seitenwechsel();
+    ASSERT_TRUE(t.Schreiben(env.state));
+    EXPECT_EQ(S(ReadBytes("quan.doc")),
+              "Lohnkonto M\xfcller\r\n_______\r\nNr Name\r\n_______\r\n\fLohnkonto Huber\r\n"
+              "Dienstgeber: Firma Muster  GmbH  \r\nC1  \x80\r\n\f\r\n");
+    EXPECT_EQ(t.Zeilen(), 7u);
+  }
+  // A report given up half way leaves the last one and no temporary.
+  {
+    BerichtText abgebrochen(16);
+    for (int i = 0; i < 10; ++i) abgebrochen.Zeile("eine Zeile von Belang");
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
+  EXPECT_EQ(S(ReadBytes("quan.doc")).substr(0, 9), "Lohnkonto");
 
+  BerichtText t;
+  t.Zeile("x");
   std::filesystem::remove("quan.doc");
   std::filesystem::create_directory("quan.doc");
   EXPECT_FALSE(t.Schreiben(env.state));
