@@ -274,6 +274,7 @@ bool ExportEldaLohnzettel(AppState& state, const BerichtOptionen& o) {
   // An employee stored twice counts by his last record, as in the reports:
   // the records with payroll, an earlier one of the same number dropped.
   std::vector<std::optional<PersonalRecord>> personen;
+  personen.reserve(monate.size());  // one each, unless an employee is stored twice
   std::map<std::int32_t, std::size_t> letzte;
   if (!PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
         const auto it = monate.find(p.PersNrEdit);
@@ -288,9 +289,13 @@ bool ExportEldaLohnzettel(AppState& state, const BerichtOptionen& o) {
     return false;
 
   const Lauf lauf(state, o);
-  std::string bg = EldaHeaderRecord(state, EldaArt::BG, o.eldaTestdaten), lf, svFehler, abgemeldete;
+  std::string bg = EldaHeaderRecord(state, EldaArt::BG, o.eldaTestdaten), svFehler, abgemeldete;
   bg.reserve(std::size_t(EldaSatzlaenge(EldaArt::BG) + 2) * (letzte.size() + 2));
-  lf.reserve(std::size_t(EldaSatzlaenge(EldaArt::LF) + 2) * letzte.size());
+  // The "I1" record counts the "L1" records, so it takes its place behind
+  // the header once they are all there.
+  std::string lf = EldaHeaderRecord(state, EldaArt::LF, o.eldaTestdaten);
+  const std::size_t i1Stelle = lf.size();
+  lf.reserve(std::size_t(EldaSatzlaenge(EldaArt::LF) + 2) * (letzte.size() + 3));
   EldaFehler fehler;
   int anzahl = 0;
   for (const std::optional<PersonalRecord>& person : personen) {
@@ -325,19 +330,15 @@ bool ExportEldaLohnzettel(AppState& state, const BerichtOptionen& o) {
   const std::string name =
       o.stem + (nur != 0 ? "_DN" + std::to_string(nur) : std::string()) + zeitraum;
   bg += EldaTrailerRecord(state, EldaArt::BG, anzahl + 2);
-  // The "I1" record counts the "L1" records, so it is put in front at the end.
-  std::string lfDatei =
-      EldaHeaderRecord(state, EldaArt::LF, o.eldaTestdaten) + lauf.I1(fehler, anzahl);
+  lf.insert(i1Stelle, lauf.I1(fehler, anzahl));
   if (!fehler.empty()) {
     dlg.ShowMessage(fehler.Meldung("Es wurden keine ELDA-Dateien erstellt."));
     return false;
   }
-  lfDatei.reserve(lfDatei.size() + lf.size() + std::size_t(EldaSatzlaenge(EldaArt::LF)));
-  lfDatei += lf;
-  lfDatei += EldaTrailerRecord(state, EldaArt::LF, anzahl + 3);
+  lf += EldaTrailerRecord(state, EldaArt::LF, anzahl + 3);
   std::vector<EldaDateiBild> paar(2);
   paar[0] = {name + ".BG", std::move(bg)};
-  paar[1] = {name + ".LF", std::move(lfDatei)};
+  paar[1] = {name + ".LF", std::move(lf)};
   if (!abgemeldete.empty()) dlg.ShowMessage(kLohnzettelAbgemeldet + abgemeldete);
   if (SchreibeEldaDateien(state, paar, "") != EldaSchreibErgebnis::Geschrieben) return false;
   // The empty wage-slip file stands for a written pair, so it comes after

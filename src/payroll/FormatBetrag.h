@@ -3,6 +3,9 @@
 // decimals, "," before the decimals. Later steps read the written text again,
 // so every such amount is rounded at that point, halves away from zero.
 
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -28,11 +31,48 @@ inline constexpr std::int64_t kMaxCents = 10'000'000'000'000;  // 100,000,000,00
 // last place of a half cent counts as that half cent, so binary noise
 // cannot tip it. Nothing when the amount is not finite or its cents lie
 // beyond kMaxCents.
-std::optional<std::int64_t> CentsHalfEven(double value);
+// Inline: the reports take it for every amount they add up.
+inline std::optional<std::int64_t> CentsHalfEven(double value);
 
 // The same as an amount: the rounding of the filed and reported sums.
 // Beyond kMaxCents the value comes back rounded by the floating point
 // unit alone (those amounts are refused where they would be filed).
 double RoundBetragHalfEven(double value);
+
+namespace detail {
+
+// x to the nearest integer, halves to even, as nearbyint in the default
+// rounding mode; below 2^51 by adding and taking away 1.5 * 2^52, which
+// leaves no bits behind the point.
+inline double Gerundet(double x) {
+  constexpr double kGrenze = 2251799813685248.0, kSchieber = 6755399441055744.0;
+  return std::fabs(x) < kGrenze ? (x + kSchieber) - kSchieber : std::nearbyint(x);
+}
+
+// The number of half cents when the value lies on one, within the noise of
+// its last bits (a stored 16.425 is 16.42499999999999715... in binary).
+inline std::optional<std::int64_t> HalbeCents(double value) {
+  const double h = value * 200;
+  const double n = Gerundet(h);
+  const double toleranz = std::max(std::fabs(h) * 16 * DBL_EPSILON, 1e-6);
+  if (std::fabs(h - n) <= toleranz) return static_cast<std::int64_t>(n);
+  return std::nullopt;
+}
+
+}  // namespace detail
+
+inline std::optional<std::int64_t> CentsHalfEven(double value) {
+  if (!std::isfinite(value) || std::fabs(value) > double(kMaxCents) / 100 + 1) return std::nullopt;
+  std::int64_t cents;
+  if (const auto halbe = detail::HalbeCents(value)) {
+    const std::int64_t h = *halbe;
+    cents = h / 2;  // toward zero
+    if (h % 2 != 0 && cents % 2 != 0) cents += h > 0 ? 1 : -1;
+  } else {
+    cents = static_cast<std::int64_t>(detail::Gerundet(value * 100));
+  }
+  if (cents > kMaxCents || cents < -kMaxCents) return std::nullopt;
+  return cents;
+}
 
 }  // namespace lohn

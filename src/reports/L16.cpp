@@ -99,6 +99,8 @@ struct Lauf {
     };
     L16Blatt b;
     b.personalNr = p.nr;
+    b.seiten[0].texte.reserve(64);
+    b.seiten[1].texte.reserve(32);
     auto text = [](L16Seite& s, int x, int y, std::string t) {
       if (!t.empty()) s.texte.push_back({x, y, std::move(t)});
     };
