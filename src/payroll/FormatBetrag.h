@@ -64,7 +64,13 @@ inline std::optional<std::int64_t> HalbeCents(double value) {
 inline std::optional<std::int64_t> CentsHalfEven(double value) {
   if (!std::isfinite(value) || std::fabs(value) > double(kMaxCents) / 100 + 1) return std::nullopt;
   std::int64_t cents;
-  if (const auto halbe = detail::HalbeCents(value)) {
+  // Nearly every amount lies close to a whole cent: value * 200 (twice
+  // value * 100, exactly) is then far from every odd half cent, beyond any
+  // tolerance of HalbeCents, and both ways give that cent.
+  const double hundert = value * 100, naechster = detail::Gerundet(hundert);
+  if (std::fabs(hundert - naechster) < 0.4) {
+    cents = static_cast<std::int64_t>(naechster);
+  } else if (const auto halbe = detail::HalbeCents(value)) {
     const std::int64_t h = *halbe;
     cents = h / 2;  // toward zero
     if (h % 2 != 0 && cents % 2 != 0) cents += h > 0 ? 1 : -1;

@@ -11,12 +11,6 @@
 
 namespace lohn::lohnzettel {
 
-std::optional<Cent> Cents(double v) { return CentsHalfEven(v); }
-
-double AlsBetrag(Cent c) { return double(c) / 100; }
-
-bool ImRahmen(Cent c) { return c >= -kMaxCents && c <= kMaxCents; }
-
 Monat MonatAus(const AbrechnungRecord& r) {
   Monat m;
   m.monat = std::int8_t(r.MonatComboBox);

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "payroll/FormatBetrag.h"
 #include "reports/AbrechnungenJePerson.h"
 #include "reports/BerichtKontext.h"
 #include "store/AbrechnungRecord.h"
@@ -22,10 +23,10 @@ using Cent = long long;
 
 // Whole cents, halves to even (CentsHalfEven): nothing beyond kMaxCents or
 // not finite. A slip never shows or files such an amount.
-std::optional<Cent> Cents(double v);
-double AlsBetrag(Cent c);
+inline std::optional<Cent> Cents(double v) { return CentsHalfEven(v); }
+inline double AlsBetrag(Cent c) { return double(c) / 100; }
 // Whether a cent sum lies within kMaxCents.
-bool ImRahmen(Cent c);
+inline bool ImRahmen(Cent c) { return c >= -kMaxCents && c <= kMaxCents; }
 
 // The sums of the wage slip, each term rounded to cents.
 enum Summe : std::size_t {

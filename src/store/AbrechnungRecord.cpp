@@ -82,22 +82,22 @@ struct Gezaehlt {
   }
 };
 
-struct AuswahlUnpacker : Gezaehlt {
-  record_image::Unpacker u;
+// The plan of a choice: the chosen fields in layout order.
+struct Planer : Gezaehlt {
+  const AbrechnungRecord& r;
   const AbrechnungFelder& felder;
-  AuswahlUnpacker(const std::uint8_t* rec, const AbrechnungFelder& f) : u{rec}, felder(f) {}
-  template <class T>
-  void i32(std::size_t off, T& v) {
-    if (felder.gewaehlt(n++)) u.i32(off, v);
+  std::vector<AbrechnungFelder::Schritt>& plan;
+  void Nimm(std::size_t off, std::size_t kap, const void* glied, AbrechnungFelder::Art art) {
+    if (!felder.gewaehlt(Naechstes())) return;
+    const auto at =
+        std::size_t(static_cast<const char*>(glied) - reinterpret_cast<const char*>(&r));
+    plan.push_back({std::uint16_t(off), std::uint16_t(kap), std::uint32_t(at), art});
   }
-  void real(std::size_t off, double& v) {
-    if (felder.gewaehlt(n++)) u.real(off, v);
-  }
-  void flag(std::size_t off, bool& v) {
-    if (felder.gewaehlt(n++)) u.flag(off, v);
-  }
-  void text(std::size_t off, std::size_t cap, std::string& v) {
-    if (felder.gewaehlt(n++)) u.text(off, cap, v);
+  void i32(std::size_t off, const std::int32_t& v) { Nimm(off, 0, &v, AbrechnungFelder::Art::I32); }
+  void real(std::size_t off, const double& v) { Nimm(off, 0, &v, AbrechnungFelder::Art::Real); }
+  void flag(std::size_t off, const bool& v) { Nimm(off, 0, &v, AbrechnungFelder::Art::Flag); }
+  void text(std::size_t off, std::size_t kap, const std::string& v) {
+    Nimm(off, kap, &v, AbrechnungFelder::Art::Text);
   }
 };
 
@@ -151,17 +151,43 @@ void AbrechnungFelder::Nimm(std::size_t versatz, std::size_t groesse) {
   Fields(muster, w);
 }
 
+void AbrechnungFelder::Planen() {
+  static const AbrechnungRecord muster;
+  plan_.clear();
+  Planer p{{}, muster, *this, plan_};
+  Fields(muster, p);
+}
+
 AbrechnungFelder AbrechnungFelder::Alle() {
   AbrechnungFelder f;
   f.Nimm(0, sizeof(AbrechnungRecord));
+  f.Planen();
   return f;
 }
 
 bool AbrechnungFelder::alle() const { return *this == Alle(); }
 
 void AbrechnungRecord::unpack(const std::uint8_t* bytes, const AbrechnungFelder& felder) {
-  AuswahlUnpacker u(bytes, felder);
-  Fields(*this, u);
+  // Straight down the plan: a report reads a few dozen of the fields.
+  record_image::Unpacker u{bytes};
+  char* const basis = reinterpret_cast<char*>(this);
+  for (const AbrechnungFelder::Schritt& s : felder.plan()) {
+    void* const glied = basis + s.glied;
+    switch (s.art) {
+      case AbrechnungFelder::Art::I32:
+        u.i32(s.bild, *static_cast<std::int32_t*>(glied));
+        break;
+      case AbrechnungFelder::Art::Real:
+        u.real(s.bild, *static_cast<double*>(glied));
+        break;
+      case AbrechnungFelder::Art::Flag:
+        u.flag(s.bild, *static_cast<bool*>(glied));
+        break;
+      case AbrechnungFelder::Art::Text:
+        u.text(s.bild, s.kapazitaet, *static_cast<std::string*>(glied));
+        break;
+    }
+  }
 }
 
 void AbrechnungRecord::markiereAusser(const AbrechnungFelder& felder) {

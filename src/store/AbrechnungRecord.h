@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace lohn {
 
@@ -169,16 +170,28 @@ class AbrechnungFelder {
   explicit AbrechnungFelder(T AbrechnungRecord::*... felder) {
     Schluessel();
     (Nimm(Versatz(felder), sizeof(T)), ...);
+    Planen();
   }
   static AbrechnungFelder Alle();
 
   bool gewaehlt(std::size_t feld) const { return bits_[feld]; }
   bool alle() const;
-  bool operator==(const AbrechnungFelder&) const = default;
+  bool operator==(const AbrechnungFelder& andere) const { return bits_ == andere.bits_; }
   AbrechnungFelder& operator|=(const AbrechnungFelder& andere) {
     bits_ |= andere.bits_;
+    Planen();
     return *this;
   }
+
+  // The chosen fields as unpack reads them: where in the image, how, and
+  // into which member (its offset in the record).
+  enum class Art : std::uint8_t { I32, Real, Flag, Text };
+  struct Schritt {
+    std::uint16_t bild, kapazitaet;
+    std::uint32_t glied;
+    Art art;
+  };
+  const std::vector<Schritt>& plan() const { return plan_; }
 
  private:
   template <class T>
@@ -190,8 +203,10 @@ class AbrechnungFelder {
   void Schluessel();
   // Chooses the layout's fields stored in the member at this offset.
   void Nimm(std::size_t versatz, std::size_t groesse);
+  void Planen();
 
   std::bitset<kAnzahl> bits_;
+  std::vector<Schritt> plan_;
 };
 
 // The four-part key, readable from a record image without unpacking it.
