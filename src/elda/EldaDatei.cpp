@@ -47,38 +47,50 @@ std::string Absender(const AppState& state, EldaArt art) {
          EldaText(art == EldaArt::LF ? std::string("94") : dg.DienstgeberVersTraegerCode, 2);
 }
 
-// Within the bound every amount fits a 64-bit integer and its digits are
-// exact; beyond it (or not finite) there are none.
-std::optional<std::string> AmountDigits(int decimals, double amount) {
-  if (!CentsHalfEven(amount)) return std::nullopt;
-  const double betrag = std::fabs(amount);
-  if (decimals <= 0) return std::to_string(static_cast<long long>(std::trunc(betrag)));
-  // The digits of FloatToStrFixed(betrag, 12, decimals), a "0" before the
-  // decimals of an amount below one included.
-  if (const auto scaled = FixedScaled(betrag, 12, decimals)) {
-    char puffer[24];
-    char* const end = puffer + sizeof puffer;
-    char* p = PutDigitsBack(end, *scaled, decimals + 1);
-    return std::string(p, end);
-  }
-  std::string digits;
-  for (char c : FloatToStrFixedByText(betrag, 12, decimals))
-    if (c >= '0' && c <= '9') digits += c;
-  return digits;
-}
+}  // namespace
 
-std::string AmountField(int decimals, int width, double amount, bool mitVorzeichen) {
-  if (width <= 0) return {};
-  const std::optional<std::string> ziffern = AmountDigits(decimals, amount);
-  if (!ziffern || ziffern->size() > std::size_t(width)) return EldaLeer(width);
-  const std::string& digits = *ziffern;
-  std::string feld = std::string(std::size_t(width) - digits.size(), '0') + digits;
+bool AmountFieldInto(int decimals, int width, double amount, bool mitVorzeichen, char* feld) {
+  if (width <= 0) return true;
+  std::fill(feld, feld + width, ' ');
+  // Within the bound every amount fits a 64-bit integer and its digits are
+  // exact; beyond it (or not finite) there are none.
+  if (!CentsHalfEven(amount)) return false;
+  const double betrag = std::fabs(amount);
+  char puffer[48];
+  char* const end = puffer + sizeof puffer;
+  char* p = end;
+  if (decimals <= 0) {
+    p = PutDigitsBack(end, static_cast<std::uint64_t>(std::trunc(betrag)));
+  } else if (const auto scaled = FixedScaled(betrag, 12, decimals)) {
+    // The digits of FloatToStrFixed(betrag, 12, decimals), a "0" before the
+    // decimals of an amount below one included.
+    p = PutDigitsBack(end, *scaled, decimals + 1);
+  } else {
+    for (char c : FloatToStrFixedByText(betrag, 12, decimals))
+      if (c >= '0' && c <= '9' && p > puffer) *--p = c;
+    std::reverse(p, end);
+  }
+  const auto laenge = int(end - p);
+  if (laenge > width) return false;
+  std::fill(feld, feld + (width - laenge), '0');
+  std::copy(p, end, feld + (width - laenge));
   // The sign follows the value as written: what rounds to zero has none.
-  const bool negativ = amount < 0 && digits.find_first_not_of('0') != std::string::npos;
+  const bool negativ = amount < 0 && std::any_of(p, end, [](char c) { return c != '0'; });
   if (mitVorzeichen && negativ) {
-    if (feld[0] != '0') return EldaLeer(width);
+    if (feld[0] != '0') {
+      std::fill(feld, feld + width, ' ');
+      return false;
+    }
     feld[0] = '-';
   }
+  return true;
+}
+
+namespace {
+
+std::string AmountField(int decimals, int width, double amount, bool mitVorzeichen) {
+  std::string feld(std::size_t(std::max(width, 0)), ' ');
+  AmountFieldInto(decimals, width, amount, mitVorzeichen, feld.data());
   return feld;
 }
 

@@ -35,6 +35,9 @@ std::string EldaLeer(int width);
 std::string FormatAmountField(int decimals, int width, double amount);
 // The same without any sign: a negative amount gives its absolute value.
 std::string FormatAmountFieldUnsigned(int decimals, int width, double amount);
+// Either of them written into `feld` (`width` characters); false when the
+// field came out blank.
+bool AmountFieldInto(int decimals, int width, double amount, bool mitVorzeichen, char* feld);
 
 // "Quandrel Vers. " and the program version, as a 30-wide text field.
 std::string EldaProduktFeld(const AppState& state);

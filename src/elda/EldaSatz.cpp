@@ -16,8 +16,6 @@ bool NurZiffern(std::string_view s) {
   return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-bool NurBlanks(const std::string& feld) { return feld.find_first_not_of(' ') == std::string::npos; }
-
 std::string Hoechstens(int breite) {
   return breite == 1 ? "eine Ziffer" : "höchstens " + std::to_string(breite) + " Ziffern";
 }
@@ -44,7 +42,7 @@ void EldaSatz::Stelle(int pos, const char* feld) {
                            std::to_string(laenge_ - basis_) + " Zeichen");
 }
 
-void EldaSatz::Anhaengen(const std::string& feld, int breite) {
+void EldaSatz::Anhaengen(std::string_view feld, int breite) {
   text_ += feld;
   laenge_ += breite;
   dienstgeber_ = false;
@@ -71,12 +69,14 @@ EldaSatz& EldaSatz::Text(int pos, int breite, const char* feld, std::string_view
 
 EldaSatz& EldaSatz::Ziffern(int pos, int breite, const char* feld, long long wert) {
   Stelle(pos, feld);
-  const std::string ziffern = std::to_string(wert);
-  if (wert < 0 || int(ziffern.size()) > breite) {
-    Wert(feld, ziffern, wert < 0 ? "keine negative Zahl" : Hoechstens(breite));
+  char puffer[24];
+  char* const end = puffer + sizeof puffer;
+  char* p = PutDigitsBack(end, wert < 0 ? 0 : static_cast<std::uint64_t>(wert));
+  if (wert < 0 || end - p > breite) {
+    Wert(feld, std::to_string(wert), wert < 0 ? "keine negative Zahl" : Hoechstens(breite));
     Anhaengen(EldaLeer(breite), breite);
   } else {
-    Anhaengen(EldaZiffern(ziffern, breite), breite);
+    Nullen(std::string_view(p, std::size_t(end - p)), breite);
   }
   return *this;
 }
@@ -87,9 +87,14 @@ EldaSatz& EldaSatz::Ziffern(int pos, int breite, const char* feld, std::string_v
     Wert(feld, ziffern, NurZiffern(ziffern) ? Hoechstens(breite) : "nur Ziffern");
     Anhaengen(EldaLeer(breite), breite);
   } else {
-    Anhaengen(EldaZiffern(std::string(ziffern), breite), breite);
+    Nullen(ziffern, breite);
   }
   return *this;
+}
+
+void EldaSatz::Nullen(std::string_view ziffern, int breite) {
+  text_.append(std::size_t(breite) - ziffern.size(), '0');
+  Anhaengen(ziffern, breite);
 }
 
 EldaSatz& EldaSatz::Code(int pos, int breite, const char* feld, std::string_view wert,
@@ -109,26 +114,30 @@ EldaSatz& EldaSatz::Code(int pos, int breite, const char* feld, std::string_view
 EldaSatz& EldaSatz::Betrag(int pos, int breite, const char* feld, int dezimalen, double wert,
                            Vorzeichen vorzeichen) {
   Stelle(pos, feld);
-  std::string f;
+  std::string f(std::size_t(std::max(breite, 0)), ' ');
   std::string grund;
+  bool ziffern = true;
   switch (vorzeichen) {
     case Vorzeichen::Minus:
-      f = FormatAmountField(dezimalen, breite, wert);
+      ziffern = AmountFieldInto(dezimalen, breite, wert, true, f.data());
       break;
     case Vorzeichen::Keins:
-      f = FormatAmountFieldUnsigned(dezimalen, breite, wert);
+      ziffern = AmountFieldInto(dezimalen, breite, wert, false, f.data());
       // Written without its sign it would be another amount.
       if (wert < 0 && f.find_first_not_of('0') != std::string::npos) {
         grund = " (kein negativer Betrag)";
-        f = EldaLeer(breite);
+        f.assign(f.size(), ' ');
+        ziffern = false;
       }
       break;
     case Vorzeichen::Eigenes:
-      f = FormatAmountFieldUnsigned(dezimalen, breite - 1, wert);
-      f = (wert > 0 ? "+" : wert < 0 ? "-" : " ") + f;
+      if (breite > 0) {
+        ziffern = AmountFieldInto(dezimalen, breite - 1, wert, false, f.data() + 1);
+        f[0] = wert > 0 ? '+' : wert < 0 ? '-' : ' ';
+      }
       break;
   }
-  if (NurBlanks(f.substr(vorzeichen == Vorzeichen::Eigenes ? 1 : 0)))
+  if (!ziffern || breite <= (vorzeichen == Vorzeichen::Eigenes ? 1 : 0))
     Betragsfehler(feld, wert, dezimalen, grund);
   Anhaengen(f, breite);
   return *this;
@@ -136,7 +145,7 @@ EldaSatz& EldaSatz::Betrag(int pos, int breite, const char* feld, int dezimalen,
 
 EldaSatz& EldaSatz::Fest(int pos, std::string_view wert) {
   Stelle(pos, "fest");
-  Anhaengen(std::string(wert), int(CharCount(wert)));
+  Anhaengen(wert, int(CharCount(wert)));
   return *this;
 }
 

@@ -77,7 +77,9 @@ class EldaSatz {
 
  private:
   void Stelle(int pos, const char* feld);
-  void Anhaengen(const std::string& feld, int breite);
+  void Anhaengen(std::string_view feld, int breite);
+  // Digits that fit, led by zeros to `breite`.
+  void Nullen(std::string_view ziffern, int breite);
   std::string Bezug();
   void Wert(const char* feld, std::string_view wert, const std::string& grund);
   void Betragsfehler(const char* feld, double wert, int dezimalen, const std::string& grund);
