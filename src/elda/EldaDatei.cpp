@@ -295,11 +295,17 @@ EldaSchreibErgebnis SchreibeEldaDateien(AppState& state, const std::vector<EldaD
   // them replaces an older one.
   std::vector<std::string> neue;
   for (const auto& d : dateien) {
+    // Nearly always ASCII, which is written as it stands.
     Bytes bytes;
-    bytes.reserve(d.inhalt.size());
-    AppendCp1252(bytes, d.inhalt);
+    std::span<const std::uint8_t> inhalt(reinterpret_cast<const std::uint8_t*>(d.inhalt.data()),
+                                         d.inhalt.size());
+    if (!NurAscii(d.inhalt)) {
+      bytes.reserve(d.inhalt.size());
+      AppendCp1252(bytes, d.inhalt);
+      inhalt = bytes;
+    }
     std::string temp;
-    if (int e = SchreibeTemporaer(Pfad(ordner, d.name), bytes, temp); e != 0) {
+    if (int e = SchreibeTemporaer(Pfad(ordner, d.name), inhalt, temp); e != 0) {
       Entferne(neue);
       dlg.ShowMessage(MitUrsache(kEldaNichtErsetzt, Pfad(ordner, d.name), e));
       return EldaSchreibErgebnis::Fehler;

@@ -7,6 +7,7 @@
 // report names are unpacked.
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -102,8 +103,23 @@ bool AbrechnungenJePerson(
 
   // Grouped by Personal-Nr, file order kept within a group; within each
   // group an entry whose key comes again later is dropped.
-  std::stable_sort(eintraege.begin(), eintraege.end(),
-                   [](const Eintrag& a, const Eintrag& b) { return a.key.PersNr < b.key.PersNr; });
+  // A stable radix sort on the number, a byte at a time from the lowest;
+  // a byte that all numbers share (the upper ones, mostly) costs one count.
+  {
+    std::vector<Eintrag> puffer(eintraege.size());
+    auto byte = [](const Eintrag& e, int shift) {
+      return (static_cast<std::uint32_t>(e.key.PersNr) ^ 0x80000000u) >> shift & 0xFFu;
+    };
+    for (int shift = 0; shift < 32; shift += 8) {
+      std::array<std::size_t, 256> anfang{};
+      for (const Eintrag& e : eintraege) ++anfang[byte(e, shift)];
+      if (std::find(anfang.begin(), anfang.end(), eintraege.size()) != anfang.end()) continue;
+      std::size_t summe = 0;
+      for (std::size_t& a : anfang) summe += std::exchange(a, summe);
+      for (const Eintrag& e : eintraege) puffer[anfang[byte(e, shift)]++] = e;
+      eintraege.swap(puffer);
+    }
+  }
   // The rows' new order: the kept ones grouped, the others behind them.
   std::vector<std::uint32_t> reihe;
   reihe.reserve(zeilen.size());
@@ -119,8 +135,14 @@ bool AbrechnungenJePerson(
       const AbrechnungKey& k = eintraege[i].key;
       return std::tuple(k.Jahr, k.Monat, k.Teilabrechnung);
     };
-    std::stable_sort(folge.begin(), folge.end(),
-                     [&](std::size_t x, std::size_t y) { return rang(x) < rang(y); });
+    auto vor = [&](std::size_t x, std::size_t y) { return rang(x) < rang(y); };
+    if (folge.size() > 32) {
+      std::stable_sort(folge.begin(), folge.end(), vor);
+    } else {  // a year's months and their parts: sorted in place, stable
+      for (std::size_t i = 1; i < folge.size(); ++i)
+        for (std::size_t j = i; j > 0 && vor(folge[j], folge[j - 1]); --j)
+          std::swap(folge[j], folge[j - 1]);
+    }
     for (std::size_t i = 0; i + 1 < folge.size(); ++i)
       if (rang(folge[i]) == rang(folge[i + 1])) eintraege[folge[i]].zeile = kKeine;
     const std::size_t anfang = reihe.size();

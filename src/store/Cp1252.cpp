@@ -123,6 +123,8 @@ std::string Utf8ToCp1252(std::string_view utf8) {
   return out;
 }
 
+bool NurAscii(std::string_view text) { return AsciiLauf(text) == text.size(); }
+
 void AppendCp1252(std::string& out, std::string_view utf8) { AnhaengenCp1252(out, utf8); }
 
 void AppendCp1252(std::vector<std::uint8_t>& out, std::string_view utf8) {

@@ -14,6 +14,9 @@ namespace lohn {
 // round trip.
 std::string Cp1252ToUtf8(std::string_view bytes);
 
+// Whether the text is plain ASCII, the same bytes in UTF-8 and Windows-1252.
+bool NurAscii(std::string_view text);
+
 // UTF-8 to Windows-1252; a character that Windows-1252 cannot hold (and a
 // broken UTF-8 sequence) becomes "?".
 std::string Utf8ToCp1252(std::string_view utf8);

@@ -37,7 +37,7 @@ bool WriteAll(int fd, const std::uint8_t* data, std::size_t n, long long at) {
 namespace {
 
 // Writes, flushes and closes fd: 0, or the errno of the first step that failed.
-int WriteSyncClose(int fd, const Bytes& content) {
+int WriteSyncClose(int fd, std::span<const std::uint8_t> content) {
   int e = WriteAll(fd, content.data(), content.size()) && ::fsync(fd) == 0 ? 0 : errno;
   if (::close(fd) != 0 && e == 0) e = errno;
   return e;
@@ -134,7 +134,8 @@ void RemoveStaleTemps(const std::string& path) {
   ::closedir(dir);
 }
 
-int SchreibeTemporaer(const std::string& path, const Bytes& content, std::string& temp) {
+int SchreibeTemporaer(const std::string& path, std::span<const std::uint8_t> content,
+                      std::string& temp) {
   const int fd = OpenFreshTemp(path, temp);
   if (fd < 0) return errno;
   const int e = WriteSyncClose(fd, content);

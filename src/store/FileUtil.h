@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -60,7 +61,8 @@ class DateiInTeilen {
 // The content, written and flushed into a fresh temporary of its own beside
 // `path` ("<path>.<pid>-<serial>~", created exclusively; named in `temp`):
 // 0, or the errno with nothing left behind.
-int SchreibeTemporaer(const std::string& path, const Bytes& content, std::string& temp);
+int SchreibeTemporaer(const std::string& path, std::span<const std::uint8_t> content,
+                      std::string& temp);
 
 // Removes the temporaries of `path` older than kTempAlterSekunden: what a
 // writer killed half way left behind, never one still being written.
