@@ -67,7 +67,7 @@ void Navigiere(PersFormKontext& k, Schritt schritt) {
   }
   auto n = FindPersonalNrNachbarn(dlg, k.state.DataFileStem, kPersonalExt, aktuell);
   if (!n) return;
-  std::optional<std::int32_t> ziel;
+  std::optional<PersonalNrNachbarn::Nachbar> ziel;
   switch (schritt) {
     case Schritt::Erste:
       ziel = n->erste;
@@ -82,7 +82,9 @@ void Navigiere(PersFormKontext& k, Schritt schritt) {
       ziel = n->letzte;
       break;
   }
-  if (ziel) SelectPersonal(k.state, k.form, *ziel);
+  if (!ziel) return;
+  if (auto record = ReadPersonalNachbar(dlg, k.state.DataFileStem, kPersonalExt, *ziel))
+    ZeigePersonal(k.state, k.form, *record);
 }
 
 }  // namespace

@@ -293,14 +293,18 @@ void SelectPersonal(AppState& state, PersFormModel& f, std::int32_t persNr) {
   // One read tells whether he exists and gives his record; without one the
   // window stays as it is, the registration panel too.
   auto record = ReadPersonalRecord(state.dialogs(), state.DataFileStem, kPersonalExt, persNr);
-  if (!record) return;
+  if (record) ZeigePersonal(state, f, *record);
+}
+
+void ZeigePersonal(AppState& state, PersFormModel& f, const PersonalRecord& record) {
+  const std::int32_t persNr = record.PersNrEdit;
   f.Uebernahmen.clear();
   ResetEldaPanel(f);
   f.SetEnabled("Button4", true);
   f.SetChecked("LstBerechnen", true);
   f.SetEnabled("TageslohnButton", false);
   f.SetText("PersNrEdit", std::to_string(persNr));
-  ShowPersonalRecord(f, *record);
+  ShowPersonalRecord(f, record);
   ClearAbrechnungFields(f);
   LoadAbrechnungToForm(state, f);
   PanelDatenLaden(state, f);

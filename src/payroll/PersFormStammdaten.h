@@ -87,6 +87,8 @@ void PersonalNrComboBoxChange(AppState& state, PersFormModel& f);
 // then applies the age-60 rule; nothing changes when there is no such
 // employee.
 void SelectPersonal(AppState& state, PersFormModel& f, std::int32_t persNr);
+// The same with the employee's record at hand.
+void ZeigePersonal(AppState& state, PersFormModel& f, const PersonalRecord& record);
 // The fields of a record into the window.
 void ShowPersonalRecord(PersFormModel& f, const PersonalRecord& r);
 // The window into CurrentPersonal. Throws ConversionError for a field that

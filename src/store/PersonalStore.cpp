@@ -84,21 +84,23 @@ std::optional<PersonalNrNachbarn> FindPersonalNrNachbarn(platform::Dialogs& dlg,
     return std::nullopt;
   }
   PersonalNrNachbarn n;
-  auto kleinste = [](std::optional<std::int32_t>& v, std::int32_t nr) {
-    if (!v || nr < *v) v = nr;
+  using Nachbar = PersonalNrNachbarn::Nachbar;
+  // A later record of the number found moves its place there.
+  auto kleinste = [](std::optional<Nachbar>& v, std::int32_t nr, std::size_t i) {
+    if (!v || nr <= v->nr) v = Nachbar{nr, i};
   };
-  auto groesste = [](std::optional<std::int32_t>& v, std::int32_t nr) {
-    if (!v || nr > *v) v = nr;
+  auto groesste = [](std::optional<Nachbar>& v, std::int32_t nr, std::size_t i) {
+    if (!v || nr >= v->nr) v = Nachbar{nr, i};
   };
   int err = 0;
   bool ok = file.Scan(
-      [&](std::size_t, const std::uint8_t* rec) {
+      [&](std::size_t i, const std::uint8_t* rec) {
         const std::int32_t nr = PersonalNrOf(rec);
         if (nr < 1) return;
-        kleinste(n.erste, nr);
-        groesste(n.letzte, nr);
-        if (nr < current) groesste(n.vorherige, nr);
-        if (nr > current) kleinste(n.naechste, nr);
+        kleinste(n.erste, nr, i);
+        groesste(n.letzte, nr, i);
+        if (nr < current) groesste(n.vorherige, nr, i);
+        if (nr > current) kleinste(n.naechste, nr, i);
       },
       &err);
   if (!ok) {
@@ -106,6 +108,14 @@ std::optional<PersonalNrNachbarn> FindPersonalNrNachbarn(platform::Dialogs& dlg,
     return std::nullopt;
   }
   return n;
+}
+
+std::optional<PersonalRecord> ReadPersonalNachbar(platform::Dialogs& dlg, const std::string& stem,
+                                                  const std::string& ext,
+                                                  const PersonalNrNachbarn::Nachbar& n) {
+  const auto bild = PerFile(stem, ext).ReadAt(n.stelle);
+  if (bild && PersonalNrOf(bild->data()) == n.nr) return PersonalRecord::unpack(bild->data());
+  return ReadPersonalRecord(dlg, stem, ext, n.nr);
 }
 
 bool ReplacePersonalRecord(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,

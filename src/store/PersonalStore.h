@@ -45,10 +45,14 @@ std::optional<std::int32_t> NextPersonalNr(platform::Dialogs& dlg, const std::st
 // The numbers that the navigation steps to, around `current`; keys below 1
 // are no employees and are skipped.
 struct PersonalNrNachbarn {
-  std::optional<std::int32_t> erste;      // smallest number
-  std::optional<std::int32_t> letzte;     // highest number
-  std::optional<std::int32_t> vorherige;  // largest number below `current`
-  std::optional<std::int32_t> naechste;   // smallest number above `current`
+  struct Nachbar {
+    std::int32_t nr = 0;
+    std::size_t stelle = 0;  // the place of the number's last record in the file
+  };
+  std::optional<Nachbar> erste;      // smallest number
+  std::optional<Nachbar> letzte;     // highest number
+  std::optional<Nachbar> vorherige;  // largest number below `current`
+  std::optional<Nachbar> naechste;   // smallest number above `current`
 };
 // All four in one pass of the file; none, after one message, when it cannot
 // be opened or read.
@@ -56,6 +60,12 @@ std::optional<PersonalNrNachbarn> FindPersonalNrNachbarn(platform::Dialogs& dlg,
                                                          const std::string& stem,
                                                          const std::string& ext,
                                                          std::int64_t current);
+
+// The neighbour's record, read from its place; when the file has changed
+// there meanwhile, as ReadPersonalRecord finds it.
+std::optional<PersonalRecord> ReadPersonalNachbar(platform::Dialogs& dlg, const std::string& stem,
+                                                  const std::string& ext,
+                                                  const PersonalNrNachbarn::Nachbar& n);
 
 // Overwrites the last record with the record's key in place. Without such a
 // record nothing is written and the user is told. True when written.

@@ -178,8 +178,15 @@ std::optional<RecordFile::Found> RecordFile::FindLast(const Match& match, int* e
     SetErr(err, errno);
     return std::nullopt;
   }
-  const std::size_t je = std::max<std::size_t>(1, (std::size_t(1) << 20) / recordSize_);
-  std::vector<std::uint8_t> buf(je * recordSize_);
+  // Runs of about 1 MiB: the record looked for mostly lies near the end.
+  // The pass buffer holds them, which is there already and is not cleared.
+  PassBuffer buf;
+  if (!buf.data() || recordSize_ > kBufferBytes) {
+    SetErr(err, buf.data() ? EINVAL : ENOMEM);
+    return std::nullopt;
+  }
+  const std::size_t je =
+      std::clamp<std::size_t>((std::size_t(1) << 20) / recordSize_, 1, kBufferBytes / recordSize_);
   for (std::size_t ende = std::size_t(st.st_size) / recordSize_; ende > 0;) {
     const std::size_t anfang = ende > je ? ende - je : 0;
     const std::size_t bytes = (ende - anfang) * recordSize_;
