@@ -218,7 +218,7 @@ std::string PersFormTitel(const YearValues& year) {
   return "Dienstnehmer und Abrechnungsdaten " + std::to_string(year.year);
 }
 
-void PersFormCreate(AppState& state, PersFormModel& f) {
+void PersFormCreate(AppState& state, PersFormModel& f, bool mitDaten) {
   f.SetText("MemoPendlerEuro", PendlerEuroErklaerung());
   f.SetItems("MonatComboBox", MonatListe());
   f.SetItems("JahrComboBox", JahrListe(state.year));
@@ -234,10 +234,10 @@ void PersFormCreate(AppState& state, PersFormModel& f) {
       true);
   VersicherungsRegelnAnhaengen(state.dialogs(), f);
   PersFormEingabenAnbinden(state.dialogs(), f);
-  FillPersonalNrList(state, f);
+  if (mitDaten) FillPersonalNrList(state, f);
   f.SetChecked("LstBerechnen", true);
   f.SetChecked("AngestellterCheckBox", true);
-  NewPersonal(state, f);
+  if (mitDaten) NewPersonal(state, f);
   f.SetItems("ComboBox1", EldaMeldungsartListe());
   f.SetItems("ComboBox2", EldaGesetzlicheGrundlageListe());
   f.SetItems("ComboBox3", EldaVerwandtschaftListe());

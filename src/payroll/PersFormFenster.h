@@ -26,7 +26,10 @@ std::string PersFormTitel(const YearValues& year);
 // Creation: memo and fixed lists, the starting switches, the employee list
 // and a new employee. Attaches the rules that need the program state (the
 // employee list's choice); run it once per model.
-void PersFormCreate(AppState& state, PersFormModel& f);
+// Without `mitDaten` the window is only built: its employee list stays
+// empty and no new employee is prepared until it is opened (the data
+// files are not read).
+void PersFormCreate(AppState& state, PersFormModel& f, bool mitDaten = true);
 // Each show: clears the registration panel, sets the width by the side panel.
 void PersFormShow(PersFormModel& f);
 // Closing: a registration panel still open is closed first.

@@ -370,11 +370,19 @@ TEST(Hauptmenue, NewYearNoticeInDecember) {
 TEST(Hauptmenue, EmployeeItemGivesTheDemoTip) {
   Fixture f("DEMO");
   THauptmenue w(f.env.state);
+  // Shown, the main window builds the employee window ahead, hidden and
+  // without data; opening it fills it.
+  w.show();
+  QApplication::processEvents();
+  TPersForm* vorgebaut = PersForm();
+  ASSERT_NE(vorgebaut, nullptr);
+  EXPECT_FALSE(vorgebaut->isVisible());
+  EXPECT_EQ(vorgebaut->Model().Text("DG_Label"), "");
   bool shown = false;
   QTimer::singleShot(0, [&] {
     TPersForm* form = PersForm();
-    ASSERT_NE(form, nullptr);
-    shown = form->isVisible();
+    ASSERT_EQ(form, vorgebaut);
+    shown = form->isVisible() && form->Model().Text("DG_Label") == "DEMO";
     form->close();
   });
   Item(w, "DienstnehmerundAbrechnung1")->trigger();

@@ -15,6 +15,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <functional>
@@ -473,6 +474,11 @@ void THauptmenue::showEvent(QShowEvent* e) {
   QMainWindow::showEvent(e);
   // Restoring a minimised window is no new start: the notices stay away.
   if (!e->spontaneous()) FormShow();
+  // The employee window, opened most, is built while this one waits.
+  if (!persFormVorgebaut_) {
+    persFormVorgebaut_ = true;
+    QTimer::singleShot(0, this, [this] { PersFormVorbauen(state_, this); });
+  }
 }
 
 void THauptmenue::FormShow() {

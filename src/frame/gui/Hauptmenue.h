@@ -99,4 +99,5 @@ class THauptmenue : public QMainWindow {
   std::vector<std::pair<QObject*, lohn::Bericht>> berichtElemente_;
   TVideosForm* videos_ = nullptr;
   bool closed_ = false;
+  bool persFormVorgebaut_ = false;
 };

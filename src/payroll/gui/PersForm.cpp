@@ -926,7 +926,7 @@ QFrame* TPersForm::BaueEldaPanel() {
 
 // ---------------------------------------------------------------------------
 
-TPersForm::TPersForm(lohn::AppState& state, QWidget* parent)
+TPersForm::TPersForm(lohn::AppState& state, QWidget* parent, bool mitDaten)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
       state_(state),
       kontext_(state),
@@ -1013,7 +1013,7 @@ TPersForm::TPersForm(lohn::AppState& state, QWidget* parent)
   urlaubsAbfindung_ = new TUrlaubsAbfindungForm(kontext_, this);
   Binden();
   Verbinden();
-  lohn::PersFormCreate(state_, model_);
+  lohn::PersFormCreate(state_, model_, mitDaten);
   ListenBreiten();
   Groesse();
 }
@@ -1366,6 +1366,13 @@ lohn::AppState* gPersFormState = nullptr;
 }  // namespace
 
 TPersForm* PersForm() { return gPersForm; }
+
+void PersFormVorbauen(lohn::AppState& state, QWidget* parent) {
+  if (gPersForm && gPersFormState == &state) return;
+  delete gPersForm;
+  gPersForm = new TPersForm(state, parent, false);
+  gPersFormState = &state;
+}
 
 void ShowPersForm(lohn::AppState& state, QWidget* parent) {
   if (!gPersForm || gPersFormState != &state) {

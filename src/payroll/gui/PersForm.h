@@ -33,7 +33,8 @@ class TVideosForm;
 class TPersForm : public QDialog {
   Q_OBJECT
  public:
-  explicit TPersForm(lohn::AppState& state, QWidget* parent = nullptr);
+  // Without `mitDaten` built only, to be filled by Vorbereiten when opened.
+  explicit TPersForm(lohn::AppState& state, QWidget* parent = nullptr, bool mitDaten = true);
 
   lohn::PersFormModel& Model() { return model_; }
   // The window's core: fields, wage-type lines, working values of the
@@ -142,5 +143,9 @@ class TPersForm : public QDialog {
 // and clears its month fields when it closes.
 void ShowPersForm(lohn::AppState& state, QWidget* parent);
 
+// Builds the window for ShowPersForm ahead, without reading any data: the
+// main window does so once it waits for its first click, so that opening
+// the window only fills and shows it.
+void PersFormVorbauen(lohn::AppState& state, QWidget* parent);
 // The window, once ShowPersForm has created it.
 TPersForm* PersForm();
