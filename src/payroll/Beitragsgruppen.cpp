@@ -179,9 +179,22 @@ double Prozent(double base, double satz) { return base * satz * 0.01; }
 std::span<const BeitragsgruppeRate> Beitragsgruppen() { return kBeitragsgruppen; }
 
 const BeitragsgruppeRate* FindBeitragsgruppe(std::string_view text) {
-  for (const BeitragsgruppeRate& g : kBeitragsgruppen)
-    if (text == g.code) return &g;
-  return nullptr;
+  // The table by code, made once: the reports look up every payroll's
+  // group. Of a code listed twice the first counts.
+  using Index = std::array<const BeitragsgruppeRate*, kBeitragsgruppen.size()>;
+  static const Index index = [] {
+    Index i{};
+    for (std::size_t k = 0; k < i.size(); ++k) i[k] = &kBeitragsgruppen[k];
+    std::stable_sort(i.begin(), i.end(), [](const auto* a, const auto* b) {
+      return std::string_view(a->code) < std::string_view(b->code);
+    });
+    return i;
+  }();
+  const auto it = std::lower_bound(index.begin(), index.end(), text,
+                                   [](const BeitragsgruppeRate* g, std::string_view t) {
+                                     return std::string_view(g->code) < t;
+                                   });
+  return it != index.end() && (*it)->code == text ? *it : nullptr;
 }
 
 double DgAnteil(const BeitragsgruppeRate& gruppe, const YearValues& year, int jahr, int monat) {
