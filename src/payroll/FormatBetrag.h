@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 
+#include "store/Numbers.h"
+
 namespace lohn {
 
 // "17,28" for 17.275, "2240,10" for 2240.095, "0,00" for 0: the value is
@@ -41,19 +43,11 @@ double RoundBetragHalfEven(double value);
 
 namespace detail {
 
-// x to the nearest integer, halves to even, as nearbyint in the default
-// rounding mode; below 2^51 by adding and taking away 1.5 * 2^52, which
-// leaves no bits behind the point.
-inline double Gerundet(double x) {
-  constexpr double kGrenze = 2251799813685248.0, kSchieber = 6755399441055744.0;
-  return std::fabs(x) < kGrenze ? (x + kSchieber) - kSchieber : std::nearbyint(x);
-}
-
 // The number of half cents when the value lies on one, within the noise of
 // its last bits (a stored 16.425 is 16.42499999999999715... in binary).
 inline std::optional<std::int64_t> HalbeCents(double value) {
   const double h = value * 200;
-  const double n = Gerundet(h);
+  const double n = GanzGerade(h);
   const double toleranz = std::max(std::fabs(h) * 16 * DBL_EPSILON, 1e-6);
   if (std::fabs(h - n) <= toleranz) return static_cast<std::int64_t>(n);
   return std::nullopt;
@@ -67,7 +61,7 @@ inline std::optional<std::int64_t> CentsHalfEven(double value) {
   // Nearly every amount lies close to a whole cent: value * 200 (twice
   // value * 100, exactly) is then far from every odd half cent, beyond any
   // tolerance of HalbeCents, and both ways give that cent.
-  const double hundert = value * 100, naechster = detail::Gerundet(hundert);
+  const double hundert = value * 100, naechster = GanzGerade(hundert);
   if (std::fabs(hundert - naechster) < 0.4) {
     cents = static_cast<std::int64_t>(naechster);
   } else if (const auto halbe = detail::HalbeCents(value)) {
@@ -75,7 +69,7 @@ inline std::optional<std::int64_t> CentsHalfEven(double value) {
     cents = h / 2;  // toward zero
     if (h % 2 != 0 && cents % 2 != 0) cents += h > 0 ? 1 : -1;
   } else {
-    cents = static_cast<std::int64_t>(detail::Gerundet(value * 100));
+    cents = static_cast<std::int64_t>(GanzGerade(value * 100));
   }
   if (cents > kMaxCents || cents < -kMaxCents) return std::nullopt;
   return cents;

@@ -193,6 +193,22 @@ constexpr std::array<U128, kMaxPow10> kPow10 = Pow10Table();
 // its 17th digit says (10^-(digits+1)).
 constexpr double kNull[] = {1e-1, 1e-2, 1e-3, 1e-4, 1e-5, 1e-6, 1e-7};
 
+// FixedScaled of |value| v >= kNull[digits] in the common case: fewer whole
+// digits than `precision` - `digits` and v * 10^digits well within 0.4 of an
+// integer. Rounding to `precision` digits first moves it by at most 0.05 of
+// the last decimal, the product's own rounding by less than 0.07: both
+// steps end on that integer. False when it cannot tell.
+inline bool SkaliertGewoehnlich(double v, int precision, int digits, std::uint64_t& n) {
+  if (precision > 15 || precision < digits || digits < 0 || digits > 6 ||
+      !(v < double(kPow10[precision - digits])))
+    return false;
+  const double skaliert = v * double(kPow10[digits]);
+  const double ganz = GanzGerade(skaliert);
+  if (!(std::fabs(skaliert - ganz) < 0.4)) return false;
+  n = static_cast<std::uint64_t>(ganz);
+  return true;
+}
+
 }  // namespace
 
 std::optional<std::uint64_t> FixedScaled(double value, int precision, int digits) {
@@ -200,15 +216,7 @@ std::optional<std::uint64_t> FixedScaled(double value, int precision, int digits
     return std::nullopt;
   const double v = std::fabs(value);
   if (v < kNull[digits]) return 0;
-  // The common case: fewer whole digits than `precision` - `digits` and
-  // v * 10^digits well within 0.4 of an integer. Rounding to `precision`
-  // digits first moves it by at most 0.05 of the last decimal, the product's
-  // own rounding by less than 0.07: both steps end on that integer.
-  if (precision <= 15 && precision >= digits && v < double(kPow10[precision - digits])) {
-    const double skaliert = v * double(kPow10[digits]);
-    const double ganz = std::nearbyint(skaliert);
-    if (std::fabs(skaliert - ganz) < 0.4) return static_cast<std::uint64_t>(ganz);
-  }
+  if (std::uint64_t n; SkaliertGewoehnlich(v, precision, digits, n)) return n;
   // v = m * 2^-shift exactly, m an integer of 53 bits: v is a normal
   // number here (kNull keeps the smaller ones out), 2^(exp2-1) <= v < 2^exp2.
   const auto bits = std::bit_cast<std::uint64_t>(v);
@@ -263,8 +271,21 @@ void AppendFloatFixed(std::string& out, double value, int precision, int digits,
   char* const end = puffer + sizeof puffer;
   char* p = end;
   std::string text;
-  if (const auto scaled = FixedScaled(value, precision, digits)) {
-    if (digits > 0) {
+  std::optional<std::uint64_t> scaled;
+  const double v = std::fabs(value);
+  if (std::uint64_t n;
+      precision >= 1 && precision <= 17 && digits >= 0 && digits <= 6 && v < kNull[digits])
+    scaled = 0;
+  else if (SkaliertGewoehnlich(v, precision, digits, n))
+    scaled = n;
+  else
+    scaled = FixedScaled(value, precision, digits);
+  if (scaled) {
+    if (digits == 2) {  // amounts: a divisor the compiler knows
+      p = PutDigitsBack(p, *scaled % 100, 2);
+      *--p = point;
+      p = PutDigitsBack(p, *scaled / 100);
+    } else if (digits > 0) {
       const auto einheit = static_cast<std::uint64_t>(kPow10[digits]);
       p = PutDigitsBack(p, *scaled % einheit, digits);
       *--p = point;

@@ -3,6 +3,7 @@
 // "." between thousands, whatever the locale of the machine is. Nothing here
 // calls the C or Qt locale.
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -10,6 +11,14 @@
 #include <string_view>
 
 namespace lohn {
+
+// x to the nearest integer, halves to even, as nearbyint in the default
+// rounding mode; below 2^51 by adding and taking away 1.5 * 2^52, which
+// leaves no bits behind the point.
+inline double GanzGerade(double x) {
+  constexpr double kGrenze = 2251799813685248.0, kSchieber = 6755399441055744.0;
+  return std::fabs(x) < kGrenze ? (x + kSchieber) - kSchieber : std::nearbyint(x);
+}
 
 // A window text that does not convert. Its message is the one the user sees;
 // the handler that started the action shows it and has written nothing yet.

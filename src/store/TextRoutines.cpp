@@ -20,10 +20,14 @@ std::string PadText(std::string_view text, int width, bool leftAligned, char32_t
   }
   std::size_t n = CharCount(text);
   if (n >= std::size_t(width)) return CutChars(text, std::size_t(width));
-  std::string filler;
-  std::string one = EncodeUtf8(std::u32string(1, fill));
-  for (std::size_t i = n; i < std::size_t(width); ++i) filler += one;
-  return leftAligned ? std::string(text) + filler : filler + std::string(text);
+  const std::string one =
+      fill < 0x80 ? std::string(1, char(fill)) : EncodeUtf8(std::u32string(1, fill));
+  std::string out;
+  out.reserve(text.size() + (std::size_t(width) - n) * one.size());
+  if (leftAligned) out += text;
+  for (std::size_t i = n; i < std::size_t(width); ++i) out += one;
+  if (!leftAligned) out += text;
+  return out;
 }
 
 std::string ZeroPadded(int value, int width) {
