@@ -105,18 +105,19 @@ bool PrintDienstnehmerZeiten(AppState& state, const BerichtOptionen& o) {
         "UrlaubStd     FehlStd");
     text.Zeile(strich);
     std::array<double, 8> summe{};
+    std::string zeile;
     if (const auto it = zeilen.find(p.PersNrEdit); it != zeilen.end())
       for (const StundenZeile& z : it->second) {
-        std::string zeile = BerichtText::I(z.monat, 4) + Marke(z.teil);
+        zeile = BerichtText::I(z.monat, 4) + Marke(z.teil);
         for (std::size_t i = 0; i < summe.size(); ++i) {
-          zeile += BerichtText::A(z.stunden[i], 12);
+          BerichtText::A(zeile, z.stunden[i], 12);
           summe[i] += z.stunden[i];
         }
         text.Zeile(zeile);
       }
     text.Zeile(strich);
-    std::string zeile(5, ' ');
-    for (double s : summe) zeile += BerichtText::A(s, 12);
+    zeile.assign(5, ' ');
+    for (double s : summe) BerichtText::A(zeile, s, 12);
     text.Zeile(zeile);
     text.Zeile(std::string(101, '='));
     text.Zeile("*) Teilabrechnung");
