@@ -199,12 +199,6 @@ void ZeichneFormular(Massstab& m, const Formular& f) {
   }
 }
 
-std::string Links(std::string t, int breite) {
-  const int n = int(CharCount(t));
-  if (n < breite) t.insert(0, std::size_t(breite - n), ' ');
-  return t;
-}
-
 }  // namespace
 
 void ZeichneL16Seite(platform::PrintCanvas& canvas, const L16Seite& seite) {
@@ -236,12 +230,12 @@ std::array<std::string, 2> L16Hintergruende(platform::Dialogs& dialogs) {
   return pfade;
 }
 
-std::string FormatL16Amount15(double betrag) { return Links(FloatToStrFixed(betrag, 12, 2), 15); }
+std::string FormatL16Amount15(double betrag) { return FloatToStrFixed(betrag, 12, 2, ',', 15); }
 
-std::string FormatL16Amount8(double betrag) { return Links(FloatToStrFixed(betrag, 8, 2), 8); }
+std::string FormatL16Amount8(double betrag) { return FloatToStrFixed(betrag, 8, 2, ',', 8); }
 
 std::string FormatL16Whole(int breite, double betrag) {
-  return Links(FloatToStrFixed(betrag, 12, 0), breite);
+  return FloatToStrFixed(betrag, 12, 0, ',', breite);
 }
 
 std::optional<L16Groesse> L16Zoom(L16Groesse g, bool vergroessern) {
