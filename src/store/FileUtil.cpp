@@ -165,7 +165,7 @@ void DateiInTeilen::Anhaengen(const std::uint8_t* data, std::size_t n) {
 int DateiInTeilen::Fertig() {
   if (fehler_ == -1) return EINVAL;  // already done
   if (fehler_ == 0 && ::fsync(fd_) != 0) fehler_ = errno;
-  if (::close(fd_) != 0 && fehler_ == 0) fehler_ = errno;
+  if (fd_ >= 0 && ::close(fd_) != 0 && fehler_ == 0) fehler_ = errno;
   fd_ = -1;
   if (fehler_ == 0) fehler_ = Umbenennen(temp_, path_);
   if (fehler_ != 0) return fehler_;

@@ -98,6 +98,15 @@ TEST_F(PersonalStoreTest, RefusedInsertsLeaveTheFile) {
 TEST_F(PersonalStoreTest, DuplicateKeysLastOneCounts) {
   WriteRecords({Person(1), Person(3, "Erster"), Person(3, "Zweiter"), Person(4)});
   EXPECT_EQ(ReadPersonalRecord(kStem, kPersonalExt, 3)->FamNameEdit, "Zweiter");
+  // The navigation's neighbour is read from the place of his last record;
+  // moved meanwhile, he is looked for.
+  const auto n = FindPersonalNrNachbarn(dlg, kStem, kPersonalExt, 1);
+  ASSERT_TRUE(n && n->naechste);
+  EXPECT_EQ(n->naechste->stelle, 2u);
+  EXPECT_EQ(ReadPersonalNachbar(dlg, kStem, kPersonalExt, *n->naechste)->FamNameEdit, "Zweiter");
+  WriteRecords({Person(1), Person(3, "Zweiter")});
+  EXPECT_EQ(ReadPersonalNachbar(dlg, kStem, kPersonalExt, *n->naechste)->FamNameEdit, "Zweiter");
+  WriteRecords({Person(1), Person(3, "Erster"), Person(3, "Zweiter"), Person(4)});
 
   EXPECT_TRUE(ReplacePersonalRecord(dlg, kStem, kPersonalExt, Person(3, "Neu")));
   EXPECT_EQ(Names(), (std::vector<std::string>{"Name1", "Erster", "Neu", "Name4"}));
