@@ -71,16 +71,23 @@ std::string EncodeUtf8(std::u32string_view text) {
   return out;
 }
 
-std::string Cp1252ToUtf8(std::string_view bytes) {
+void Cp1252ToUtf8(std::string_view bytes, std::string& out) {
   if (std::all_of(bytes.begin(), bytes.end(),
-                  [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-    return std::string(bytes);
-  std::string out;
-  out.reserve(bytes.size());
+                  [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    out.assign(bytes);
+    return;
+  }
+  out.clear();
+  out.reserve(bytes.size() * 2);
   for (char ch : bytes) {
     unsigned char b = static_cast<unsigned char>(ch);
     AppendUtf8(out, (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : char32_t(b));
   }
+}
+
+std::string Cp1252ToUtf8(std::string_view bytes) {
+  std::string out;
+  Cp1252ToUtf8(bytes, out);
   return out;
 }
 

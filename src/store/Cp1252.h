@@ -13,6 +13,8 @@ namespace lohn {
 // undefined map to the C1 code points of the same value, so they survive a
 // round trip.
 std::string Cp1252ToUtf8(std::string_view bytes);
+// The same into `out` (replacing its text, keeping its room).
+void Cp1252ToUtf8(std::string_view bytes, std::string& out);
 
 // Whether the text is plain ASCII, the same bytes in UTF-8 and Windows-1252.
 bool NurAscii(std::string_view text);

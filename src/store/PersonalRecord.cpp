@@ -105,8 +105,12 @@ PersonalBytes PersonalRecord::pack() const {
 
 PersonalRecord PersonalRecord::unpack(const std::uint8_t* bytes) {
   PersonalRecord r;
-  Fields(r, record_image::Unpacker{bytes});
+  r.unpackFrom(bytes);
   return r;
+}
+
+void PersonalRecord::unpackFrom(const std::uint8_t* bytes) {
+  Fields(*this, record_image::Unpacker{bytes});
 }
 
 std::int32_t PersonalNrOf(const std::uint8_t* bytes) { return GetInt32(bytes, 0); }

@@ -98,6 +98,8 @@ struct PersonalRecord {
   // throw std::range_error before anything reaches a file.
   PersonalBytes pack() const;
   static PersonalRecord unpack(const std::uint8_t* bytes);
+  // The same into this record, every field overwritten, its texts' room kept.
+  void unpackFrom(const std::uint8_t* bytes);
 
   bool operator==(const PersonalRecord&) const = default;
 };

@@ -177,8 +177,11 @@ bool ScanPersonalRecords(const std::string& stem, const std::string& ext,
                          const std::function<void(const PersonalRecord&)>& visit) {
   RecordFile file = PerFile(stem, ext);
   if (!FileCanOpen(file.path())) return false;
-  return file.Scan(
-      [&](std::size_t, const std::uint8_t* rec) { visit(PersonalRecord::unpack(rec)); });
+  PersonalRecord r;  // one for every record: its texts keep their room
+  return file.Scan([&](std::size_t, const std::uint8_t* rec) {
+    r.unpackFrom(rec);
+    visit(r);
+  });
 }
 
 bool ScanPersonalImages(const std::string& stem, const std::string& ext,

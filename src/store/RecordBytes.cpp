@@ -40,8 +40,15 @@ void PutReal48(std::uint8_t* rec, std::size_t off, double value) {
 }
 
 std::string GetShortString(const std::uint8_t* rec, std::size_t off, std::size_t capacity) {
+  std::string out;
+  GetShortString(rec, off, capacity, out);
+  return out;
+}
+
+void GetShortString(const std::uint8_t* rec, std::size_t off, std::size_t capacity,
+                    std::string& out) {
   std::size_t len = std::min<std::size_t>(rec[off], capacity);
-  return Cp1252ToUtf8(std::string_view(reinterpret_cast<const char*>(rec + off + 1), len));
+  Cp1252ToUtf8(std::string_view(reinterpret_cast<const char*>(rec + off + 1), len), out);
 }
 
 void PutShortString(std::uint8_t* rec, std::size_t off, std::size_t capacity,

@@ -25,6 +25,9 @@ void PutReal48(std::uint8_t* rec, std::size_t offset, double value);
 // string[capacity]: a length byte and capacity bytes of Windows-1252. A length
 // byte beyond the capacity is clamped. Returned as UTF-8.
 std::string GetShortString(const std::uint8_t* rec, std::size_t offset, std::size_t capacity);
+// The same into `out`, keeping its room.
+void GetShortString(const std::uint8_t* rec, std::size_t off, std::size_t capacity,
+                    std::string& out);
 // Stores the first capacity characters; the unused bytes are written as 0.
 void PutShortString(std::uint8_t* rec, std::size_t offset, std::size_t capacity,
                     std::string_view utf8);

@@ -163,7 +163,7 @@ struct Unpacker {
   void i16(std::size_t off, std::int16_t& v) { v = GetInt16(rec, off); }
   void real(std::size_t off, double& v) { v = GetReal48(rec, off); }
   void flag(std::size_t off, bool& v) { v = GetBool(rec, off); }
-  void text(std::size_t off, std::size_t cap, std::string& v) { v = GetShortString(rec, off, cap); }
+  void text(std::size_t off, std::size_t cap, std::string& v) { GetShortString(rec, off, cap, v); }
 };
 
 }  // namespace record_image
