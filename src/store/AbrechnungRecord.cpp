@@ -153,9 +153,11 @@ void AbrechnungFelder::Nimm(std::size_t versatz, std::size_t groesse) {
 
 void AbrechnungFelder::Planen() {
   static const AbrechnungRecord muster;
-  plan_.clear();
-  Planer p{{}, muster, *this, plan_};
+  std::vector<Schritt> plan;
+  Planer p{{}, muster, *this, plan};
   Fields(muster, p);
+  for (auto& teil : plan_) teil.clear();
+  for (const Schritt& s : plan) plan_[std::size_t(s.art)].push_back(s);
 }
 
 AbrechnungFelder AbrechnungFelder::Alle() {
@@ -168,26 +170,18 @@ AbrechnungFelder AbrechnungFelder::Alle() {
 bool AbrechnungFelder::alle() const { return *this == Alle(); }
 
 void AbrechnungRecord::unpack(const std::uint8_t* bytes, const AbrechnungFelder& felder) {
-  // Straight down the plan: a report reads a few dozen of the fields.
-  record_image::Unpacker u{bytes};
+  // Straight down the plan, a kind at a time: a report reads a few dozen of
+  // the fields, nearly all amounts.
   char* const basis = reinterpret_cast<char*>(this);
-  for (const AbrechnungFelder::Schritt& s : felder.plan()) {
-    void* const glied = basis + s.glied;
-    switch (s.art) {
-      case AbrechnungFelder::Art::I32:
-        u.i32(s.bild, *static_cast<std::int32_t*>(glied));
-        break;
-      case AbrechnungFelder::Art::Real:
-        u.real(s.bild, *static_cast<double*>(glied));
-        break;
-      case AbrechnungFelder::Art::Flag:
-        u.flag(s.bild, *static_cast<bool*>(glied));
-        break;
-      case AbrechnungFelder::Art::Text:
-        u.text(s.bild, s.kapazitaet, *static_cast<std::string*>(glied));
-        break;
-    }
-  }
+  using Art = AbrechnungFelder::Art;
+  for (const AbrechnungFelder::Schritt& s : felder.plan(Art::Real))
+    *reinterpret_cast<double*>(basis + s.glied) = GetReal48(bytes, s.bild);
+  for (const AbrechnungFelder::Schritt& s : felder.plan(Art::I32))
+    *reinterpret_cast<std::int32_t*>(basis + s.glied) = GetInt32(bytes, s.bild);
+  for (const AbrechnungFelder::Schritt& s : felder.plan(Art::Flag))
+    *reinterpret_cast<bool*>(basis + s.glied) = GetBool(bytes, s.bild);
+  for (const AbrechnungFelder::Schritt& s : felder.plan(Art::Text))
+    GetShortString(bytes, s.bild, s.kapazitaet, *reinterpret_cast<std::string*>(basis + s.glied));
 }
 
 void AbrechnungRecord::markiereAusser(const AbrechnungFelder& felder) {

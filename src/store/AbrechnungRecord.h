@@ -191,7 +191,7 @@ class AbrechnungFelder {
     std::uint32_t glied;
     Art art;
   };
-  const std::vector<Schritt>& plan() const { return plan_; }
+  const std::vector<Schritt>& plan(Art art) const { return plan_[std::size_t(art)]; }
 
  private:
   template <class T>
@@ -206,7 +206,7 @@ class AbrechnungFelder {
   void Planen();
 
   std::bitset<kAnzahl> bits_;
-  std::vector<Schritt> plan_;
+  std::array<std::vector<Schritt>, 4> plan_;  // by Art
 };
 
 // The four-part key, readable from a record image without unpacking it.

@@ -11,18 +11,6 @@ constexpr int kBias = 129;
 constexpr double kMantissaScale = 549755813888.0;  // 2^39
 }  // namespace
 
-double DecodeReal48(const std::uint8_t* b) {
-  if (b[0] == 0) return 0.0;
-  const std::uint64_t m = std::uint64_t(b[1]) | std::uint64_t(b[2]) << 8 |
-                          std::uint64_t(b[3]) << 16 | std::uint64_t(b[4]) << 24 |
-                          std::uint64_t(b[5] & 0x7f) << 32;
-  // (1 + m / 2^39) * 2^(b[0] - 129) put straight into the bits of a double:
-  // its exponent (894 + b[0]) is always a normal one and the 39 bits fit.
-  const std::uint64_t bits =
-      std::uint64_t(b[5] & 0x80) << 56 | std::uint64_t(b[0] - kBias + 1023) << 52 | m << (52 - 39);
-  return std::bit_cast<double>(bits);
-}
-
 Real48Bytes EncodeReal48(double value) {
   Real48Bytes out{};
   if (std::isnan(value) || std::isinf(value))

@@ -8,11 +8,6 @@
 
 namespace lohn {
 
-std::int32_t GetInt32(const std::uint8_t* rec, std::size_t off) {
-  return std::int32_t(std::uint32_t(rec[off]) | std::uint32_t(rec[off + 1]) << 8 |
-                      std::uint32_t(rec[off + 2]) << 16 | std::uint32_t(rec[off + 3]) << 24);
-}
-
 void PutInt32(std::uint8_t* rec, std::size_t off, std::int32_t value) {
   std::uint32_t v = std::uint32_t(value);
   for (int i = 0; i < 4; ++i) rec[off + i] = std::uint8_t(v >> (8 * i));
@@ -28,11 +23,7 @@ void PutInt16(std::uint8_t* rec, std::size_t off, std::int16_t value) {
   rec[off + 1] = std::uint8_t(v >> 8);
 }
 
-bool GetBool(const std::uint8_t* rec, std::size_t off) { return rec[off] != 0; }
-
 void PutBool(std::uint8_t* rec, std::size_t off, bool value) { rec[off] = value ? 1 : 0; }
-
-double GetReal48(const std::uint8_t* rec, std::size_t off) { return DecodeReal48(rec + off); }
 
 void PutReal48(std::uint8_t* rec, std::size_t off, double value) {
   Real48Bytes b = EncodeReal48(value);

@@ -7,18 +7,25 @@
 #include <string>
 #include <string_view>
 
+#include "store/Real48.h"
+
 namespace lohn {
 
-std::int32_t GetInt32(const std::uint8_t* rec, std::size_t offset);
+inline std::int32_t GetInt32(const std::uint8_t* rec, std::size_t off) {
+  return std::int32_t(std::uint32_t(rec[off]) | std::uint32_t(rec[off + 1]) << 8 |
+                      std::uint32_t(rec[off + 2]) << 16 | std::uint32_t(rec[off + 3]) << 24);
+}
 void PutInt32(std::uint8_t* rec, std::size_t offset, std::int32_t value);
 std::int16_t GetInt16(const std::uint8_t* rec, std::size_t offset);
 void PutInt16(std::uint8_t* rec, std::size_t offset, std::int16_t value);
 
 // Any non-zero byte reads as true; true is written as 1.
-bool GetBool(const std::uint8_t* rec, std::size_t offset);
+inline bool GetBool(const std::uint8_t* rec, std::size_t off) { return rec[off] != 0; }
 void PutBool(std::uint8_t* rec, std::size_t offset, bool value);
 
-double GetReal48(const std::uint8_t* rec, std::size_t offset);
+inline double GetReal48(const std::uint8_t* rec, std::size_t off) {
+  return DecodeReal48(rec + off);
+}
 // Throws std::range_error for amounts a Real48 cannot hold.
 void PutReal48(std::uint8_t* rec, std::size_t offset, double value);
 
