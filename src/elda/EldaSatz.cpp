@@ -63,7 +63,15 @@ void EldaSatz::Betragsfehler(const char* feld, double wert, int dezimalen,
 
 EldaSatz& EldaSatz::Text(int pos, int breite, const char* feld, std::string_view wert) {
   Stelle(pos, feld);
-  Anhaengen(EldaText(std::string(wert), breite), breite);
+  // Printable ASCII, nearly every value, is cut and padded byte by byte.
+  if (std::all_of(wert.begin(), wert.end(), [](char c) { return c >= 0x20 && c < 0x7F; })) {
+    const std::size_t n = std::min(wert.size(), std::size_t(std::max(breite, 0)));
+    text_.append(wert.substr(0, n));
+    text_.append(std::size_t(std::max(breite, 0)) - n, ' ');
+    Anhaengen({}, breite);
+  } else {
+    Anhaengen(EldaText(std::string(wert), breite), breite);
+  }
   return *this;
 }
 
