@@ -25,6 +25,48 @@ void Anhaengen(std::vector<std::uint8_t>& out, std::string_view s) {
 BerichtText::BerichtText(std::size_t teil) : teil_(teil) {}
 
 BerichtText::~BerichtText() = default;
+BerichtText::BerichtText(BerichtText&&) noexcept = default;
+BerichtText& BerichtText::operator=(BerichtText&&) noexcept = default;
+
+void BerichtText::Weiter() {
+  if (inhalt_.size() < teil_) return;
+  if (!datei_) datei_ = std::make_unique<DateiInTeilen>(kReportFileName);
+  datei_->Anhaengen(inhalt_.data(), inhalt_.size());
+  inhalt_.clear();
+}
+
+void BerichtText::Uebernehmen(std::span<BerichtText> teile) {
+  static const std::uint8_t kSeite = '\f';
+  std::vector<std::span<const std::uint8_t>> stuecke{inhalt_};
+  std::size_t summe = inhalt_.size();
+  for (BerichtText& teil : teile) {
+    if (!teil.inhalt_.empty()) {
+      // One page break before the part's first line, which may bring its own.
+      if (seitenwechsel_ && teil.inhalt_.front() != '\f') {
+        stuecke.push_back({&kSeite, 1});
+        ++summe;
+      }
+      seitenwechsel_ = false;
+      stuecke.push_back(teil.inhalt_);
+      summe += teil.inhalt_.size();
+      zeilen_ += teil.zeilen_;
+    }
+    seitenwechsel_ = seitenwechsel_ || teil.seitenwechsel_;
+  }
+  if (summe < teil_) {
+    for (std::size_t i = 1; i < stuecke.size(); ++i)
+      inhalt_.insert(inhalt_.end(), stuecke[i].begin(), stuecke[i].end());
+  } else {
+    if (!datei_) datei_ = std::make_unique<DateiInTeilen>(kReportFileName);
+    datei_->Anhaengen(stuecke);
+    inhalt_.clear();
+  }
+  for (BerichtText& teil : teile) {
+    teil.inhalt_.clear();
+    teil.zeilen_ = 0;
+    teil.seitenwechsel_ = false;
+  }
+}
 
 void BerichtText::Zeile(std::string_view text) {
   if (seitenwechsel_) inhalt_.push_back('\f');
@@ -42,11 +84,7 @@ void BerichtText::Zeile(std::string_view text) {
     AppendCp1252(inhalt_, OhneSteuerzeichen(text));
   Anhaengen(inhalt_, "\r\n");
   ++zeilen_;
-  if (inhalt_.size() >= teil_) {
-    if (!datei_) datei_ = std::make_unique<DateiInTeilen>(kReportFileName);
-    datei_->Anhaengen(inhalt_.data(), inhalt_.size());
-    inhalt_.clear();
-  }
+  Weiter();
 }
 
 void BerichtText::Seitenwechsel() { seitenwechsel_ = true; }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,8 @@ class BerichtText {
   static constexpr std::size_t kTeil = std::size_t(1) << 20;
   explicit BerichtText(std::size_t teil = kTeil);
   ~BerichtText();
+  BerichtText(BerichtText&&) noexcept;
+  BerichtText& operator=(BerichtText&&) noexcept;
 
   // A line (UTF-8); control characters in it are written as blanks. After
   // Seitenwechsel() the next line starts with a form feed: it begins a new
@@ -30,6 +33,11 @@ class BerichtText {
   // A column header the printer repeats on every page it starts itself: a
   // rule of underscores, the lines, a closing rule (at most five lines).
   void KopfBlock(const std::vector<std::string>& zeilen, std::size_t breite);
+
+  // The lines of `teile` (texts held whole) behind these, in order, as if
+  // added here; a large amount goes to the file from where they lie. They
+  // are left empty.
+  void Uebernehmen(std::span<BerichtText> teile);
 
   std::size_t Zeilen() const { return zeilen_; }
   // Replaces the report text file atomically with the text as it was built
@@ -55,6 +63,7 @@ class BerichtText {
   std::vector<std::uint8_t> inhalt_;
   std::size_t teil_;
   std::unique_ptr<DateiInTeilen> datei_;  // once the text outgrew a part
+  void Weiter();                          // hands a full part to the file
   std::size_t zeilen_ = 0;
   bool seitenwechsel_ = false;
 };

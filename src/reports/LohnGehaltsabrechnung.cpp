@@ -11,6 +11,7 @@
 #include "elda/SvGrundlagenTeilung.h"
 #include "payroll/Lohnarten.h"
 #include "payroll/PersFormFenster.h"
+#include "reports/BerichtBloecke.h"
 #include "reports/BerichtLesen.h"
 #include "reports/BerichtText.h"
 #include "store/AbrechnungStore.h"
@@ -40,7 +41,7 @@ const std::string kSummenStrich = std::string(43, ' ') + std::string(13, '=');
 // the report month.
 struct Satz {
   double urlaub = 0, zeit = 0;
-  std::unique_ptr<AbrechnungRecord> imMonat;
+  std::unique_ptr<AbrechnungBytes> imMonat;  // unpacked where its slip is made
 };
 
 struct Summen {
@@ -109,8 +110,16 @@ LohnartAusgabe Lohnart(const std::string& slot) {
 
 class Zettel {
  public:
-  Zettel(AppState& state, BerichtText& text, bool csv, int leerzeilen, int monat, int jahr)
-      : state_(state), t_(text), csv_(csv), leer_(leerzeilen), monat_(monat), jahr_(jahr) {}
+  // `erster`: the report's first slip, which starts no page.
+  Zettel(const AppState& state, BerichtText& text, bool csv, int leerzeilen, int monat, int jahr,
+         bool erster)
+      : state_(state),
+        t_(text),
+        csv_(csv),
+        leer_(leerzeilen),
+        monat_(monat),
+        jahr_(jahr),
+        erster_(erster) {}
 
   // The slip of one employee: the month's records in part order.
   void Person(const PersonalRecord& p, const std::vector<const AbrechnungRecord*>& saetze,
@@ -435,12 +444,12 @@ class Zettel {
     Zeile(csv_ ? " " : kDoppel);
   }
 
-  AppState& state_;
+  const AppState& state_;
   BerichtText& t_;
   const bool csv_;
   const int leer_;
   const int monat_, jahr_;
-  bool erster_ = true;
+  bool erster_;
 };
 
 }  // namespace
@@ -464,21 +473,26 @@ bool PrintLohnGehaltsabrechnung(AppState& state, const BerichtOptionen& o) {
           },
           [&](const AbrechnungRecord& r, const std::uint8_t* bild) -> std::optional<Satz> {
             Satz s{r.UrlaubsKontoTageEdit, r.ZeitKontoStdEdit, nullptr};
-            if (r.MonatComboBox == monat && r.JahrComboBox == jahr)
-              s.imMonat = std::make_unique<AbrechnungRecord>(AbrechnungRecord::unpack(bild));
+            if (r.MonatComboBox == monat && r.JahrComboBox == jahr) {
+              s.imMonat = std::make_unique<AbrechnungBytes>();
+              std::copy_n(bild, kAbrechnungRecordSize, s.imMonat->begin());
+            }
             return s;
           },
           saetze))
     return false;
 
   BerichtText text;
-  Zettel zettel(state, text, state.ExcelExportFlag,
-                std::clamp(o.zeilen, 1, kMaxWeitereLeerzeilen + 1) - 1, monat, jahr);
+  const bool csv = state.ExcelExportFlag;
+  const int leer = std::clamp(o.zeilen, 1, kMaxWeitereLeerzeilen + 1) - 1;
+  // The slips are made several at once, each from its employee's image.
+  BerichtBloecke bloecke(text);
+  bool erster = true;
   std::vector<bool> erledigt(saetze.size());
   if (!PersonalBilderLesen(state, o.stem, [&](const std::uint8_t* b) {
         auto it = saetze.find(PersonalNrOf(b));
         if (it == saetze.end() || erledigt[std::size_t(it - saetze.begin())]) return;
-        std::vector<const AbrechnungRecord*> imMonat;
+        std::vector<const AbrechnungBytes*> imMonat;
         double urlaubMonat = 0, urlaubGesamt = 0, zeitMonat = 0, zeitGesamt = 0;
         for (const Satz& s : it->second) {
           urlaubGesamt += s.urlaub;
@@ -488,18 +502,33 @@ bool PrintLohnGehaltsabrechnung(AppState& state, const BerichtOptionen& o) {
           zeitMonat += s.zeit;
           imMonat.push_back(s.imMonat.get());
         }
-        // The main payroll opens the slip and the parts follow it, whatever
-        // order they were saved in.
-        std::stable_sort(imMonat.begin(), imMonat.end(), [](auto* a, auto* b) {
-          return a->AbrechngComboBox < b->AbrechngComboBox;
-        });
-        if (!imMonat.empty())
-          zettel.Person(PersonalRecord::unpack(b), imMonat, urlaubMonat, urlaubGesamt, zeitMonat,
-                        zeitGesamt);
+        if (!imMonat.empty()) {
+          PersonalBytes bild;
+          std::copy_n(b, bild.size(), bild.begin());
+          bloecke.Neu([&state, csv, leer, monat, jahr, erster, bild, bilder = std::move(imMonat),
+                       urlaubMonat, urlaubGesamt, zeitMonat, zeitGesamt](BerichtText& t) {
+            std::vector<AbrechnungRecord> saetze;
+            saetze.reserve(bilder.size());
+            for (const AbrechnungBytes* a : bilder)
+              saetze.push_back(AbrechnungRecord::unpack(a->data()));
+            // The main payroll opens the slip and the parts follow it,
+            // whatever order they were saved in.
+            std::vector<const AbrechnungRecord*> reihe;
+            for (const AbrechnungRecord& r : saetze) reihe.push_back(&r);
+            std::stable_sort(reihe.begin(), reihe.end(), [](auto* a, auto* b) {
+              return a->AbrechngComboBox < b->AbrechngComboBox;
+            });
+            Zettel(state, t, csv, leer, monat, jahr, erster)
+                .Person(PersonalRecord::unpack(bild.data()), reihe, urlaubMonat, urlaubGesamt,
+                        zeitMonat, zeitGesamt);
+          });
+          erster = false;
+        }
         erledigt[std::size_t(it - saetze.begin())] =
             true;  // a Personal-Nr stored twice gets one slip
       }))
     return false;
+  bloecke.Ende();
   if (text.Zeilen() == 0) return false;
   return text.Schreiben(state);
 }

@@ -1,11 +1,13 @@
 #include "reports/Lohnkonto.h"
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "payroll/FormatBetrag.h"
+#include "reports/BerichtBloecke.h"
 #include "reports/BerichtLesen.h"
 #include "reports/BerichtText.h"
 #include "reports/DienstgeberAbgaben.h"
@@ -377,19 +379,27 @@ bool PrintLohnkonto(AppState& state, const BerichtOptionen& o, bool summenblatt)
 
   BerichtText text;
   Summen summen;
-  bool erstes = true;
-  const bool ok = PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
-    if (persNr != 0 && p.PersNrEdit != persNr) return;
-    const auto it = zeilen.find(p.PersNrEdit);
-    const std::span<const KontoZeile> eigene =
-        it == zeilen.end() ? std::span<const KontoZeile>() : it->second;
-    if (summenblatt) {
-      for (const KontoZeile& z : eigene) summen.Add(z);
-    } else {
-      Konto(text, state, o, p, eigene, erstes);
+  bool ok = true;
+  if (summenblatt) {
+    ok = PersonalBilderLesen(state, o.stem, [&](const std::uint8_t* b) {
+      for (const KontoZeile& z : zeilen[PersonalNrOf(b)]) summen.Add(z);
+    });
+  } else {
+    // The accounts are made several at once, each from its employee's image.
+    BerichtBloecke bloecke(text);
+    bool erstes = true;
+    ok = PersonalBilderLesen(state, o.stem, [&](const std::uint8_t* b) {
+      const std::int32_t nr = PersonalNrOf(b);
+      if (persNr != 0 && nr != persNr) return;
+      PersonalBytes bild;
+      std::copy_n(b, bild.size(), bild.begin());
+      bloecke.Neu([&state, &o, bild, eigene = zeilen[nr], erstes](BerichtText& t) {
+        Konto(t, state, o, PersonalRecord::unpack(bild.data()), eigene, erstes);
+      });
       erstes = false;
-    }
-  });
+    });
+    if (ok) bloecke.Ende();
+  }
   if (!ok) return false;
   if (summenblatt) Summenblatt(text, state, o, summen);
   return text.Zeilen() > 0 && text.Schreiben(state);

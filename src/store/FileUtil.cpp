@@ -4,10 +4,13 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <ctime>
 #include <utility>
@@ -160,6 +163,29 @@ DateiInTeilen::~DateiInTeilen() {
 
 void DateiInTeilen::Anhaengen(const std::uint8_t* data, std::size_t n) {
   if (fehler_ == 0 && !WriteAll(fd_, data, n)) fehler_ = errno;
+}
+
+void DateiInTeilen::Anhaengen(std::span<const std::span<const std::uint8_t>> teile) {
+  // writev takes at most IOV_MAX parts and may write fewer bytes than asked.
+  std::vector<iovec> v;
+  for (const auto& t : teile)
+    if (!t.empty()) v.push_back({const_cast<std::uint8_t*>(t.data()), t.size()});
+  for (std::size_t i = 0; i < v.size() && fehler_ == 0;) {
+    const int n = int(std::min<std::size_t>(v.size() - i, IOV_MAX));
+    ssize_t w = ::writev(fd_, v.data() + i, n);
+    if (w < 0 && errno == EINTR) continue;
+    if (w <= 0) {
+      fehler_ = w < 0 ? errno : EIO;
+      return;
+    }
+    for (auto rest = std::size_t(w); rest > 0 && i < v.size();) {
+      const std::size_t teil = std::min(rest, v[i].iov_len);
+      v[i].iov_base = static_cast<std::uint8_t*>(v[i].iov_base) + teil;
+      v[i].iov_len -= teil;
+      rest -= teil;
+      if (v[i].iov_len == 0) ++i;
+    }
+  }
 }
 
 int DateiInTeilen::Fertig() {

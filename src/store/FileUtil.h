@@ -48,6 +48,8 @@ class DateiInTeilen {
   DateiInTeilen(const DateiInTeilen&) = delete;
   DateiInTeilen& operator=(const DateiInTeilen&) = delete;
   void Anhaengen(const std::uint8_t* data, std::size_t n);
+  // Several parts at once, in this order (one system call for many).
+  void Anhaengen(std::span<const std::span<const std::uint8_t>> teile);
   // 0 when the file now holds every part, else the errno of the first
   // failure. Once only.
   int Fertig();

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 
+#include "reports/BerichtBloecke.h"
 #include "reports/BerichtText.h"
 #include "reports/ShowBericht.h"
 #include "support/Fakes.h"
@@ -79,6 +81,42 @@ TEST(BerichtText, LinesPagesAndFile) {
   EXPECT_FALSE(t.Schreiben(env.state));
   ASSERT_EQ(env.dialogs.messages.size(), 1u);
   EXPECT_NE(env.dialogs.messages[0].find("quan.doc"), std::string::npos);
+}
+
+// Blocks made on several threads come out as if written one after another,
+// in runs of three, pages breaking between them; a block that throws stops
+// the report there.
+TEST(BerichtText, BlocksJoinedInOrder) {
+  TempWorkDir dir;
+  TestEnv env;
+  BerichtText einzeln, parallel;
+  {
+    lohn::BerichtBloecke bloecke(parallel, 3);
+    for (int i = 0; i < 10; ++i) {
+      auto block = [i](BerichtText& t) {
+        if (i > 0) t.Seitenwechsel();
+        t.Zeile("Konto " + std::to_string(i));
+        t.Zeile(std::string(std::size_t(i), 'x'));
+      };
+      block(einzeln);
+      bloecke.Neu(block);
+    }
+    bloecke.Ende();
+  }
+  EXPECT_EQ(parallel.Zeilen(), einzeln.Zeilen());
+  ASSERT_TRUE(einzeln.Schreiben(env.state));
+  const auto erwartet = ReadBytes("quan.doc");
+  ASSERT_TRUE(parallel.Schreiben(env.state));
+  EXPECT_EQ(ReadBytes("quan.doc"), erwartet);
+
+  BerichtText abgebrochen;
+  lohn::BerichtBloecke bloecke(abgebrochen, 3);
+  bloecke.Neu([](BerichtText& t) { t.Zeile("vorher"); });
+  bloecke.Neu([](BerichtText&) { throw std::runtime_error("kaputt"); });
+  bloecke.Neu([](BerichtText& t) { t.Zeile("nachher"); });
+  bloecke.Neu([](BerichtText& t) { t.Zeile("danach"); });
+  EXPECT_THROW(bloecke.Ende(), std::runtime_error);
+  EXPECT_EQ(abgebrochen.Zeilen(), 1u);
 }
 
 TEST(BerichtKopien, HtmlCsvAndList) {

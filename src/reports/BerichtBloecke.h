@@ -1,0 +1,64 @@
+#pragma once
+// The blocks of a large report (one per employee) made on several threads
+// and joined into the report in the order they were handed in. A block is
+// a function writing into a text of its own; it must only read what it
+// shares with the others. Runs of a few hundred blocks are made at a time,
+// one while the caller gathers the next, so the report never holds more
+// than two runs beside its own text.
+
+#include <atomic>
+#include <barrier>
+#include <cstddef>
+#include <exception>
+#include <functional>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "reports/BerichtText.h"
+
+namespace lohn {
+
+class BerichtBloecke {
+ public:
+  using Block = std::function<void(BerichtText&)>;
+
+  explicit BerichtBloecke(BerichtText& ziel, std::size_t jeLauf = 512);
+  ~BerichtBloecke();
+  BerichtBloecke(const BerichtBloecke&) = delete;
+  BerichtBloecke& operator=(const BerichtBloecke&) = delete;
+
+  // Queues a block. A full run goes to the helpers, which make it while
+  // the next one is gathered; the run before it is joined first.
+  void Neu(Block block);
+  // Makes and joins the rest. A block's exception comes out here or from
+  // a later Neu, once its run is done; the blocks after it are dropped.
+  void Ende();
+
+ private:
+  void Starten();       // hands the gathered blocks to the helpers
+  void Abschliessen();  // waits for them and joins their texts
+  void Arbeiten();      // a helper's part: the next block until none is left
+
+  BerichtText& ziel_;
+  std::size_t jeLauf_;
+  std::vector<Block> bloecke_;  // gathered
+  // The run the helpers work on: its blocks, their texts, the next block
+  // to take, the first block that threw.
+  std::vector<Block> laufend_;
+  std::vector<BerichtText> texte_;
+  std::atomic<std::size_t> naechster_{0};
+  std::mutex sperre_;
+  std::size_t fehlerBlock_ = 0;
+  std::exception_ptr fehler_;
+  bool laeuft_ = false;
+  bool schluss_ = false;
+  std::vector<std::thread> threads_;
+  std::barrier<> start_, fertig_;
+};
+
+// The helpers of a report: one fewer than the machine runs at once, at
+// least 1, at most 6.
+unsigned BerichtHelfer();
+
+}  // namespace lohn
