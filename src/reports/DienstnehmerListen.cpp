@@ -1,10 +1,12 @@
 #include "reports/DienstnehmerListen.h"
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "reports/BerichtBloecke.h"
 #include "reports/BerichtLesen.h"
 #include "reports/BerichtText.h"
 #include "store/Cp1252.h"
@@ -70,6 +72,13 @@ const AbrechnungFelder kStundenFelder(&R::NormalstundenEdit, &R::MehrstundenEdit
                                       &R::UrlaubstundenEdit, &R::FehlstundenEdit);
 const AbrechnungFelder kKontoFelder(&R::UrlaubsKontoTageEdit, &R::ZeitKontoStdEdit);
 
+// One employee's page of the hours list and of the holiday list; the first
+// starts none.
+void ZeitenSeite(BerichtText& text, const BerichtOptionen& o, const std::string& strich,
+                 const PersonalRecord& p, std::span<const StundenZeile> eigene, bool erste);
+void KontoSeite(BerichtText& text, const BerichtOptionen& o, const std::string& strich,
+                const PersonalRecord& p, std::span<const KontoStand> eigene, bool erste);
+
 }  // namespace
 
 bool PrintDienstnehmerZeiten(AppState& state, const BerichtOptionen& o) {
@@ -90,40 +99,56 @@ bool PrintDienstnehmerZeiten(AppState& state, const BerichtOptionen& o) {
   if (!gelesen) return false;
 
   BerichtText text;
-  Seiten seiten{text};
   const std::string strich(101, '-');
-  const bool ok = PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
-    seiten.Neu();
-    text.Zeile("DIENSTNEHMER-ZEITEN von " + o.stem);
-    text.Zeile("DN: " + p.FamNameEdit + " " + p.VornameEdit + ", " + p.OrtEdit);
-    text.Zeile("SV-Nr: " + p.SVNrEdit + " BeitragsGruppe: " + p.BeitragsgruppeComboBox);
-    text.Zeile("Für den Zeitraum von: " + BerichtText::I(o.monatVon, 2) + " bis " +
-               BerichtText::I(o.monatBis, 2) + " " + BerichtText::I(o.jahr, 4));
-    text.Zeile(strich);
-    text.Zeile(
-        "Monat   Normalstd     MehrStd  UeberStd50  UeberStd75 UeberStd100 UeberStd200   "
-        "UrlaubStd     FehlStd");
-    text.Zeile(strich);
-    std::array<double, 8> summe{};
-    std::string zeile;
-    if (const auto it = zeilen.find(p.PersNrEdit); it != zeilen.end())
-      for (const StundenZeile& z : it->second) {
-        zeile = BerichtText::I(z.monat, 4) + Marke(z.teil);
-        for (std::size_t i = 0; i < summe.size(); ++i) {
-          BerichtText::A(zeile, z.stunden[i], 12);
-          summe[i] += z.stunden[i];
-        }
-        text.Zeile(zeile);
-      }
-    text.Zeile(strich);
-    zeile.assign(5, ' ');
-    for (double s : summe) BerichtText::A(zeile, s, 12);
-    text.Zeile(zeile);
-    text.Zeile(std::string(101, '='));
-    text.Zeile("*) Teilabrechnung");
+  // The employees' pages are made several at once, each from its image.
+  BerichtBloecke bloecke(text);
+  bool erste = true;
+  const bool ok = PersonalBilderLesen(state, o.stem, [&](const std::uint8_t* b) {
+    PersonalBytes bild;
+    std::copy_n(b, bild.size(), bild.begin());
+    bloecke.Neu([&, bild, erste, eigene = zeilen[PersonalNrOf(b)]](BerichtText& text) {
+      ZeitenSeite(text, o, strich, PersonalRecord::unpack(bild.data()), eigene, erste);
+    });
+    erste = false;
   });
+  if (ok) bloecke.Ende();
   return ok && text.Zeilen() > 0 && text.Schreiben(state);
 }
+
+namespace {
+
+void ZeitenSeite(BerichtText& text, const BerichtOptionen& o, const std::string& strich,
+                 const PersonalRecord& p, std::span<const StundenZeile> eigene, bool erste) {
+  if (!erste) text.Seitenwechsel();
+  text.Zeile("DIENSTNEHMER-ZEITEN von " + o.stem);
+  text.Zeile("DN: " + p.FamNameEdit + " " + p.VornameEdit + ", " + p.OrtEdit);
+  text.Zeile("SV-Nr: " + p.SVNrEdit + " BeitragsGruppe: " + p.BeitragsgruppeComboBox);
+  text.Zeile("Für den Zeitraum von: " + BerichtText::I(o.monatVon, 2) + " bis " +
+             BerichtText::I(o.monatBis, 2) + " " + BerichtText::I(o.jahr, 4));
+  text.Zeile(strich);
+  text.Zeile(
+      "Monat   Normalstd     MehrStd  UeberStd50  UeberStd75 UeberStd100 UeberStd200   "
+      "UrlaubStd     FehlStd");
+  text.Zeile(strich);
+  std::array<double, 8> summe{};
+  std::string zeile;
+  for (const StundenZeile& z : eigene) {
+    zeile = BerichtText::I(z.monat, 4) + Marke(z.teil);
+    for (std::size_t i = 0; i < summe.size(); ++i) {
+      BerichtText::A(zeile, z.stunden[i], 12);
+      summe[i] += z.stunden[i];
+    }
+    text.Zeile(zeile);
+  }
+  text.Zeile(strich);
+  zeile.assign(5, ' ');
+  for (double s : summe) BerichtText::A(zeile, s, 12);
+  text.Zeile(zeile);
+  text.Zeile(std::string(101, '='));
+  text.Zeile("*) Teilabrechnung");
+}
+
+}  // namespace
 
 bool PrintUrlaubsZeitkonto(AppState& state, const BerichtOptionen& o) {
   const int persNr = o.personalNr, jahr = o.jahr;
@@ -139,45 +164,61 @@ bool PrintUrlaubsZeitkonto(AppState& state, const BerichtOptionen& o) {
   if (!gelesen) return false;
 
   BerichtText text;
-  Seiten seiten{text};
   const std::string strich(55, '-');
-  const bool ok = PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
-    if (persNr != 0 && p.PersNrEdit != persNr) return;
-    const auto it = zeilen.find(p.PersNrEdit);
-    const std::span<const KontoStand> eigene =
-        it == zeilen.end() ? std::span<const KontoStand>() : it->second;
-    seiten.Neu();
-    text.Zeile("URLAUBS- UND ZEITKONTO von " + o.stem);
-    text.Zeile("DN: " + p.FamNameEdit + " " + p.VornameEdit);
-    text.Zeile("    " + p.OrtEdit);
-    text.Zeile("SV-Nr: " + p.SVNrEdit + " BeitragsGruppe: " + p.BeitragsgruppeComboBox);
-    text.Zeile("Für den Zeitraum von: 1 bis 12 " + BerichtText::I(jahr, 4));
-    text.Zeile(strich);
-    text.Zeile("Monat                  Urlaub               Zeitkonto");
-    text.Zeile(strich);
-    double urlaub = 0, zeit = 0;
-    for (const KontoStand& z : eigene)
-      if (z.jahr < jahr) {
-        urlaub += z.urlaub;
-        zeit += z.zeit;
-      }
-    text.Zeile("    Anfangsstand:" + BerichtText::A(urlaub, 12) + BerichtText::A(zeit, 24));
-    text.Zeile(strich);
-    for (const KontoStand& z : eigene) {
-      if (z.jahr != jahr) continue;
-      urlaub += z.urlaub;
-      zeit += z.zeit;
-      if (z.monat >= 1 && z.monat <= 12)
-        text.Zeile(BerichtText::I(z.monat, 4) + Marke(z.teil) + BerichtText::A(z.urlaub, 24) +
-                   BerichtText::A(z.zeit, 24));
-    }
-    text.Zeile(strich);
-    text.Zeile("    Gesamt:      " + BerichtText::A(urlaub, 12) + BerichtText::A(zeit, 24));
-    text.Zeile(std::string(56, '='));
-    text.Zeile("*) Teilabrechnung");
+  // The employees' pages are made several at once, each from its image.
+  BerichtBloecke bloecke(text);
+  bool erste = true;
+  const bool ok = PersonalBilderLesen(state, o.stem, [&](const std::uint8_t* b) {
+    const std::int32_t nr = PersonalNrOf(b);
+    if (persNr != 0 && nr != persNr) return;
+    PersonalBytes bild;
+    std::copy_n(b, bild.size(), bild.begin());
+    bloecke.Neu([&, bild, erste, eigene = zeilen[nr]](BerichtText& text) {
+      KontoSeite(text, o, strich, PersonalRecord::unpack(bild.data()), eigene, erste);
+    });
+    erste = false;
   });
+  if (ok) bloecke.Ende();
   return ok && text.Zeilen() > 0 && text.Schreiben(state);
 }
+
+namespace {
+
+void KontoSeite(BerichtText& text, const BerichtOptionen& o, const std::string& strich,
+                const PersonalRecord& p, std::span<const KontoStand> eigene, bool erste) {
+  const int jahr = o.jahr;
+  if (!erste) text.Seitenwechsel();
+  text.Zeile("URLAUBS- UND ZEITKONTO von " + o.stem);
+  text.Zeile("DN: " + p.FamNameEdit + " " + p.VornameEdit);
+  text.Zeile("    " + p.OrtEdit);
+  text.Zeile("SV-Nr: " + p.SVNrEdit + " BeitragsGruppe: " + p.BeitragsgruppeComboBox);
+  text.Zeile("Für den Zeitraum von: 1 bis 12 " + BerichtText::I(jahr, 4));
+  text.Zeile(strich);
+  text.Zeile("Monat                  Urlaub               Zeitkonto");
+  text.Zeile(strich);
+  double urlaub = 0, zeit = 0;
+  for (const KontoStand& z : eigene)
+    if (z.jahr < jahr) {
+      urlaub += z.urlaub;
+      zeit += z.zeit;
+    }
+  text.Zeile("    Anfangsstand:" + BerichtText::A(urlaub, 12) + BerichtText::A(zeit, 24));
+  text.Zeile(strich);
+  for (const KontoStand& z : eigene) {
+    if (z.jahr != jahr) continue;
+    urlaub += z.urlaub;
+    zeit += z.zeit;
+    if (z.monat >= 1 && z.monat <= 12)
+      text.Zeile(BerichtText::I(z.monat, 4) + Marke(z.teil) + BerichtText::A(z.urlaub, 24) +
+                 BerichtText::A(z.zeit, 24));
+  }
+  text.Zeile(strich);
+  text.Zeile("    Gesamt:      " + BerichtText::A(urlaub, 12) + BerichtText::A(zeit, 24));
+  text.Zeile(std::string(56, '='));
+  text.Zeile("*) Teilabrechnung");
+}
+
+}  // namespace
 
 bool PrintDienstnehmerDaten(AppState& state, const BerichtOptionen& o) {
   BerichtText text;
