@@ -4,6 +4,8 @@
 #include <limits>
 #include <utility>
 
+#include "reports/BerichtLesen.h"
+
 namespace lohn {
 
 unsigned BerichtHelfer() {
@@ -91,6 +93,25 @@ void BerichtBloecke::Abschliessen() {
     bloecke_.clear();  // what follows the failed block is never made
     std::rethrow_exception(std::exchange(fehler_, nullptr));
   }
+}
+
+bool PersonenBloecke(
+    AppState& state, const std::string& stem, BerichtText& text,
+    const std::function<bool(std::int32_t nr)>& nimm,
+    const std::function<void(BerichtText&, const PersonalRecord&, bool erste)>& block) {
+  BerichtBloecke bloecke(text);
+  bool erste = true;
+  const bool ok = PersonalBilderLesen(state, stem, [&](const std::uint8_t* b) {
+    if (!nimm(PersonalNrOf(b))) return;
+    PersonalBytes bild;
+    std::copy_n(b, bild.size(), bild.begin());
+    bloecke.Neu([&block, bild, erste](BerichtText& t) {
+      block(t, PersonalRecord::unpack(bild.data()), erste);
+    });
+    erste = false;
+  });
+  if (ok) bloecke.Ende();
+  return ok;
 }
 
 }  // namespace lohn

@@ -9,13 +9,16 @@
 #include <atomic>
 #include <barrier>
 #include <cstddef>
+#include <cstdint>
 #include <exception>
 #include <functional>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
 #include "reports/BerichtText.h"
+#include "store/PersonalRecord.h"
 
 namespace lohn {
 
@@ -60,5 +63,13 @@ class BerichtBloecke {
 // The helpers of a report: one fewer than the machine runs at once, at
 // least 1, at most 6.
 unsigned BerichtHelfer();
+
+// One block per employee of "<stem>.PER" that `nimm` takes by number, in
+// file order, made from his record unpacked on a helper; `erste` for the
+// first one taken. False after the message when the file cannot be read.
+bool PersonenBloecke(
+    AppState& state, const std::string& stem, BerichtText& text,
+    const std::function<bool(std::int32_t nr)>& nimm,
+    const std::function<void(BerichtText&, const PersonalRecord&, bool erste)>& block);
 
 }  // namespace lohn

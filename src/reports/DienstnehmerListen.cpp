@@ -100,18 +100,12 @@ bool PrintDienstnehmerZeiten(AppState& state, const BerichtOptionen& o) {
 
   BerichtText text;
   const std::string strich(101, '-');
-  // The employees' pages are made several at once, each from its image.
-  BerichtBloecke bloecke(text);
-  bool erste = true;
-  const bool ok = PersonalBilderLesen(state, o.stem, [&](const std::uint8_t* b) {
-    PersonalBytes bild;
-    std::copy_n(b, bild.size(), bild.begin());
-    bloecke.Neu([&, bild, erste, eigene = zeilen[PersonalNrOf(b)]](BerichtText& text) {
-      ZeitenSeite(text, o, strich, PersonalRecord::unpack(bild.data()), eigene, erste);
-    });
-    erste = false;
-  });
-  if (ok) bloecke.Ende();
+  // The employees' pages are made several at once.
+  const bool ok = PersonenBloecke(
+      state, o.stem, text, [](std::int32_t) { return true; },
+      [&](BerichtText& t, const PersonalRecord& p, bool erste) {
+        ZeitenSeite(t, o, strich, p, zeilen[p.PersNrEdit], erste);
+      });
   return ok && text.Zeilen() > 0 && text.Schreiben(state);
 }
 
@@ -165,20 +159,12 @@ bool PrintUrlaubsZeitkonto(AppState& state, const BerichtOptionen& o) {
 
   BerichtText text;
   const std::string strich(55, '-');
-  // The employees' pages are made several at once, each from its image.
-  BerichtBloecke bloecke(text);
-  bool erste = true;
-  const bool ok = PersonalBilderLesen(state, o.stem, [&](const std::uint8_t* b) {
-    const std::int32_t nr = PersonalNrOf(b);
-    if (persNr != 0 && nr != persNr) return;
-    PersonalBytes bild;
-    std::copy_n(b, bild.size(), bild.begin());
-    bloecke.Neu([&, bild, erste, eigene = zeilen[nr]](BerichtText& text) {
-      KontoSeite(text, o, strich, PersonalRecord::unpack(bild.data()), eigene, erste);
-    });
-    erste = false;
-  });
-  if (ok) bloecke.Ende();
+  // The employees' pages are made several at once.
+  const bool ok = PersonenBloecke(
+      state, o.stem, text, [&](std::int32_t nr) { return persNr == 0 || nr == persNr; },
+      [&](BerichtText& t, const PersonalRecord& p, bool erste) {
+        KontoSeite(t, o, strich, p, zeilen[p.PersNrEdit], erste);
+      });
   return ok && text.Zeilen() > 0 && text.Schreiben(state);
 }
 

@@ -385,20 +385,12 @@ bool PrintLohnkonto(AppState& state, const BerichtOptionen& o, bool summenblatt)
       for (const KontoZeile& z : zeilen[PersonalNrOf(b)]) summen.Add(z);
     });
   } else {
-    // The accounts are made several at once, each from its employee's image.
-    BerichtBloecke bloecke(text);
-    bool erstes = true;
-    ok = PersonalBilderLesen(state, o.stem, [&](const std::uint8_t* b) {
-      const std::int32_t nr = PersonalNrOf(b);
-      if (persNr != 0 && nr != persNr) return;
-      PersonalBytes bild;
-      std::copy_n(b, bild.size(), bild.begin());
-      bloecke.Neu([&state, &o, bild, eigene = zeilen[nr], erstes](BerichtText& t) {
-        Konto(t, state, o, PersonalRecord::unpack(bild.data()), eigene, erstes);
-      });
-      erstes = false;
-    });
-    if (ok) bloecke.Ende();
+    // The accounts are made several at once.
+    ok = PersonenBloecke(
+        state, o.stem, text, [&](std::int32_t nr) { return persNr == 0 || nr == persNr; },
+        [&](BerichtText& t, const PersonalRecord& p, bool erste) {
+          Konto(t, state, o, p, zeilen[p.PersNrEdit], erste);
+        });
   }
   if (!ok) return false;
   if (summenblatt) Summenblatt(text, state, o, summen);
