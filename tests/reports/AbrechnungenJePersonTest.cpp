@@ -68,6 +68,34 @@ TEST(AbrechnungenJePerson, KeepsTheLastRecordPerKeyInFileOrder) {
       {1, {20, 50}}, {2, {30, 40}}, {4, vierter}, {-5, {90}}, {256, {95}}, {70000, {80}}};
   EXPECT_EQ(gelesen, erwartet);
   EXPECT_EQ(zeilen[3].size(), 0u);
+
+  // A file read in several runs: the same rows whichever fields are chosen,
+  // and a key repeated in a later run replaces the first run's row.
+  abr.clear();
+  for (int i = 0; i < 5000; ++i) {
+    AbrechnungRecord r;
+    const int k = i == 4999 ? 0 : i;  // the last repeats the first one's key
+    r.PersNrEdit = 1 + k % 700;
+    r.MonatComboBox = 1 + k / 700;
+    r.JahrComboBox = 2014;
+    r.AbrechngComboBox = k % 3 == 0;
+    r.BruttoEdit = i;
+    auto b = r.pack();
+    abr.insert(abr.end(), b.begin(), b.end());
+  }
+  testing_support::WriteBytes("G.ABR", abr);
+  std::vector<std::vector<std::pair<std::int32_t, std::vector<double>>>> ergebnisse;
+  for (const AbrechnungFelder& felder : {brutto, AbrechnungFelder::Alle()}) {
+    ASSERT_TRUE(AbrechnungenJePerson<double>(
+        "G", "ABR", felder, {},
+        [](const AbrechnungRecord& r) { return std::optional<double>(r.BruttoEdit); }, zeilen));
+    auto& e = ergebnisse.emplace_back();
+    for (const auto& [nr, z] : zeilen) e.push_back({nr, {z.begin(), z.end()}});
+  }
+  EXPECT_EQ(ergebnisse[0], ergebnisse[1]);
+  EXPECT_EQ(ergebnisse[0].size(), 700u);
+  EXPECT_EQ(zeilen[1].front(), 700);
+  EXPECT_EQ(zeilen[1].back(), 4999);
   EXPECT_FALSE(AbrechnungenJePerson<double>(
       "FEHLT", "ABR", brutto, {}, [](const AbrechnungRecord&) { return std::optional<double>(0); },
       zeilen));
