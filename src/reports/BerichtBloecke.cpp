@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <system_error>
 #include <utility>
 
 #include "reports/BerichtLesen.h"
@@ -67,16 +68,30 @@ void BerichtBloecke::Starten() {
   naechster_ = 0;
   fehlerBlock_ = laufend_.size();
   fehler_ = nullptr;
-  if (threads_.empty())
-    for (unsigned t = 0; t < BerichtHelfer(); ++t)
-      threads_.emplace_back([this] {
-        for (;;) {
-          start_.arrive_and_wait();
-          if (schluss_) return;
-          Arbeiten();
-          fertig_.arrive_and_wait();
-        }
-      });
+  if (!gestartet_) {
+    gestartet_ = true;
+    for (unsigned t = 0; t < BerichtHelfer(); ++t) {
+      try {
+        threads_.emplace_back([this] {
+          for (;;) {
+            start_.arrive_and_wait();
+            if (schluss_) return;
+            Arbeiten();
+            fertig_.arrive_and_wait();
+          }
+        });
+      } catch (const std::system_error&) {
+        // A helper the system refuses is counted out of both barriers.
+        start_.arrive_and_drop();
+        fertig_.arrive_and_drop();
+      }
+    }
+  }
+  if (threads_.empty()) {  // no helper at all: the caller makes the run
+    Arbeiten();
+    laeuft_ = true;
+    return;
+  }
   // The helpers work on it while the caller gathers the next run.
   start_.arrive_and_wait();
   laeuft_ = true;
@@ -84,7 +99,7 @@ void BerichtBloecke::Starten() {
 
 void BerichtBloecke::Abschliessen() {
   if (!laeuft_) return;
-  fertig_.arrive_and_wait();
+  if (!threads_.empty()) fertig_.arrive_and_wait();
   laeuft_ = false;
   ziel_.Uebernehmen(std::span(texte_).first(std::min(fehlerBlock_, texte_.size())));
   laufend_.clear();

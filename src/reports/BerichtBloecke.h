@@ -55,6 +55,7 @@ class BerichtBloecke {
   std::size_t fehlerBlock_ = 0;
   std::exception_ptr fehler_;
   bool laeuft_ = false;
+  bool gestartet_ = false;  // the helpers asked for
   bool schluss_ = false;
   std::vector<std::thread> threads_;
   std::barrier<> start_, fertig_;
