@@ -9,25 +9,83 @@
 
 namespace lohn {
 
-unsigned BerichtHelfer() {
+unsigned HelferAnzahl() {
   const unsigned n = std::thread::hardware_concurrency();
   return std::clamp(n > 1 ? n - 1 : 1u, 1u, 6u);
 }
 
-BerichtBloecke::BerichtBloecke(BerichtText& ziel, std::size_t jeLauf)
-    : ziel_(ziel),
-      jeLauf_(std::max<std::size_t>(jeLauf, 1)),
-      start_(std::ptrdiff_t(BerichtHelfer()) + 1),
-      fertig_(std::ptrdiff_t(BerichtHelfer()) + 1) {
-  bloecke_.reserve(jeLauf_);
+Helfer::Helfer()
+    : start_(std::ptrdiff_t(HelferAnzahl()) + 1), fertig_(std::ptrdiff_t(HelferAnzahl()) + 1) {
+  for (unsigned t = 0; t < HelferAnzahl(); ++t) {
+    try {
+      threads_.emplace_back([this] {
+        for (;;) {
+          start_.arrive_and_wait();
+          if (schluss_) return;
+          aufgabe_();
+          fertig_.arrive_and_wait();
+        }
+      });
+    } catch (const std::system_error&) {
+      // A helper the system refuses is counted out of both barriers.
+      start_.arrive_and_drop();
+      fertig_.arrive_and_drop();
+    }
+  }
 }
 
-BerichtBloecke::~BerichtBloecke() {
+Helfer::~Helfer() {
   if (threads_.empty()) return;
-  if (laeuft_) fertig_.arrive_and_wait();
+  Warte();
   schluss_ = true;
   start_.arrive_and_wait();
   for (std::thread& t : threads_) t.join();
+}
+
+void Helfer::Starte(std::function<void()> aufgabe) {
+  Warte();
+  aufgabe_ = std::move(aufgabe);
+  if (threads_.empty()) {
+    aufgabe_();
+    return;
+  }
+  start_.arrive_and_wait();
+  laeuft_ = true;
+}
+
+void Helfer::Warte() {
+  if (!laeuft_) return;
+  fertig_.arrive_and_wait();
+  laeuft_ = false;
+}
+
+void Helfer::Je(std::size_t n, const std::function<void(std::size_t)>& f) {
+  std::atomic<std::size_t> naechster{0};
+  std::mutex sperre;
+  std::size_t fehlerIndex = n;
+  std::exception_ptr fehler;
+  auto arbeit = [&] {
+    for (std::size_t i; (i = naechster++) < n;) {
+      try {
+        f(i);
+      } catch (...) {
+        std::lock_guard<std::mutex> l(sperre);
+        if (i < fehlerIndex) {
+          fehlerIndex = i;
+          fehler = std::current_exception();
+        }
+      }
+    }
+  };
+  Starte(arbeit);
+  arbeit();
+  Warte();
+  if (fehler) std::rethrow_exception(fehler);
+}
+
+BerichtBloecke::BerichtBloecke(BerichtText& ziel, std::size_t jeLauf)
+    : ziel_(ziel), jeLauf_(std::max<std::size_t>(jeLauf, 1)) {
+  bloecke_.reserve(jeLauf_);
 }
 
 void BerichtBloecke::Neu(Block block) {
@@ -68,38 +126,14 @@ void BerichtBloecke::Starten() {
   naechster_ = 0;
   fehlerBlock_ = laufend_.size();
   fehler_ = nullptr;
-  if (!gestartet_) {
-    gestartet_ = true;
-    for (unsigned t = 0; t < BerichtHelfer(); ++t) {
-      try {
-        threads_.emplace_back([this] {
-          for (;;) {
-            start_.arrive_and_wait();
-            if (schluss_) return;
-            Arbeiten();
-            fertig_.arrive_and_wait();
-          }
-        });
-      } catch (const std::system_error&) {
-        // A helper the system refuses is counted out of both barriers.
-        start_.arrive_and_drop();
-        fertig_.arrive_and_drop();
-      }
-    }
-  }
-  if (threads_.empty()) {  // no helper at all: the caller makes the run
-    Arbeiten();
-    laeuft_ = true;
-    return;
-  }
   // The helpers work on it while the caller gathers the next run.
-  start_.arrive_and_wait();
+  helfer_.Starte([this] { Arbeiten(); });
   laeuft_ = true;
 }
 
 void BerichtBloecke::Abschliessen() {
   if (!laeuft_) return;
-  if (!threads_.empty()) fertig_.arrive_and_wait();
+  helfer_.Warte();
   laeuft_ = false;
   ziel_.Uebernehmen(std::span(texte_).first(std::min(fehlerBlock_, texte_.size())));
   laufend_.clear();

@@ -1,10 +1,12 @@
 #pragma once
-// The blocks of a large report (one per employee) made on several threads
-// and joined into the report in the order they were handed in. A block is
-// a function writing into a text of its own; it must only read what it
-// shares with the others. Runs of a few hundred blocks are made at a time,
-// one while the caller gathers the next, so the report never holds more
-// than two runs beside its own text.
+// Work of a large report spread over helper threads. `Helfer`: the
+// helpers of one report run, given one task at a time. `BerichtBloecke`:
+// the blocks of a report (one per employee), each a function writing into
+// a text of its own, made on the helpers and joined into the report in the
+// order they were handed in; runs of a few hundred blocks are made at a
+// time, one while the caller gathers the next, so the report never holds
+// more than two runs beside its own text. Whatever runs on a helper must
+// only read what it shares with the others.
 
 #include <atomic>
 #include <barrier>
@@ -22,12 +24,39 @@
 
 namespace lohn {
 
+// How many helpers a report takes: one fewer than the machine runs at
+// once, at least 1, at most 6.
+unsigned HelferAnzahl();
+
+class Helfer {
+ public:
+  Helfer();
+  ~Helfer();
+  Helfer(const Helfer&) = delete;
+  Helfer& operator=(const Helfer&) = delete;
+
+  // Every helper runs `aufgabe` once; returns at once. Without helpers
+  // (the system refused them all) the caller runs it here.
+  void Starte(std::function<void()> aufgabe);
+  // Until every helper is done with its task.
+  void Warte();
+  // f(0) ... f(n - 1) on the helpers and the caller; waits for them. The
+  // first exception (by index) comes out once all calls are done.
+  void Je(std::size_t n, const std::function<void(std::size_t)>& f);
+
+ private:
+  std::function<void()> aufgabe_;
+  bool laeuft_ = false;
+  bool schluss_ = false;
+  std::vector<std::thread> threads_;
+  std::barrier<> start_, fertig_;
+};
+
 class BerichtBloecke {
  public:
   using Block = std::function<void(BerichtText&)>;
 
   explicit BerichtBloecke(BerichtText& ziel, std::size_t jeLauf = 512);
-  ~BerichtBloecke();
   BerichtBloecke(const BerichtBloecke&) = delete;
   BerichtBloecke& operator=(const BerichtBloecke&) = delete;
 
@@ -55,15 +84,8 @@ class BerichtBloecke {
   std::size_t fehlerBlock_ = 0;
   std::exception_ptr fehler_;
   bool laeuft_ = false;
-  bool gestartet_ = false;  // the helpers asked for
-  bool schluss_ = false;
-  std::vector<std::thread> threads_;
-  std::barrier<> start_, fertig_;
+  Helfer helfer_;  // last: gone (its task done) before the run it works on
 };
-
-// The helpers of a report: one fewer than the machine runs at once, at
-// least 1, at most 6.
-unsigned BerichtHelfer();
 
 // One block per employee of "<stem>.PER" that `nimm` takes by number, in
 // file order, made from his record unpacked on a helper; `erste` for the

@@ -11,6 +11,7 @@
 #include "output/L16Formular.h"
 #include "payroll/Beitragsgruppen.h"
 #include "payroll/FormatBetrag.h"
+#include "reports/BerichtBloecke.h"
 #include "reports/BerichtLesen.h"
 #include "reports/BerichtText.h"
 #include "reports/Lohnzettelsummen.h"
@@ -258,17 +259,31 @@ bool PrintL16(AppState& state, const BerichtOptionen& o) {
   std::size_t letzter = 0;
   for (std::size_t i = 0; i < eintraege.size(); ++i)
     if (eintraege[i].person) letzter = i;
+  // The slips are made a run at a time, the run's at once; then shown in
+  // order. ("Nein" leaves at most the rest of a run made for nothing.)
+  constexpr std::size_t kJeLauf = 256;
+  std::vector<std::optional<L16Blatt>> blaetter;
+  std::vector<std::optional<double>> zuGrosse;
+  Helfer helfer;
   for (std::size_t i = 0; i < eintraege.size(); ++i) {
+    if (i % kJeLauf == 0) {
+      const std::size_t n = std::min(kJeLauf, eintraege.size() - i);
+      blaetter.assign(n, std::nullopt);
+      zuGrosse.assign(n, std::nullopt);
+      helfer.Je(n, [&, i](std::size_t k) {
+        if (const Eintrag& e = eintraege[i + k]; e.person)
+          blaetter[k] = lauf.Blatt(*e.person, Addieren(monate[e.person->nr]), zuGrosse[k]);
+      });
+    }
     const Eintrag& e = eintraege[i];
     if (!e.person) {
       liste.Zeile(e.zeile);
       abgemeldete = true;
       continue;
     }
-    std::optional<double> zuGross;
-    std::optional<L16Blatt> blatt = lauf.Blatt(*e.person, Addieren(monate[e.person->nr]), zuGross);
+    std::optional<L16Blatt>& blatt = blaetter[i % kJeLauf];
     if (!blatt) {
-      dlg.ShowMessage(ZuGrossMeldung(*e.person, *zuGross));
+      dlg.ShowMessage(ZuGrossMeldung(*e.person, *zuGrosse[i % kJeLauf]));
       continue;
     }
     // The bitmaps are read (and a missing one named) for the first slip only.
