@@ -14,6 +14,7 @@
 #include "elda/EldaSatz.h"
 #include "payroll/Beitragsgruppen.h"
 #include "payroll/FormatBetrag.h"
+#include "reports/BerichtBloecke.h"
 #include "reports/BerichtLesen.h"
 #include "reports/Lohnzettelsummen.h"
 #include "store/FileUtil.h"
@@ -298,6 +299,34 @@ bool ExportEldaLohnzettel(AppState& state, const BerichtOptionen& o) {
   lf.reserve(std::size_t(EldaSatzlaenge(EldaArt::LF) + 2) * (letzte.size() + 3));
   EldaFehler fehler;
   int anzahl = 0;
+  // Who gets a slip, and its number, in file order; the records of a run
+  // of them are then made at once on the helpers, each with its own list
+  // of what does not fit, and joined in that order.
+  struct Slip {
+    const PersonalRecord* p = nullptr;
+    std::string svNr, partnerNr;
+    int nr = 0;
+    std::string bg, lf;
+    EldaFehler fehler;
+  };
+  std::vector<Slip> slips;
+  Helfer helfer;
+  auto machen = [&] {
+    helfer.Je(slips.size(), [&](std::size_t k) {
+      Slip& s = slips[k];
+      const Jahr j = Addieren(monate[s.p->PersNrEdit]);
+      const std::string bezug = " für den Dienstnehmer " + Name(*s.p);
+      EldaSatz b(s.fehler, bezug), l(s.fehler, bezug);
+      s.bg = lauf.Bg(b, s.nr + 1, *s.p, s.svNr, j);
+      s.lf = lauf.L1(l, s.nr + 2, *s.p, s.svNr, s.partnerNr, j);
+    });
+    for (const Slip& s : slips) {
+      bg += s.bg;
+      lf += s.lf;
+      for (const std::string& z : s.fehler.zeilen()) fehler.Add(z);
+    }
+    slips.clear();
+  };
   for (const std::optional<PersonalRecord>& person : personen) {
     if (!person) continue;
     const PersonalRecord& p = *person;
@@ -306,20 +335,17 @@ bool ExportEldaLohnzettel(AppState& state, const BerichtOptionen& o) {
       abgemeldete += "\n" + Name(p);
       continue;
     }
-    const std::string svNr = FilterDigitsAllowEmpty(p.SVNrEdit);
-    const std::string partnerNr = FilterDigitsAllowEmpty(p.AustrittsDatumEdit);
+    std::string svNr = FilterDigitsAllowEmpty(p.SVNrEdit);
+    std::string partnerNr = FilterDigitsAllowEmpty(p.AustrittsDatumEdit);
     if (svNr.size() != 10 || !(partnerNr.empty() || partnerNr.size() == 10)) {
       svFehler += "\n" + Name(p) + ": SV-Nr. \"" + p.SVNrEdit + "\"" +
                   (partnerNr.empty() ? "" : ", Partner \"" + p.AustrittsDatumEdit + "\"");
       continue;
     }
-    const Jahr j = Addieren(monate[p.PersNrEdit]);
-    ++anzahl;
-    const std::string bezug = " für den Dienstnehmer " + Name(p);
-    EldaSatz b(fehler, bezug), l(fehler, bezug);
-    bg += lauf.Bg(b, anzahl + 1, p, svNr, j);
-    lf += lauf.L1(l, anzahl + 2, p, svNr, partnerNr, j);
+    slips.push_back({&p, std::move(svNr), std::move(partnerNr), ++anzahl, {}, {}, {}});
+    if (slips.size() == 512) machen();
   }
+  machen();
   if (!svFehler.empty()) {
     dlg.ShowMessage(kLohnzettelSvNrFehler + svFehler);
     return false;
