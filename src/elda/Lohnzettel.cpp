@@ -343,7 +343,7 @@ bool ExportEldaLohnzettel(AppState& state, const BerichtOptionen& o) {
       continue;
     }
     slips.push_back({&p, std::move(svNr), std::move(partnerNr), ++anzahl, {}, {}, {}});
-    if (slips.size() == 512) machen();
+    if (slips.size() == kHelferLauf) machen();
   }
   machen();
   if (!svFehler.empty()) {

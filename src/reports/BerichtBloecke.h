@@ -28,6 +28,9 @@ namespace lohn {
 // once, at least 1, at most 6.
 unsigned HelferAnzahl();
 
+// How many employees' blocks, pages or records go to the helpers at a time.
+inline constexpr std::size_t kHelferLauf = 512;
+
 class Helfer {
  public:
   Helfer();
@@ -56,7 +59,7 @@ class BerichtBloecke {
  public:
   using Block = std::function<void(BerichtText&)>;
 
-  explicit BerichtBloecke(BerichtText& ziel, std::size_t jeLauf = 512);
+  explicit BerichtBloecke(BerichtText& ziel, std::size_t jeLauf = kHelferLauf);
   BerichtBloecke(const BerichtBloecke&) = delete;
   BerichtBloecke& operator=(const BerichtBloecke&) = delete;
 

@@ -28,10 +28,14 @@ BerichtText::~BerichtText() = default;
 BerichtText::BerichtText(BerichtText&&) noexcept = default;
 BerichtText& BerichtText::operator=(BerichtText&&) noexcept = default;
 
+DateiInTeilen& BerichtText::Datei() {
+  if (!datei_) datei_ = std::make_unique<DateiInTeilen>(kReportFileName);
+  return *datei_;
+}
+
 void BerichtText::Weiter() {
   if (inhalt_.size() < teil_) return;
-  if (!datei_) datei_ = std::make_unique<DateiInTeilen>(kReportFileName);
-  datei_->Anhaengen(inhalt_.data(), inhalt_.size());
+  Datei().Anhaengen(inhalt_.data(), inhalt_.size());
   inhalt_.clear();
 }
 
@@ -57,8 +61,7 @@ void BerichtText::Uebernehmen(std::span<BerichtText> teile) {
     for (std::size_t i = 1; i < stuecke.size(); ++i)
       inhalt_.insert(inhalt_.end(), stuecke[i].begin(), stuecke[i].end());
   } else {
-    if (!datei_) datei_ = std::make_unique<DateiInTeilen>(kReportFileName);
-    datei_->Anhaengen(stuecke);
+    Datei().Anhaengen(stuecke);
     inhalt_.clear();
   }
   for (BerichtText& teil : teile) {
@@ -99,14 +102,9 @@ void BerichtText::KopfBlock(const std::vector<std::string>& zeilen, std::size_t 
 bool BerichtText::Schreiben(AppState& state) {
   if (seitenwechsel_) Anhaengen(inhalt_, "\f\r\n");
   seitenwechsel_ = false;
-  int err = 0;
-  if (datei_) {
-    datei_->Anhaengen(inhalt_.data(), inhalt_.size());
-    inhalt_.clear();
-    err = datei_->Fertig();
-  } else {
-    WriteFileAtomic(kReportFileName, inhalt_, &err);
-  }
+  Datei().Anhaengen(inhalt_.data(), inhalt_.size());
+  inhalt_.clear();
+  const int err = datei_->Fertig();
   if (err == 0) return true;
   state.dialogs().ShowMessage(CreateFailedMessage(kReportFileName, err));
   return false;

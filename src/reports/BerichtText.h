@@ -1,8 +1,8 @@
 #pragma once
 // The one writer of every text report: lines are collected in Windows-1252
-// with CR LF and replace the report text file whole once the report is done;
-// a large report goes into the file's temporary in parts of kTeil bytes as
-// it grows, so its text is never held whole.
+// with CR LF in the report file's temporary, in parts of kTeil bytes as the
+// text grows (so a large report is never held whole), and replace the
+// report text file whole once the report is done.
 
 #include <cstdint>
 #include <memory>
@@ -41,7 +41,7 @@ class BerichtText {
 
   std::size_t Zeilen() const { return zeilen_; }
   // Replaces the report text file atomically with the text as it was built
-  // (a pending page break is appended first); on failure the message
+  // (a pending page break is appended first), once; on failure the message
   // (CreateFailedMessage) is shown and false comes back. A report that never
   // gets here leaves the file as it was.
   bool Schreiben(AppState& state);
@@ -62,8 +62,9 @@ class BerichtText {
   // LF. What is not yet in the temporary.
   std::vector<std::uint8_t> inhalt_;
   std::size_t teil_;
-  std::unique_ptr<DateiInTeilen> datei_;  // once the text outgrew a part
-  void Weiter();                          // hands a full part to the file
+  std::unique_ptr<DateiInTeilen> datei_;  // opened with the first part
+  DateiInTeilen& Datei();
+  void Weiter();  // hands a full part to the file
   std::size_t zeilen_ = 0;
   bool seitenwechsel_ = false;
 };

@@ -261,13 +261,12 @@ bool PrintL16(AppState& state, const BerichtOptionen& o) {
     if (eintraege[i].person) letzter = i;
   // The slips are made a run at a time, the run's at once; then shown in
   // order. ("Nein" leaves at most the rest of a run made for nothing.)
-  constexpr std::size_t kJeLauf = 256;
   std::vector<std::optional<L16Blatt>> blaetter;
   std::vector<std::optional<double>> zuGrosse;
   Helfer helfer;
   for (std::size_t i = 0; i < eintraege.size(); ++i) {
-    if (i % kJeLauf == 0) {
-      const std::size_t n = std::min(kJeLauf, eintraege.size() - i);
+    if (i % kHelferLauf == 0) {
+      const std::size_t n = std::min(kHelferLauf, eintraege.size() - i);
       blaetter.assign(n, std::nullopt);
       zuGrosse.assign(n, std::nullopt);
       helfer.Je(n, [&, i](std::size_t k) {
@@ -281,9 +280,9 @@ bool PrintL16(AppState& state, const BerichtOptionen& o) {
       abgemeldete = true;
       continue;
     }
-    std::optional<L16Blatt>& blatt = blaetter[i % kJeLauf];
+    std::optional<L16Blatt>& blatt = blaetter[i % kHelferLauf];
     if (!blatt) {
-      dlg.ShowMessage(ZuGrossMeldung(*e.person, *zuGrosse[i % kJeLauf]));
+      dlg.ShowMessage(ZuGrossMeldung(*e.person, *zuGrosse[i % kHelferLauf]));
       continue;
     }
     // The bitmaps are read (and a missing one named) for the first slip only.

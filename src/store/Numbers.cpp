@@ -271,16 +271,7 @@ void AppendFloatFixed(std::string& out, double value, int precision, int digits,
   char* const end = puffer + sizeof puffer;
   char* p = end;
   std::string text;
-  std::optional<std::uint64_t> scaled;
-  const double v = std::fabs(value);
-  if (std::uint64_t n;
-      precision >= 1 && precision <= 17 && digits >= 0 && digits <= 6 && v < kNull[digits])
-    scaled = 0;
-  else if (SkaliertGewoehnlich(v, precision, digits, n))
-    scaled = n;
-  else
-    scaled = FixedScaled(value, precision, digits);
-  if (scaled) {
+  if (const auto scaled = FixedScaled(value, precision, digits)) {
     if (digits == 2) {  // amounts: a divisor the compiler knows
       p = PutDigitsBack(p, *scaled % 100, 2);
       *--p = point;

@@ -1375,15 +1375,9 @@ void PersFormVorbauen(lohn::AppState& state, QWidget* parent) {
 }
 
 void ShowPersForm(lohn::AppState& state, QWidget* parent) {
-  if (!gPersForm || gPersFormState != &state) {
-    delete gPersForm;
-    gPersForm = new TPersForm(state, parent);
-    gPersFormState = &state;
-    // The creation has filled the list and prepared a new employee.
-    gPersForm->Model().SetText("DG_Label", state.DataFileStem);
-  } else {
-    gPersForm->Vorbereiten();
-  }
+  // Built ahead or now, the window is filled the same way when it opens.
+  PersFormVorbauen(state, parent);
+  gPersForm->Vorbereiten();
   gPersForm->exec();
   if (gPersForm) lohn::ClearAbrechnungFields(gPersForm->Model());
 }
