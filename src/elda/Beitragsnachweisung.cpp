@@ -611,14 +611,12 @@ bool PrintBeitragsnachweisung(AppState& state, const BerichtOptionen& o) {
       if (r.monat == monatBis && r.ganzeAbrechnung && r.gruppe == kN72) n72.insert(persNr);
   std::set<std::int32_t> arbeiter;
   if (!n72.empty()) {
-    std::map<std::int32_t, bool> flag;
     if (!PersonalBilderLesen(state, o.stem, [&](const std::uint8_t* bild) {
           const std::int32_t nr = PersonalNrOf(bild);
-          if (n72.contains(nr)) flag[nr] = PersonalRecord::unpack(bild).ArbeiterCheckBoxNeu;
+          if (n72.contains(nr) && PersonalRecord::unpack(bild).ArbeiterCheckBoxNeu)
+            arbeiter.insert(nr);
         }))
       return false;
-    for (const auto& [nr, ja] : flag)
-      if (ja) arbeiter.insert(nr);
   }
 
   const Summen s = Summieren(state, o, monatBis, zeilen, arbeiter);

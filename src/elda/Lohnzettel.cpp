@@ -4,8 +4,6 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <map>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -272,31 +270,24 @@ bool ExportEldaLohnzettel(AppState& state, const BerichtOptionen& o) {
   const int nur = o.personalNr;
   const bool ausland = o.auslandstaetigkeit;
 
-  // An employee stored twice counts by his last record, as in the reports:
-  // the records with payroll, an earlier one of the same number dropped.
-  std::vector<std::optional<PersonalRecord>> personen;
-  personen.reserve(monate.size());  // one each, unless an employee is stored twice
-  std::map<std::int32_t, std::size_t> letzte;
+  // The employees with payroll (each once, by his last record).
+  std::vector<PersonalRecord> personen;
+  personen.reserve(monate.size());
   if (!PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
         const auto it = monate.find(p.PersNrEdit);
         if (it == monate.end() || it->second.empty()) return;
-        auto [l, neu] = letzte.try_emplace(p.PersNrEdit, personen.size());
-        if (!neu) {
-          personen[l->second].reset();
-          l->second = personen.size();
-        }
         personen.emplace_back(p);
       }))
     return false;
 
   const Lauf lauf(state, o);
   std::string bg = EldaHeaderRecord(state, EldaArt::BG, o.eldaTestdaten), svFehler, abgemeldete;
-  bg.reserve(std::size_t(EldaSatzlaenge(EldaArt::BG) + 2) * (letzte.size() + 2));
+  bg.reserve(std::size_t(EldaSatzlaenge(EldaArt::BG) + 2) * (personen.size() + 2));
   // The "I1" record counts the "L1" records, so it takes its place behind
   // the header once they are all there.
   std::string lf = EldaHeaderRecord(state, EldaArt::LF, o.eldaTestdaten);
   const std::size_t i1Stelle = lf.size();
-  lf.reserve(std::size_t(EldaSatzlaenge(EldaArt::LF) + 2) * (letzte.size() + 3));
+  lf.reserve(std::size_t(EldaSatzlaenge(EldaArt::LF) + 2) * (personen.size() + 3));
   EldaFehler fehler;
   int anzahl = 0;
   // Who gets a slip, and its number, in file order; the records of a run
@@ -327,9 +318,7 @@ bool ExportEldaLohnzettel(AppState& state, const BerichtOptionen& o) {
     }
     slips.clear();
   };
-  for (const std::optional<PersonalRecord>& person : personen) {
-    if (!person) continue;
-    const PersonalRecord& p = *person;
+  for (const PersonalRecord& p : personen) {
     // Alone by his number a deregistered employee gets his slip.
     if (nur == 0 && p.DNabgemeldetCheckBox) {
       abgemeldete += "\n" + Name(p);

@@ -36,18 +36,26 @@ inline bool BerichtDateiLesen(AppState& state, const std::string& name, const ch
 
 }  // namespace detail
 
-// Every employee in file order.
+// Every employee in file order, once: an employee stored twice counts by
+// his last record, at its place, in every report and filing.
 inline bool PersonalLesen(AppState& state, const std::string& stem,
                           const std::function<void(const PersonalRecord&)>& visit) {
-  return detail::BerichtDateiLesen(state, DataFileName(stem, kPersonalExt), kPersonaldateiVerwendet,
-                                   [&] { return ScanPersonalRecords(stem, kPersonalExt, visit); });
+  PersonalRecord p;  // one for every record: its texts keep their room
+  return detail::BerichtDateiLesen(
+      state, DataFileName(stem, kPersonalExt), kPersonaldateiVerwendet, [&] {
+        return ScanLetztePersonalImages(stem, kPersonalExt, [&](const std::uint8_t* bild) {
+          p.unpackFrom(bild);
+          visit(p);
+        });
+      });
 }
 
 // The same over the record images, for reports that unpack only some.
 inline bool PersonalBilderLesen(AppState& state, const std::string& stem,
                                 const std::function<void(const std::uint8_t*)>& visit) {
-  return detail::BerichtDateiLesen(state, DataFileName(stem, kPersonalExt), kPersonaldateiVerwendet,
-                                   [&] { return ScanPersonalImages(stem, kPersonalExt, visit); });
+  return detail::BerichtDateiLesen(
+      state, DataFileName(stem, kPersonalExt), kPersonaldateiVerwendet,
+      [&] { return ScanLetztePersonalImages(stem, kPersonalExt, visit); });
 }
 
 // The payroll rows per employee (AbrechnungenJePerson over "<stem>.ABR"),

@@ -72,8 +72,9 @@ bool ListMissingAbrechnungen(AppState& state, const std::string& stem, const std
   std::size_t fehlend = 0;
   if (FileExists(perName)) {
     errno = 0;
-    // Only an employee without a payroll is unpacked.
-    const bool ok = ScanPersonalImages(stem, "PER", [&](const std::uint8_t* bild) {
+    // Only an employee without a payroll is unpacked; one stored twice
+    // counts once, by his last record.
+    const bool ok = ScanLetztePersonalImages(stem, "PER", [&](const std::uint8_t* bild) {
       const std::int32_t nr = PersonalNrOf(bild);
       if ((personalNr != 0 && nr != personalNr) || abgerechnet.contains(nr)) return;
       const PersonalRecord p = PersonalRecord::unpack(bild);

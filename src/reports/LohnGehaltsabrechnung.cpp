@@ -488,10 +488,9 @@ bool PrintLohnGehaltsabrechnung(AppState& state, const BerichtOptionen& o) {
   // The slips are made several at once, each from its employee's image.
   BerichtBloecke bloecke(text);
   bool erster = true;
-  std::vector<bool> erledigt(saetze.size());
   if (!PersonalBilderLesen(state, o.stem, [&](const std::uint8_t* b) {
         auto it = saetze.find(PersonalNrOf(b));
-        if (it == saetze.end() || erledigt[std::size_t(it - saetze.begin())]) return;
+        if (it == saetze.end()) return;
         std::vector<const AbrechnungBytes*> imMonat;
         double urlaubMonat = 0, urlaubGesamt = 0, zeitMonat = 0, zeitGesamt = 0;
         for (const Satz& s : it->second) {
@@ -524,8 +523,6 @@ bool PrintLohnGehaltsabrechnung(AppState& state, const BerichtOptionen& o) {
           });
           erster = false;
         }
-        erledigt[std::size_t(it - saetze.begin())] =
-            true;  // a Personal-Nr stored twice gets one slip
       }))
     return false;
   bloecke.Ende();

@@ -374,12 +374,11 @@ bool PrintUeberweisungsliste(AppState& state, const BerichtOptionen& o, int modu
   Kopf(t, state, modus, monat, jahr, kostenstelle);
   Summen gesamt;
   std::array<Summen, kGruppen> gruppen;
-  std::vector<bool> bezahlt(zeilen.size());
   // Then the employees in the file's order; only a payroll whose employee is
   // in the file counts.
   if (!PersonalBilderLesen(state, o.stem, [&](const std::uint8_t* bild) {
         const auto it = zeilen.find(PersonalNrOf(bild));
-        if (it == zeilen.end() || bezahlt[std::size_t(it - zeilen.begin())]) return;
+        if (it == zeilen.end()) return;
         for (const Zeile& z : it->second) {
           Addiere(gesamt, z);
           Addiere(gruppen[z.gruppe], z);
@@ -388,8 +387,6 @@ bool PrintUeberweisungsliste(AppState& state, const BerichtOptionen& o, int modu
           else if (z.teilabrechnung == 0)  // part payrolls are summed only
             Dienstnehmer(t, PersonalRecord::unpack(bild));
         }
-        // A number stored twice in the employee file is still paid once.
-        bezahlt[std::size_t(it - zeilen.begin())] = true;
       }))
     return false;
 

@@ -1,6 +1,10 @@
 #include "store/PersonalStore.h"
 
+#include <algorithm>
+#include <functional>
 #include <limits>
+#include <numeric>
+#include <vector>
 
 #include "store/RecordFile.h"
 
@@ -189,6 +193,37 @@ bool ScanPersonalImages(const std::string& stem, const std::string& ext,
   RecordFile file = PerFile(stem, ext);
   if (!FileCanOpen(file.path())) return false;
   return file.Scan([&](std::size_t, const std::uint8_t* rec) { visit(rec); });
+}
+
+bool ScanLetztePersonalImages(const std::string& stem, const std::string& ext,
+                              const std::function<void(const std::uint8_t*)>& visit) {
+  RecordFile file = PerFile(stem, ext);
+  if (!FileCanOpen(file.path())) return false;
+  // The numbers first: the file is small beside the payrolls, and only
+  // they tell which record of a number is its last.
+  std::vector<std::int32_t> nummern;
+  if (!file.Scan(
+          [&](std::size_t, const std::uint8_t* rec) { nummern.push_back(PersonalNrOf(rec)); }))
+    return false;
+  // Ascending without a repeat (the insert keeps it so): every record
+  // counts. Otherwise only the last of each number.
+  std::vector<bool> frueher;
+  if (std::adjacent_find(nummern.begin(), nummern.end(), std::greater_equal<>()) != nummern.end()) {
+    std::vector<std::uint32_t> reihe(nummern.size());
+    std::iota(reihe.begin(), reihe.end(), 0u);
+    std::stable_sort(reihe.begin(), reihe.end(),
+                     [&](std::uint32_t a, std::uint32_t b) { return nummern[a] < nummern[b]; });
+    frueher.assign(nummern.size(), false);
+    for (std::size_t i = 0; i + 1 < reihe.size(); ++i)
+      if (nummern[reihe[i]] == nummern[reihe[i + 1]]) frueher[reihe[i]] = true;
+  }
+  // A record that differs from the first pass (the file changed between
+  // them) is left out, so no number is visited twice.
+  return file.Scan([&](std::size_t i, const std::uint8_t* rec) {
+    if (i >= nummern.size() || PersonalNrOf(rec) != nummern[i] || (!frueher.empty() && frueher[i]))
+      return;
+    visit(rec);
+  });
 }
 
 }  // namespace lohn

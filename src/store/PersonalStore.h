@@ -96,5 +96,10 @@ bool ScanPersonalRecords(const std::string& stem, const std::string& ext,
 // fields only (PersonalNrOf, PersonalFamNameOf) and so unpacks nothing.
 bool ScanPersonalImages(const std::string& stem, const std::string& ext,
                         const std::function<void(const std::uint8_t*)>& visit);
+// Every Personal-Nr once, by its last record (the one the lookups find), at
+// that record's place in the file: how the reports and filings count an
+// employee stored twice. Two passes, the first reading only the numbers.
+bool ScanLetztePersonalImages(const std::string& stem, const std::string& ext,
+                              const std::function<void(const std::uint8_t*)>& visit);
 
 }  // namespace lohn
