@@ -658,10 +658,8 @@ bool PrintBeitragsnachweisung(AppState& state, const BerichtOptionen& o) {
   }
   // Printed only, such an amount would be no better: nothing is written.
   if (n.zuGross) {
-    dlg.ShowMessage("Der Betrag " + FloatToStrFixed(*n.zuGross, 15, 2) +
-                    " ist zu groß für die Beitragsnachweisung (höchstens " +
-                    FloatToStrFixed(double(kMaxCents) / 100, 15, 2) +
-                    "). Es wurde keine Beitragsnachweisung erstellt.");
+    dlg.ShowMessage(ZuGrossMeldung("Der Betrag", *n.zuGross, "", "die Beitragsnachweisung",
+                                   "Es wurde keine Beitragsnachweisung erstellt."));
     return false;
   }
   if (!n.text.Schreiben(state)) return false;

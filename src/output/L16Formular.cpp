@@ -230,9 +230,9 @@ std::array<std::string, 2> L16Hintergruende(platform::Dialogs& dialogs) {
   return pfade;
 }
 
-std::string FormatL16Amount15(double betrag) { return FloatToStrFixed(betrag, 12, 2, ',', 15); }
+std::string FormatL16Amount15(double betrag) { return FloatToStrFixed(betrag, 15, 2, ',', 15); }
 
-std::string FormatL16Amount8(double betrag) { return FloatToStrFixed(betrag, 8, 2, ',', 8); }
+std::string FormatL16Amount8(double betrag) { return FloatToStrFixed(betrag, 15, 2, ',', 8); }
 
 std::string FormatL16Whole(int breite, double betrag) {
   return FloatToStrFixed(betrag, 12, 0, ',', breite);

@@ -58,9 +58,9 @@ void ZeichneL16Seite(platform::PrintCanvas& canvas, const L16Seite& seite);
 // gefunden!" and leaves the built-in form.
 std::array<std::string, 2> L16Hintergruende(platform::Dialogs& dialogs);
 
-// The form's number texts: fixed notation with 2 decimals (12 significant
-// digits), 2 decimals (8 significant digits) or none (12 digits), blanks on
-// the left up to the width, never cut.
+// The form's number texts: fixed notation with 2 decimals (15 significant
+// digits, so every amount within kMaxCents is exact) in 15 or 8 characters,
+// or none (12 digits), blanks on the left up to the width, never cut.
 std::string FormatL16Amount15(double betrag);
 std::string FormatL16Amount8(double betrag);
 std::string FormatL16Whole(int breite, double betrag);

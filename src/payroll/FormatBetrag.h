@@ -28,6 +28,12 @@ double RoundBetrag(double value);
 // printed on a form or filed.
 inline constexpr std::int64_t kMaxCents = 10'000'000'000'000;  // 100,000,000,000.00
 
+// The refusal of an amount or sum beyond kMaxCents: `was` ("Der Betrag",
+// "Die Summe") and the amount, `wessen` (" des Dienstnehmers ..." or
+// empty), " ist zu groß für " + `wofuer`, the bound, then `folge`.
+std::string ZuGrossMeldung(const std::string& was, double betrag, const std::string& wessen,
+                           const std::string& wofuer, const std::string& folge);
+
 // Whole cents of an amount, exact halves to the even cent (0.125 -> 12,
 // 0.135 -> 14), computed on integers. A double within a few units of its
 // last place of a half cent counts as that half cent, so binary noise

@@ -71,10 +71,9 @@ Person PersonAus(const PersonalRecord& p) {
 const char* JN(bool ja) { return ja ? "J" : "N"; }
 
 std::string ZuGrossMeldung(const Person& p, double betrag) {
-  return "Der Betrag " + FloatToStrFixed(betrag, 15, 2) + " des Dienstnehmers " +
-         std::to_string(p.nr) + " " + p.famName + " ist zu groß für den Lohnzettel (höchstens " +
-         FloatToStrFixed(AlsBetrag(kMaxCents), 15, 2) +
-         "). Für diesen Dienstnehmer wird kein Lohnzettel gedruckt.";
+  return lohn::ZuGrossMeldung(
+      "Der Betrag", betrag, " des Dienstnehmers " + std::to_string(p.nr) + " " + p.famName,
+      "den Lohnzettel", "Für diesen Dienstnehmer wird kein Lohnzettel gedruckt.");
 }
 
 // The run's fixed values.

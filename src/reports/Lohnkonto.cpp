@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "payroll/FormatBetrag.h"
@@ -18,6 +22,7 @@ namespace lohn {
 namespace {
 
 constexpr std::size_t kBreite = 210;
+constexpr const char* kKeinBericht = "Es wurde kein Bericht erstellt.";
 constexpr std::size_t kSpalten1 = 23;  // amounts of the first table
 constexpr std::size_t kSpalten2 = 9;   // amounts of the second table
 
@@ -34,60 +39,91 @@ enum T2 : std::size_t {
   PensK
 };
 
-// What the reports need of one payroll record.
+using Cent = std::int64_t;
+
+double AlsBetrag(Cent c) { return double(c) / 100; }
+
+// An amount or sum beyond kMaxCents: the report is refused with this
+// message and writes nothing.
+struct ZuGross {
+  std::string meldung;
+};
+
+std::string DesDienstnehmers(std::int32_t nr, const std::string& name) {
+  return " des Dienstnehmers " + std::to_string(nr) + " " + name;
+}
+
+// Adds c to a sum, which must stay within kMaxCents; false when it does
+// not (the sum then holds the first value beyond it).
+bool Addiere(Cent& summe, Cent c) {
+  summe += c;
+  return summe >= -kMaxCents && summe <= kMaxCents;
+}
+
+// What the reports need of one payroll record: every amount in whole cents
+// (halves to even), as each line prints it and each sum adds it up.
 struct KontoZeile {
   int monat = 0;
   bool teil = false;
   bool ueberSechzig = false;
   int standort = 0;
-  std::array<double, kSpalten1> t1{};
-  std::array<double, kSpalten2> t2{};  // T2; Abgabe_: the liable pay
-  double vorschuss = 0, exekution = 0;
-  std::string bemerkung;  // accounts only
+  std::array<Cent, kSpalten1> t1{};
+  std::array<Cent, kSpalten2> t2{};  // T2; Abgabe_: the liable pay
+  Cent vorschuss = 0, exekution = 0;
+  std::optional<double> zuGross;  // the first amount beyond kMaxCents
+  std::string bemerkung;          // accounts only
 };
 
 KontoZeile ZeileAus(const AbrechnungRecord& r, bool mitBemerkung) {
   // The SZ excess belongs to the special payment's base, not to the month's.
   const double szUeber = r.ueberMaxSVBeitrGrdlSZUeberJSechstel_SV;
   KontoZeile z;
+  auto cents = [&z](double v) {
+    const auto c = CentsHalfEven(v);
+    if (!c && !z.zuGross) z.zuGross = v;
+    return c.value_or(0);
+  };
   z.monat = r.MonatComboBox;
   z.teil = r.AbrechngComboBox > 0;
   z.ueberSechzig = r.ueberSechzigCheckBox;
   z.standort = r.gehoertZuStandortEdit;
-  z.t1 = {r.BruttoEdit,
-          r.SonderzahlungEdit,
-          r.SZSVfreiEdit,
-          r.SonstSZEdit,
-          r.BruttoGesamtEdit,
-          r.SachbezuegeAbreEdit,
-          r.SVFreibetragEdit,
-          r.SVBeitragsgrundlageEdit + szUeber - r.SueberschreitungEdit,
-          r.SV_DN_GesamtEdit,
-          r.SVBeitragsGrundlageSonderzahlungEdit + r.SueberschreitungEdit - szUeber,
-          r.SV_DN_SZ_GesamtEdit,
-          r.SonstSZSVEdit,
-          r.SV_AbzGesEdit,
-          r.ServiceEntgelt_eCardEdit,
-          r.FreibetrEdit,
-          r.GrundlageLSTEdit,
-          r.LohnsteuerBetragEdit,
-          r.LstFreibetragSZ,
-          r.GrundlLstSZ,
-          r.LstSZ,
-          r.SonstSZLSTEdit,
-          r.LstGesamt,
-          r.NettoBetragEdit};
-  z.t2 = {r.SachbezuegeAbreEdit + r.BruttoGesamtEdit,
-          r.BMVGbetragEdit,
-          r.KrankenschEdit,
-          r.NormArbeitszeitEdit,
-          AbgabepflichtigesEntgelt(r),
-          r.AuslandsTaetEdit,
-          r.SpesenersatzEdit,
-          r.ZukunftssicherungEdit,
-          r.AuslPensDGEdit};
-  z.vorschuss = r.VorschussEdit;
-  z.exekution = r.ExekutionEdit;
+  const std::array<double, kSpalten1> t1 = {
+      r.BruttoEdit,
+      r.SonderzahlungEdit,
+      r.SZSVfreiEdit,
+      r.SonstSZEdit,
+      r.BruttoGesamtEdit,
+      r.SachbezuegeAbreEdit,
+      r.SVFreibetragEdit,
+      r.SVBeitragsgrundlageEdit + szUeber - r.SueberschreitungEdit,
+      r.SV_DN_GesamtEdit,
+      r.SVBeitragsGrundlageSonderzahlungEdit + r.SueberschreitungEdit - szUeber,
+      r.SV_DN_SZ_GesamtEdit,
+      r.SonstSZSVEdit,
+      r.SV_AbzGesEdit,
+      r.ServiceEntgelt_eCardEdit,
+      r.FreibetrEdit,
+      r.GrundlageLSTEdit,
+      r.LohnsteuerBetragEdit,
+      r.LstFreibetragSZ,
+      r.GrundlLstSZ,
+      r.LstSZ,
+      r.SonstSZLSTEdit,
+      r.LstGesamt,
+      r.NettoBetragEdit};
+  const std::array<double, kSpalten2> t2 = {r.SachbezuegeAbreEdit + r.BruttoGesamtEdit,
+                                            r.BMVGbetragEdit,
+                                            r.KrankenschEdit,
+                                            r.NormArbeitszeitEdit,
+                                            AbgabepflichtigesEntgelt(r),
+                                            r.AuslandsTaetEdit,
+                                            r.SpesenersatzEdit,
+                                            r.ZukunftssicherungEdit,
+                                            r.AuslPensDGEdit};
+  for (std::size_t i = 0; i < kSpalten1; ++i) z.t1[i] = cents(t1[i]);
+  for (std::size_t i = 0; i < kSpalten2; ++i) z.t2[i] = cents(t2[i]);
+  z.vorschuss = cents(r.VorschussEdit);
+  z.exekution = cents(r.ExekutionEdit);
   if (mitBemerkung) z.bemerkung = r.BemerkungenEdit;
   return z;
 }
@@ -164,20 +200,31 @@ void Konto(BerichtText& text, const AppState& state, const BerichtOptionen& o,
          "     SZ                SZ                                                    SZ       "
          "SZ            Absetzbetr."},
         kBreite);
-  std::array<double, kSpalten1> summe1{};
+  const std::string wessen = DesDienstnehmers(p.PersNrEdit, p.FamNameEdit);
+  auto addiere = [&](Cent& summe, Cent c) {
+    if (!Addiere(summe, c))
+      throw ZuGross{
+          ZuGrossMeldung("Die Summe", AlsBetrag(summe), wessen, "das Lohnkonto", kKeinBericht)};
+  };
+  for (const KontoZeile& z : zeilen)
+    if (z.zuGross)
+      throw ZuGross{
+          ZuGrossMeldung("Der Betrag", *z.zuGross, wessen, "das Lohnkonto", kKeinBericht)};
+  std::array<Cent, kSpalten1> summe1{};
   std::string zeile;
   for (const KontoZeile& z : zeilen) {
     zeile = MonatMarke(z);
     for (std::size_t i = 0; i < kSpalten1; ++i) {
       zeile += sep;
-      BerichtText::A(zeile, z.t1[i], 9);
-      summe1[i] += z.t1[i];
+      BerichtText::A(zeile, AlsBetrag(z.t1[i]), 9);
+      addiere(summe1[i], z.t1[i]);
     }
     text.Zeile(zeile);
   }
   text.Zeile(std::string(kBreite, '_'));
-  std::string summe = sep + BerichtText::A(summe1[0], 12);
-  for (std::size_t i = 1; i < kSpalten1; ++i) summe += sep + BerichtText::A(summe1[i], 9);
+  std::string summe = sep + BerichtText::A(AlsBetrag(summe1[0]), 12);
+  for (std::size_t i = 1; i < kSpalten1; ++i)
+    summe += sep + BerichtText::A(AlsBetrag(summe1[i]), 9);
   text.Zeile(summe);
   text.Zeile(std::string(kBreite, '='));
 
@@ -193,21 +240,19 @@ void Konto(BerichtText& text, const AppState& state, const BerichtOptionen& o,
                     "      Grundl    Beitr      §16      §16   stätte    DB DZ Tätig §3   km §26 "
                     "sich. §3   §26 Z7"},
                    kBreite);
-  std::array<double, kSpalten2> summe2{};
+  std::array<Cent, kSpalten2> summe2{};
   for (const KontoZeile& z : zeilen) {
     zeile = MonatMarke(z);
     for (std::size_t i = 0; i < kSpalten2; ++i) {
       if (i == Abgabe_) zeile += sep + BerichtText::I(z.standort, 9);
-      double wert = z.t2[i];
       // Over 60 the month is free of DB and DZ.
       if (i == Abgabe_ && z.ueberSechzig) {
         zeile += sep + BerichtText::I(0, 9);
         continue;
       }
-      if (i == MvBeitrag) wert = RoundBetragHalfEven(wert);
       zeile += sep;
-      BerichtText::A(zeile, z.t2[i], 9);
-      summe2[i] += wert;
+      BerichtText::A(zeile, AlsBetrag(z.t2[i]), 9);
+      addiere(summe2[i], z.t2[i]);
     }
     if (excel)
       zeile += ";" + BerichtText::Zelle(z.bemerkung);
@@ -216,10 +261,10 @@ void Konto(BerichtText& text, const AppState& state, const BerichtOptionen& o,
     text.Zeile(zeile);
   }
   text.Zeile(std::string(kBreite, '_'));
-  summe = sep + BerichtText::A(summe2[0], 12);
+  summe = sep + BerichtText::A(AlsBetrag(summe2[0]), 12);
   for (std::size_t i = 1; i < kSpalten2; ++i) {
     if (i == Abgabe_) summe += sep + std::string(9, ' ');
-    summe += sep + BerichtText::A(summe2[i], 9);
+    summe += sep + BerichtText::A(AlsBetrag(summe2[i]), 9);
   }
   text.Zeile(summe);
   text.Zeile(std::string(kBreite, '='));
@@ -272,81 +317,106 @@ constexpr const char* kBezeichnungen[kSummenZeilen] = {
     "Exekution",
 };
 
-// The sheet's values: [row][0] the period, [row][1..12] the months.
+// The sheet's values in cents: [row][0] the period, [row][1..12] the
+// months; every cell the sum of the whole cents of its parts, the period
+// the sum of its months.
 struct Summen {
-  std::array<std::array<double, 13>, kSummenZeilen> werte{};
-  std::array<AbgabenMonat, 13> abgaben{};
+  std::array<std::array<Cent, 13>, kSummenZeilen> werte{};
+  // The months' levy bases, without the over-60 records.
+  std::array<Cent, 13> dbDzGrundlage{};
+  std::optional<std::string> zuGross;  // the refusal, once a sum is beyond kMaxCents
 
-  void Add(const KontoZeile& z) {
-    if (z.monat < 1 || z.monat > 12) return;
-    const auto& t = z.t1;
-    const std::array<double, kSummenZeilen> v = {t[0],
-                                                 t[1],
-                                                 t[2],
-                                                 t[3],
-                                                 t[4],
-                                                 t[5],
-                                                 t[6],
-                                                 t[7],
-                                                 t[8],
-                                                 t[9],
-                                                 t[10],
-                                                 t[11],
-                                                 t[13],
-                                                 t[12],
-                                                 t[14],
-                                                 t[15],
-                                                 t[16],
-                                                 t[17],
-                                                 t[18],
-                                                 t[19],
-                                                 t[20],
-                                                 t[21],
-                                                 t[22],
-                                                 t[4] + t[5] - t[3],
-                                                 z.t2[MvBeitrag],
-                                                 z.t2[Freiwillig],
-                                                 z.t2[Pendler],
-                                                 0,
-                                                 0,
-                                                 0,
-                                                 z.t2[Ausland],
-                                                 z.t2[Diaeten],
-                                                 z.t2[Zukunft],
-                                                 z.t2[PensK],
-                                                 z.vorschuss,
-                                                 z.exekution};
-    for (std::size_t i = 0; i < kSummenZeilen; ++i) {
-      werte[i][std::size_t(z.monat)] += v[i];
-      werte[i][0] += v[i];
+  // A record of the employee whose image is `bild`.
+  void Add(const KontoZeile& z, const std::uint8_t* bild) {
+    if (zuGross || z.monat < 1 || z.monat > 12) return;
+    if (z.zuGross) {
+      zuGross = ZuGrossMeldung("Der Betrag", *z.zuGross,
+                               DesDienstnehmers(PersonalNrOf(bild), PersonalFamNameOf(bild)),
+                               "das Betriebssummenblatt", kKeinBericht);
+      return;
     }
-    abgaben[std::size_t(z.monat)].Add(z.t2[Abgabe_], z.ueberSechzig);
+    const auto& t = z.t1;
+    const std::array<Cent, kSummenZeilen> v = {t[0],
+                                               t[1],
+                                               t[2],
+                                               t[3],
+                                               t[4],
+                                               t[5],
+                                               t[6],
+                                               t[7],
+                                               t[8],
+                                               t[9],
+                                               t[10],
+                                               t[11],
+                                               t[13],
+                                               t[12],
+                                               t[14],
+                                               t[15],
+                                               t[16],
+                                               t[17],
+                                               t[18],
+                                               t[19],
+                                               t[20],
+                                               t[21],
+                                               t[22],
+                                               t[4] + t[5] - t[3],
+                                               z.t2[MvBeitrag],
+                                               z.t2[Freiwillig],
+                                               z.t2[Pendler],
+                                               0,
+                                               0,
+                                               0,
+                                               z.t2[Ausland],
+                                               z.t2[Diaeten],
+                                               z.t2[Zukunft],
+                                               z.t2[PensK],
+                                               z.vorschuss,
+                                               z.exekution};
+    const auto m = std::size_t(z.monat);
+    for (std::size_t i = 0; i < kSummenZeilen; ++i)
+      for (Cent& summe : {std::ref(werte[i][m]), std::ref(werte[i][0])})
+        if (!Addiere(summe, v[i])) return Zuviel(i, AlsBetrag(summe));
+    if (!z.ueberSechzig && !Addiere(dbDzGrundlage[m], z.t2[Abgabe_]))
+      return Zuviel(kGrundlageDbDz, AlsBetrag(dbDzGrundlage[m]));
+  }
+
+  void Zuviel(std::size_t zeile, double summe) {
+    zuGross = ZuGrossMeldung("Die Summe", summe,
+                             " in der Zeile \"" + std::string(kBezeichnungen[zeile]) + "\"",
+                             "das Betriebssummenblatt", kKeinBericht);
   }
 
   // The levy rows: the month bases as they stand, DB and DZ after the free
-  // amount of each month.
+  // amount of each month; each period total the sum of its months as they
+  // print.
   void Abgabenzeilen(const BerichtOptionen& o) {
     const AbgabenSaetze saetze{o.db, o.dz, 0};
-    double basen = 0;
     for (std::size_t i : {kGrundlageDbDz, kDienstgeberbeitrag, kDienstgeberzuschlag})
       werte[i][0] = 0;
-    for (std::size_t m = 1; m <= 12; ++m) {
-      const Abgaben a = BerechneAbgaben(abgaben[m], saetze);
-      werte[kGrundlageDbDz][m] = RoundBetragHalfEven(abgaben[m].dbDzGrundlage);
-      werte[kGrundlageDbDz][0] += werte[kGrundlageDbDz][m];
-      werte[kDienstgeberbeitrag][m] = a.db;
-      werte[kDienstgeberzuschlag][m] = a.dz;
-      basen += a.dbDzBasis;
+    for (std::size_t m = 1; m <= 12 && !zuGross; ++m) {
+      AbgabenMonat monat;
+      monat.dbDzGrundlage = AlsBetrag(dbDzGrundlage[m]);
+      const Abgaben a = BerechneAbgaben(monat, saetze);
+      werte[kGrundlageDbDz][m] = dbDzGrundlage[m];
+      const std::pair<std::size_t, double> abgaben[] = {{kDienstgeberbeitrag, a.db},
+                                                        {kDienstgeberzuschlag, a.dz}};
+      for (const auto& [zeile, betrag] : abgaben) {
+        const auto c = CentsHalfEven(betrag);
+        if (!c) return Zuviel(zeile, betrag);  // a rate beyond all reason
+        werte[zeile][m] = *c;
+      }
+      for (std::size_t i : {kGrundlageDbDz, kDienstgeberbeitrag, kDienstgeberzuschlag})
+        if (!Addiere(werte[i][0], werte[i][m])) return Zuviel(i, AlsBetrag(werte[i][0]));
     }
-    werte[kDienstgeberbeitrag][0] = Abgabe(basen, o.db);
-    werte[kDienstgeberzuschlag][0] = Abgabe(basen, o.dz);
   }
 };
 
-void Summenblatt(BerichtText& text, const AppState& state, const BerichtOptionen& o, Summen& s) {
+// The sheet, or false when a sum is beyond kMaxCents (s.zuGross says which).
+bool Summenblatt(BerichtText& text, const AppState& state, const BerichtOptionen& o, Summen& s) {
   const bool excel = o.excel;
   const std::string sep = excel ? ";" : "";
   s.Abgabenzeilen(o);
+  if (s.zuGross) return false;
   text.Zeile("BETRIEBSSUMMENBLATT");
   Kopf(text, state, excel);
   text.Zeile(ZeitraumZeile(o));
@@ -356,11 +426,13 @@ void Summenblatt(BerichtText& text, const AppState& state, const BerichtOptionen
   text.KopfBlock({kopf}, kBreite);
   for (std::size_t i = 0; i < kSummenZeilen; ++i) {
     std::string zeile = PadText(kBezeichnungen[i], 28, true) + sep;
-    for (std::size_t m = 0; m <= 12; ++m) zeile += BerichtText::A(s.werte[i][m], 14) + sep;
+    for (std::size_t m = 0; m <= 12; ++m)
+      zeile += BerichtText::A(AlsBetrag(s.werte[i][m]), 14) + sep;
     text.Zeile(zeile);
   }
   text.Zeile(std::string(kBreite, '_'));
   text.Zeile();
+  return true;
 }
 
 }  // namespace
@@ -382,18 +454,26 @@ bool PrintLohnkonto(AppState& state, const BerichtOptionen& o, bool summenblatt)
   bool ok = true;
   if (summenblatt) {
     ok = PersonalBilderLesen(state, o.stem, [&](const std::uint8_t* b) {
-      for (const KontoZeile& z : zeilen[PersonalNrOf(b)]) summen.Add(z);
+      for (const KontoZeile& z : zeilen[PersonalNrOf(b)]) summen.Add(z, b);
     });
+    if (ok && !Summenblatt(text, state, o, summen)) {
+      state.dialogs().ShowMessage(*summen.zuGross);
+      return false;
+    }
   } else {
     // The accounts are made several at once.
-    ok = PersonenBloecke(
-        state, o.stem, text, [&](std::int32_t nr) { return persNr == 0 || nr == persNr; },
-        [&](BerichtText& t, const PersonalRecord& p, bool erste) {
-          Konto(t, state, o, p, zeilen[p.PersNrEdit], erste);
-        });
+    try {
+      ok = PersonenBloecke(
+          state, o.stem, text, [&](std::int32_t nr) { return persNr == 0 || nr == persNr; },
+          [&](BerichtText& t, const PersonalRecord& p, bool erste) {
+            Konto(t, state, o, p, zeilen[p.PersNrEdit], erste);
+          });
+    } catch (const ZuGross& z) {
+      state.dialogs().ShowMessage(z.meldung);
+      return false;
+    }
   }
   if (!ok) return false;
-  if (summenblatt) Summenblatt(text, state, o, summen);
   return text.Zeilen() > 0 && text.Schreiben(state);
 }
 

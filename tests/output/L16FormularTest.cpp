@@ -37,6 +37,8 @@ TEST(L16Formular, NumberTextsFilledOnTheLeftNeverCut) {
   EXPECT_EQ(lohn::FormatL16Amount15(1e15), "1000000000000000,00");  // never "1E15"
   EXPECT_EQ(lohn::FormatL16Amount8(12.5), "   12,50");
   EXPECT_EQ(lohn::FormatL16Amount8(123456.78), "123456,78");
+  EXPECT_EQ(lohn::FormatL16Amount15(99999999999.96), " 99999999999,96");  // the bound's cents
+  EXPECT_EQ(lohn::FormatL16Amount8(1234567.89), "1234567,89");
   EXPECT_EQ(lohn::FormatL16Whole(4, 12), "  12");
   EXPECT_EQ(lohn::FormatL16Whole(4, 123456), "123456");
 }

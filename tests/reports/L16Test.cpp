@@ -132,6 +132,17 @@ TEST(L16, FieldsOfTheSlip) {
          l.f.abrechnungen.push_back(r);
        },
        {{1, 665, 275, "       24100,00"}, {1, 176, 60, "1"}, {1, 330, 60, "12"}}},
+      {"a year just within the bound prints to the cent",
+       [](Lauf& l) {
+         // Month amounts small enough for the stored reals to hold their
+         // cents: 12 x (2000 + 4e9 + 4e9 + 333331333.33) = 99999999999.96.
+         for (auto& r : l.f.abrechnungen) {
+           if (r.PersNrEdit != 2) continue;
+           r.SonderzahlungEdit = r.SonstSZEdit = 4e9;
+           r.SachbezuegeAbreEdit = 333331333.33;
+         }
+       },
+       {{1, 665, 275, " 99999999999,96"}, {1, 430, 728, " 48000000000,00"}}},
       {"foreign activity: only its months",
        [](Lauf& l) {
          l.f.abrechnungen[3].AuslandsTaetEdit = 100;  // employee 2, February

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <sstream>
@@ -61,6 +62,13 @@ std::string Zeile1(int monat, double brutto) {
   return z;
 }
 
+// The total line of the account's first table with gross = total gross.
+std::string Summe1(double brutto) {
+  std::string z = BerichtText::A(brutto, 12);
+  for (int i = 1; i < 23; ++i) z += BerichtText::A(i == 4 ? brutto : 0, 9);
+  return z;
+}
+
 std::vector<std::string> Zeilen(const std::string& text) {
   std::vector<std::string> z;
   std::size_t a = 0;
@@ -91,6 +99,24 @@ TEST(Lohnkonto, FaultsAndEdges) {
   PersonalRecord lang50 = Person(1), lang51 = Person(2);
   lang50.BemerkungenEdit = std::string(50, 'a');
   lang51.BemerkungenEdit = std::string(50, 'b') + "c";
+  // Nine month bases whose DB at 4.5 % adds up to 621.79 and DZ at 0.4 % to
+  // 55.26, where the levies on their sum 13816.67 would be 621.75 and 55.27.
+  const double basen[] = {1462.78, 1485.89, 1485.90, 1499.67, 1526.78,
+                          1549.23, 1568.56, 1586.78, 1651.08};
+  std::vector<AbrechnungRecord> neunMonate;
+  std::map<int, double> db, dz;
+  const double dbs[] = {65.83, 66.87, 66.87, 67.49, 68.71, 69.72, 70.59, 71.41, 74.30};
+  const double dzs[] = {5.85, 5.94, 5.94, 6.00, 6.11, 6.20, 6.27, 6.35, 6.60};
+  for (int m = 1; m <= 9; ++m) {
+    neunMonate.push_back(Satz(1, m, basen[m - 1]));
+    db[m] = dbs[m - 1], dz[m] = dzs[m - 1];
+  }
+  // Half cents print to the even cent and add up as printed.
+  const std::vector<AbrechnungRecord> halbe = {Satz(1, 1, 10.125), Satz(1, 2, 10.125)};
+  // Two amounts within the bound whose sum is beyond it; one beyond alone.
+  const std::vector<AbrechnungRecord> zuViel = {Satz(1, 1, 6e10), Satz(1, 2, 6e10)};
+  const std::string summeZuGross = "Die Summe 120000000000,00";
+  AbrechnungRecord riesig = Satz(1, 1, 1e12);
   AbrechnungRecord vorjahr = Satz(1, 12, 0, 2013), urlaub = Satz(1, 1, 0);
   vorjahr.UrlaubsKontoTageEdit = 5;
   urlaub.UrlaubsKontoTageEdit = 2;
@@ -102,7 +128,61 @@ TEST(Lohnkonto, FaultsAndEdges) {
     Generator generator;
     bool excel;
     std::vector<std::pair<std::string, int>> zeilen;  // line, how often
+    std::string meldung = {};                         // the start of the refusal: no report
   } faelle[] = {
+      {"DB and DZ of the period are the sums of the months",
+       {Person(1)},
+       neunMonate,
+       kSumme,
+       false,
+       {{Summe("Dienstgeberbeitrag", db), 1},
+        {Summe("Dienstgeberzuschlag", dz), 1},
+        {PadText("Dienstgeberbeitrag", 28, true) + BerichtText::A(621.79, 14) +
+             BerichtText::A(65.83, 14),
+         0}}},
+      {"half cents: lines and total as printed",
+       {Person(1)},
+       halbe,
+       kKonten,
+       false,
+       {{Zeile1(1, 10.12), 1}, {Zeile1(2, 10.12), 1}, {Summe1(20.24), 1}}},
+      {"... the sheet",
+       {Person(1)},
+       halbe,
+       kSumme,
+       false,
+       {{Summe("Bruttobezüge gesamt", {{1, 10.12}, {2, 10.12}}), 1}}},
+      {"a sum beyond the bound: no sheet",
+       {Person(1)},
+       zuViel,
+       kSumme,
+       false,
+       {},
+       summeZuGross + " in der Zeile \"Laufende Bezüge brutto\" ist zu groß für das "
+                      "Betriebssummenblatt (höchstens 100000000000,00). Es wurde kein Bericht "
+                      "erstellt."},
+      {"... no account",
+       {Person(1)},
+       zuViel,
+       kKonten,
+       false,
+       {},
+       summeZuGross + " des Dienstnehmers 1 DN1 ist zu groß für das Lohnkonto"},
+      {"an amount beyond the bound: no account",
+       {Person(1)},
+       {riesig},
+       kKonten,
+       false,
+       {},
+       "Der Betrag 1000000000000,00 des Dienstnehmers 1 DN1 ist zu groß für das Lohnkonto"},
+      {"... no sheet",
+       {Person(1)},
+       {riesig},
+       kSumme,
+       false,
+       {},
+       "Der Betrag 1000000000000,00 des Dienstnehmers 1 DN1 ist zu groß für das "
+       "Betriebssummenblatt"},
       {"over 60 adds nothing, its DB-free pay is not taken off twice",
        {Person(1), Person(2)},
        {Satz(1, 3, 3000), alt},
@@ -209,6 +289,13 @@ TEST(Lohnkonto, FaultsAndEdges) {
     o.stem = "F";
     o.monatVon = 1, o.monatBis = 12, o.jahr = 2014;
     o.db = 4.5, o.dz = 0.4, o.excel = f.excel;
+    if (!f.meldung.empty()) {
+      EXPECT_FALSE(f.generator(env.state, o));
+      EXPECT_FALSE(std::filesystem::exists(kReportFileName));
+      ASSERT_EQ(env.dialogs.messages.size(), 1u);
+      EXPECT_TRUE(env.dialogs.messages[0].starts_with(f.meldung)) << env.dialogs.messages[0];
+      continue;
+    }
     ASSERT_TRUE(f.generator(env.state, o));
     auto b = ReadBytes(kReportFileName);
     const auto zeilen = Zeilen(Cp1252ToUtf8({reinterpret_cast<const char*>(b.data()), b.size()}));
