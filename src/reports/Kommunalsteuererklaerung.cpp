@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "frame/Daten.h"
@@ -179,15 +181,36 @@ bool PrintKommunalsteuerErklaerung(AppState& state, const BerichtOptionen& o) {
           },
           zeilen))
     return false;
-  std::array<double, 13> standort{}, betrieb{};
+  // The month sums in whole cents. An amount or sum beyond kMaxCents
+  // refuses the return and its XML file: the first one is named.
+  std::optional<std::string> zuGross;
+  auto zuviel = [&](const std::string& was, double betrag, const std::string& wessen) {
+    if (!zuGross)
+      zuGross = ZuGrossMeldung(was, betrag, wessen, "die Kommunalsteuererklärung",
+                               "Es wurden keine Kommunalsteuererklärung und keine XML-Datei "
+                               "erstellt.");
+  };
+  auto imRahmen = [](std::int64_t c) { return c >= -kMaxCents && c <= kMaxCents; };
+  std::array<std::int64_t, 13> standort{}, betrieb{};
   if (!PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
         auto it = zeilen.find(p.PersNrEdit);
-        if (it == zeilen.end()) return;
+        if (it == zeilen.end() || zuGross) return;
         const bool hier = o.standort == 0 || p.gehoertZuStandortEdit == o.standort;
         for (const Zeile& z : it->second) {
           if (z.monat < 1 || z.monat > 12) continue;
-          betrieb[z.monat] += z.entgelt;
-          if (hier) standort[z.monat] += z.entgelt;
+          const auto c = CentsHalfEven(z.entgelt);
+          if (!c) {
+            return zuviel(
+                "Der Betrag", z.entgelt,
+                " des Dienstnehmers " + std::to_string(p.PersNrEdit) + " " + p.FamNameEdit);
+          }
+          for (auto* summe : {&betrieb[z.monat], hier ? &standort[z.monat] : nullptr}) {
+            if (!summe) continue;
+            *summe += *c;
+            if (!imRahmen(*summe))
+              return zuviel("Die Summe", double(*summe) / 100,
+                            std::string(" der Arbeitslöhne im ") + kMonatsnamen[z.monat - 1]);
+          }
         }
       }))
     return false;
@@ -255,27 +278,39 @@ bool PrintKommunalsteuerErklaerung(AppState& state, const BerichtOptionen& o) {
   }
   t.Zeile(linie);
 
-  double jahresBasis = 0, jahresDga = 0;
+  // Every amount printed or filed, checked against the bound.
+  auto betrag = [&](double v, const char* was) {
+    if (!CentsHalfEven(v)) zuviel("Der Betrag", v, std::string(" ") + was);
+    return v;
+  };
+  std::int64_t jahresBasisCents = 0;
+  double jahresDga = 0;
   for (int m = 1; m <= 12; ++m) {
     // The free amount is the enterprise's; a site gets its share of it.
-    const double lohn = RoundBetragHalfEven(standort[m]);
-    const double basis = StandortKommStBasis(standort[m], betrieb[m]);
+    const double lohn = double(standort[m]) / 100;
+    const double basis = StandortKommStBasis(lohn, double(betrieb[m]) / 100);
     const double frei = std::max(0.0, lohn - basis);
-    jahresBasis += basis;
-    std::string z = PadText(kMonatsnamen[m - 1], 10, true) + BerichtText::A(lohn, 12) +
-                    BerichtText::A(frei, 12) + BerichtText::A(basis, 12) +
-                    BerichtText::A(Abgabe(basis, o.kommunalsteuer), 12);
+    jahresBasisCents += CentsHalfEven(basis).value_or(0);
+    std::string z =
+        PadText(kMonatsnamen[m - 1], 10, true) + BerichtText::A(lohn, 12) +
+        BerichtText::A(frei, 12) + BerichtText::A(basis, 12) +
+        BerichtText::A(betrag(Abgabe(basis, o.kommunalsteuer), "der Kommunalsteuer"), 12);
     if (o.dga) {
       auto wert = [&](int reihe) { return o.dgaWerte[DgaDaten::Feld(reihe, m) - 1]; };
-      const double dga = DgaAbgabe(wert(4), wert(2), wert(5), wert(3));
+      const double dga = betrag(DgaAbgabe(wert(4), wert(2), wert(5), wert(3)), "der DGA");
       jahresDga += dga;
       z += PadText(std::string("   ") + kMonatsnamen[m - 1], 13, true) +
-           BerichtText::A(wert(1), 16) + BerichtText::A(wert(2), 16) + BerichtText::A(dga, 16);
+           BerichtText::A(betrag(wert(1), "der befreiten Mitarbeiter"), 16) +
+           BerichtText::A(betrag(wert(2), "der abgabepflichtigen Mitarbeiter"), 16) +
+           BerichtText::A(dga, 16);
     }
     t.Zeile(z);
   }
-  jahresBasis = RoundBetragHalfEven(jahresBasis);
-  const double jahresSteuer = Abgabe(jahresBasis, o.kommunalsteuer);
+  if (!imRahmen(jahresBasisCents))
+    zuviel("Die Summe", double(jahresBasisCents) / 100, " der Bemessungsgrundlage");
+  const double jahresBasis = double(jahresBasisCents) / 100;
+  const double jahresSteuer = betrag(Abgabe(jahresBasis, o.kommunalsteuer), "der Jahressteuer");
+  betrag(jahresDga, "der Jahressumme DGA");
 
   t.Zeile(linie);
   std::string summen = "Summen:                 " + BerichtText::A(jahresBasis, 22) +
@@ -295,6 +330,10 @@ bool PrintKommunalsteuerErklaerung(AppState& state, const BerichtOptionen& o) {
     t.Zeile("Ergänzende Angaben:");
     t.Zeile();
     t.Zeile(linie);
+  }
+  if (zuGross) {
+    dlg.ShowMessage(*zuGross);
+    return false;
   }
   if (!t.Schreiben(state)) return false;
 

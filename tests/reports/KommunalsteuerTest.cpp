@@ -228,6 +228,37 @@ TEST(Kommunalsteuer, CasesTable) {
        {},
        lohn::kSaetzeNegativ,
        "<fehlt>"},
+      {"a year base just within the bound: exact in the return and the XML file",
+       [](Demo& d, lohn::BerichtOptionen&) {
+         // Month amounts small enough for the stored reals to hold their cents.
+         d.abrechnungen.clear();
+         for (int m = 1; m <= 12; ++m) d.Lohn(1, m, 4166666666.66), d.Lohn(2, m, 4166666666.67);
+       },
+       false,
+       true,
+       {"Summen:                         99999999999.963000000000.00",
+        "    <GESAMT_BMG type=\"kz\">99999999999.96</GESAMT_BMG>"},
+       nullptr,
+       "1"},
+      {"a year base beyond the bound: no return, no XML file",
+       [](Demo& d, lohn::BerichtOptionen&) {
+         d.abrechnungen.clear();
+         for (int m = 1; m <= 12; ++m) d.Lohn(1, m, 1e10);
+       },
+       false,
+       false,
+       {},
+       "Die Summe 120000000000,00 der Bemessungsgrundlage ist zu groß für die "
+       "Kommunalsteuererklärung (höchstens 100000000000,00). Es wurden keine "
+       "Kommunalsteuererklärung und keine XML-Datei erstellt.",
+       "<fehlt>"},
+      {"an amount beyond the bound: the employee named",
+       [](Demo& d, lohn::BerichtOptionen&) { d.Lohn(2, 5, 2e13); },
+       false,
+       false,
+       {},
+       "Der Betrag 20000000000000,00 des Dienstnehmers 2 Berger ist zu groß",
+       "<fehlt>"},
       {"a payroll file in use",
        [](Demo&, lohn::BerichtOptionen&) {
          fs::remove("DEMO.ABR");
