@@ -414,7 +414,9 @@ void Nachweisung::Umlagen(const Summen& s) {
     const double betrag = Betrag(s.umlagen[u] * art.satz / 100);
     Pruefe(s.umlagen[u]);
     if (excel_)
-      Zeile(std::string(art.text) + ";;;;" + A(s.umlagen[u], 12) + ";" + A(art.satz, 7) + "; " +
+      // The base under "Gesamt je Beitrgr" as on paper, the cashier's
+      // column empty.
+      Zeile(std::string(art.text) + ";;;" + A(s.umlagen[u], 12) + ";;" + A(art.satz, 7) + "; " +
             art.code + "; " + A(betrag, 12));
     else
       Zeile(std::string(art.text) + A(s.umlagen[u], 12) + std::string(9, ' ') + A(art.satz, 7) +

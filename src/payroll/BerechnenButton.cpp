@@ -93,12 +93,14 @@ bool BerechnenUnterSperre(PersFormKontext& k) {
   // click that cannot calculate asks nothing and writes nothing.
   if (!BerechnungMoeglich(dlg, f)) return false;
   if (GespeicherteAbrechnungAngezeigt(k) && !dlg.AskYesNo(kFrageUeberschreiben)) return false;
-  if (!ValidatePersonalBeforeSave(state, f)) return false;
+  // A part payroll's amounts are its own: the employee file keeps his
+  // standing pay.
+  const auto key = AbrechnungsSchluesselAusFeldern(f);
+  if (!ValidatePersonalBeforeSave(state, f, key->Teilabrechnung > 0)) return false;
 
   // The employee's payroll year and the place of this month's record, in
   // one pass over the payroll file; the lock files keep it as it is until
   // the save.
-  const auto key = AbrechnungsSchluesselAusFeldern(f);
   const auto jahr = LeseJahresAbrechnungen(state.DataFileStem, *key);
   if (!jahr) {
     dlg.ShowMessage(kFileInUseMessage);

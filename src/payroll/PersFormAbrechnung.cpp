@@ -13,6 +13,7 @@
 #include "store/LockFile.h"
 #include "store/Numbers.h"
 #include "store/RecordFile.h"
+#include "store/SvNummer.h"
 #include "store/TextRoutines.h"
 
 namespace lohn {

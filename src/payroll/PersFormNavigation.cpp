@@ -35,6 +35,7 @@ void NeuePeriode(PersFormKontext& k) {
   k.form.SetEnabled("Button4", true);
   k.form.SetChecked("LstBerechnen", true);
   k.form.SetEnabled("TageslohnButton", false);
+  UeberSechzigPruefen(k.state, k.form);
 }
 
 // `begrenzen`: clamp also a year of fewer than four digits.
@@ -153,21 +154,19 @@ void SVNrEditChange(AppState& state, PersFormModel& f) {
 }
 
 void UeberSechzigPruefen(AppState& state, PersFormModel& f) {
-  if (f.Checked("ueberSechzigCheckBox")) return;
-  const platform::DateTime heute = state.services.clock.Now();
-  if (!UeberSechzigImMonat(f.Text("SVNrEdit"), state.year.year, heute.year, heute.month)
-           .value_or(false))
-    return;
+  std::int64_t jahr = 0, monat = 0;
+  try {
+    jahr = StrToInt(f.Text("JahrComboBox"));
+    monat = StrToInt(f.Text("MonatComboBox"));
+  } catch (const ConversionError&) {
+    return;  // no payroll month shown
+  }
+  if (monat < 1 || monat > 12 || jahr < 1 || jahr > 9999) return;
+  auto frei = UeberSechzigImMonat(f.Text("SVNrEdit"), state.year.year, int(jahr), int(monat));
+  if (!frei || *frei == f.Checked("ueberSechzigCheckBox")) return;
   // Ticked first: the message says that it is.
-  f.SetChecked("ueberSechzigCheckBox", true);
-  state.dialogs().ShowMessage(kAb60Hinweis);
-}
-
-std::optional<bool> UeberSechzigImMonat(std::string_view svNr, int buildYear, int jahr, int monat) {
-  auto geboren = GeburtsdatumAusSvNr(svNr, buildYear);
-  if (!geboren) return std::nullopt;
-  // Free from the month after the 60th birthday on.
-  return jahr * 100 + monat > (geboren->jahr + 60) * 100 + geboren->monat;
+  f.SetChecked("ueberSechzigCheckBox", *frei);
+  if (*frei) state.dialogs().ShowMessage(kAb60Hinweis);
 }
 
 }  // namespace lohn

@@ -7,7 +7,6 @@
 // anything by itself.
 
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 #include "payroll/PersFormAbrechnung.h"
@@ -51,13 +50,10 @@ void SpeedButton18Click(PersFormKontext& k);
 
 // The user typed in the SV number: digits only, then the age-60 rule.
 void SVNrEditChange(AppState& state, PersFormModel& f);
-// The age-60 rule: from the month after his 60th birthday an employee pays
-// no DB and DZ; the box "DB,DZ frei" is ticked and the user told. Nothing
-// unticks it.
+// The age-60 rule for the payroll month shown (UeberSechzigImMonat): the
+// box "DB,DZ frei" follows it, and the user is told when it ticks the box.
+// Nothing changes while no month and year are shown or the SV number gives
+// no date of birth.
 void UeberSechzigPruefen(AppState& state, PersFormModel& f);
-// The same rule for one payroll month: free after the month of the 60th
-// birthday, not in it or before; none when the SV number gives no date of
-// birth.
-std::optional<bool> UeberSechzigImMonat(std::string_view svNr, int buildYear, int jahr, int monat);
 
 }  // namespace lohn

@@ -333,15 +333,31 @@ const PersonalRecord& FormToPersonalRecord(PersFormModel& f) {
   return f.CurrentPersonal;
 }
 
-bool SavePersonalFromForm(AppState& state, PersFormModel& f) {
-  const PersonalRecord& r = FormToPersonalRecord(f);
+namespace {
+
+// The standing pay of the employee file: a part payroll calculates on
+// amounts of its own and leaves these as they are.
+constexpr double PersonalRecord::*kStehendeBezuege[] = {
+    &PersonalRecord::GehaltEdit, &PersonalRecord::ZulageEdit, &PersonalRecord::StundenlohnEdit,
+    &PersonalRecord::MehrstdSatzEdit, &PersonalRecord::MehrstdZuschlagEdit};
+
+}  // namespace
+
+bool SavePersonalFromForm(AppState& state, PersFormModel& f, bool stehendeBezuegeBehalten) {
+  FormToPersonalRecord(f);
+  PersonalRecord& r = f.CurrentPersonal;
+  if (stehendeBezuegeBehalten) {
+    if (auto gespeichert =
+            ReadPersonalRecord(state.dialogs(), state.DataFileStem, kPersonalExt, r.PersNrEdit))
+      for (auto feld : kStehendeBezuege) r.*feld = (*gespeichert).*feld;
+  }
   bool saved = SavePersonalRecord(state.dialogs(), state.DataFileStem, kPersonalExt, r, true);
   FillPersonalNrList(state, f);
   f.SetText("PersonalNrComboBox", "");
   return saved;
 }
 
-bool ValidatePersonalBeforeSave(AppState& state, PersFormModel& f) {
+bool ValidatePersonalBeforeSave(AppState& state, PersFormModel& f, bool stehendeBezuegeBehalten) {
   platform::Dialogs& dlg = state.dialogs();
   if (f.Text("FamNameEdit").empty()) {
     dlg.ShowMessage("Dienstnehmer ohne Familienname kann nicht gespeichert werden!");
@@ -350,7 +366,7 @@ bool ValidatePersonalBeforeSave(AppState& state, PersFormModel& f) {
   const bool dnOk = CheckSvNummer(f.Text("SVNrEdit"));
   const bool partnerOk = CheckSvNummer(f.Text("AustrittsDatumEdit"));
   NormalizeNumericFields(f);
-  const bool saved = SavePersonalFromForm(state, f);
+  const bool saved = SavePersonalFromForm(state, f, stehendeBezuegeBehalten);
   if (!dnOk)
     dlg.ShowMessage(
         "SV-Nummer des DN ist falsch. Geben Sie eine korrekte SV-Nr oder 4 Nullen + "

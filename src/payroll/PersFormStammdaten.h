@@ -96,12 +96,16 @@ void ShowPersonalRecord(PersFormModel& f, const PersonalRecord& r);
 // ELDA reference becomes the Personal-Nr, also in the field.
 const PersonalRecord& FormToPersonalRecord(PersFormModel& f);
 // FormToPersonalRecord, save into <stem>.PER (replace or insert), refill the
-// list. True when the record was written.
-bool SavePersonalFromForm(AppState& state, PersFormModel& f);
+// list. True when the record was written. `stehendeBezuegeBehalten` (a part
+// payroll): the pay fields (Gehalt/Std-Lohn, Zulage, Überstd-Satz,
+// Mehrstd-Satz, Zuschl. %) keep what the employee file holds for him; the
+// other master data are saved from the window.
+bool SavePersonalFromForm(AppState& state, PersFormModel& f, bool stehendeBezuegeBehalten = false);
 // Refuses an employee without family name; otherwise checks both SV numbers,
 // fills empty number fields, saves and then warns about a wrong SV number.
 // The caller holds the lock file. True when the record was saved.
-bool ValidatePersonalBeforeSave(AppState& state, PersFormModel& f);
+bool ValidatePersonalBeforeSave(AppState& state, PersFormModel& f,
+                                bool stehendeBezuegeBehalten = false);
 // "Dienstnehmer speichern" (Button2, SpeedButton22). True when the employee
 // was saved (also with a warning about his SV number).
 bool Button2Click(AppState& state, PersFormModel& f);

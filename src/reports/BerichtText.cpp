@@ -1,6 +1,7 @@
 #include "reports/BerichtText.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "frame/HauptmenueLogik.h"
@@ -114,6 +115,18 @@ std::string BerichtText::A(double value, int w) { return FloatToStrFixed(value, 
 
 void BerichtText::A(std::string& zeile, double value, int w) {
   AppendFloatFixed(zeile, value, 15, 2, '.', w);
+}
+
+std::string BerichtText::Genau(double value, int w) {
+  int stellen = 2;
+  if (std::isfinite(value) && std::fabs(value) < 1e11) {
+    const auto zehntausendstel = std::llround(value * 10000);
+    if (zehntausendstel % 10 != 0)
+      stellen = 4;
+    else if (zehntausendstel % 100 != 0)
+      stellen = 3;
+  }
+  return FloatToStrFixed(value, 15, stellen, '.', w);
 }
 
 std::string BerichtText::I(long long value, int w) {

@@ -51,6 +51,10 @@ class BerichtText {
   static std::string A(double value, int w);
   // The same appended to `zeile`.
   static void A(std::string& zeile, double value, int w);
+  // A rate or factor with the digits it has: two decimals, three or four
+  // where the value taken to four decimals has them (0.385 -> "0.385"), so
+  // that a levy computed with it can be recomputed from the line.
+  static std::string Genau(double value, int w);
   // An integer right-aligned in w characters (w 0: no padding), never cut.
   static std::string I(long long value, int w = 0);
   // A spreadsheet cell: quoted when it holds ";", '"' or a line break, with

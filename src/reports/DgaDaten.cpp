@@ -1,6 +1,7 @@
 #include "reports/DgaDaten.h"
 
 #include <cerrno>
+#include <chrono>
 #include <optional>
 #include <vector>
 
@@ -16,7 +17,6 @@ namespace lohn {
 namespace {
 
 constexpr int kBefreit = 1, kPflichtig = 2, kBeitrag = 3, kWochen = 4, kAbzug = 5;
-constexpr int kWochenJeMonat[kDgaMonate] = {5, 4, 5, 4, 5, 4, 5, 4, 4, 5, 4, 4};
 
 int Reihe(int feld) { return (feld - 1) / kDgaMonate + 1; }
 
@@ -51,12 +51,21 @@ std::optional<std::vector<std::string>> DateiWerte(AppState& state, const std::s
 
 std::string DgaOptDatei(const std::string& stem) { return stem + "DGAOpt.dat"; }
 
-DgaDaten::DgaDaten() {
+int SonntageImMonat(int jahr, int monat) {
+  using namespace std::chrono;
+  const year_month ym{year{jahr}, month{unsigned(monat)}};
+  const unsigned tage = unsigned(year_month_day_last{ym / last}.day());
+  const unsigned wochentag = weekday{sys_days{ym / 1}}.c_encoding();  // 0 = Sunday
+  const unsigned ersterSonntag = 1 + (7 - wochentag) % 7;
+  return int((tage - ersterSonntag) / 7 + 1);
+}
+
+DgaDaten::DgaDaten(int jahr) {
   for (int m = 1; m <= kDgaMonate; ++m) {
     texte_[Feld(kBefreit, m) - 1] = "0";
     texte_[Feld(kPflichtig, m) - 1] = "1";
     texte_[Feld(kBeitrag, m) - 1] = "2,00";
-    texte_[Feld(kWochen, m) - 1] = std::to_string(kWochenJeMonat[m - 1]);
+    texte_[Feld(kWochen, m) - 1] = std::to_string(SonntageImMonat(jahr, m));
     texte_[Feld(kAbzug, m) - 1] = "0";
   }
 }
@@ -137,7 +146,7 @@ DgaWerte DgaDaten::Werte() const {
 
 bool DgaDatenErfassen(AppState& state, const std::function<void(DgaDaten&)>& zeigen,
                       const std::string& stem, int jahr, DgaWerte& werte) {
-  DgaDaten daten;
+  DgaDaten daten(state.year.year);
   daten.Laden(state, stem, jahr);
   if (zeigen) zeigen(daten);
   try {

@@ -23,11 +23,16 @@ using DgaWerte = std::array<double, kDgaFelder>;
 // "<stem>DGAOpt.dat": the employer's 60 texts, joined by ";".
 std::string DgaOptDatei(const std::string& stem);
 
+// The Sundays of a month (1..12) of a year: its weeks for the levy.
+int SonntageImMonat(int jahr, int monat);
+
 class DgaDaten {
  public:
-  // The window's defaults: 0 exempt, 1 liable, the levy of "2,00" per week
-  // (since June 2012), the weeks 5, 4, 5, 4, 5, 4, 5, 4, 4, 5, 4, 4, 0 to deduct.
-  DgaDaten();
+  // The window's defaults for the program's year `jahr`: 0 exempt, 1
+  // liable, the levy of "2,00" per week (since June 2012), as the weeks of a
+  // month the number of its Sundays (a week counts in the month its Sunday
+  // falls in; 2014: 4, 4, 5, 4, 4, 5, 4, 5, 4, 4, 5, 4), 0 to deduct.
+  explicit DgaDaten(int jahr);
 
   static int Feld(int reihe, int monat) { return (reihe - 1) * kDgaMonate + monat; }
 

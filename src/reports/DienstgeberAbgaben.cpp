@@ -8,6 +8,17 @@
 
 namespace lohn {
 
+namespace {
+
+// produkt / teiler in whole cents, half a cent away from zero.
+double HalbAufCents(__int128 produkt, __int128 teiler) {
+  const __int128 halb = teiler / 2;
+  const __int128 cents = produkt >= 0 ? (produkt + halb) / teiler : -((-produkt + halb) / teiler);
+  return double(static_cast<std::int64_t>(cents)) / 100;
+}
+
+}  // namespace
+
 double AbgabepflichtigesEntgelt(const AbrechnungRecord& r) {
   return r.BruttoEdit + r.SonderzahlungEdit + r.SZSVfreiEdit + r.SachbezuegeAbreEdit -
          r.DbDzKommStFreierBetragEdit;
@@ -25,16 +36,21 @@ double Abgabe(double grundlage, double satzProzent) {
     return RoundBetragHalfEven(grundlage * satzProzent / 100.0);
   // The rate in ten-thousandths of a percent: 4.5 % -> 45000.
   const auto satz = static_cast<std::int64_t>(std::llround(satzProzent * 10000));
-  const __int128 produkt = static_cast<__int128>(*basis) * satz;
-  const __int128 teiler = 1000000;  // cents x 1/10000 % / 100 % -> cents
-  const __int128 halb = teiler / 2;
-  const __int128 cents = produkt >= 0 ? (produkt + halb) / teiler : -((-produkt + halb) / teiler);
-  return double(static_cast<std::int64_t>(cents)) / 100;
+  // cents x 1/10000 % / 100 % -> cents
+  return HalbAufCents(static_cast<__int128>(*basis) * satz, 1000000);
 }
 
 double DgaAbgabe(double wochen, double dienstverhaeltnisse, double abzugWochen, double beitrag) {
-  // The levy per week is the base, the employment weeks its rate (x 100 %).
-  return Abgabe(beitrag, (wochen * dienstverhaeltnisse - abzugWochen) * 100);
+  // Both factors as entered, to four decimals ("4,33" weeks, "0,725" a
+  // week), multiplied on integers and rounded once, half a cent up.
+  const double wochenGesamt = wochen * dienstverhaeltnisse - abzugWochen;
+  if (!std::isfinite(wochenGesamt) || !std::isfinite(beitrag) || std::fabs(wochenGesamt) > 1e9 ||
+      std::fabs(beitrag) > 1e9 || std::fabs(wochenGesamt * beitrag) > 1e15)
+    return RoundBetrag(wochenGesamt * beitrag);
+  // 1/10000 x 1/10000 -> cents
+  return HalbAufCents(
+      static_cast<__int128>(std::llround(wochenGesamt * 10000)) * std::llround(beitrag * 10000),
+      1000000);
 }
 
 void AbgabenMonat::Add(double entgelt, bool ueberSechzig) {

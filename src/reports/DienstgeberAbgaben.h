@@ -31,7 +31,9 @@ double AbgabenFreibetrag(double monatsGrundlage);
 double Abgabe(double grundlage, double satzProzent);
 
 // The Vienna employer levy of a month: (weeks x liable employments - weeks
-// deducted) x levy per employment and week, to whole cents as Abgabe.
+// deducted) x levy per employment and week, each factor as entered (to four
+// decimals), rounded once to whole cents with half a cent up (4 x 25 x 0.725
+// = 72.50; 1 x 1 x 0.725 = 0.73).
 double DgaAbgabe(double wochen, double dienstverhaeltnisse, double abzugWochen, double beitrag);
 
 // The levy bases of one month (of the enterprise, a cost centre or a site).

@@ -11,6 +11,7 @@
 #include "store/FileUtil.h"
 #include "store/PersonalStore.h"
 #include "store/RecordFile.h"
+#include "store/SvNummer.h"
 #include "store/TextRoutines.h"
 
 namespace lohn {
@@ -115,7 +116,10 @@ bool PrintLohnsteuerDbDzKommSt(AppState& state, const BerichtOptionen& o) {
           s.Add({z.brutto, z.sz, z.szSvFrei, z.sonstSz, z.lst, z.sachbezug});
           von = std::min(von, z.monat);
           bis = std::max(bis, z.monat);
-          abgaben.Add(z.entgelt, z.ueberSechzig);
+          // His date of birth decides the month; the payroll's box only
+          // where the SV number gives none.
+          abgaben.Add(z.entgelt, UeberSechzigImMonat(p.SVNrEdit, state.year.year, o.jahr, z.monat)
+                                     .value_or(z.ueberSechzig));
         }
         // Sums that cancel out print nothing, but still count.
         if (RoundBetragHalfEven(s.brutto + s.sz + s.szSvFrei + s.sonstSz + s.lst + s.sachbezug) !=
@@ -168,9 +172,9 @@ bool PrintLohnsteuerDbDzKommSt(AppState& state, const BerichtOptionen& o) {
   // DB and DZ stand on their own base: the pay of employees over 60 is not
   // part of it, and the free amount is tested on what remains.
   if (mitBasis) {
-    t.Zeile("DB              " + BerichtText::A(o.db, 4) + " % von " +
+    t.Zeile("DB              " + BerichtText::Genau(o.db, 4) + " % von " +
             BerichtText::A(a.dbDzBasis, 12) + " =" + BerichtText::A(a.db, 15));
-    t.Zeile("DZ              " + BerichtText::A(o.dz, 4) + " % von " +
+    t.Zeile("DZ              " + BerichtText::Genau(o.dz, 4) + " % von " +
             BerichtText::A(a.dbDzBasis, 12) + " =" + BerichtText::A(a.dz, 15));
   }
   const double db = mitBasis ? a.db : 0, dz = mitBasis ? a.dz : 0;
@@ -183,7 +187,7 @@ bool PrintLohnsteuerDbDzKommSt(AppState& state, const BerichtOptionen& o) {
   t.Zeile(kDoppelt);
   if (mitBasis) {
     t.Zeile("An das Gemeinde-/Stadtamt bzw. Magistrat zu entrichten:");
-    t.Zeile("Kommunalsteuer  " + BerichtText::A(o.kommunalsteuer, 4) + " % von " +
+    t.Zeile("Kommunalsteuer  " + BerichtText::Genau(o.kommunalsteuer, 4) + " % von " +
             BerichtText::A(a.kommStBasis, 12) + " =" + BerichtText::A(a.kommSt, 15) + " EUR");
     t.Zeile("Kontierungsvorschlag:  6600 / 3645");
     t.Zeile(kDoppelt);
@@ -191,9 +195,9 @@ bool PrintLohnsteuerDbDzKommSt(AppState& state, const BerichtOptionen& o) {
   if (o.dga) {
     const double dga = DgaAbgabe(o.wochen, o.dgaAnzMitarb, o.dgaAbzug, o.dgaBeitrag);
     t.Zeile("DGA Dienstgeberabgabe (U-Bahn-Steuer) - nur für Wien!");
-    t.Zeile("DGA: ((" + BerichtText::A(o.wochen, 4) + " Wochen * " +
-            BerichtText::I(o.dgaAnzMitarb, 3) + " DN - " + BerichtText::A(o.dgaAbzug, 4) +
-            " Wo) * " + BerichtText::A(o.dgaBeitrag, 0) + ") =     " + BerichtText::A(dga, 15) +
+    t.Zeile("DGA: ((" + BerichtText::Genau(o.wochen, 4) + " Wochen * " +
+            BerichtText::I(o.dgaAnzMitarb, 3) + " DN - " + BerichtText::Genau(o.dgaAbzug, 4) +
+            " Wo) * " + BerichtText::Genau(o.dgaBeitrag, 0) + ") =     " + BerichtText::A(dga, 15) +
             " EUR");
     t.Zeile("Kontierungsvorschlag:  6620 / 3645");
     t.Zeile(kDoppelt);

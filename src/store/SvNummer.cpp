@@ -12,4 +12,13 @@ std::optional<Geburtsdatum> GeburtsdatumAusSvNr(std::string_view svNr, int build
   return d;
 }
 
+std::optional<bool> UeberSechzigImMonat(std::string_view svNr, int buildYear, int jahr, int monat) {
+  auto geboren = GeburtsdatumAusSvNr(svNr, buildYear);
+  if (!geboren) return std::nullopt;
+  // Months counted from year 0, so December rolls over into January.
+  const int ersterFreierMonat =
+      (geboren->jahr + 60) * 12 + geboren->monat + (geboren->tag == 1 ? 0 : 1);
+  return jahr * 12 + monat >= ersterFreierMonat;
+}
+
 }  // namespace lohn

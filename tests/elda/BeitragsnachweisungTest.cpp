@@ -11,6 +11,7 @@
 #include "payroll/Beitragsgruppen.h"
 #include "reports/BerichtText.h"
 #include "reports/Berichte.h"
+#include "reports/ShowBericht.h"
 #include "store/AbrechnungRecord.h"
 #include "store/AbrechnungStore.h"
 #include "store/Cp1252.h"
@@ -123,6 +124,18 @@ TEST(Beitragsnachweisung, GoldenJanuary) {
   o.eldaDatei = false;
   ASSERT_TRUE(lohn::PrintBeitragsnachweisung(u.env.state, o));
   testing_support::ExpectGolden("elda/beitragsnachweisung_01_excel.txt", Datei("quan.doc"));
+  // Quandrel.csv: the base of KU, WF and IE under "Gesamt je Beitrgr" as
+  // on paper, the cashier's column empty, then rate, code and amount.
+  const std::string quan = Datei("quan.doc");
+  const auto csv = lohn::CsvKopie({quan.begin(), quan.end()});
+  const std::string text = lohn::Cp1252ToUtf8(std::string(csv.begin(), csv.end()));
+  for (const char* zeile :
+       {"Beitragsgruppe;Summe allg Beitragsgrundl ;Summe SZ ;Gesamt je Beitrgr ;Berichtig der "
+        "Kasse ",
+        "Umlage zur Kammer f. Arb. u. Angest ;;;     4200,00;;   0,50; KU;        21,00\r\n",
+        "Wohnbauförderungsbeitrag            ;;;     4200,00;;   1,00; WF;        42,00\r\n",
+        "IESG-Zuschlag                       ;;;     4200,00;;   0,55; IE;        23,10\r\n"})
+    EXPECT_NE(text.find(zeile), std::string::npos) << zeile;
 }
 
 TEST(Beitragsnachweisung, AccidentInsuranceFromJuly) {

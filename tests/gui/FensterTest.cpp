@@ -65,7 +65,7 @@ TEST(Windows, EveryTitleIsItsCaption) {
   WriteText("VersicherungsTraeger.txt", "01 Wiener GKK\r\n");
   Mandant m14, m13(lohn::kYear2013);
   lohn::BerichtKontext berichte(m14.env.state);
-  lohn::DgaDaten dga;
+  lohn::DgaDaten dga(2014);
   std::vector<std::unique_ptr<QWidget>> offen;
   auto zeige = [&](QWidget* w) {
     offen.emplace_back(w);

@@ -3,6 +3,7 @@
 // files in a temporary folder.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -349,10 +350,25 @@ TEST(BerechnenButon, DbDzExemptionFollowsThePayrollMonth) {
     const char* monat;
     bool gespeichertFrei;
   };
+  // A year of life ends the day before the birthday: born on the 1st, free
+  // from the birthday's month, else from the month after it.
   const Fall faelle[] = {{"1235200554", true, "5", false},
                          {"1235200554", false, "6", true},
                          {"", true, "5", true},
-                         {"", false, "6", false}};
+                         {"", false, "6", false},
+                         {"0000010154", false, "1", true},
+                         {"0000010354", false, "2", false},
+                         {"0000010354", false, "3", true},
+                         {"0000011254", false, "11", false},
+                         {"0000011254", false, "12", true},
+                         {"0000020154", false, "1", false},
+                         {"0000020154", false, "2", true},
+                         {"0000150654", false, "6", false},
+                         {"0000150654", false, "7", true},
+                         {"0000310354", true, "3", false},
+                         {"0000310354", false, "4", true},
+                         {"0000280254", true, "2", false},
+                         {"0000280254", false, "3", true}};
   for (const Fall& fall : faelle) {
     SCOPED_TRACE(std::string(fall.svNr) + " " + fall.monat);
     Klick c;
@@ -364,6 +380,37 @@ TEST(BerechnenButon, DbDzExemptionFollowsThePayrollMonth) {
     ASSERT_EQ(c.Abrechnungen().size(), 1u);
     EXPECT_EQ(c.Abrechnungen()[0].ueberSechzigCheckBox, fall.gespeichertFrei);
     EXPECT_EQ(c.k.form.Checked("ueberSechzigCheckBox"), fall.fensterFrei);
+  }
+}
+
+TEST(BerechnenButon, PartPayrollLeavesTheStandingPayInTheEmployeeFile) {
+  // Offsets of Gehalt/Std-Lohn, Überstd-Satz, Zulage, Mehrstd-Satz, Zuschl. %.
+  const std::size_t kBezuege[] = {704, 710, 904, 1346, 1352};
+  for (const char* teil : {"1", "0"}) {
+    SCOPED_TRACE(teil);
+    Klick c;
+    PersonalRecord p = persform_test::Person(1, "Muster");
+    p.GehaltEdit = 2400, p.StundenlohnEdit = 20, p.MehrstdSatzEdit = 15, p.MehrstdZuschlagEdit = 25;
+    persform_test::WritePersonal({p});
+    const auto vorher = ReadBytes(kStem + ".PER");
+    c.Setze("AbrechngComboBox", teil);
+    for (const char* name :
+         {"GehaltEdit", "StundenlohnEdit", "MehrstdSatzEdit", "MehrstdZuschlagEdit"})
+      c.Setze(name, "0");
+    c.Setze("ZulageEdit", "100");
+    c.Setze("OrtEdit", "Graz");
+    c.Druecke();
+    const auto nachher = ReadBytes(kStem + ".PER");
+    ASSERT_EQ(nachher.size(), vorher.size());
+    for (std::size_t o : kBezuege)
+      EXPECT_EQ(std::equal(vorher.begin() + o, vorher.begin() + o + 6, nachher.begin() + o),
+                teil == std::string("1"))
+          << o;
+    EXPECT_EQ(ReadPersonalRecord(kStem, kPersonalExt, 1)->OrtEdit, "Graz");
+    auto abr = c.Abrechnungen();
+    ASSERT_EQ(abr.size(), 1u);
+    EXPECT_EQ(abr[0].GehaltEdit, 0);
+    EXPECT_EQ(abr[0].ZulageEdit, 100);
   }
 }
 

@@ -93,6 +93,8 @@ TEST(PersFormNavigation, StepsToAnExistingNumberOrChangesNothing) {
   };
   for (const Fall& c : faelle) {
     Fenster w(c.personal);
+    w.Setze("JahrComboBox", "2014");
+    w.Setze("MonatComboBox", "3");
     w.Setze("AbrechngComboBox", "1");
     w.Setze("PersNrEdit", c.von);
     w.Setze("ComboBox1", "getippt");  // a field of the registration panel
@@ -176,23 +178,39 @@ TEST(PersFormNavigation, PeriodFieldsStayInTheirRange) {
   EXPECT_FALSE(w.f.Enabled("TageslohnButton"));
 }
 
-TEST(PersFormNavigation, FreeOfDbAndDzFromTheMonthAfterTheSixtiethBirthday) {
+TEST(PersFormNavigation, FreeOfDbAndDzFromTheMonthAfterTheSixtiethYear) {
+  // The month shown decides, never the clock: a year of life ends the day
+  // before the birthday, DB and DZ end with the month after that day's.
   struct Fall {
     const char* svNr;
-    platform::DateTime heute;
+    const char* monat;  // of 2014
     bool frei;
+    bool freiImJaenner;  // after going back to January
   } faelle[] = {
-      {"1248150154", {2014, 1, 31}, false}, {"1248150154", {2014, 2, 1}, true},
-      {"0000150154", {2014, 2, 1}, true},   {"1256150605", {2014, 3, 15}, false},
-      {"124815015", {2014, 3, 15}, false},
+      {"1248150154", "1", false, false},  {"1248150154", "2", true, false},
+      {"0000150154", "2", true, false},   {"1256150605", "3", false, false},
+      {"124815015", "3", false, false},   {"0000010154", "1", true, true},
+      {"0000010354", "2", false, false},  {"0000010354", "3", true, false},
+      {"0000011254", "11", false, false}, {"0000011254", "12", true, false},
+      {"0000020154", "1", false, false},  {"0000020154", "2", true, false},
+      {"0000150654", "6", false, false},  {"0000150654", "7", true, false},
+      {"0000310354", "3", false, false},  {"0000310354", "4", true, false},
+      {"0000280254", "2", false, false},  {"0000280254", "3", true, false},
   };
   for (const Fall& c : faelle) {
+    const std::string was = std::string(c.svNr) + " " + c.monat;
     Fenster w({7});
-    w.env.clock.Set(c.heute);
+    w.env.clock.Set({2026, 6, 1});
+    w.Setze("JahrComboBox", "2014");
+    w.Setze("MonatComboBox", c.monat);
     w.f.UserSetText("SVNrEdit", c.svNr);
     w.f.UserSetText("SVNrEdit", c.svNr);  // typed again: told once
-    EXPECT_EQ(w.f.Checked("ueberSechzigCheckBox"), c.frei) << c.svNr;
-    EXPECT_EQ(w.env.dialogs.messages, std::vector<std::string>(c.frei ? 1 : 0, kAb60)) << c.svNr;
+    EXPECT_EQ(w.f.Checked("ueberSechzigCheckBox"), c.frei) << was;
+    EXPECT_EQ(w.env.dialogs.messages, std::vector<std::string>(c.frei ? 1 : 0, kAb60)) << was;
+    // Another month shown: the box follows it.
+    w.f.UserSetText("MonatComboBox", "1");
+    EXPECT_EQ(w.f.Checked("ueberSechzigCheckBox"), c.freiImJaenner) << was;
+    EXPECT_EQ(w.env.dialogs.messages.size(), c.frei || c.freiImJaenner ? 1u : 0u) << was;
   }
 }
 

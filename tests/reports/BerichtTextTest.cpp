@@ -35,6 +35,10 @@ TEST(BerichtText, Formats) {
       {BerichtText::A(1e12 - 0.01, 15), "999999999999.99"},
       {BerichtText::A(1e17, 0), "100000000000000000.00"},
       {BerichtText::I(-9223372036854775807LL - 1, 21), " -9223372036854775808"},
+      {BerichtText::Genau(0.385, 6), " 0.385"},
+      {BerichtText::Genau(4.5, 5), " 4.50"},
+      {BerichtText::Genau(1.2345, 0), "1.2345"},
+      {BerichtText::Genau(0.12345, 0), "0.1235"},  // four decimals at most
       {BerichtText::I(42, 5), "   42"},
       {BerichtText::I(123456, 3), "123456"},
       {BerichtText::I(-7), "-7"},

@@ -61,6 +61,9 @@ TEST(DienstgeberAbgaben, LiablePayAndSiteShare) {
   // The Vienna levy: 4.33 weeks x 3 employments x 2.00.
   EXPECT_DOUBLE_EQ(DgaAbgabe(4.33, 3, 0, 2.00), 25.98);
   EXPECT_DOUBLE_EQ(DgaAbgabe(4.33, 3, 1.5, 2.00), 22.98);
+  // The levy per week as entered, the product rounded once, half a cent up.
+  EXPECT_DOUBLE_EQ(DgaAbgabe(4, 25, 0, 0.725), 72.50);
+  EXPECT_DOUBLE_EQ(DgaAbgabe(1, 1, 0, 0.725), 0.73);
   EXPECT_DOUBLE_EQ(Abgabe(100038517.56, 3), 3001155.53);
 }
 

@@ -107,6 +107,41 @@ TEST(Kommunalsteuer, CasesTable) {
         "Kommunalsteuer  3.00 % von      2000.00 =          60.00 EUR"},
        nullptr,
        "<fehlt>"},
+      {"over 60 by the date of birth in the SV number, in March",
+       [](Demo& d, lohn::BerichtOptionen&) {
+         d.abrechnungen.clear();
+         // Free: born 01.01., 02.01., 28.02., 01.03.1954; not yet: 31.03.,
+         // 15.06., 01.12.1954. The payroll's box counts only without a date.
+         const char* geboren[] = {"010154", "020154", "280254", "010354",
+                                  "310354", "150654", "011254", ""};
+         for (int i = 0; i < 8; ++i) {
+           lohn::PersonalRecord p;
+           p.PersNrEdit = 11 + i;
+           p.SVNrEdit = *geboren[i] ? std::string("0000") + geboren[i] : "";
+           d.personal.push_back(p);
+           d.Lohn(11 + i, 3, 1000.00).ueberSechzigCheckBox = i >= 4;
+         }
+       },
+       true,
+       true,
+       {"DB und DZ -freie Bezüge älterer Dienstnehmer:          -     5000.00",
+        "DB              4.50 % von      3000.00 =         135.00",
+        "Kommunalsteuer  3.00 % von      8000.00 =         240.00 EUR"},
+       nullptr,
+       "<fehlt>"},
+      {"DZ and the Vienna levy print their rates with the digits they have",
+       [](Demo& d, lohn::BerichtOptionen& o) {
+         d.abrechnungen.clear();
+         d.Lohn(1, 3, 1700.00);
+         o.dz = 0.385;
+         o.dga = true, o.wochen = 4, o.dgaAnzMitarb = 25, o.dgaBeitrag = 0.725;
+       },
+       true,
+       true,
+       {"DZ              0.385 % von      1700.00 =           6.55",
+        "DGA: ((4.00 Wochen *  25 DN - 0.00 Wo) * 0.725) =               72.50 EUR"},
+       nullptr,
+       "<fehlt>"},
       {"a site's share of an enterprise above the limit",
        [](Demo& d, lohn::BerichtOptionen& o) {
          d.personal[0].gehoertZuStandortEdit = 1;
