@@ -9,6 +9,7 @@
 #include "store/Cp1252.h"
 #include "store/FileUtil.h"
 #include "store/Numbers.h"
+#include "store/RecordFile.h"
 #include "store/TextRoutines.h"
 
 namespace lohn {
@@ -334,7 +335,9 @@ bool SaveEldaPanelData(AppState& state, PersFormModel& f) {
   const std::string bytes = Utf8ToCp1252(inhalt);
   int err = 0;
   if (!WriteFileAtomic(*name, Bytes(bytes.begin(), bytes.end()), &err)) {
-    state.dialogs().ShowMessage(MitUrsache(kEldaPanelSchreibfehler, *name, err));
+    // Named with its cause (a read-only data folder, a full disk): the old
+    // file stays as it was.
+    state.dialogs().ShowMessage(WriteFailedMessage(*name, err));
     return false;
   }
   return true;

@@ -17,7 +17,6 @@ namespace lohn {
 
 inline constexpr const char* kEldaPanelLesefehler =
     "Die Versichertenmeldungsdaten konnten nicht gelesen werden.";
-inline constexpr const char* kEldaPanelSchreibfehler = "Daten-Verbindung ist nicht mehr verfügbar!";
 inline constexpr const char* kEldaErstellungsfehler =
     "Bei der Erstellung der Daten ist ein Fehler aufgetreten, starten Sie das Programm bitte neu!";
 

@@ -52,10 +52,12 @@ const std::vector<std::string>& AnredeItems() {
   return items;
 }
 
-AdresseFields LoadAdresseFields(const AppState& state) {
+AdresseFields LoadAdresseFields(const AppState& state, GelesenesBild* gelesen) {
   DienstgeberRecord rec = DienstgeberDefaults();
   rec.NameEdit = CutChars(state.DataFileStem, 80);
-  if (auto stored = ReadDienstgeberRecord(state.DataFileStem, 1)) rec = *stored;
+  auto bild = ReadDienstgeberImage(state.DataFileStem, 1);
+  if (bild) rec = DienstgeberRecord::unpack(bild->data());
+  if (gelesen) *gelesen = std::move(bild);
   AdresseFields f;
   ForEachText(f, rec, [](std::string& field, const std::string& value) { field = value; });
   f.PlzEdit = std::to_string(rec.PlzEdit);
@@ -79,7 +81,8 @@ std::string AdresseEnterHint(std::string_view control) {
   return " ";
 }
 
-bool SaveAdresse(AppState& state, const AdresseFields& fields) {
+bool SaveAdresse(AppState& state, const AdresseFields& fields, GelesenesBild* gelesen,
+                 bool* neuLaden) {
   DienstgeberRecord rec = DienstgeberDefaults();
   rec.Nummer = 1;
   AdresseFields f = fields;
@@ -93,9 +96,18 @@ bool SaveAdresse(AppState& state, const AdresseFields& fields) {
     LockGuard lock(state.dialogs(), state.DataFileStem, {kLockSAD}, kLockLineKonto);
     if (lock) {
       auto& dlg = state.dialogs();
-      saved = DienstgeberRecordExists(state.DataFileStem, 1)
-                  ? ReplaceDienstgeberRecord(dlg, state.DataFileStem, rec)
-                  : InsertDienstgeberRecord(dlg, state.DataFileStem, rec);
+      const auto jetzt = ReadDienstgeberImage(state.DataFileStem, 1);
+      if (gelesen &&
+          InzwischenGeaendert(*gelesen, jetzt ? jetzt->data() : nullptr, kDienstgeberRecordSize) &&
+          !dlg.AskYesNo(FrageInzwischenGeaendert(
+              TrimBlanks(rec.NameEdit).empty() ? state.DataFileStem : rec.NameEdit))) {
+        if (neuLaden) *neuLaden = true;
+      } else {
+        saved = jetzt ? ReplaceDienstgeberRecord(dlg, state.DataFileStem, rec)
+                      : InsertDienstgeberRecord(dlg, state.DataFileStem, rec);
+        const DienstgeberBytes bytes = rec.pack();
+        if (saved && gelesen) *gelesen = std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+      }
     }
   } catch (const ConversionError& e) {
     state.dialogs().ShowMessage(e.what());

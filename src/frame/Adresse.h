@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "store/AppState.h"
+#include "store/RecordFile.h"
 
 namespace lohn {
 
@@ -34,8 +35,9 @@ struct AdresseFields {
 const std::vector<std::string>& AnredeItems();
 
 // FormCreate: the defaults with the current stem as name, overwritten by the
-// employer's record 1 when there is one.
-AdresseFields LoadAdresseFields(const AppState& state);
+// employer's record 1 when there is one. `gelesen` gets that record's image
+// (none without one), for the save to compare with.
+AdresseFields LoadAdresseFields(const AppState& state, GelesenesBild* gelesen = nullptr);
 
 // The warning when a field is left with a wrong length; only a warning.
 std::optional<std::string> AdresseExitWarning(std::string_view control, const std::string& text);
@@ -46,6 +48,11 @@ std::string AdresseEnterHint(std::string_view control);
 // "&Speichern": writes record 1 under the .SAD lock and reloads the employer
 // globals. False when nothing was written (lock present, file missing, write
 // failed; the message has been shown), so the window keeps what was typed.
-bool SaveAdresse(AppState& state, const AdresseFields& fields);
+// With `gelesen` (the image the window read), a record 1 that another program
+// changed meanwhile is written only when the user agrees; a no writes nothing
+// and sets *neuLaden, for the window to show the stored record again. After a
+// save `gelesen` holds the image written.
+bool SaveAdresse(AppState& state, const AdresseFields& fields, GelesenesBild* gelesen = nullptr,
+                 bool* neuLaden = nullptr);
 
 }  // namespace lohn

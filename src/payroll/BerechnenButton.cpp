@@ -8,6 +8,7 @@
 #include "payroll/Lohnsteuer.h"
 #include "payroll/PersFormFenster.h"
 #include "payroll/PersFormStammdaten.h"
+#include "store/AbrechnungStore.h"
 #include "store/LockFile.h"
 #include "store/Numbers.h"
 #include "store/RecordFile.h"
@@ -93,19 +94,23 @@ bool BerechnenUnterSperre(PersFormKontext& k) {
   // click that cannot calculate asks nothing and writes nothing.
   if (!BerechnungMoeglich(dlg, f)) return false;
   if (GespeicherteAbrechnungAngezeigt(k) && !dlg.AskYesNo(kFrageUeberschreiben)) return false;
-  // A part payroll's amounts are its own: the employee file keeps his
-  // standing pay.
-  const auto key = AbrechnungsSchluesselAusFeldern(f);
-  if (!ValidatePersonalBeforeSave(state, f, key->Teilabrechnung > 0)) return false;
 
   // The employee's payroll year and the place of this month's record, in
   // one pass over the payroll file; the lock files keep it as it is until
-  // the save.
+  // the save. Read before the employee is saved, so that a payroll changed
+  // by another program and not to be overwritten leaves both files as they
+  // are.
+  const auto key = AbrechnungsSchluesselAusFeldern(f);
   const auto jahr = LeseJahresAbrechnungen(state.DataFileStem, *key);
   if (!jahr) {
-    dlg.ShowMessage(kFileInUseMessage);
+    dlg.ShowMessage(FileInUseMessage(DataFileName(state.DataFileStem, kAbrechnungExt)));
     return false;
   }
+  if (!AbrechnungSpeichernTrotzAenderung(k, *key, jahr->position ? jahr->bild.data() : nullptr))
+    return false;
+  // A part payroll's amounts are its own: the employee file keeps his
+  // standing pay.
+  if (!ValidatePersonalBeforeSave(state, f, key->Teilabrechnung > 0)) return false;
   if (!CalculateAbrechnung(k, jahr->frueher)) return false;
   if (StrToFloat(f.Text("NettoBetragEdit")) < 0)
     dlg.ShowMessage(kMeldungNegativerNettobetrag);

@@ -64,12 +64,15 @@ std::optional<JahresAbrechnungen> LeseJahresAbrechnungen(const std::string& stem
   JahresAbrechnungen out;
   const RecordFile file(DataFileName(stem, kAbrechnungExt), kAbrechnungRecordSize);
   // Without the earlier months the sixth would come out wrong.
-  if (FileInUse(file.path())) return std::nullopt;
   std::error_code ec;
   if (!std::filesystem::exists(file.path(), ec)) return out;
+  if (!FileCanOpen(file.path())) return std::nullopt;
   const bool ok = file.Scan([&](std::size_t index, const std::uint8_t* rec) {
     const AbrechnungKey k = AbrechnungKeyOf(rec);
-    if (k == key) out.position = index;
+    if (k == key) {
+      out.position = index;
+      out.bild.assign(rec, rec + kAbrechnungRecordSize);
+    }
     if (k.PersNr == key.PersNr && k.Jahr == key.Jahr &&
         (k.Monat < key.Monat || (k.Monat == key.Monat && k.Teilabrechnung < key.Teilabrechnung)))
       out.frueher.push_back(AbrechnungRecord::unpack(rec));

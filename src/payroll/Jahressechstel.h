@@ -53,9 +53,12 @@ struct JahresAbrechnungen {
   // Record number of the last record with exactly the key (the payroll that
   // a save replaces); none when the month has no stored payroll yet.
   std::optional<std::size_t> position;
+  // That record's image, for the save to compare with what the window read.
+  std::vector<std::uint8_t> bild;
 };
 // A missing file holds no payroll. Nothing when the file exists but cannot
-// be opened or read; the caller tells the user (kFileInUseMessage).
+// be opened for reading and writing (the save that follows writes it) or
+// read; the caller tells the user (FileInUseMessage).
 std::optional<JahresAbrechnungen> LeseJahresAbrechnungen(const std::string& stem,
                                                          const AbrechnungKey& key);
 

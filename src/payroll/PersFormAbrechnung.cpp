@@ -231,9 +231,10 @@ void LoadAbrechnungToForm(PersFormKontext& k) {
   StammTexteZurueck(f);
   if (auto key = AbrechnungsSchluesselAusFeldern(f)) {
     const std::string& stem = k.state.DataFileStem;
-    auto r = ReadAbrechnungRecord(stem, kAbrechnungExt, key->PersNr, false, key->Teilabrechnung,
-                                  key->Jahr, key->Monat);
-    if (r) {
+    auto bild = ReadAbrechnungImage(stem, kAbrechnungExt, *key);
+    if (bild) {
+      const auto gelesen = AbrechnungRecord::unpack(bild->data());
+      const AbrechnungRecord* r = &gelesen;
       MonatsFelder(*r, ZeigeFelder{f});
       ZeigeSvGrundlagen(f, *r);
       // The payroll's own salary and allowance (a part month, a holiday
@@ -245,14 +246,37 @@ void LoadAbrechnungToForm(PersFormKontext& k) {
       LohnartenAusAbrechnung(*r, zeilen);
       k.lohnarten.SetZeilen(zeilen);
       LohnartenSummenZeigen(k);
-      k.angezeigt = {true, key};
+      k.angezeigt = {true, key, std::move(bild)};
     } else if (!AbrechnungsdateiUnlesbar(stem)) {
       // Known to have no record; a file that could not be read leaves the
       // key unknown, so that the calculate button looks again.
-      k.angezeigt = {false, key};
+      k.angezeigt = {false, key, std::nullopt};
     }
   }
   f.SetText("PersonalNrComboBox", "");
+}
+
+namespace {
+
+// The question of a payroll that another program changed; a no shows the
+// stored payroll again.
+bool AbrechnungTrotzdemSpeichern(PersFormKontext& k, const AbrechnungKey& key) {
+  std::string name = PersonalAnzeigeName(k.form) + " (Abrechnung " + std::to_string(key.Monat) +
+                     "/" + std::to_string(key.Jahr);
+  if (key.Teilabrechnung != 0) name += ", Teilabrechnung " + std::to_string(key.Teilabrechnung);
+  if (k.state.dialogs().AskYesNo(FrageInzwischenGeaendert(name + ")"))) return true;
+  AbrechnungNeuLaden(k);
+  return false;
+}
+
+}  // namespace
+
+bool AbrechnungSpeichernTrotzAenderung(PersFormKontext& k, const AbrechnungKey& key,
+                                       const std::uint8_t* jetzt) {
+  if (k.angezeigt.schluessel != key ||
+      !InzwischenGeaendert(k.angezeigt.bild, jetzt, kAbrechnungRecordSize))
+    return true;
+  return AbrechnungTrotzdemSpeichern(k, key);
 }
 
 void AbrechnungNeuLaden(PersFormKontext& k) {
@@ -321,10 +345,16 @@ bool SpeichereAbrechnung(PersFormKontext& k, const std::optional<std::size_t>* p
   k.CurrentAbrechnung = r;
   platform::Dialogs& dlg = k.state.dialogs();
   const std::string& stem = k.state.DataFileStem;
+  // A caller with a position has compared the record in its own pass; here
+  // the store's pass does it.
+  const Vorher vorher{k.angezeigt.bild, [&] { return AbrechnungTrotzdemSpeichern(k, *key); }};
+  const bool vergleichen = !position && k.angezeigt.schluessel == key;
   if (!(position ? SaveAbrechnungRecordAt(dlg, stem, kAbrechnungExt, k.CurrentAbrechnung, *position)
-                 : SaveAbrechnungRecord(dlg, stem, kAbrechnungExt, k.CurrentAbrechnung, true)))
+                 : SaveAbrechnungRecord(dlg, stem, kAbrechnungExt, k.CurrentAbrechnung, true,
+                                        vergleichen ? &vorher : nullptr)))
     return false;
-  k.angezeigt = {true, key};
+  const AbrechnungBytes bytes = k.CurrentAbrechnung.pack();
+  k.angezeigt = {true, key, std::vector<std::uint8_t>(bytes.begin(), bytes.end())};
   AbfindungGespeichert(k.rechner, stem, k.CurrentAbrechnung);
   return true;
 }

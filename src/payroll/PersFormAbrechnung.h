@@ -18,6 +18,7 @@
 #include "payroll/PersFormModel.h"
 #include "store/AbrechnungRecord.h"
 #include "store/AppState.h"
+#include "store/RecordFile.h"
 
 namespace lohn {
 
@@ -44,6 +45,9 @@ struct AngezeigteAbrechnung {
   bool gespeichert = false;
   // The key of that load; none when a key field was empty or not a number.
   std::optional<AbrechnungKey> schluessel;
+  // The stored record's image as that load read it (none: there was none),
+  // for the save to notice what another program changed meanwhile.
+  GelesenesBild bild;
 };
 
 // The employee window without widgets: its fields, the wage-type window's
@@ -92,6 +96,13 @@ void PeriodeNeuLaden(PersFormKontext& k);
 // another key than the last load (a number typed afterwards), the payroll
 // file decides (one pass).
 bool GespeicherteAbrechnungAngezeigt(PersFormKontext& k);
+
+// Before the payroll of `key` is written: true when the record as it stands
+// in the file now (`jetzt`, null: none) is the one the window read, when the
+// window read none of this key, or when the user wants to save anyway. A no
+// shows the stored payroll again and gives false.
+bool AbrechnungSpeichernTrotzAenderung(PersFormKontext& k, const AbrechnungKey& key,
+                                       const std::uint8_t* jetzt);
 
 // Builds CurrentAbrechnung from the window, the wage-type lines and the
 // working values, and saves it into <stem>.ABR (replacing the record of the

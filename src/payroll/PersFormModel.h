@@ -21,6 +21,7 @@
 #include "frame/FeldModel.h"
 #include "store/AppState.h"
 #include "store/PersonalRecord.h"
+#include "store/RecordFile.h"
 
 namespace lohn {
 
@@ -115,6 +116,15 @@ class PersFormModel : public FeldModel {
 
   // The employee record buffer that the save fills and the store writes.
   PersonalRecord CurrentPersonal;
+  // The employee record as the window read it: the number and its image
+  // (none: the file had no such employee, as for a proposed new number), so
+  // that the save notices what another program changed meanwhile. None while
+  // the window has read nothing.
+  struct GelesenesPersonal {
+    std::int32_t nr = 0;
+    GelesenesBild bild;
+  };
+  std::optional<GelesenesPersonal> Gelesen;
   PersFormSteps Steps;
 
   // A calculator's month amount in a master-data field (GehaltEdit,

@@ -84,8 +84,8 @@ void Navigiere(PersFormKontext& k, Schritt schritt) {
       break;
   }
   if (!ziel) return;
-  if (auto record = ReadPersonalNachbar(dlg, k.state.DataFileStem, kPersonalExt, *ziel))
-    ZeigePersonal(k.state, k.form, *record);
+  if (auto bild = ReadPersonalNachbar(dlg, k.state.DataFileStem, kPersonalExt, *ziel))
+    ZeigePersonal(k.state, k.form, *bild);
 }
 
 }  // namespace

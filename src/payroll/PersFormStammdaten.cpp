@@ -206,8 +206,12 @@ void NewPersonal(AppState& state, PersFormModel& f) {
     f.SetText(name, "0");
   f.SetText("PersonalNrComboBox", "");
   ClearAbrechnungFields(f);
-  if (auto nr = NextPersonalNr(state.dialogs(), state.DataFileStem, kPersonalExt))
+  f.Gelesen.reset();
+  if (auto nr = NextPersonalNr(state.dialogs(), state.DataFileStem, kPersonalExt)) {
     f.SetText("PersNrEdit", std::to_string(*nr));
+    // Above every number in the file: read as not there.
+    f.Gelesen = PersFormModel::GelesenesPersonal{*nr, std::nullopt};
+  }
   for (const char* name :
        {"FamNameEdit", "VornameEdit", "SVNrEdit", "StrasseEdit", "OrtEdit", "TelefonEdit",
         "BankEdit", "BankKtoNrEdit", "GeburtsdatenEdit", "FamStandEdit", "BerufEdit",
@@ -292,12 +296,14 @@ void PersonalNrComboBoxChange(AppState& state, PersFormModel& f) {
 void SelectPersonal(AppState& state, PersFormModel& f, std::int32_t persNr) {
   // One read tells whether he exists and gives his record; without one the
   // window stays as it is, the registration panel too.
-  auto record = ReadPersonalRecord(state.dialogs(), state.DataFileStem, kPersonalExt, persNr);
-  if (record) ZeigePersonal(state, f, *record);
+  auto bild = ReadPersonalImage(state.dialogs(), state.DataFileStem, kPersonalExt, persNr);
+  if (bild) ZeigePersonal(state, f, *bild);
 }
 
-void ZeigePersonal(AppState& state, PersFormModel& f, const PersonalRecord& record) {
+void ZeigePersonal(AppState& state, PersFormModel& f, const std::vector<std::uint8_t>& bild) {
+  const PersonalRecord record = PersonalRecord::unpack(bild.data());
   const std::int32_t persNr = record.PersNrEdit;
+  f.Gelesen = PersFormModel::GelesenesPersonal{persNr, bild};
   f.Uebernahmen.clear();
   ResetEldaPanel(f);
   f.SetEnabled("Button4", true);
@@ -344,17 +350,50 @@ constexpr double PersonalRecord::*kStehendeBezuege[] = {
 }  // namespace
 
 bool SavePersonalFromForm(AppState& state, PersFormModel& f, bool stehendeBezuegeBehalten) {
+  platform::Dialogs& dlg = state.dialogs();
   FormToPersonalRecord(f);
   PersonalRecord& r = f.CurrentPersonal;
+  const std::int32_t nr = r.PersNrEdit;
   if (stehendeBezuegeBehalten) {
-    if (auto gespeichert =
-            ReadPersonalRecord(state.dialogs(), state.DataFileStem, kPersonalExt, r.PersNrEdit))
+    if (auto gespeichert = ReadPersonalRecord(dlg, state.DataFileStem, kPersonalExt, nr))
       for (auto feld : kStehendeBezuege) r.*feld = (*gespeichert).*feld;
   }
-  bool saved = SavePersonalRecord(state.dialogs(), state.DataFileStem, kPersonalExt, r, true);
+  // Compared only with what the window read for this very number; a number
+  // typed over it was never read.
+  bool abgelehnt = false;
+  std::optional<Vorher> vorher;
+  if (f.Gelesen && f.Gelesen->nr == nr)
+    vorher = Vorher{f.Gelesen->bild, [&] {
+                      abgelehnt = !dlg.AskYesNo(FrageInzwischenGeaendert(PersonalAnzeigeName(f)));
+                      return !abgelehnt;
+                    }};
+  const bool saved = SavePersonalRecord(dlg, state.DataFileStem, kPersonalExt, r, true,
+                                        vorher ? &*vorher : nullptr);
+  if (saved) {
+    const PersonalBytes bytes = r.pack();
+    f.Gelesen = PersFormModel::GelesenesPersonal{nr, Bytes(bytes.begin(), bytes.end())};
+  }
   FillPersonalNrList(state, f);
   f.SetText("PersonalNrComboBox", "");
+  if (abgelehnt) PersonalNeuLaden(state, f, nr);
   return saved;
+}
+
+void PersonalNeuLaden(AppState& state, PersFormModel& f, std::int32_t persNr) {
+  if (auto bild = ReadPersonalImage(state.dialogs(), state.DataFileStem, kPersonalExt, persNr)) {
+    ZeigePersonal(state, f, *bild);
+    return;
+  }
+  // Deleted meanwhile: the window starts a new employee.
+  ResetEldaPanel(f);
+  ClearAbrechnungFields(f);
+  NewPersonal(state, f);
+}
+
+std::string PersonalAnzeigeName(const PersFormModel& f) {
+  const std::string vorname(TrimBlanks(f.Text("VornameEdit")));
+  const std::string name(TrimBlanks(f.Text("FamNameEdit")));
+  return vorname.empty() ? name : vorname + " " + name;
 }
 
 bool ValidatePersonalBeforeSave(AppState& state, PersFormModel& f, bool stehendeBezuegeBehalten) {
@@ -405,7 +444,7 @@ void Button5Click(AppState& state, PersFormModel& f) {
     // A payroll file that is there but cannot be read would hide his
     // payrolls; deleting him then would leave them behind without an owner.
     if (FileInUse(DataFileName(stem, kAbrechnungExt))) {
-      dlg.ShowMessage(kFileInUseMessage);
+      dlg.ShowMessage(FileInUseMessage(DataFileName(stem, kAbrechnungExt)));
       return;
     }
     const int k =

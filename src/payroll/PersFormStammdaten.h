@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "payroll/PersFormModel.h"
 #include "store/AppState.h"
@@ -87,8 +88,9 @@ void PersonalNrComboBoxChange(AppState& state, PersFormModel& f);
 // then applies the age-60 rule; nothing changes when there is no such
 // employee.
 void SelectPersonal(AppState& state, PersFormModel& f, std::int32_t persNr);
-// The same with the employee's record at hand.
-void ZeigePersonal(AppState& state, PersFormModel& f, const PersonalRecord& record);
+// The same with the employee's record image at hand; the window keeps it as
+// read, for the save to compare with.
+void ZeigePersonal(AppState& state, PersFormModel& f, const std::vector<std::uint8_t>& bild);
 // The fields of a record into the window.
 void ShowPersonalRecord(PersFormModel& f, const PersonalRecord& r);
 // The window into CurrentPersonal. Throws ConversionError for a field that
@@ -99,8 +101,15 @@ const PersonalRecord& FormToPersonalRecord(PersFormModel& f);
 // list. True when the record was written. `stehendeBezuegeBehalten` (a part
 // payroll): the pay fields (Gehalt/Std-Lohn, Zulage, Überstd-Satz,
 // Mehrstd-Satz, Zuschl. %) keep what the employee file holds for him; the
-// other master data are saved from the window.
+// other master data are saved from the window. When another program changed
+// the record since the window read it (or created or deleted it), the user is
+// asked first; a no writes nothing and shows the stored record again.
 bool SavePersonalFromForm(AppState& state, PersFormModel& f, bool stehendeBezuegeBehalten = false);
+// Shows the stored record of this number again; a new employee when there
+// is none any more.
+void PersonalNeuLaden(AppState& state, PersFormModel& f, std::int32_t persNr);
+// "<Vorname> <Familienname>" as the window shows them.
+std::string PersonalAnzeigeName(const PersFormModel& f);
 // Refuses an employee without family name; otherwise checks both SV numbers,
 // fills empty number fields, saves and then warns about a wrong SV number.
 // The caller holds the lock file. True when the record was saved.

@@ -30,7 +30,7 @@ inline bool BerichtDateiLesen(AppState& state, const std::string& name, const ch
   std::error_code ec;
   if (!std::filesystem::exists(name, ec)) return true;
   if (lesen()) return true;
-  state.dialogs().ShowMessage(meldung);
+  state.dialogs().ShowMessage(FileInUseMessage(name, meldung));
   return false;
 }
 

@@ -153,11 +153,13 @@ std::string BerichtText::Zelle(std::string_view text) {
 
 bool DatendateienVerwendbar(AppState& state, const std::string& stem, bool mitAbrechnungen) {
   if (FileInUse(DataFileName(stem, "PER"))) {
-    state.dialogs().ShowMessage(kPersonaldateiVerwendet);
+    state.dialogs().ShowMessage(
+        FileInUseMessage(DataFileName(stem, "PER"), kPersonaldateiVerwendet));
     return false;
   }
   if (mitAbrechnungen && FileInUse(DataFileName(stem, "ABR"))) {
-    state.dialogs().ShowMessage(kAbrechnungsdateiVerwendet);
+    state.dialogs().ShowMessage(
+        FileInUseMessage(DataFileName(stem, "ABR"), kAbrechnungsdateiVerwendet));
     return false;
   }
   return true;

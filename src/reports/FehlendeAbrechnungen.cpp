@@ -34,11 +34,11 @@ bool ListMissingAbrechnungen(AppState& state, const std::string& stem, const std
   auto& dlg = state.dialogs();
   const std::string perName = DataFileName(stem, "PER"), abrName = DataFileName(stem, kind);
   if (FileInUse(perName)) {
-    dlg.ShowMessage(kPersonaldateiVerwendet);
+    dlg.ShowMessage(FileInUseMessage(perName, kPersonaldateiVerwendet));
     return false;
   }
   if (FileInUse(abrName)) {
-    dlg.ShowMessage(kAbrechnungsdateiVerwendet);
+    dlg.ShowMessage(FileInUseMessage(abrName, kAbrechnungsdateiVerwendet));
     return false;
   }
 

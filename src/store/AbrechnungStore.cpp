@@ -27,7 +27,7 @@ RecordFile::Match PersonalIs(std::int32_t persNr) {
 bool AbrechnungRecordExists(const std::string& stem, const std::string& ext, std::int32_t persNr,
                             std::int32_t teilabrechnung, std::int32_t jahr, std::int32_t monat) {
   RecordFile file = AbrFile(stem, ext);
-  if (!FileCanOpen(file.path())) return false;
+  if (!FileCanRead(file.path())) return false;
   return file.FindFirst(KeyIs({persNr, monat, jahr, teilabrechnung})).has_value();
 }
 
@@ -37,10 +37,20 @@ std::optional<AbrechnungRecord> ReadAbrechnungRecord(const std::string& stem,
                                                      std::int32_t teilabrechnung, std::int32_t jahr,
                                                      std::int32_t monat) {
   RecordFile file = AbrFile(stem, ext);
-  if (!FileCanOpen(file.path())) return std::nullopt;
+  if (!FileCanRead(file.path())) return std::nullopt;
   auto found = file.FindLast(KeyIs({persNr, monat, jahr, teilabrechnung}, ignoreTeilabrechnung));
   if (!found) return std::nullopt;
   return AbrechnungRecord::unpack(found->bytes.data());
+}
+
+std::optional<std::vector<std::uint8_t>> ReadAbrechnungImage(const std::string& stem,
+                                                             const std::string& ext,
+                                                             const AbrechnungKey& key) {
+  RecordFile file = AbrFile(stem, ext);
+  if (!FileCanRead(file.path())) return std::nullopt;
+  auto found = file.FindLast(KeyIs(key));
+  if (!found) return std::nullopt;
+  return std::move(found->bytes);
 }
 
 bool ReplaceAbrechnungRecord(platform::Dialogs& dlg, const std::string& stem,
@@ -59,7 +69,7 @@ bool AppendAbrechnungRecord(platform::Dialogs& dlg, const std::string& stem, con
                             const AbrechnungRecord& record) {
   RecordFile file = AbrFile(stem, ext);
   if (!FileCanOpen(file.path())) {
-    dlg.ShowMessage(kFileInUseMessage);
+    dlg.ShowMessage(FileInUseMessage(file.path()));
     return false;
   }
   AbrechnungBytes bytes = record.pack();
@@ -72,11 +82,11 @@ bool AppendAbrechnungRecord(platform::Dialogs& dlg, const std::string& stem, con
 }
 
 bool SaveAbrechnungRecord(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,
-                          const AbrechnungRecord& record, bool update) {
+                          const AbrechnungRecord& record, bool update, const Vorher* vorher) {
   if (update) {
     AbrechnungBytes bytes = record.pack();
-    Overwritten done =
-        OverwriteMatch(dlg, AbrFile(stem, ext), KeyIs(AbrechnungKeyOf(record)), bytes.data());
+    Overwritten done = OverwriteMatch(dlg, AbrFile(stem, ext), KeyIs(AbrechnungKeyOf(record)),
+                                      bytes.data(), Which::kLast, vorher);
     if (done != Overwritten::kNoMatch) return done == Overwritten::kYes;
   }
   return AppendAbrechnungRecord(dlg, stem, ext, record);
@@ -87,7 +97,7 @@ bool SaveAbrechnungRecordAt(platform::Dialogs& dlg, const std::string& stem, con
   if (!position) return AppendAbrechnungRecord(dlg, stem, ext, record);
   RecordFile file = AbrFile(stem, ext);
   if (!FileCanOpen(file.path())) {
-    dlg.ShowMessage(kFileInUseMessage);
+    dlg.ShowMessage(FileInUseMessage(file.path()));
     return false;
   }
   auto there = file.ReadAt(*position);
@@ -128,7 +138,7 @@ bool ScanAbrechnungRecords(const std::string& stem, const std::string& ext,
                            const std::function<void(const AbrechnungRecord&)>& visit,
                            const std::function<bool(const AbrechnungKey&)>& filter) {
   RecordFile file = AbrFile(stem, ext);
-  if (!FileCanOpen(file.path())) return false;
+  if (!FileCanRead(file.path())) return false;
   return file.Scan([&](std::size_t, const std::uint8_t* rec) {
     if (!filter || filter(AbrechnungKeyOf(rec))) visit(AbrechnungRecord::unpack(rec));
   });
@@ -139,7 +149,7 @@ bool ScanAbrechnungRecords(
     const std::function<void(const AbrechnungRecord&, const std::uint8_t* bild)>& visit,
     const std::function<bool(const AbrechnungKey&)>& filter) {
   RecordFile file = AbrFile(stem, ext);
-  if (!FileCanOpen(file.path())) return false;
+  if (!FileCanRead(file.path())) return false;
   AbrechnungRecord r;
   if (gAbrechnungFelderMarkieren) r.markiereAusser(felder);
   return file.Scan([&](std::size_t, const std::uint8_t* rec) {

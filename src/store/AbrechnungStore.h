@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Dialogs.h"
 #include "store/AbrechnungRecord.h"
@@ -30,6 +31,11 @@ std::optional<AbrechnungRecord> ReadAbrechnungRecord(const std::string& stem,
                                                      bool ignoreTeilabrechnung,
                                                      std::int32_t teilabrechnung, std::int32_t jahr,
                                                      std::int32_t monat);
+// The image of the last record with exactly this key, as it stands in the
+// file.
+std::optional<std::vector<std::uint8_t>> ReadAbrechnungImage(const std::string& stem,
+                                                             const std::string& ext,
+                                                             const AbrechnungKey& key);
 
 // Overwrites the last record with the record's key in place (one positioned
 // write). Without such a record nothing is written and the user is told.
@@ -39,8 +45,11 @@ bool ReplaceAbrechnungRecord(platform::Dialogs& dlg, const std::string& stem,
 bool AppendAbrechnungRecord(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,
                             const AbrechnungRecord& record);
 // With update: replace when the key exists, else append; without: append.
+// With `vorher` (update only), a record that another program changed since it
+// was read is written only after its question (OverwriteMatch).
 bool SaveAbrechnungRecord(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,
-                          const AbrechnungRecord& record, bool update);
+                          const AbrechnungRecord& record, bool update,
+                          const Vorher* vorher = nullptr);
 
 // The same save for a caller that has just read the whole file under the
 // lock files .SAB and .SPE and so knows where the key is: `position` is the

@@ -21,12 +21,19 @@ RecordFile::Match NummerIs(std::int16_t number) {
 
 std::optional<DienstgeberRecord> ReadDienstgeberRecord(const std::string& stem, std::int16_t number,
                                                        int* err) {
+  auto bild = ReadDienstgeberImage(stem, number, err);
+  if (!bild) return std::nullopt;
+  return DienstgeberRecord::unpack(bild->data());
+}
+
+std::optional<std::vector<std::uint8_t>> ReadDienstgeberImage(const std::string& stem,
+                                                              std::int16_t number, int* err) {
   if (err) *err = 0;
   RecordFile file = AdrFile(stem);
   if (!FileExists(file.path())) return std::nullopt;
   auto found = file.FindFirst(NummerIs(number), err);
   if (!found) return std::nullopt;
-  return DienstgeberRecord::unpack(found->bytes.data());
+  return std::move(found->bytes);
 }
 
 bool DienstgeberRecordExists(const std::string& stem, std::int16_t number) {

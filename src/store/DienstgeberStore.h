@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Dialogs.h"
 #include "store/AppState.h"
@@ -21,6 +22,11 @@ inline constexpr const char* kDienstgeberTempExt = "TMD";
 // be read.
 std::optional<DienstgeberRecord> ReadDienstgeberRecord(const std::string& stem, std::int16_t number,
                                                        int* err = nullptr);
+
+// The same record's image as it stands in the file.
+std::optional<std::vector<std::uint8_t>> ReadDienstgeberImage(const std::string& stem,
+                                                              std::int16_t number,
+                                                              int* err = nullptr);
 
 // True when <stem>.ADR holds a record with this number (false when missing).
 bool DienstgeberRecordExists(const std::string& stem, std::int16_t number);

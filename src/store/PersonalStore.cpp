@@ -31,7 +31,7 @@ bool PersonalRecordExists(const std::string& stem, const std::string& ext, std::
 std::optional<PersonalRecord> ReadPersonalRecord(const std::string& stem, const std::string& ext,
                                                  std::int32_t persNr) {
   RecordFile file = PerFile(stem, ext);
-  if (!FileCanOpen(file.path())) return std::nullopt;
+  if (!FileCanRead(file.path())) return std::nullopt;
   auto found = file.FindLast(KeyIs(persNr));
   if (!found) return std::nullopt;
   return PersonalRecord::unpack(found->bytes.data());
@@ -44,23 +44,35 @@ bool PersonalIsArbeiter(const std::string& stem, std::int32_t persNr) {
 
 std::optional<PersonalRecord> ReadPersonalRecord(platform::Dialogs& dlg, const std::string& stem,
                                                  const std::string& ext, std::int32_t persNr) {
-  if (!FileCanOpen(DataFileName(stem, ext))) {
-    dlg.ShowMessage(kFileInUseMessage);
+  auto bild = ReadPersonalImage(dlg, stem, ext, persNr);
+  if (!bild) return std::nullopt;
+  return PersonalRecord::unpack(bild->data());
+}
+
+std::optional<std::vector<std::uint8_t>> ReadPersonalImage(platform::Dialogs& dlg,
+                                                           const std::string& stem,
+                                                           const std::string& ext,
+                                                           std::int32_t persNr) {
+  RecordFile file = PerFile(stem, ext);
+  if (!FileCanRead(file.path())) {
+    dlg.ShowMessage(FileInUseMessage(file.path()));
     return std::nullopt;
   }
-  return ReadPersonalRecord(stem, ext, persNr);
+  auto found = file.FindLast(KeyIs(persNr));
+  if (!found) return std::nullopt;
+  return std::move(found->bytes);
 }
 
 bool PersonalNrExists(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,
                       std::int32_t persNr) {
-  return ReadPersonalRecord(dlg, stem, ext, persNr).has_value();
+  return ReadPersonalImage(dlg, stem, ext, persNr).has_value();
 }
 
 std::optional<std::int32_t> NextPersonalNr(platform::Dialogs& dlg, const std::string& stem,
                                            const std::string& ext) {
   RecordFile file = PerFile(stem, ext);
-  if (!FileCanOpen(file.path())) {
-    dlg.ShowMessage(kFileInUseMessage);
+  if (!FileCanRead(file.path())) {
+    dlg.ShowMessage(FileInUseMessage(file.path()));
     return std::nullopt;
   }
   std::int32_t highest = 0;
@@ -83,8 +95,8 @@ std::optional<PersonalNrNachbarn> FindPersonalNrNachbarn(platform::Dialogs& dlg,
                                                          const std::string& ext,
                                                          std::int64_t current) {
   RecordFile file = PerFile(stem, ext);
-  if (!FileCanOpen(file.path())) {
-    dlg.ShowMessage(kFileInUseMessage);
+  if (!FileCanRead(file.path())) {
+    dlg.ShowMessage(FileInUseMessage(file.path()));
     return std::nullopt;
   }
   PersonalNrNachbarn n;
@@ -114,12 +126,13 @@ std::optional<PersonalNrNachbarn> FindPersonalNrNachbarn(platform::Dialogs& dlg,
   return n;
 }
 
-std::optional<PersonalRecord> ReadPersonalNachbar(platform::Dialogs& dlg, const std::string& stem,
-                                                  const std::string& ext,
-                                                  const PersonalNrNachbarn::Nachbar& n) {
-  const auto bild = PerFile(stem, ext).ReadAt(n.stelle);
-  if (bild && PersonalNrOf(bild->data()) == n.nr) return PersonalRecord::unpack(bild->data());
-  return ReadPersonalRecord(dlg, stem, ext, n.nr);
+std::optional<std::vector<std::uint8_t>> ReadPersonalNachbar(platform::Dialogs& dlg,
+                                                             const std::string& stem,
+                                                             const std::string& ext,
+                                                             const PersonalNrNachbarn::Nachbar& n) {
+  auto bild = PerFile(stem, ext).ReadAt(n.stelle);
+  if (bild && PersonalNrOf(bild->data()) == n.nr) return bild;
+  return ReadPersonalImage(dlg, stem, ext, n.nr);
 }
 
 bool ReplacePersonalRecord(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,
@@ -137,7 +150,7 @@ bool InsertPersonalRecord(platform::Dialogs& dlg, const std::string& stem, const
                           const PersonalRecord& record, bool showMessage) {
   RecordFile file = PerFile(stem, ext);
   if (!FileCanOpen(file.path())) {
-    dlg.ShowMessage(kFileInUseMessage);
+    dlg.ShowMessage(FileInUseMessage(file.path()));
     return false;
   }
   if (record.PersNrEdit == 0) {
@@ -155,11 +168,11 @@ bool InsertPersonalRecord(platform::Dialogs& dlg, const std::string& stem, const
 }
 
 bool SavePersonalRecord(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,
-                        const PersonalRecord& record, bool update) {
+                        const PersonalRecord& record, bool update, const Vorher* vorher) {
   if (update) {
     PersonalBytes bytes = record.pack();
-    Overwritten done =
-        OverwriteMatch(dlg, PerFile(stem, ext), KeyIs(record.PersNrEdit), bytes.data());
+    Overwritten done = OverwriteMatch(dlg, PerFile(stem, ext), KeyIs(record.PersNrEdit),
+                                      bytes.data(), Which::kLast, vorher);
     if (done != Overwritten::kNoMatch) return done == Overwritten::kYes;
   }
   return InsertPersonalRecord(dlg, stem, ext, record, true);
@@ -180,7 +193,7 @@ DeleteResult DeletePersonalRecord(platform::Dialogs& dlg, const std::string& ste
 bool ScanPersonalRecords(const std::string& stem, const std::string& ext,
                          const std::function<void(const PersonalRecord&)>& visit) {
   RecordFile file = PerFile(stem, ext);
-  if (!FileCanOpen(file.path())) return false;
+  if (!FileCanRead(file.path())) return false;
   PersonalRecord r;  // one for every record: its texts keep their room
   return file.Scan([&](std::size_t, const std::uint8_t* rec) {
     r.unpackFrom(rec);
@@ -191,7 +204,7 @@ bool ScanPersonalRecords(const std::string& stem, const std::string& ext,
 bool ScanPersonalImages(const std::string& stem, const std::string& ext,
                         const std::function<void(const std::uint8_t*)>& visit) {
   RecordFile file = PerFile(stem, ext);
-  if (!FileCanOpen(file.path())) return false;
+  if (!FileCanRead(file.path())) return false;
   return file.Scan([&](std::size_t, const std::uint8_t* rec) { visit(rec); });
 }
 

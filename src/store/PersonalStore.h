@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Dialogs.h"
 #include "store/PersonalRecord.h"
@@ -27,9 +28,14 @@ bool PersonalRecordExists(const std::string& stem, const std::string& ext, std::
 // The last record with this key, if any.
 std::optional<PersonalRecord> ReadPersonalRecord(const std::string& stem, const std::string& ext,
                                                  std::int32_t persNr);
-// The same, but a file that cannot be opened is reported.
+// The same, but a file that cannot be read is reported.
 std::optional<PersonalRecord> ReadPersonalRecord(platform::Dialogs& dlg, const std::string& stem,
                                                  const std::string& ext, std::int32_t persNr);
+// The same record's image as it stands in the file.
+std::optional<std::vector<std::uint8_t>> ReadPersonalImage(platform::Dialogs& dlg,
+                                                           const std::string& stem,
+                                                           const std::string& ext,
+                                                           std::int32_t persNr);
 // True when a record with this key has ArbeiterCheckBoxNeu set.
 bool PersonalIsArbeiter(const std::string& stem, std::int32_t persNr);
 
@@ -61,11 +67,12 @@ std::optional<PersonalNrNachbarn> FindPersonalNrNachbarn(platform::Dialogs& dlg,
                                                          const std::string& ext,
                                                          std::int64_t current);
 
-// The neighbour's record, read from its place; when the file has changed
-// there meanwhile, as ReadPersonalRecord finds it.
-std::optional<PersonalRecord> ReadPersonalNachbar(platform::Dialogs& dlg, const std::string& stem,
-                                                  const std::string& ext,
-                                                  const PersonalNrNachbarn::Nachbar& n);
+// The neighbour's record image, read from its place; when the file has
+// changed there meanwhile, as ReadPersonalImage finds it.
+std::optional<std::vector<std::uint8_t>> ReadPersonalNachbar(platform::Dialogs& dlg,
+                                                             const std::string& stem,
+                                                             const std::string& ext,
+                                                             const PersonalNrNachbarn::Nachbar& n);
 
 // Overwrites the last record with the record's key in place. Without such a
 // record nothing is written and the user is told. True when written.
@@ -79,9 +86,11 @@ bool InsertPersonalRecord(platform::Dialogs& dlg, const std::string& stem, const
                           const PersonalRecord& record, bool showMessage);
 
 // With update: replace when the key exists, else insert; without: insert.
-// Inserts here always confirm with "Datensatz wurde hinzugefügt!".
+// Inserts here always confirm with "Datensatz wurde hinzugefügt!". With
+// `vorher` (update only), a record that another program changed since it was
+// read is written only after its question (OverwriteMatch).
 bool SavePersonalRecord(platform::Dialogs& dlg, const std::string& stem, const std::string& ext,
-                        const PersonalRecord& record, bool update);
+                        const PersonalRecord& record, bool update, const Vorher* vorher = nullptr);
 
 // Counts the records with the key and, with doDelete, removes all of them.
 DeleteResult DeletePersonalRecord(platform::Dialogs& dlg, const std::string& stem,

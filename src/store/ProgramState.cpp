@@ -1,5 +1,10 @@
 #include "store/ProgramState.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <filesystem>
+
 #include "frame/DienstgeberVerwaltung.h"
 #include "store/Cp1252.h"
 #include "store/FileUtil.h"
@@ -98,8 +103,20 @@ bool SaveProgramState(AppState& state) {
   return true;
 }
 
+bool DatenordnerSchreibbar() {
+  // As this process's user may write, also on a file system mounted read-only.
+  return ::faccessat(AT_FDCWD, ".", W_OK, AT_EACCESS) == 0;
+}
+
 bool LoadGlobalSettings(AppState& state) {
   if (!LoadProgramState(state)) return false;
+  // Said once: everything is read as usual, but no save can succeed.
+  if (!DatenordnerSchreibbar()) {
+    std::error_code ec;
+    state.dialogs().ShowMessage("Der Datenordner " + std::filesystem::current_path(ec).string() +
+                                " ist schreibgeschützt: Änderungen, Berichte und ELDA-Dateien "
+                                "können nicht gespeichert werden.");
+  }
   int err = 0;
   if (!CreateFileIfMissing(kGlobFile, ToBytes(DefaultGlobRecord()), &err))
     state.dialogs().ShowMessage(CreateFailedMessage(kGlobFile, err));

@@ -34,9 +34,14 @@ bool LoadProgramState(AppState& state);
 // keep what was loaded. False (after a message) when the file can't be written.
 bool SaveProgramState(AppState& state);
 
+// True when this process may create and change files in the data folder
+// (the working directory).
+bool DatenordnerSchreibbar();
+
 // Start-up load: program state, global settings and the fall-back to the
 // employer DEMO when the last employer's files are gone or its stored stem
-// points outside the data folder. False when the program must end.
+// points outside the data folder. A data folder that cannot be written is
+// told once, and the start goes on. False when the program must end.
 bool LoadGlobalSettings(AppState& state);
 
 // True when the password is accepted; shows the login window unless the

@@ -119,17 +119,77 @@ std::string DataFileName(std::string_view stem, std::string_view ext) {
   return std::string(stem) + "." + std::string(ext);
 }
 
-bool FileCanOpen(const std::string& name) {
-  if (name.empty()) return false;
-  Fd fd(::open(name.c_str(), O_RDWR | O_CLOEXEC));
-  if (fd.get() < 0) return false;
+namespace {
+
+// Opens the name as a regular file; -1 with errno (EISDIR for anything that
+// is not a regular file) otherwise.
+int OpenRegular(const std::string& name, int flags) {
+  if (name.empty()) {
+    errno = ENOENT;
+    return -1;
+  }
+  int fd = ::open(name.c_str(), flags | O_CLOEXEC);
+  if (fd < 0) return -1;
   struct stat st {};
-  return ::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode);
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) return fd;
+  ::close(fd);
+  errno = EISDIR;
+  return -1;
+}
+
+bool KeinRecht(int err) { return err == EACCES || err == EPERM || err == EROFS; }
+
+}  // namespace
+
+bool FileCanOpen(const std::string& name) {
+  Fd fd(OpenRegular(name, O_RDWR));
+  return fd.get() >= 0;
+}
+
+bool FileCanRead(const std::string& name) {
+  Fd fd(OpenRegular(name, O_RDONLY));
+  return fd.get() >= 0;
 }
 
 bool FileInUse(const std::string& name) {
   std::error_code ec;
-  return std::filesystem::exists(name, ec) && !FileCanOpen(name);
+  return std::filesystem::exists(name, ec) && !FileCanRead(name);
+}
+
+Dateizugang PruefeDateizugang(const std::string& name) {
+  {
+    Fd fd(OpenRegular(name, O_RDWR));
+    if (fd.get() >= 0) return Dateizugang::kFrei;
+    if (!KeinRecht(errno)) return Dateizugang::kInVerwendung;
+  }
+  Fd fd(OpenRegular(name, O_RDONLY));
+  if (fd.get() >= 0) return Dateizugang::kSchreibgeschuetzt;
+  return KeinRecht(errno) ? Dateizugang::kKeinZugriff : Dateizugang::kInVerwendung;
+}
+
+std::string FileInUseMessage(const std::string& name, const char* inUse) {
+  switch (PruefeDateizugang(name)) {
+    case Dateizugang::kSchreibgeschuetzt:
+      return "Die Datei \"" + name +
+             "\" ist schreibgeschützt: Änderungen können nicht gespeichert werden.";
+    case Dateizugang::kKeinZugriff:
+      return "Auf die Datei \"" + name + "\" besteht kein Zugriff (Zugriff verweigert).";
+    case Dateizugang::kFrei:
+    case Dateizugang::kInVerwendung:
+      break;
+  }
+  return inUse;
+}
+
+bool InzwischenGeaendert(const GelesenesBild& gelesen, const std::uint8_t* jetzt,
+                         std::size_t size) {
+  if (!gelesen || !jetzt) return gelesen.has_value() != (jetzt != nullptr);
+  return gelesen->size() != size || std::memcmp(gelesen->data(), jetzt, size) != 0;
+}
+
+std::string FrageInzwischenGeaendert(const std::string& name) {
+  return "Die Daten von " + name +
+         " wurden inzwischen in einem anderen Programm geändert. Trotzdem speichern?";
 }
 
 std::string ReadFailedMessage(const std::string& name, int err) {
@@ -318,10 +378,10 @@ RecordFile::Rewritten RecordFile::RewriteVia(const std::string& tempPath,
 }
 
 Overwritten OverwriteMatch(platform::Dialogs& dlg, const RecordFile& file,
-                           const RecordFile::Match& match, const std::uint8_t* record,
-                           Which which) {
+                           const RecordFile::Match& match, const std::uint8_t* record, Which which,
+                           const Vorher* vorher) {
   if (!FileCanOpen(file.path())) {
-    dlg.ShowMessage(kFileInUseMessage);
+    dlg.ShowMessage(FileInUseMessage(file.path()));
     return Overwritten::kFailed;
   }
   int err = 0;
@@ -330,6 +390,12 @@ Overwritten OverwriteMatch(platform::Dialogs& dlg, const RecordFile& file,
     dlg.ShowMessage(ReadFailedMessage(file.path(), err));
     return Overwritten::kFailed;
   }
+  // The pass that finds the record also tells whether it is still the one
+  // the window read.
+  if (vorher &&
+      InzwischenGeaendert(vorher->bild, found ? found->bytes.data() : nullptr, file.recordSize()) &&
+      !vorher->trotzdemSpeichern())
+    return Overwritten::kDeclined;
   if (!found) return Overwritten::kNoMatch;
   if (!file.Overwrite(found->index, record, &err)) {
     dlg.ShowMessage(WriteFailedMessage(file.path(), err));
@@ -380,7 +446,15 @@ DeleteResult CountAndDelete(platform::Dialogs& dlg, const RecordFile& file,
                             const std::string& tempPath, const RecordFile::Match& match,
                             bool doDelete) {
   DeleteResult result;
-  if (!FileCanOpen(file.path())) return result;
+  if (!FileCanOpen(file.path())) {
+    // A file that is only read-only or closed to this user holds records
+    // that are not to be reported as missing.
+    if (PruefeDateizugang(file.path()) != Dateizugang::kInVerwendung) {
+      dlg.ShowMessage(FileInUseMessage(file.path()));
+      result.failed = true;
+    }
+    return result;
+  }
   int err = 0;
   if (!file.Scan([&](std::size_t, const std::uint8_t* rec) { result.count += match(rec) ? 1 : 0; },
                  &err)) {

@@ -31,12 +31,27 @@ std::string DataFileName(std::string_view stem, std::string_view ext);
 // counts as not openable.
 bool FileCanOpen(const std::string& name);
 
-// A file that is there but fails the file-in-use test: its records are
-// hidden, which differs from a file that holds none.
+// The same test for what only reads: a regular file that can be opened for
+// reading. A read-only file or folder is read as usual.
+bool FileCanRead(const std::string& name);
+
+// A file that is there but cannot be read: its records are hidden, which
+// differs from a file that holds none.
 bool FileInUse(const std::string& name);
 
 // The message of every store that finds its file not openable.
 inline constexpr const char* kFileInUseMessage = "Datei wird von einer anderen Anwendung verwendet";
+
+// Why a file fails the file-in-use test: it may be read but not written, this
+// user may not open it at all, or anything else (missing, a folder, held by
+// another program).
+enum class Dateizugang { kFrei, kSchreibgeschuetzt, kKeinZugriff, kInVerwendung };
+Dateizugang PruefeDateizugang(const std::string& name);
+
+// The message for a file that failed the file-in-use test: a read-only file
+// and one without access are named with that cause; every other case gives
+// `inUse`, the message of the caller for a file in use.
+std::string FileInUseMessage(const std::string& name, const char* inUse = kFileInUseMessage);
 
 // Messages of a read or write that failed after the file-in-use test; the
 // data file is unchanged in both cases.
@@ -108,15 +123,38 @@ class RecordFile {
   std::size_t recordSize_;
 };
 
+// A record as a window read it, so that its save notices what another
+// program changed meanwhile: the image as read, none when there was no record.
+using GelesenesBild = std::optional<std::vector<std::uint8_t>>;
+
+// What a save compares the record in the file with: the image that the window
+// read and the question to ask when the record differs now (true: write
+// anyway). Nothing to compare (a null pointer) writes as before.
+struct Vorher {
+  GelesenesBild bild;
+  std::function<bool()> trotzdemSpeichern;
+};
+
+// True when the record as it stands now (`jetzt` of `size` bytes, null when
+// there is none) is not the one read: other bytes, or it appeared or
+// disappeared.
+bool InzwischenGeaendert(const GelesenesBild& gelesen, const std::uint8_t* jetzt, std::size_t size);
+
+// The question of a save whose record another program changed meanwhile.
+std::string FrageInzwischenGeaendert(const std::string& name);
+
 // Store step shared by the replaces and saves: runs the file-in-use test,
 // finds the first or last record that matches in one pass and overwrites it
 // in place. A file in use and failed reads or writes are reported through
 // `dlg`; a missing match is left to the caller (a save then adds the record).
-enum class Overwritten { kYes, kNoMatch, kFailed };
+// With `vorher`, a record that differs from what was read (a missing match
+// included) is written only when its question is answered yes; otherwise
+// kDeclined and nothing is written.
+enum class Overwritten { kYes, kNoMatch, kFailed, kDeclined };
 enum class Which { kFirst, kLast };
 Overwritten OverwriteMatch(platform::Dialogs& dlg, const RecordFile& file,
                            const RecordFile::Match& match, const std::uint8_t* record,
-                           Which which = Which::kLast);
+                           Which which = Which::kLast, const Vorher* vorher = nullptr);
 
 // The inserts of the keyed stores: reads the keys in one pass, refuses a
 // record whose key is there already, and inserts behind the last record (in
@@ -135,7 +173,8 @@ struct DeleteResult {
 };
 
 // The deletes: counts the matching records of a file that passes the
-// file-in-use test (0 when it does not) in one pass and, with doDelete and
+// file-in-use test (0 when it does not; a read-only file or one without
+// access is reported and counts as failed) in one pass and, with doDelete and
 // a count above 0, copies the other records through `tempPath` in a second. Failed reads and writes
 // are reported through `dlg`; the counts' own messages are the caller's.
 DeleteResult CountAndDelete(platform::Dialogs& dlg, const RecordFile& file,

@@ -105,6 +105,51 @@ TEST_F(AdresseTest, LockedSaveWritesNothingAndKeepsTheWindow) {
   EXPECT_TRUE(std::filesystem::exists("FIRMA.SAD"));
 }
 
+// Another program saved the employer data after this window read them (or
+// saved record 1 for the first time): the save asks; yes writes this window's
+// data, no writes nothing and asks the window to show the stored record.
+TEST_F(AdresseTest, AnotherProgramsSaveIsOverwrittenOnlyAfterAsking) {
+  struct Fall {
+    bool ersterSatz;  // record 1 did not exist when the window read
+    bool ja;
+  };
+  for (const Fall c :
+       {Fall{false, true}, Fall{false, false}, Fall{true, true}, Fall{true, false}}) {
+    if (!c.ersterSatz) {
+      ASSERT_TRUE(lohn::SaveAdresse(env.state, Typed()));
+    }
+    lohn::GelesenesBild gelesen;
+    lohn::LoadAdresseFields(env.state, &gelesen);
+    auto anderes = Typed();
+    anderes.OrtEdit = "Salzburg";
+    ASSERT_TRUE(lohn::SaveAdresse(env.state, anderes));  // the other program
+    const auto vorher = ReadBytes("FIRMA.ADR");
+    env.dialogs.questions.clear();
+    env.dialogs.answers = {c.ja};
+    auto f = Typed();
+    f.OrtEdit = "Graz";
+    bool neuLaden = false;
+    EXPECT_EQ(lohn::SaveAdresse(env.state, f, &gelesen, &neuLaden), c.ja);
+    EXPECT_EQ(env.dialogs.questions,
+              std::vector<std::string>{lohn::FrageInzwischenGeaendert("Bäckerei Huber GmbH")});
+    EXPECT_EQ(neuLaden, !c.ja);
+    const auto adr = ReadBytes("FIRMA.ADR");
+    ASSERT_EQ(adr.size(), 2u * 4136);
+    if (c.ja) {
+      EXPECT_EQ(std::vector<std::uint8_t>(adr.begin() + 4136, adr.end()), *gelesen);
+    } else {
+      EXPECT_EQ(adr, vorher);
+    }
+    EXPECT_EQ(lohn::GetShortString(adr.data() + 4136, 576, 80), c.ja ? "Graz" : "Salzburg");
+    // Unchanged since: no question.
+    env.dialogs.questions.clear();
+    lohn::LoadAdresseFields(env.state, &gelesen);
+    EXPECT_TRUE(lohn::SaveAdresse(env.state, f, &gelesen));
+    EXPECT_TRUE(env.dialogs.questions.empty());
+    WriteBytes("FIRMA.ADR", std::vector<std::uint8_t>(adr.begin(), adr.begin() + 4136));
+  }
+}
+
 TEST(AdresseRules, WarningsAndHints) {
   struct {
     const char* control;

@@ -276,6 +276,49 @@ TEST(BerechnenButon, UnreadablePayrollFileStopsBeforeTheCalculation) {
   EXPECT_TRUE(KeineSperrdateien());
 }
 
+// Another program created, changed or deleted this month's payroll after
+// the window had loaded it: the click asks; yes calculates and writes the
+// window's payroll, no writes nothing at all (the employee neither) and
+// shows the stored payroll.
+TEST(BerechnenButon, APayrollChangedByAnotherProgramIsOverwrittenOnlyAfterAsking) {
+  struct Fall {
+    const char* was;
+    bool ja;
+    const char* bruttoNachNein;
+  };
+  const Fall faelle[] = {{"angelegt", true, ""}, {"angelegt", false, "111,00"},
+                         {"geändert", true, ""}, {"geändert", false, "111,00"},
+                         {"gelöscht", true, ""}, {"gelöscht", false, "0"}};
+  AbrechnungRecord fremd = persform_test::Abrechnung(1, 3);
+  fremd.BruttoEdit = 111;
+  for (const Fall& f : faelle) {
+    Klick c;
+    AbrechnungNeuLaden(c.k);  // as choosing the month does: none stored
+    const bool gespeichert = std::string(f.was) != "angelegt";
+    if (gespeichert) c.Druecke();  // the window shows its own payroll
+    persform_test::WriteAbrechnungen(std::string(f.was) == "gelöscht"
+                                         ? std::vector<AbrechnungRecord>{}
+                                         : std::vector<AbrechnungRecord>{fremd});
+    const Dateien vorher;
+    c.Fragen().clear();
+    c.env.dialogs.answers = {f.ja};
+    if (gespeichert) c.env.dialogs.answers.push_front(true);  // overwrite it
+    c.Druecke();
+    EXPECT_EQ(c.Fragen().back(), FrageInzwischenGeaendert("Muster (Abrechnung 3/2014)")) << f.was;
+    if (f.ja) {
+      ASSERT_EQ(c.Abrechnungen().size(), 1u) << f.was;
+      const AbrechnungBytes bild = c.k.CurrentAbrechnung.pack();
+      EXPECT_EQ(ReadBytes(kStem + ".ABR"), std::vector<std::uint8_t>(bild.begin(), bild.end()))
+          << f.was;
+      EXPECT_TRUE(c.PersonalGespeichert()) << f.was;
+    } else {
+      EXPECT_TRUE(Dateien() == vorher) << f.was;
+      EXPECT_EQ(c.k.form.Text("BruttoEdit"), f.bruttoNachNein) << f.was;
+    }
+    EXPECT_TRUE(KeineSperrdateien());
+  }
+}
+
 TEST(BerechnenButon, NoticesForALaterYearThenCalculatesAsUsual) {
   struct Fall {
     int heute;

@@ -1,17 +1,25 @@
 // The employee's master data in the employee window: list, new employee,
 // choosing, the record mapping, saving, the SV-number check and deleting.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <functional>
+#include <map>
 
+#include "elda/EldaPanel.h"
+#include "payroll/PersFormAbrechnung.h"
 #include "payroll/PersFormFenster.h"
 #include "payroll/PersFormStammdaten.h"
 #include "payroll/PersFormTestSupport.h"
 #include "store/AbrechnungStore.h"
+#include "store/FileUtil.h"
 #include "store/LockFile.h"
 #include "store/Numbers.h"
 #include "store/PersonalStore.h"
+#include "store/ProgramState.h"
 #include "support/Fakes.h"
+#include "support/ZweiProzesse.h"
 
 namespace {
 
@@ -610,6 +618,157 @@ TEST(PersFormStammdaten, NewEmployeeButtonClearsThePanelAndFocusesTheSvNumber) {
   EXPECT_EQ(w.f.Text("FNA1"), "");
   EXPECT_EQ(w.f.Text("PersNrEdit"), "4");
   EXPECT_EQ(w.f.FocusRequest(), "SVNrEdit");
+}
+
+// Two programs on one folder: B changed, deleted or created the employee
+// that A's window shows. A's save asks; yes writes A's window, no writes
+// nothing and shows what is stored now. Unchanged, it asks nothing.
+TEST(PersFormStammdaten, AnotherProgramsChangeIsOverwrittenOnlyAfterAsking) {
+  struct Fall {
+    const char* was;
+    bool ja;
+    const char* nachNeinName;  // A's window after no: the stored family name
+  };
+  const Fall faelle[] = {{"geändert", true, ""},   {"geändert", false, "Huber"},
+                         {"gelöscht", true, ""},   {"gelöscht", false, ""},
+                         {"angelegt", true, ""},   {"angelegt", false, "Berger"},
+                         {"unverändert", true, ""}};
+  for (const Fall& c : faelle) {
+    Fenster a({Person(7, "Huber")});
+    const bool neu = std::string(c.was) == "angelegt";
+    if (neu) {
+      Button1Click(a.env.state, a.f);  // proposes number 8
+      a.f.SetText("FamNameEdit", "Adler");
+    } else {
+      SelectPersonal(a.env.state, a.f, 7);
+    }
+    const std::int32_t nr = neu ? 8 : 7;
+    // Program B, with a window of its own on the same folder.
+    testing_support::TestEnv b;
+    b.state.DataFileStem = kStem;
+    PersFormModel bf;
+    PersFormCreate(b.state, bf);
+    if (std::string(c.was) == "geändert") {
+      SelectPersonal(b.state, bf, 7);
+      bf.SetText("BemerkungenEdit", "von B");
+      ASSERT_TRUE(Button2Click(b.state, bf));
+    } else if (std::string(c.was) == "gelöscht") {
+      ASSERT_TRUE(DeletePersonalRecord(b.dialogs, kStem, kPersonalExt, 7, false, true).deleted);
+    } else if (neu) {
+      ASSERT_TRUE(InsertPersonalRecord(b.dialogs, kStem, kPersonalExt, Person(8, "Berger"), false));
+    }
+    const auto vorher = ReadBytes(kStem + ".PER");
+    a.f.SetText("TelefonEdit", "0664 1");
+    a.dialogs().answers = {c.ja};
+    const bool gespeichert = Button2Click(a.env.state, a.f);
+
+    const bool gefragt = std::string(c.was) != "unverändert";
+    EXPECT_EQ(a.dialogs().questions,
+              gefragt ? std::vector<std::string>{FrageInzwischenGeaendert(neu ? "Adler" : "Huber")}
+                      : std::vector<std::string>{})
+        << c.was;
+    EXPECT_EQ(gespeichert, c.ja) << c.was;
+    if (c.ja) {
+      const auto bild = ReadPersonalImage(a.dialogs(), kStem, kPersonalExt, nr);
+      ASSERT_TRUE(bild) << c.was;
+      const PersonalBytes erwartet = a.f.CurrentPersonal.pack();
+      EXPECT_TRUE(std::equal(erwartet.begin(), erwartet.end(), bild->begin())) << c.was;
+      EXPECT_EQ(PersonalRecord::unpack(bild->data()).BemerkungenEdit, "") << c.was;
+    } else {
+      EXPECT_EQ(ReadBytes(kStem + ".PER"), vorher) << c.was;
+      EXPECT_EQ(a.f.Text("FamNameEdit"), c.nachNeinName) << c.was;
+      EXPECT_EQ(a.f.Text("BemerkungenEdit"), std::string(c.was) == "geändert" ? "von B" : "")
+          << c.was;
+      // Saving again now writes what the window shows, without a question.
+      a.dialogs().questions.clear();
+      if (a.f.Text("FamNameEdit").empty()) a.f.SetText("FamNameEdit", "Adler");
+      EXPECT_TRUE(Button2Click(a.env.state, a.f)) << c.was;
+      EXPECT_TRUE(a.dialogs().questions.empty()) << c.was;
+    }
+    EXPECT_TRUE(KeineSperrdateien());
+  }
+}
+
+// Two programs saving one employee at the same moment, each its own field,
+// answering no whenever the record changed since they read it: each
+// program's last save survives the other's saves.
+TEST(PersFormStammdaten, TwoProgramsSavingOneEmployeeKeepEachOthersSaves) {
+  Fenster w({Person(7, "Huber")});
+  const int runden = 60;
+  const auto ergebnisse = testing_support::ZweiProzesse(runden, [&](int prozess, int runde) {
+    w.dialogs().answers = {false};
+    w.dialogs().questions.clear();
+    SelectPersonal(w.env.state, w.f, 7);
+    const std::string wert = std::to_string(runde);
+    w.f.SetText(prozess == 0 ? "TelefonEdit" : "BemerkungenEdit", wert);
+    ::usleep(2000);  // the clerk types: the other program saves meanwhile
+    if (Button2Click(w.env.state, w.f)) return "ok " + wert;
+    return std::string(w.dialogs().questions.empty() ? "gesperrt" : "gefragt");
+  });
+  std::string zuletzt[2];
+  for (int p = 0; p < 2; ++p) {
+    ASSERT_EQ(ergebnisse[p].size(), std::size_t(runden));
+    for (const std::string& e : ergebnisse[p])
+      if (e.rfind("ok ", 0) == 0) zuletzt[p] = e.substr(3);
+  }
+  ASSERT_EQ(PersonalNummern(), std::vector<std::int32_t>{7});
+  const auto r = ReadPersonalRecord(kStem, kPersonalExt, 7);
+  EXPECT_EQ(r->TelefonEdit, zuletzt[0]);
+  EXPECT_EQ(r->BemerkungenEdit, zuletzt[1]);
+  EXPECT_TRUE(KeineSperrdateien());
+}
+
+// A data folder that this user cannot write: the start says so once, the
+// employee window lists the stored employees and proposes the next number,
+// and a save names each file it could not write and why; no file changes.
+TEST(PersFormStammdaten, AReadOnlyFolderIsReadAndItsSavesNameTheCause) {
+  Fenster w({Person(5, "Adler"), Person(3, "Huber")});
+  ASSERT_TRUE(LoadGlobalSettings(w.env.state));  // Lohnver.LOA, GLOB.DAT and DEMO's files
+  testing_support::WriteText("GEHEIM.PER", "");
+  fs::permissions("GEHEIM.PER", fs::perms::owner_read | fs::perms::owner_write);
+  std::map<fs::path, std::vector<std::uint8_t>> vorher;
+  for (const auto& e : fs::directory_iterator(".")) vorher[e.path()] = ReadBytes(e.path());
+
+  const std::string aus = testing_support::OhneSchreibrecht([&] {
+    testing_support::FakeDialogs& dlg = w.dialogs();
+    dlg.messages.clear();
+    std::string zeilen;
+    auto zeile = [&](const std::string& z) { zeilen += z + "\n"; };
+    LoadGlobalSettings(w.env.state);
+    w.env.state.DataFileStem = kStem;
+    PersFormKontext k(w.env.state);  // with the registration panel's file
+    PersFormModel& f = k.form;
+    PersFormCreate(w.env.state, f);
+    for (const std::string& e : f.Items("PersonalNrComboBox")) zeile("Liste: " + e);
+    zeile("Nr: " + f.Text("PersNrEdit"));
+    SelectPersonal(w.env.state, f, 3);
+    f.SetText("TelefonEdit", "0664 1");
+    zeile(Button2Click(w.env.state, f) ? "gespeichert" : "nicht gespeichert");
+    ReadPersonalRecord(dlg, "GEHEIM", kPersonalExt, 1);
+    zeile(FileInUseMessage(kStem + ".PER"));
+    for (const std::string& m : dlg.messages) zeile(m);
+    return zeilen;
+  });
+  if (aus == testing_support::kSchreibrechtBleibt) GTEST_SKIP() << "no user without write access";
+  const std::string ursache = IoErrorText(EACCES);
+  EXPECT_EQ(aus,
+            "Liste: \nListe: Adler | Nr. 5\nListe: Huber | Nr. 3\nNr: 6\nnicht gespeichert\n"
+            "Die Datei \"MUSTER.PER\" ist schreibgeschützt: Änderungen können nicht "
+            "gespeichert werden.\n"
+            "Der Datenordner " +
+                fs::current_path().string() +
+                " ist schreibgeschützt: Änderungen, Berichte und ELDA-Dateien können "
+                "nicht gespeichert werden.\n"
+                "Die Datei \"" +
+                *EldaPanelDataFile(kStem, "3") + "\" konnte nicht geschrieben werden (" + ursache +
+                "). Die gespeicherten Daten sind unverändert.\n"
+                "Die Sperrdatei \"MUSTER.SPE\" kann nicht angelegt werden (" +
+                ursache +
+                "). Es wurden keine Daten geändert.\n"
+                "Auf die Datei \"GEHEIM.PER\" besteht kein Zugriff (Zugriff verweigert).\n");
+  std::map<fs::path, std::vector<std::uint8_t>> nachher;
+  for (const auto& e : fs::directory_iterator(".")) nachher[e.path()] = ReadBytes(e.path());
+  EXPECT_EQ(nachher, vorher);
 }
 
 }  // namespace

@@ -103,9 +103,11 @@ TEST_F(PersonalStoreTest, DuplicateKeysLastOneCounts) {
   const auto n = FindPersonalNrNachbarn(dlg, kStem, kPersonalExt, 1);
   ASSERT_TRUE(n && n->naechste);
   EXPECT_EQ(n->naechste->stelle, 2u);
-  EXPECT_EQ(ReadPersonalNachbar(dlg, kStem, kPersonalExt, *n->naechste)->FamNameEdit, "Zweiter");
+  EXPECT_EQ(PersonalFamNameOf(ReadPersonalNachbar(dlg, kStem, kPersonalExt, *n->naechste)->data()),
+            "Zweiter");
   WriteRecords({Person(1), Person(3, "Zweiter")});
-  EXPECT_EQ(ReadPersonalNachbar(dlg, kStem, kPersonalExt, *n->naechste)->FamNameEdit, "Zweiter");
+  EXPECT_EQ(PersonalFamNameOf(ReadPersonalNachbar(dlg, kStem, kPersonalExt, *n->naechste)->data()),
+            "Zweiter");
   WriteRecords({Person(1), Person(3, "Erster"), Person(3, "Zweiter"), Person(4)});
 
   EXPECT_TRUE(ReplacePersonalRecord(dlg, kStem, kPersonalExt, Person(3, "Neu")));

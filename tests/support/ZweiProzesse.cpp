@@ -1,7 +1,11 @@
 #include "support/ZweiProzesse.h"
 
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <filesystem>
+#include <utility>
 
 namespace testing_support {
 
@@ -45,6 +49,39 @@ std::array<std::vector<std::string>, 2> ZweiProzesse(
   for (pid_t x : pid)
     if (x > 0) ::waitpid(x, nullptr, 0);
   return ergebnis;
+}
+
+std::string OhneSchreibrecht(const std::function<std::string()>& lauf) {
+  namespace fs = std::filesystem;
+  constexpr fs::perms kSchreiben =
+      fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  std::vector<std::pair<fs::path, fs::perms>> modi{{".", fs::status(".").permissions()}};
+  for (const auto& e : fs::directory_iterator("."))
+    if (e.is_regular_file()) modi.emplace_back(e.path(), e.status().permissions());
+  for (const auto& [pfad, modus] : modi) fs::permissions(pfad, modus & ~kSchreiben);
+  std::string text;
+  int aus[2];
+  if (::pipe(aus) == 0) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+      ::close(aus[0]);
+      constexpr uid_t kNobody = 65534;
+      const bool gewechselt =
+          ::geteuid() != 0 || (::setgid(kNobody) == 0 && ::setuid(kNobody) == 0);
+      const std::string ergebnis = gewechselt && ::faccessat(AT_FDCWD, ".", W_OK, AT_EACCESS) != 0
+                                       ? lauf()
+                                       : std::string(kSchreibrechtBleibt);
+      if (::write(aus[1], ergebnis.data(), ergebnis.size()) < 0) ::_exit(1);
+      ::_exit(0);
+    }
+    ::close(aus[1]);
+    char buf[4096];
+    for (ssize_t n; (n = ::read(aus[0], buf, sizeof buf)) > 0;) text.append(buf, std::size_t(n));
+    ::close(aus[0]);
+    if (pid > 0) ::waitpid(pid, nullptr, 0);
+  }
+  for (const auto& [pfad, modus] : modi) fs::permissions(pfad, modus);
+  return text;
 }
 
 }  // namespace testing_support

@@ -14,4 +14,12 @@ namespace testing_support {
 std::array<std::vector<std::string>, 2> ZweiProzesse(
     int runden, const std::function<std::string(int prozess, int runde)>& lauf);
 
+// Runs lauf() in a forked process that cannot write the working folder: the
+// folder and its files lose their write bits, and a process of root (whom
+// modes do not stop) becomes the user "nobody" first. Gives lauf's result, or
+// kSchreibrechtBleibt when the process could still write there; the modes are
+// restored afterwards.
+inline constexpr const char* kSchreibrechtBleibt = "(Schreibrecht bleibt)";
+std::string OhneSchreibrecht(const std::function<std::string()>& lauf);
+
 }  // namespace testing_support

@@ -139,7 +139,7 @@ TAdresseForm::TAdresseForm(lohn::AppState& state, QWidget* parent)
   });
   connect(PlzEdit, &QLineEdit::textEdited, this, &TAdresseForm::PlzEditChange);
 
-  ShowFields(lohn::LoadAdresseFields(state_));
+  ShowFields(lohn::LoadAdresseFields(state_, &gelesen_));
 }
 
 void TAdresseForm::ShowFields(const lohn::AdresseFields& f) {
@@ -212,5 +212,9 @@ bool TAdresseForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TAdresseForm::Button1Click() {
-  if (lohn::SaveAdresse(state_, Fields())) accept();
+  bool neuLaden = false;
+  if (lohn::SaveAdresse(state_, Fields(), &gelesen_, &neuLaden))
+    accept();
+  else if (neuLaden)
+    ShowFields(lohn::LoadAdresseFields(state_, &gelesen_));
 }

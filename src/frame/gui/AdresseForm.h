@@ -39,4 +39,6 @@ class TAdresseForm : public QDialog {
   QLineEdit* AddEdit(const char* name);
 
   lohn::AppState& state_;
+  // Record 1 as this window read it.
+  lohn::GelesenesBild gelesen_;
 };
