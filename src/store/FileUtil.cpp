@@ -139,8 +139,8 @@ bool EntferneWennFrei(const std::string& pfad) {
   bool weg = false;
   if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
     // Still the file that was locked, not one put there meanwhile.
-    struct stat offen {
-    }, jetzt{};
+    struct stat offen {};
+    struct stat jetzt {};
     weg = ::fstat(fd, &offen) == 0 && ::lstat(pfad.c_str(), &jetzt) == 0 &&
           offen.st_dev == jetzt.st_dev && offen.st_ino == jetzt.st_ino &&
           ::unlink(pfad.c_str()) == 0;
