@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cmath>
 #include <optional>
+#include <span>
 
 #include "frame/Daten.h"
 #include "payroll/FormatBetrag.h"
@@ -100,80 +101,204 @@ std::string Pfad(const std::string& ordner, const std::string& name) { return or
 int OrdnerAnlegen(const std::string& ordner) {
   struct stat st {};
   if (::stat(ordner.c_str(), &st) == 0) return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
-  if (::mkdir(ordner.c_str(), 0755) == 0) return 0;
+  if (::mkdir(ordner.c_str(), 0777) == 0) return 0;
   // Another program may have made it meanwhile.
   if (errno == EEXIST && ::stat(ordner.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return 0;
   return errno;
 }
 
-// The journal of a replacement in the folder's lock file: one line per
-// file, "<name>\t<copy of the older file, or nothing when there was none>".
-// Emptied once every new file is in place.
-void JournalZurueck(const std::string& ordner, const std::string& journal) {
-  std::size_t a = 0;
-  for (std::size_t e; (e = journal.find('\n', a)) != std::string::npos; a = e + 1) {
-    const std::string zeile = journal.substr(a, e - a);
-    const std::size_t tab = zeile.find('\t');
-    if (tab == std::string::npos) continue;
-    const std::string ziel = Pfad(ordner, zeile.substr(0, tab));
-    const std::string alt = zeile.substr(tab + 1);
-    if (alt.empty())
-      ::unlink(ziel.c_str());
-    else if (FileExists(Pfad(ordner, alt)))
-      ::rename(Pfad(ordner, alt).c_str(), ziel.c_str());
-  }
+bool Da(const std::string& pfad) {
+  struct stat st {};
+  return ::lstat(pfad.c_str(), &st) == 0;
 }
+
+// The journal of a replacement in the folder's lock file: one line per
+// file, "<name>\t<aside copy of the older file, or nothing when there was
+// none>\t<temporary of the new file>". Renaming its temporary is what
+// replaces a file, so the temporaries still there tell how far the run came:
+// with none left it was complete. Lines of two fields are those of earlier
+// versions.
+struct JournalZeile {
+  std::string name, kopie, neu;  // neu empty: a line of an earlier version
+};
+
+// A file of the ELDA folder itself, and a copy or temporary of it as this
+// program names them.
+bool EinfacherName(const std::string& n) {
+  return !n.empty() && n != "." && n != ".." &&
+         n.find_first_of(std::string("/\0", 2)) == std::string::npos;
+}
+bool EigeneKopie(const std::string& kopie, const std::string& name) {
+  return IsTempOf(kopie, name) && kopie != name + ".neu~";
+}
+
+// The lines this program writes; every other one is counted in `verworfen`.
+std::vector<JournalZeile> JournalZeilen(const std::string& journal, int& verworfen) {
+  std::vector<JournalZeile> zeilen;
+  for (std::size_t a = 0; a < journal.size();) {
+    std::size_t e = journal.find('\n', a);
+    const bool ganz = e != std::string::npos;  // a line cut short is not used
+    if (!ganz) e = journal.size();
+    const std::string zeile = journal.substr(a, e - a);
+    a = e + 1;
+    if (zeile.empty()) continue;
+    std::vector<std::string> felder;
+    for (std::size_t f = 0;;) {
+      const std::size_t tab = zeile.find('\t', f);
+      felder.push_back(zeile.substr(f, tab == std::string::npos ? std::string::npos : tab - f));
+      if (tab == std::string::npos) break;
+      f = tab + 1;
+    }
+    bool gut = ganz && (felder.size() == 2 || felder.size() == 3) && EinfacherName(felder[0]);
+    JournalZeile z;
+    if (gut) {
+      z = {felder[0], felder[1], felder.size() == 3 ? felder[2] : std::string()};
+      // Without the temporary an empty copy cannot tell a complete run from
+      // an interrupted one, so it never removes a file.
+      gut = (z.kopie.empty() || EigeneKopie(z.kopie, z.name)) &&
+            (felder.size() == 3 ? EigeneKopie(z.neu, z.name) : !z.kopie.empty());
+    }
+    if (gut)
+      zeilen.push_back(std::move(z));
+    else
+      ++verworfen;
+  }
+  return zeilen;
+}
+
+// Undoes the journal's run unless it was complete (or always, for the
+// writer's own run that failed): a file that was replaced gets its older
+// version back, or goes when it had none; a file not yet replaced stays. The
+// run's copies and temporaries go. Only names inside the ELDA folder are
+// touched. Gives the number of lines not used.
+int JournalZurueck(const std::string& ordner, const std::string& journal, bool immer = false) {
+  int verworfen = 0;
+  const auto zeilen = JournalZeilen(journal, verworfen);
+  const bool unterbrochen = immer || std::any_of(zeilen.begin(), zeilen.end(), [&](const auto& z) {
+                              return !z.neu.empty() && Da(Pfad(ordner, z.neu));
+                            });
+  for (const JournalZeile& z : zeilen) {
+    const std::string ziel = Pfad(ordner, z.name);
+    // An earlier version's line names no temporary: its copy is there only
+    // while its run was cut short.
+    const bool ersetzt = z.neu.empty() || (unterbrochen && !Da(Pfad(ordner, z.neu)));
+    if (ersetzt) {
+      if (z.kopie.empty())
+        ::unlink(ziel.c_str());
+      else if (FileExists(Pfad(ordner, z.kopie)))
+        ::rename(Pfad(ordner, z.kopie).c_str(), ziel.c_str());
+    }
+    if (!z.kopie.empty()) ::unlink(Pfad(ordner, z.kopie).c_str());
+    // A temporary that its writer still holds is not left over.
+    if (!z.neu.empty()) EntferneWennFrei(Pfad(ordner, z.neu));
+  }
+  return verworfen;
+}
+
+// Undoes and empties a journal found in the lock file; what the user must
+// learn goes into `hinweise`.
+void OffenesJournal(const DateiSperre& sperre, const std::string& ordner,
+                    std::vector<std::string>& hinweise) {
+  const std::string journal = sperre.Lesen();
+  if (journal.empty()) return;
+  const std::string lck = ordner + ".lck";
+  if (JournalZurueck(ordner, journal) > 0)
+    hinweise.push_back("Die Datei \"" + lck + "\" " + kEldaJournalVerworfen);
+  SyncOrdner(ordner);
+  if (const int e = sperre.Schreiben(""); e != 0)
+    hinweise.push_back(MitUrsache(kEldaJournalNichtGeleert, lck, e));
+}
+
+// Temporaries of one run, each held open, and so locked against every
+// cleaner, until it has served; those not renamed into place go at the end.
+struct Temporaere {
+  std::vector<std::string> namen;
+  std::vector<int> offen;
+  Temporaere() = default;
+  Temporaere(const Temporaere&) = delete;
+  Temporaere& operator=(const Temporaere&) = delete;
+  ~Temporaere() {
+    for (const std::string& n : namen)
+      if (!n.empty()) ::unlink(n.c_str());
+    for (int fd : offen) ::close(fd);
+  }
+  // The content into a new temporary of `pfad`: 0 or the errno.
+  int Schreibe(const std::string& pfad, std::span<const std::uint8_t> inhalt) {
+    std::string temp;
+    int fd = -1;
+    if (const int e = SchreibeTemporaer(pfad, inhalt, temp, &fd); e != 0) return e;
+    namen.push_back(temp);
+    offen.push_back(fd);
+    return 0;
+  }
+};
 
 std::string NurName(const std::string& pfad) { return pfad.substr(pfad.rfind('/') + 1); }
 
-// Removes the named files (temporaries; an empty name stands for none).
-void Entferne(const std::vector<std::string>& namen) {
-  for (const std::string& n : namen)
-    if (!n.empty()) ::unlink(n.c_str());
-}
+// What the exchange under the lock came to.
+struct Tausch {
+  int fehler = 0;
+  std::string datei;        // the file that failed
+  bool nachfragen = false;  // a file is there that the user was not asked about
+  std::vector<std::string> hinweise;
+};
 
 // Puts the finished temporaries in place of their files, all or none: under
 // the folder's lock, so that two programs never mix their files, each older
 // file is first copied aside and noted in the journal; a rename that fails
 // puts every older file back. A holder killed half way is undone by the
-// next one from the journal. 0 or the errno; the temporaries that were not
-// renamed are the caller's to remove (renamed ones are emptied in `neue`).
-int TauscheEin(const std::string& ordner, const std::vector<EldaDateiBild>& dateien,
-               std::vector<std::string>& neue) {
-  DateiSperre sperre(ordner + ".lck");
-  if (!sperre.gehalten()) return sperre.fehler();
-  if (const std::string offen = sperre.Lesen(); !offen.empty()) JournalZurueck(ordner, offen);
+// next one from the journal; a complete run never is. Only the files in
+// `bestaetigt` may be there: another one (made by someone else since the
+// user was asked) stops the exchange before anything is written.
+Tausch TauscheEin(const std::string& ordner, const std::vector<EldaDateiBild>& dateien,
+                  Temporaere& neue, const std::vector<std::string>& bestaetigt) {
+  Tausch t;
+  const std::string lck = ordner + ".lck";
+  DateiSperre sperre(lck);
+  if (!sperre.gehalten()) return {sperre.fehler(), lck, false, {}};
+  OffenesJournal(sperre, ordner, t.hinweise);
+  for (const auto& d : dateien)
+    if (Da(Pfad(ordner, d.name)) &&
+        std::find(bestaetigt.begin(), bestaetigt.end(), d.name) == bestaetigt.end()) {
+      t.nachfragen = true;
+      return t;
+    }
 
-  std::vector<std::string> alte(dateien.size());
+  Temporaere alte;
   std::string journal;
   for (std::size_t i = 0; i < dateien.size(); ++i) {
     const std::string ziel = Pfad(ordner, dateien[i].name);
+    std::string kopie;
     if (FileExists(ziel)) {
       int err = 0;
       auto bytes = ReadWholeFile(ziel, &err);
-      if (!bytes || (err = SchreibeTemporaer(ziel, *bytes, alte[i])) != 0) {
-        Entferne(alte);
-        return err;
-      }
+      if (!bytes || (err = alte.Schreibe(ziel, *bytes)) != 0) return {err, ziel, false, t.hinweise};
+      kopie = NurName(alte.namen.back());
     }
-    journal += dateien[i].name + "\t" + (alte[i].empty() ? "" : NurName(alte[i])) + "\n";
+    journal += dateien[i].name + "\t" + kopie + "\t" + NurName(neue.namen[i]) + "\n";
   }
-  if (int e = sperre.Schreiben(journal); e != 0) {
-    Entferne(alte);
-    return e;
-  }
+  // The copies are on disk before the journal names them.
+  if (int e = SyncOrdner(ordner); e != 0) return {e, ordner, false, t.hinweise};
+  if (int e = sperre.Schreiben(journal); e != 0) return {e, lck, false, t.hinweise};
+  auto zurueck = [&](int e, const std::string& datei) {
+    JournalZurueck(ordner, journal, true);
+    SyncOrdner(ordner);
+    if (const int l = sperre.Schreiben(""); l != 0)
+      t.hinweise.push_back(MitUrsache(kEldaJournalNichtGeleert, lck, l));
+    return Tausch{e, datei, false, t.hinweise};
+  };
   for (std::size_t i = 0; i < dateien.size(); ++i) {
-    if (int e = Umbenennen(neue[i], Pfad(ordner, dateien[i].name)); e != 0) {
-      JournalZurueck(ordner, journal);
-      sperre.Schreiben("");
-      Entferne(alte);
-      return e;
-    }
-    neue[i].clear();
+    const std::string ziel = Pfad(ordner, dateien[i].name);
+    if (int e = Umbenennen(neue.namen[i], ziel); e != 0) return zurueck(e, ziel);
+    neue.namen[i].clear();
   }
-  sperre.Schreiben("");
-  Entferne(alte);
-  return 0;
+  // Durable before anyone is told: the new names on disk, then the journal
+  // emptied. A journal that stays names no temporary any more, so nobody
+  // undoes this run.
+  if (int e = SyncOrdner(ordner); e != 0) return zurueck(e, ordner);
+  if (const int e = sperre.Schreiben(""); e != 0)
+    t.hinweise.push_back(MitUrsache(kEldaJournalNichtGeleert, lck, e));
+  return t;
 }
 
 // The employer data that every ELDA file names its sender by.
@@ -276,51 +401,73 @@ EldaSchreibErgebnis SchreibeEldaDateien(AppState& state, const std::vector<EldaD
     return EldaSchreibErgebnis::Fehler;
   }
 
-  // A folder under a file's name could not be replaced by the rename; it is
-  // found before anything is asked or written.
-  std::vector<std::string> vorhandene;
-  for (const auto& d : dateien) {
-    struct stat st {};
-    if (::stat(Pfad(ordner, d.name).c_str(), &st) != 0) continue;
-    if (S_ISDIR(st.st_mode)) {
-      dlg.ShowMessage(CreateFailedMessage(Pfad(ordner, d.name), EISDIR));
-      return EldaSchreibErgebnis::Fehler;
-    }
-    vorhandene.push_back(d.name);
-  }
-  if (!vorhandene.empty() && !dlg.AskYesNo(ErsetzenFrage(vorhandene)))
-    return EldaSchreibErgebnis::NichtErsetzt;
-
   // Every file is complete under a temporary name of its own before any of
   // them replaces an older one.
-  std::vector<std::string> neue;
-  for (const auto& d : dateien) {
-    // Nearly always ASCII, which is written as it stands.
-    Bytes bytes;
-    std::span<const std::uint8_t> inhalt(reinterpret_cast<const std::uint8_t*>(d.inhalt.data()),
-                                         d.inhalt.size());
-    if (!NurAscii(d.inhalt)) {
-      bytes.reserve(d.inhalt.size());
-      AppendCp1252(bytes, d.inhalt);
-      inhalt = bytes;
+  Temporaere neue;
+  for (std::vector<std::string> bestaetigt;;) {
+    // A folder under a file's name could not be replaced by the rename; it
+    // is found before anything is asked or written.
+    std::vector<std::string> vorhandene;
+    for (const auto& d : dateien) {
+      struct stat st {};
+      if (::lstat(Pfad(ordner, d.name).c_str(), &st) != 0) continue;
+      if (S_ISDIR(st.st_mode)) {
+        dlg.ShowMessage(CreateFailedMessage(Pfad(ordner, d.name), EISDIR));
+        return EldaSchreibErgebnis::Fehler;
+      }
+      vorhandene.push_back(d.name);
     }
-    std::string temp;
-    if (int e = SchreibeTemporaer(Pfad(ordner, d.name), inhalt, temp); e != 0) {
-      Entferne(neue);
-      dlg.ShowMessage(MitUrsache(kEldaNichtErsetzt, Pfad(ordner, d.name), e));
+    const bool ungefragt = std::any_of(vorhandene.begin(), vorhandene.end(), [&](const auto& n) {
+      return std::find(bestaetigt.begin(), bestaetigt.end(), n) == bestaetigt.end();
+    });
+    if (ungefragt && !dlg.AskYesNo(ErsetzenFrage(vorhandene)))
+      return EldaSchreibErgebnis::NichtErsetzt;
+    bestaetigt = vorhandene;
+    for (std::size_t i = neue.namen.size(); i < dateien.size(); ++i) {
+      const auto& d = dateien[i];
+      // Nearly always ASCII, which is written as it stands.
+      Bytes bytes;
+      std::span<const std::uint8_t> inhalt(reinterpret_cast<const std::uint8_t*>(d.inhalt.data()),
+                                           d.inhalt.size());
+      if (!NurAscii(d.inhalt)) {
+        bytes.reserve(d.inhalt.size());
+        AppendCp1252(bytes, d.inhalt);
+        inhalt = bytes;
+      }
+      if (int e = neue.Schreibe(Pfad(ordner, d.name), inhalt); e != 0) {
+        dlg.ShowMessage(MitUrsache(kEldaNichtErsetzt, Pfad(ordner, d.name), e));
+        return EldaSchreibErgebnis::Fehler;
+      }
+    }
+    // The question was asked without the lock: under it, a file that has
+    // appeared since is asked about once more.
+    const Tausch t = TauscheEin(ordner, dateien, neue, bestaetigt);
+    for (const std::string& h : t.hinweise) dlg.ShowMessage(h);
+    if (t.nachfragen) continue;
+    if (t.fehler != 0) {
+      dlg.ShowMessage(MitUrsache(kEldaNichtErsetzt, t.datei, t.fehler));
       return EldaSchreibErgebnis::Fehler;
     }
-    neue.push_back(temp);
-  }
-  if (int e = TauscheEin(ordner, dateien, neue); e != 0) {
-    Entferne(neue);
-    dlg.ShowMessage(MitUrsache(kEldaNichtErsetzt, ordner, e));
-    return EldaSchreibErgebnis::Fehler;
+    break;
   }
   for (const auto& d : dateien) RemoveStaleTemps(Pfad(ordner, d.name));
 
   if (!schlussfrage.empty()) EldaOrdnerFrage(state, schlussfrage);
   return EldaSchreibErgebnis::Geschrieben;
+}
+
+void EldaJournalBeimStart(AppState& state) {
+  const std::string ordner = EldaOrdner();
+  if (!FileExists(ordner + ".lck")) return;
+  std::vector<std::string> hinweise;
+  {
+    // Waits for a writer at work, which empties its journal itself; a lock
+    // file that cannot be opened has nothing this program could undo.
+    DateiSperre sperre(ordner + ".lck");
+    if (!sperre.gehalten()) return;
+    OffenesJournal(sperre, ordner, hinweise);
+  }
+  for (const std::string& h : hinweise) state.dialogs().ShowMessage(h);
 }
 
 void EldaOrdnerFrage(AppState& state, const std::string& schlussfrage) {

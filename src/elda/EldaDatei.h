@@ -73,6 +73,16 @@ inline constexpr const char* kEldaOhneAbsender =
     "Die ELDA-Dateien wurden nicht erstellt. In den Dienstgeber-Daten fehlen:";
 inline constexpr const char* kEldaNichtErsetzt =
     "Die ELDA-Dateien konnten nicht geschrieben werden, keine vorhandene Datei wurde ersetzt.";
+// The journal in the ELDA folder's lock file: lines that this program did
+// not write (after "Die Datei "<lock file>" "); a journal that could not be
+// emptied (the file and the cause follow).
+inline constexpr const char* kEldaJournalVerworfen =
+    "enthielt Einträge, die nicht verwendet wurden. Sie wurden verworfen, keine ELDA-Datei wurde "
+    "dadurch verändert.";
+inline constexpr const char* kEldaJournalNichtGeleert =
+    "Das Protokoll der ELDA-Dateien konnte nicht geleert werden. Die ELDA-Dateien sind "
+    "vollständig, "
+    "das Protokoll wird nicht mehr angewendet.";
 
 // The one writer of ELDA files. Creates the ELDA folder when missing, asks
 // once (Yes/No) before replacing any file that is there, writes every image
@@ -80,14 +90,22 @@ inline constexpr const char* kEldaNichtErsetzt =
 // when all of them are complete, all or none, under a lock of the ELDA
 // folder that another program writing there waits for; so two programs never
 // mix their files, and a failure (kEldaNichtErsetzt with the file and the
-// cause) leaves every older file as it was. Refuses without the employer's
-// sender data. Then asks `schlussfrage`;
+// cause) leaves every older file as it was. A file that appears after the
+// question is asked about again. The folder is flushed before the files
+// count as written. Refuses without the employer's sender data. Then asks
+// `schlussfrage`;
 // Yes opens the folder when its path has at most 79 characters, else names
 // it in a message.
 // An empty `schlussfrage` asks nothing: the caller asks it with
 // EldaOrdnerFrage once its own work after the files is done.
 EldaSchreibErgebnis SchreibeEldaDateien(AppState& state, const std::vector<EldaDateiBild>& dateien,
                                         const std::string& schlussfrage);
+
+// At start: a run of an ELDA writer that was cut short (its journal in the
+// ELDA folder's lock file) is undone under that lock, before the program
+// lists or opens the folder; a complete one stays. Lines it did not write
+// are dropped with one message.
+void EldaJournalBeimStart(AppState& state);
 
 // The closing question of an ELDA run; Yes opens the ELDA folder when its
 // path has at most 79 characters, else names it in a message.

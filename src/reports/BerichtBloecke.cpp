@@ -10,13 +10,18 @@
 namespace lohn {
 
 unsigned HelferAnzahl() {
+  if (gHelferAnzahl) return gHelferAnzahl();
   const unsigned n = std::thread::hardware_concurrency();
   return std::clamp(n > 1 ? n - 1 : 1u, 1u, 6u);
 }
 
-Helfer::Helfer()
-    : start_(std::ptrdiff_t(HelferAnzahl()) + 1), fertig_(std::ptrdiff_t(HelferAnzahl()) + 1) {
-  for (unsigned t = 0; t < HelferAnzahl(); ++t) {
+Helfer::Helfer() : Helfer(HelferAnzahl()) {}
+
+// Threads and both barriers from one count: barriers sized apart from the
+// threads would wait for ever.
+Helfer::Helfer(unsigned anzahl)
+    : start_(std::ptrdiff_t(anzahl) + 1), fertig_(std::ptrdiff_t(anzahl) + 1) {
+  for (unsigned t = 0; t < anzahl; ++t) {
     try {
       threads_.emplace_back([this] {
         for (;;) {

@@ -26,14 +26,16 @@ namespace lohn {
 
 // How many helpers a report takes: one fewer than the machine runs at
 // once, at least 1, at most 6.
+// Tests may set gHelferAnzahl to answer in its place.
 unsigned HelferAnzahl();
+inline std::function<unsigned()> gHelferAnzahl;
 
 // How many employees' blocks, pages or records go to the helpers at a time.
 inline constexpr std::size_t kHelferLauf = 512;
 
 class Helfer {
  public:
-  Helfer();
+  Helfer();  // HelferAnzahl() helpers, asked once
   ~Helfer();
   Helfer(const Helfer&) = delete;
   Helfer& operator=(const Helfer&) = delete;
@@ -48,6 +50,7 @@ class Helfer {
   void Je(std::size_t n, const std::function<void(std::size_t)>& f);
 
  private:
+  explicit Helfer(unsigned anzahl);
   std::function<void()> aufgabe_;
   bool laeuft_ = false;
   bool schluss_ = false;

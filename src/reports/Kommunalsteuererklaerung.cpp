@@ -107,7 +107,7 @@ std::optional<long long> PaketNrLesen(AppState& state) {
 std::optional<long long> PaketNrSchritt(AppState& state) {
   DateiSperre sperre(kPaketNrSperre);
   if (!sperre.gehalten()) {
-    state.dialogs().ShowMessage(CreateFailedMessage(kPaketNrDatei, sperre.fehler()));
+    state.dialogs().ShowMessage(CreateFailedMessage(kPaketNrSperre, sperre.fehler()));
     return std::nullopt;
   }
   const auto alt = PaketNrLesen(state);

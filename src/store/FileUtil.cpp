@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <ctime>
@@ -91,18 +92,29 @@ std::optional<std::string> ReadTextFileUtf8(const std::string& path, int* err) {
 namespace {
 
 // A temporary file beside `path` that no other writer uses:
-// "<path>.<pid>-<serial>~", created exclusively and open for writing.
+// "<path>.<pid>-<serial>~", created exclusively and open for writing, and
+// locked while it is open, so that no cleaner removes it from under its
+// writer. The serials of a process start where those of an earlier process
+// with the same number are unlikely to be.
 int OpenFreshTemp(const std::string& path, std::string& temp) {
-  static std::atomic<unsigned> serial{0};
+  static std::atomic<unsigned> serial{
+      unsigned(std::chrono::steady_clock::now().time_since_epoch().count() % 1000000000)};
   for (int attempt = 0; attempt < 100; ++attempt) {
     temp = path + "." + std::to_string(::getpid()) + "-" + std::to_string(serial++) + "~";
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd >= 0 || errno != EEXIST) return fd;
+    int fd = ::open(temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, kNeueDateiModus);
+    if (fd >= 0) {
+      // Fresh and ours: only a cleaner that took it for an old one could
+      // hold it already, and then it is gone; the rename will say so.
+      ::flock(fd, LOCK_EX | LOCK_NB);
+      return fd;
+    }
+    if (errno != EEXIST) return fd;
   }
   return -1;
 }
 
-// Whether `name` in the file's folder is a temporary of the file `base`.
+}  // namespace
+
 bool IsTempOf(const std::string& name, const std::string& base) {
   if (name == base + ".neu~") return true;  // the fixed name of earlier versions
   if (name.size() <= base.size() + 2 || name.compare(0, base.size() + 1, base + ".") != 0 ||
@@ -117,7 +129,25 @@ bool IsTempOf(const std::string& name, const std::string& base) {
   return true;
 }
 
-}  // namespace
+bool EntferneWennFrei(const std::string& pfad) {
+  // Opened for writing where it may be: a network file system locks only
+  // such files exclusively.
+  constexpr int kArt = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+  int fd = ::open(pfad.c_str(), O_RDWR | kArt);
+  if (fd < 0 && errno == EACCES) fd = ::open(pfad.c_str(), O_RDONLY | kArt);
+  if (fd < 0) return errno == ENOENT;
+  bool weg = false;
+  if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+    // Still the file that was locked, not one put there meanwhile.
+    struct stat offen {};
+    struct stat jetzt {};
+    weg = ::fstat(fd, &offen) == 0 && ::lstat(pfad.c_str(), &jetzt) == 0 &&
+          offen.st_dev == jetzt.st_dev && offen.st_ino == jetzt.st_ino &&
+          ::unlink(pfad.c_str()) == 0;
+  }
+  ::close(fd);
+  return weg;
+}
 
 void RemoveStaleTemps(const std::string& path) {
   const std::size_t slash = path.rfind('/');
@@ -131,16 +161,29 @@ void RemoveStaleTemps(const std::string& path) {
     if (!IsTempOf(name, base)) continue;
     const std::string pfad = slash == std::string::npos ? name : ordner + name;
     struct stat st {};
+    // Old by its clock, which may be another machine's: a writer that still
+    // holds its lock is alive and keeps it.
     if (::lstat(pfad.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_mtime < grenze)
-      ::unlink(pfad.c_str());
+      EntferneWennFrei(pfad);
   }
   ::closedir(dir);
 }
 
 int SchreibeTemporaer(const std::string& path, std::span<const std::uint8_t> content,
-                      std::string& temp) {
+                      std::string& temp, int* offen) {
   const int fd = OpenFreshTemp(path, temp);
   if (fd < 0) return errno;
+  if (offen) {
+    // Kept open, and so locked, for the caller.
+    const int e = WriteAll(fd, content.data(), content.size()) && ::fsync(fd) == 0 ? 0 : errno;
+    if (e == 0) {
+      *offen = fd;
+      return 0;
+    }
+    ::unlink(temp.c_str());
+    ::close(fd);
+    return e;
+  }
   const int e = WriteSyncClose(fd, content);
   if (e != 0) ::unlink(temp.c_str());
   return e;
@@ -191,13 +234,16 @@ void DateiInTeilen::Anhaengen(std::span<const std::span<const std::uint8_t>> tei
 int DateiInTeilen::Fertig() {
   if (fehler_ == -1) return EINVAL;  // already done
   if (fehler_ == 0 && ::fsync(fd_) != 0) fehler_ = errno;
-  if (fd_ >= 0 && ::close(fd_) != 0 && fehler_ == 0) fehler_ = errno;
-  fd_ = -1;
+  // Renamed while its lock is held: no cleaner takes it on the way. The
+  // data are on disk, so closing has nothing left to report.
   if (fehler_ == 0) fehler_ = Umbenennen(temp_, path_);
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
   if (fehler_ != 0) return fehler_;
   fehler_ = -1;  // the temporary is the file now
   RemoveStaleTemps(path_);
-  return 0;
+  // The new name itself is on disk before anyone is told.
+  return SyncOrdner(OrdnerVon(path_));
 }
 
 bool WriteFileAtomic(const std::string& path, const Bytes& content, int* err) {
@@ -228,7 +274,7 @@ int PublishNoReplace(const std::string& temp, const std::string& path) {
 
 // Creating in place, for file systems that offer no exclusive rename or link.
 bool CreateInPlace(const std::string& path, const Bytes& content, int* err) {
-  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNeueDateiModus);
   if (fd < 0) {
     if (errno == EEXIST) return true;
     if (err) *err = errno;
@@ -268,7 +314,7 @@ bool RemoveFileIfPresent(const std::string& path, int* err) {
 }
 
 DateiSperre::DateiSperre(const std::string& path, int warteMs) {
-  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, kNeueDateiModus);
   if (fd < 0) {
     err_ = errno;
     return;
@@ -300,6 +346,8 @@ std::string DateiSperre::Lesen() const {
 
 int DateiSperre::Schreiben(const std::string& inhalt) const {
   if (fd_ < 0) return EBADF;
+  if (gSperreSchreibenFehler)
+    if (const int e = gSperreSchreibenFehler(inhalt); e != 0) return e;
   if (::ftruncate(fd_, 0) != 0 ||
       !WriteAll(fd_, reinterpret_cast<const std::uint8_t*>(inhalt.data()), inhalt.size(), 0) ||
       ::fsync(fd_) != 0)
@@ -317,24 +365,76 @@ DateiSperre::~DateiSperre() {
   if (fd_ >= 0) ::close(fd_);  // closing releases the lock
 }
 
+std::string OrdnerVon(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+int SyncOrdner(const std::string& ordner) {
+  if (gOrdnerSyncFehler)
+    if (const int e = gOrdnerSyncFehler(ordner); e != 0) return e;
+  const int fd = ::open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  int e = ::fsync(fd) == 0 ? 0 : errno;
+  ::close(fd);
+  // A file system that cannot sync a folder keeps its names by itself.
+  if (e == EINVAL || e == ENOTSUP) e = 0;
+  return e;
+}
+
 std::string IoErrorText(int err) {
   switch (err) {
     case ENOENT:
       return "Datei nicht gefunden";
     case EACCES:
     case EPERM:
-    case EROFS:
       return "Dateizugriff verweigert";
+    case EROFS:
+      return "Der Datenträger oder Ordner ist schreibgeschützt";
     case ENOSPC:
       return "Nicht genügend Speicherplatz auf dem Datenträger";
+    case EDQUOT:
+      return "Der zugeteilte Speicherplatz ist aufgebraucht";
+    case EFBIG:
+      return "Die Datei ist zu groß";
     case ENOTDIR:
       return "Ein Teil des Pfades ist kein Verzeichnis";
     case EISDIR:
       return "Ein Verzeichnis dieses Namens ist vorhanden";
+    case EEXIST:
+      return "Eine Datei dieses Namens ist bereits vorhanden";
+    case EIO:
+      return "Ein-/Ausgabefehler beim Zugriff auf den Datenträger";
+    case EMFILE:
+    case ENFILE:
+      return "Zu viele geöffnete Dateien";
+    case ENAMETOOLONG:
+      return "Der Dateiname ist zu lang";
+    case ELOOP:
+      return "Zu viele Verknüpfungen im Pfad";
+    case EBUSY:
+    case ETXTBSY:
+      return "Die Datei ist belegt";
     case EWOULDBLOCK:
       return "Die Datei wird gerade von einem anderen Programm verwendet";
+    case ESTALE:
+    case ENOTCONN:
+    case ETIMEDOUT:
+    case EHOSTDOWN:
+    case EHOSTUNREACH:
+      return "Die Verbindung zum Netzlaufwerk ist unterbrochen";
+    case EXDEV:
+      return "Die Datei liegt auf einem anderen Laufwerk";
+    case ENOMEM:
+      return "Nicht genügend Arbeitsspeicher";
+    case EINTR:
+      return "Der Vorgang wurde unterbrochen";
+    case EINVAL:
+    case ENOTSUP:
+      return "Der Vorgang wird vom Datenträger nicht unterstützt";
     default:
-      return "I/O-Fehler " + std::to_string(err);
+      return "Unbekannter Fehler beim Dateizugriff (Systemfehler " + std::to_string(err) + ")";
   }
 }
 

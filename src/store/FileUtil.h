@@ -13,6 +13,10 @@ namespace lohn {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// Every file, temporary and lock file the program creates: the user's
+// umask decides who else may write it (a second clerk on a shared folder).
+inline constexpr unsigned kNeueDateiModus = 0666;
+
 bool FileExists(const std::string& path);
 
 // Writes all n bytes to fd, at offset `at` (pwrite) or, with at < 0, at the
@@ -29,7 +33,8 @@ std::optional<Bytes> ReadWholeFile(const std::string& path, int* err = nullptr);
 std::optional<std::string> ReadTextFileUtf8(const std::string& path, int* err = nullptr);
 
 // Writes the complete new content into a temporary file of its own beside
-// the file (SchreibeTemporaer), flushes it and renames it over `path`; then
+// the file (SchreibeTemporaer), flushes it and renames it over `path`, and
+// flushes the folder, so the new name is on disk when it returns; then
 // removes that file's temporaries left over for more than an hour
 // ("<path>.<pid>-<serial>~" and the "<path>.neu~" of earlier versions). On any
 // failure the old file stays as it was, the temporary file is removed and
@@ -62,14 +67,24 @@ class DateiInTeilen {
 
 // The content, written and flushed into a fresh temporary of its own beside
 // `path` ("<path>.<pid>-<serial>~", created exclusively; named in `temp`):
-// 0, or the errno with nothing left behind.
+// 0, or the errno with nothing left behind. A temporary is locked while its
+// writer holds it open; with `offen` it stays open (and locked) and the
+// caller closes that descriptor once the temporary has served.
 int SchreibeTemporaer(const std::string& path, std::span<const std::uint8_t> content,
-                      std::string& temp);
+                      std::string& temp, int* offen = nullptr);
+
+// Whether `name` is a temporary of the file `base` in the same folder
+// ("<base>.<pid>-<serial>~", or the "<base>.neu~" of earlier versions).
+bool IsTempOf(const std::string& name, const std::string& base);
 
 // Removes the temporaries of `path` older than kTempAlterSekunden: what a
-// writer killed half way left behind, never one still being written.
+// writer killed half way left behind, never one still being written (its
+// writer holds its lock, whatever its time says).
 inline constexpr long kTempAlterSekunden = 3600;
 void RemoveStaleTemps(const std::string& path);
+// Removes the file only when no one holds its lock (taken without waiting):
+// true when it is gone.
+bool EntferneWennFrei(const std::string& pfad);
 
 // Creates the file with `content` only while the name is free; a file that
 // is there (of whatever kind), also one that appears while this runs, is
@@ -106,6 +121,17 @@ class DateiSperre {
   int fd_ = -1;
   int err_ = 0;
 };
+// Tests may set gSperreSchreibenFehler to make writing a lock file fail: an
+// errno it gives for the new content is returned instead of writing.
+inline std::function<int(const std::string& inhalt)> gSperreSchreibenFehler;
+
+// The folder of a path ("." for a bare name).
+std::string OrdnerVon(const std::string& path);
+// Flushes a folder, so that the names renamed into it are on disk: 0 or the
+// errno (a file system that cannot do it counts as done). Tests may set
+// gOrdnerSyncFehler to make it fail with the errno it gives.
+int SyncOrdner(const std::string& ordner);
+inline std::function<int(const std::string& ordner)> gOrdnerSyncFehler;
 
 // Renames a finished file into place: 0 or the errno. Tests may set
 // gUmbenennenFehler to make a rename fail: an errno it gives for the
@@ -113,7 +139,9 @@ class DateiSperre {
 int Umbenennen(const std::string& von, const std::string& nach);
 inline std::function<int(const std::string& nach)> gUmbenennenFehler;
 
-// The German text the program shows for a failed file operation.
+// The German text the program shows for a failed file operation: every
+// cause in words (read-only, access denied, no space, too large, missing,
+// a folder, input/output error, too many open files, ...), never a bare number.
 std::string IoErrorText(int err);
 // A message followed, on a new line, by the file and the system's reason:
 // "<meldung>\n"<name>": <IoErrorText>".

@@ -30,7 +30,7 @@ namespace {
 
 // Creates the lock file only when no one else has; false with errno otherwise.
 bool CreateExclusive(const std::string& name, std::string_view line) {
-  int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNeueDateiModus);
   if (fd < 0) return false;
   std::string text = Utf8ToCp1252(line) + "\r\n";
   // The content is never read; a short write still leaves a valid lock.

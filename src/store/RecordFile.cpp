@@ -332,7 +332,7 @@ RecordFile::Rewritten RecordFile::RewriteVia(const std::string& tempPath,
     result.readErr = errno;
     return result;
   }
-  Fd out(::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+  Fd out(::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNeueDateiModus));
   if (out.get() < 0) {
     result.writeErr = errno;
     return result;

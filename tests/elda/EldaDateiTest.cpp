@@ -1,5 +1,7 @@
 // ELDA fields, the first and last record, and the one writer of ELDA files.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -121,6 +123,25 @@ TEST(EldaSchreiben, WritesAllFilesAndAsksOnceBeforeReplacing) {
   EXPECT_NE(env.dialogs.questions[1].find("A.LF"), std::string::npos);
   EXPECT_EQ(Inhalt("A.LF"), "zwei");
   EXPECT_EQ(Dateien("ELDA").size(), 2u);
+
+  // A file that another program makes after the question is asked about
+  // once more under the lock: No leaves both, Yes replaces both.
+  for (const bool ja : {false, true}) {
+    fs::remove("ELDA/A.LF");
+    env.dialogs.questions.clear();
+    env.dialogs.beiFrage = [] {
+      if (!fs::exists("ELDA/A.LF")) WriteText("ELDA/A.LF", "fremd");
+    };
+    env.dialogs.answers = {true, ja};
+    EXPECT_EQ(SchreibeEldaDateien(env.state, {{"A.BG", "neu"}, {"A.LF", "neu"}}, ""),
+              ja ? EldaSchreibErgebnis::Geschrieben : EldaSchreibErgebnis::NichtErsetzt);
+    EXPECT_EQ(env.dialogs.questions,
+              (Liste{"Die ELDA-Datei \"A.BG\" ist bereits vorhanden. Soll sie ersetzt werden?",
+                     "Diese ELDA-Dateien sind bereits vorhanden:\nA.BG\nA.LF\nSollen sie ersetzt "
+                     "werden?"}));
+    EXPECT_EQ(Inhalt("A.BG") + Inhalt("A.LF"), ja ? "neuneu" : "Gr\xFCn\r\n1fremd");
+    EXPECT_EQ(Dateien("ELDA"), (Liste{"A.BG", "A.LF"}));
+  }
 }
 
 TEST(EldaSchreiben, FailuresLeaveEveryOlderFileAndNoTemporary) {
@@ -134,9 +155,25 @@ TEST(EldaSchreiben, FailuresLeaveEveryOlderFileAndNoTemporary) {
        [](TestEnv&) { WriteText("ELDA", "kein Ordner"); },
        [] { return CreateFailedMessage(EldaOrdner(), ENOTDIR); },
        {}},
-      {"the second rename fails: both older files stay",
+      {"the second rename fails: both older files stay, the message names it",
        [](TestEnv&) {
          gUmbenennenFehler = [](const std::string& n) { return n.ends_with("A.LF") ? EIO : 0; };
+       },
+       [] { return MitUrsache(kEldaNichtErsetzt, EldaOrdner() + "/A.LF", EIO); },
+       {"A.BG", "A.LF"}},
+      {"the lock file cannot be opened: the message names it, not the folder",
+       [](TestEnv&) { fs::create_directory("ELDA.lck"); },
+       [] { return MitUrsache(kEldaNichtErsetzt, EldaOrdner() + ".lck", EISDIR); },
+       {"A.BG", "A.LF"}},
+      {"the journal cannot be written",
+       [](TestEnv&) {
+         gSperreSchreibenFehler = [](const std::string& i) { return i.empty() ? 0 : ENOSPC; };
+       },
+       [] { return MitUrsache(kEldaNichtErsetzt, EldaOrdner() + ".lck", ENOSPC); },
+       {"A.BG", "A.LF"}},
+      {"the folder cannot be flushed after the renames: both older files back",
+       [](TestEnv&) {
+         gOrdnerSyncFehler = [n = 0](const std::string&) mutable { return ++n == 2 ? EIO : 0; };
        },
        [] { return MitUrsache(kEldaNichtErsetzt, EldaOrdner(), EIO); },
        {"A.BG", "A.LF"}},
@@ -170,7 +207,10 @@ TEST(EldaSchreiben, FailuresLeaveEveryOlderFileAndNoTemporary) {
     }
     f.vorher(env);
     EXPECT_EQ(SchreibeEldaDateien(env.state, kZwei, "Frage"), EldaSchreibErgebnis::Fehler);
-    gUmbenennenFehler = nullptr;
+    gUmbenennenFehler = nullptr, gSperreSchreibenFehler = nullptr, gOrdnerSyncFehler = nullptr;
+    if (fs::is_regular_file("ELDA.lck")) {
+      EXPECT_EQ(fs::file_size("ELDA.lck"), 0u);
+    }
     EXPECT_EQ(env.dialogs.messages, Liste{f.meldung()});
     EXPECT_TRUE(std::find(env.dialogs.questions.begin(), env.dialogs.questions.end(), "Frage") ==
                 env.dialogs.questions.end());
@@ -180,20 +220,138 @@ TEST(EldaSchreiben, FailuresLeaveEveryOlderFileAndNoTemporary) {
   }
 }
 
-// A program killed between the two renames left a new .BG beside the old
-// .LF; the next writer finds the journal and puts the older pair back.
-TEST(EldaSchreiben, AHalfReplacedPairIsPutBackByTheNextWriter) {
+using Dateiliste = std::vector<std::pair<std::string, std::string>>;
+
+// What a program killed half way, a run whose journal could not be emptied,
+// or a damaged lock file leaves: the next start and the next writer undo a
+// run cut short, leave a complete one, and use no line that this program
+// did not write; nothing outside the ELDA folder is touched.
+TEST(EldaSchreiben, AJournalUndoesOnlyARunCutShort) {
+  struct Fall {
+    const char* was;
+    Dateiliste vorher;  // ELDA files
+    const char* journal;
+    Dateiliste danach;  // every ELDA file afterwards, by name
+    bool verworfen;     // the one message on lines not used
+  } faelle[] = {
+      {"an earlier version's pair cut short: the older pair back",
+       {{"A.BG", "neu BG"}, {"A.BG.99-0~", "alt BG"}, {"A.LF", "alt LF"}, {"A.LF.99-1~", "alt LF"}},
+       "A.BG\tA.BG.99-0~\nA.LF\tA.LF.99-1~\n",
+       {{"A.BG", "alt BG"}, {"A.LF", "alt LF"}},
+       false},
+      {"killed between the renames: the older pair back, the leftovers gone",
+       {{"A.BG", "neu BG"},
+        {"A.BG.7-0~", "alt BG"},
+        {"A.LF", "alt LF"},
+        {"A.LF.7-1~", "alt LF"},
+        {"A.LF.7-3~", "neu LF"}},
+       "A.BG\tA.BG.7-0~\tA.BG.7-2~\nA.LF\tA.LF.7-1~\tA.LF.7-3~\n",
+       {{"A.BG", "alt BG"}, {"A.LF", "alt LF"}},
+       false},
+      {"a new pair killed between the renames: the lone .BG goes",
+       {{"A.BG", "neu BG"}, {"A.LF.7-3~", "neu LF"}},
+       "A.BG\t\tA.BG.7-2~\nA.LF\t\tA.LF.7-3~\n",
+       {},
+       false},
+      {"a complete run whose journal stayed: nothing undone",
+       {{"A.BN", "neu BN"}, {"A.BG", "neu BG"}, {"A.BG.7-0~", "alt BG"}},
+       "A.BN\t\tA.BN.7-1~\nA.BG\tA.BG.7-0~\tA.BG.7-2~\n",
+       {{"A.BG", "neu BG"}, {"A.BN", "neu BN"}},
+       false},
+      {"lines naming the employee file, a file outside the data folder, an absolute name, the "
+       "folder itself, the payroll file as the copy, no copy without the temporary: only the "
+       "good line first is used",
+       {{"A.BG", "neu BG"}, {"A.BG.99-0~", "alt BG"}},
+       "A.BG\tA.BG.99-0~\n../DEMO.PER\t\n../DEMO.PER\t\tDEMO.PER.1-1~\n../../x\t\n"
+       "../../x\t\tx.1-1~\n/tmp/x\t\n..\t\t...1-1~\n.\t\t..1-1~\nA.BG\t../DEMO.ABR\n"
+       "A.BG\t../DEMO.ABR\tA.BG.1-1~\nA.BG\t\n",
+       {{"A.BG", "alt BG"}},
+       true},
+      {"a copy of another file, a line cut short",
+       {{"A.BG", "neu BG"}, {"A.LF.7-0~", "LF"}},
+       "A.BG\tA.LF.7-0~\tA.BG.7-1~\nA.BG\tA.BG.7-2~",
+       {{"A.BG", "neu BG"}, {"A.LF.7-0~", "LF"}},
+       true},
+  };
+  for (const Fall& f : faelle)
+    for (const bool beimStart : {true, false}) {
+      SCOPED_TRACE(std::string(f.was) + (beimStart ? ", at start" : ", by a writer"));
+      TempWorkDir dir;
+      fs::create_directory("daten");
+      fs::current_path("daten");  // "../x" is a file beside the data folder
+      Absender env;
+      WriteText("../x", "aussen");
+      WriteText("DEMO.PER", "per");
+      WriteText("DEMO.ABR", "abr");
+      fs::create_directory("ELDA");
+      for (const auto& [name, inhalt] : f.vorher) WriteText("ELDA/" + name, inhalt);
+      WriteText("ELDA.lck", f.journal);
+      Dateiliste danach(f.danach);
+      if (beimStart) {
+        EldaJournalBeimStart(env.state);
+      } else {
+        EXPECT_EQ(SchreibeEldaDateien(env.state, {{"X.BN", "x"}}, ""),
+                  EldaSchreibErgebnis::Geschrieben);
+        danach.push_back({"X.BN", "x"});
+        std::sort(danach.begin(), danach.end());
+      }
+      Liste namen;
+      for (const auto& [name, inhalt] : danach) {
+        namen.push_back(name);
+        EXPECT_EQ(Inhalt(name), inhalt) << name;
+      }
+      EXPECT_EQ(Dateien("ELDA"), namen);
+      EXPECT_EQ(Inhalt("../DEMO.PER") + Inhalt("../DEMO.ABR") + Inhalt("../../x"), "perabraussen");
+      EXPECT_EQ(fs::file_size("ELDA.lck"), 0u);
+      EXPECT_EQ(env.dialogs.messages, f.verworfen ? Liste{"Die Datei \"" + EldaOrdner() +
+                                                          ".lck\" " + kEldaJournalVerworfen}
+                                                  : Liste{});
+    }
+}
+
+// A run that could not empty its journal says so, and its files stay: the
+// next writer finds the journal complete (so does the start, above).
+TEST(EldaSchreiben, AJournalThatCannotBeEmptiedNeverUndoesTheRun) {
+  TempWorkDir dir;
+  Absender env;
+  gSperreSchreibenFehler = [](const std::string& i) { return i.empty() ? EIO : 0; };
+  EXPECT_EQ(SchreibeEldaDateien(env.state, kZwei, ""), EldaSchreibErgebnis::Geschrieben);
+  gSperreSchreibenFehler = nullptr;
+  EXPECT_EQ(env.dialogs.messages,
+            Liste{MitUrsache(kEldaJournalNichtGeleert, EldaOrdner() + ".lck", EIO)});
+  EXPECT_NE(fs::file_size("ELDA.lck"), 0u);
+  EXPECT_EQ(SchreibeEldaDateien(env.state, {{"X.BN", "x"}}, ""), EldaSchreibErgebnis::Geschrieben);
+  EXPECT_EQ(Inhalt("A.BG") + Inhalt("A.LF"), "Gr\xFCn\r\n1zwei");
+  EXPECT_EQ(Dateien("ELDA"), (Liste{"A.BG", "A.LF", "X.BN"}));
+  EXPECT_EQ(fs::file_size("ELDA.lck"), 0u);
+}
+
+// A program killed between the two renames of a pair: the next start puts
+// the older pair back before anyone can send half of it.
+TEST(EldaSchreiben, APairCutShortByAKillIsWholeAfterTheNextStart) {
   TempWorkDir dir;
   Absender env;
   fs::create_directory("ELDA");
-  WriteText("ELDA/A.BG", "neu BG");
-  WriteText("ELDA/A.BG.99-0~", "alt BG");
+  WriteText("ELDA/A.BG", "alt BG");
   WriteText("ELDA/A.LF", "alt LF");
-  WriteText("ELDA/A.LF.99-1~", "alt LF");
-  WriteText("ELDA.lck", "A.BG\tA.BG.99-0~\nA.LF\tA.LF.99-1~\n");
-  EXPECT_EQ(SchreibeEldaDateien(env.state, {{"X.BN", "x"}}, ""), EldaSchreibErgebnis::Geschrieben);
-  EXPECT_EQ(Dateien("ELDA"), (Liste{"A.BG", "A.LF", "X.BN"}));
+  const pid_t kind = ::fork();
+  if (kind == 0) {
+    gUmbenennenFehler = [](const std::string& n) {
+      if (n.ends_with("A.LF")) ::_exit(0);
+      return 0;
+    };
+    SchreibeEldaDateien(env.state, kZwei, "");
+    ::_exit(1);
+  }
+  int status = -1;
+  ASSERT_EQ(::waitpid(kind, &status, 0), kind);
+  ASSERT_EQ(status, 0);
+  EXPECT_EQ(Inhalt("A.BG") + Inhalt("A.LF"), "Gr\xFCn\r\n1alt LF");
+  EldaJournalBeimStart(env.state);
   EXPECT_EQ(Inhalt("A.BG") + Inhalt("A.LF"), "alt BGalt LF");
+  EXPECT_EQ(Dateien("ELDA"), (Liste{"A.BG", "A.LF"}));
+  EXPECT_EQ(fs::file_size("ELDA.lck"), 0u);
+  EXPECT_TRUE(env.dialogs.messages.empty());
 }
 
 // Two programs writing the same statement and the same pair at the same

@@ -87,6 +87,14 @@ TEST(Program, WrongOrCancelledPasswordEndsWithoutWriting) {
 
 TEST(Program, StartsTheMainWindowWithItsCaption) {
   TempWorkDir dir;
+  // An ELDA pair cut short between its renames is whole again once the
+  // program has started.
+  std::filesystem::create_directory("ELDA");
+  testing_support::WriteText("ELDA/A.BG", "neu BG");
+  testing_support::WriteText("ELDA/A.BG.7-0~", "alt BG");
+  testing_support::WriteText("ELDA/A.LF", "alt LF");
+  testing_support::WriteText("ELDA/A.LF.7-2~", "neu LF");
+  testing_support::WriteText("ELDA.lck", "A.BG\tA.BG.7-0~\tA.BG.7-1~\nA.LF\t\tA.LF.7-2~\n");
   Seams s;
   platform::SingleInstance instance(UniqueLockName());
   QString title, stem;
@@ -103,6 +111,10 @@ TEST(Program, StartsTheMainWindowWithItsCaption) {
   EXPECT_EQ(stem, "DEMO");
   EXPECT_EQ(ReadBytes("Lohnver.LOA").size(), 416u);
   EXPECT_EQ(ReadBytes("GLOB.DAT").size(), 3252u);
+  const auto altBg = ReadBytes("ELDA/A.BG");
+  EXPECT_EQ(std::string(altBg.begin(), altBg.end()), "alt BG");
+  EXPECT_FALSE(std::filesystem::exists("ELDA/A.LF.7-2~"));
+  EXPECT_EQ(ReadBytes("ELDA.lck").size(), 0u);
   // The window system gets the titles as they are: the program names no
   // display name that it would append to each of them.
   const QString name = QCoreApplication::applicationName();

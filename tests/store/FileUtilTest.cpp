@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
@@ -8,6 +10,7 @@
 #include <iterator>
 
 #include "store/FileUtil.h"
+#include "store/LockFile.h"
 #include "support/Fakes.h"
 
 namespace {
@@ -123,4 +126,61 @@ TEST(WriteFileAtomic, OwnTemporaryAndOldLeftoversGo) {
   EXPECT_FALSE(lohn::WriteFileAtomic("ELDA/A.BN", B("x"), &err));
   EXPECT_EQ(err, EISDIR);
   EXPECT_EQ(std::distance(fs::directory_iterator("ELDA"), fs::directory_iterator()), 1);
+
+  // A writer stalled for two hours (or a clock two hours apart) holds the
+  // lock of its temporary: the next writer leaves it, and it still finishes.
+  {
+    lohn::DateiInTeilen langsam("quan.doc");
+    langsam.Anhaengen(B("langsam").data(), 7);
+    const std::string eigene = "quan.doc." + std::to_string(::getpid()) + "-";
+    for (const auto& e : fs::directory_iterator("."))
+      if (e.path().filename().string().starts_with(eigene))
+        fs::last_write_time(e.path(), fs::file_time_type::clock::now() - std::chrono::hours(2));
+    ASSERT_TRUE(lohn::WriteFileAtomic("quan.doc", B("schnell"), &err));
+    EXPECT_EQ(langsam.Fertig(), 0);
+    EXPECT_EQ(ReadBytes("quan.doc"), B("langsam"));
+  }
+
+  // A folder that cannot be flushed may lose the new name: no success.
+  lohn::gOrdnerSyncFehler = [](const std::string&) { return EIO; };
+  EXPECT_FALSE(lohn::WriteFileAtomic("PaketNr.dat", B("8"), &err));
+  lohn::gOrdnerSyncFehler = nullptr;
+  EXPECT_EQ(err, EIO);
+}
+
+// Files, temporaries and lock files a second clerk's program must be able
+// to lock and replace: the umask decides, as in other programs.
+TEST(NeueDateien, TheUmaskDecidesWhoMayWriteThem) {
+  TempWorkDir dir;
+  testing_support::FakeDialogs dialogs;
+  const mode_t vorher = ::umask(002);
+  lohn::WriteFileAtomic("A.DAT", B("x"));
+  lohn::CreateFileIfMissing("B.TXT", B("x"));
+  lohn::DateiSperre sperre("C.lck");
+  lohn::LockGuard guard(dialogs, "D", {"SPE"});
+  lohn::DateiInTeilen teile("E.DAT");
+  ::umask(vorher);
+  fs::path temp;
+  for (const auto& e : fs::directory_iterator("."))
+    if (e.path().filename().string().starts_with("E.DAT.")) temp = e.path();
+  for (const fs::path& n :
+       {fs::path("A.DAT"), fs::path("B.TXT"), fs::path("C.lck"), fs::path("D.SPE"), temp})
+    EXPECT_EQ(fs::status(n).permissions(), fs::perms(0664)) << n;
+}
+
+TEST(IoErrorText, EveryCauseInWords) {
+  const std::pair<int, const char*> faelle[] = {
+      {ENOSPC, "Nicht genügend Speicherplatz auf dem Datenträger"},
+      {EROFS, "Der Datenträger oder Ordner ist schreibgeschützt"},
+      {EACCES, "Dateizugriff verweigert"},
+      {EFBIG, "Die Datei ist zu groß"},
+      {ENOENT, "Datei nicht gefunden"},
+      {EISDIR, "Ein Verzeichnis dieses Namens ist vorhanden"},
+      {EIO, "Ein-/Ausgabefehler beim Zugriff auf den Datenträger"},
+      {EMFILE, "Zu viele geöffnete Dateien"},
+      {ENFILE, "Zu viele geöffnete Dateien"},
+      {EDQUOT, "Der zugeteilte Speicherplatz ist aufgebraucht"},
+      {9999, "Unbekannter Fehler beim Dateizugriff (Systemfehler 9999)"},
+  };
+  for (const auto& [err, text] : faelle) EXPECT_EQ(lohn::IoErrorText(err), text) << err;
 }

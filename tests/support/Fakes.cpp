@@ -18,6 +18,7 @@ void FakeDialogs::ShowMessage(const std::string& text, const std::string&) {
 bool FakeDialogs::AskYesNo(const std::string& text, const std::string&) {
   questions.push_back(text);
   shown.push_back(text);
+  if (beiFrage) beiFrage();
   if (answers.empty()) return true;
   bool a = answers.front();
   answers.pop_front();

@@ -3,6 +3,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,6 +33,7 @@ class FakeDialogs : public platform::Dialogs {
   std::vector<std::string> prompts;    // input prompts in order
   std::vector<std::string> shown;      // messages and questions interleaved
   std::deque<bool> answers;
+  std::function<void()> beiFrage;  // runs before each Yes/No question is answered
   std::deque<std::optional<std::string>> inputs;
   std::optional<std::string> loginPassword;  // nullopt: cancelled
   int loginShown = 0;

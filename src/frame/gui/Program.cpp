@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QTranslator>
 
+#include "elda/EldaDatei.h"
 #include "frame/gui/Hauptmenue.h"
 #include "frame/gui/WartenForm.h"
 #include "platform/qt/QtDialogs.h"
@@ -48,6 +49,8 @@ int RunProgram(const lohn::YearValues& year, lohn::Services services,
   splash.Timer1->start();
 
   if (!lohn::AskPasswordAtStart(state)) return 0;
+  // An ELDA run cut short is undone before anyone can send its files.
+  lohn::EldaJournalBeimStart(state);
   state.ReportMonthProposal = 0;
   mainWindow.show();
   return QApplication::exec();
