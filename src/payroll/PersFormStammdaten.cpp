@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "elda/EldaPanel.h"
+#include "payroll/PersFormAbrechnung.h"
 #include "payroll/PersFormFenster.h"
 #include "payroll/PersFormLists.h"
 #include "payroll/PersFormNavigation.h"
@@ -424,7 +425,9 @@ bool Button2Click(AppState& state, PersFormModel& f) {
     FormToPersonalRecord(f);
     LockGuard lock(state.dialogs(), state.DataFileStem, {kLockSPE});
     if (!lock) return false;
-    return ValidatePersonalBeforeSave(state, f);
+    // While a part payroll is shown, the pay fields hold its own amounts.
+    const auto key = AbrechnungsSchluesselAusFeldern(f);
+    return ValidatePersonalBeforeSave(state, f, key && key->Teilabrechnung > 0);
   } catch (const ConversionError& e) {
     ZeigeKonversionsFehler(state.dialogs(), f, e);
     return false;

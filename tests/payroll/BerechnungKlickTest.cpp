@@ -13,6 +13,7 @@
 #include "payroll/BerechnenButton.h"
 #include "payroll/Berechnung.h"
 #include "payroll/PersFormAbrechnung.h"
+#include "payroll/PersFormStammdaten.h"
 #include "payroll/PersFormFenster.h"
 #include "payroll/PersFormTestSupport.h"
 #include "store/AbrechnungStore.h"
@@ -429,32 +430,38 @@ TEST(BerechnenButon, DbDzExemptionFollowsThePayrollMonth) {
 TEST(BerechnenButon, PartPayrollLeavesTheStandingPayInTheEmployeeFile) {
   // Offsets of Gehalt/Std-Lohn, Überstd-Satz, Zulage, Mehrstd-Satz, Zuschl. %.
   const std::size_t kBezuege[] = {704, 710, 904, 1346, 1352};
-  for (const char* teil : {"1", "0"}) {
-    SCOPED_TRACE(teil);
-    Klick c;
-    PersonalRecord p = persform_test::Person(1, "Muster");
-    p.GehaltEdit = 2400, p.StundenlohnEdit = 20, p.MehrstdSatzEdit = 15, p.MehrstdZuschlagEdit = 25;
-    persform_test::WritePersonal({p});
-    const auto vorher = ReadBytes(kStem + ".PER");
-    c.Setze("AbrechngComboBox", teil);
-    for (const char* name :
-         {"GehaltEdit", "StundenlohnEdit", "MehrstdSatzEdit", "MehrstdZuschlagEdit"})
-      c.Setze(name, "0");
-    c.Setze("ZulageEdit", "100");
-    c.Setze("OrtEdit", "Graz");
-    c.Druecke();
-    const auto nachher = ReadBytes(kStem + ".PER");
-    ASSERT_EQ(nachher.size(), vorher.size());
-    for (std::size_t o : kBezuege)
-      EXPECT_EQ(std::equal(vorher.begin() + o, vorher.begin() + o + 6, nachher.begin() + o),
-                teil == std::string("1"))
-          << o;
-    EXPECT_EQ(ReadPersonalRecord(kStem, kPersonalExt, 1)->OrtEdit, "Graz");
-    auto abr = c.Abrechnungen();
-    ASSERT_EQ(abr.size(), 1u);
-    EXPECT_EQ(abr[0].GehaltEdit, 0);
-    EXPECT_EQ(abr[0].ZulageEdit, 100);
-  }
+  for (const bool berechnen : {true, false})
+    for (const char* teil : {"1", "0"}) {
+      SCOPED_TRACE(std::string(teil) + (berechnen ? " Berechnen" : " Speichern"));
+      Klick c;
+      PersonalRecord p = persform_test::Person(1, "Muster");
+      p.GehaltEdit = 2400, p.StundenlohnEdit = 20, p.MehrstdSatzEdit = 15,
+      p.MehrstdZuschlagEdit = 25;
+      persform_test::WritePersonal({p});
+      const auto vorher = ReadBytes(kStem + ".PER");
+      c.Setze("AbrechngComboBox", teil);
+      for (const char* name :
+           {"GehaltEdit", "StundenlohnEdit", "MehrstdSatzEdit", "MehrstdZuschlagEdit"})
+        c.Setze(name, "0");
+      c.Setze("ZulageEdit", "100");
+      c.Setze("OrtEdit", "Graz");
+      if (berechnen)
+        c.Druecke();
+      else
+        ASSERT_TRUE(Button2Click(c.k.state, c.k.form));
+      const auto nachher = ReadBytes(kStem + ".PER");
+      ASSERT_EQ(nachher.size(), vorher.size());
+      for (std::size_t o : kBezuege)
+        EXPECT_EQ(std::equal(vorher.begin() + o, vorher.begin() + o + 6, nachher.begin() + o),
+                  teil == std::string("1"))
+            << o;
+      EXPECT_EQ(ReadPersonalRecord(kStem, kPersonalExt, 1)->OrtEdit, "Graz");
+      auto abr = c.Abrechnungen();
+      if (!berechnen) continue;
+      ASSERT_EQ(abr.size(), 1u);
+      EXPECT_EQ(abr[0].GehaltEdit, 0);
+      EXPECT_EQ(abr[0].ZulageEdit, 100);
+    }
 }
 
 TEST(BerechnenButon, DaysTakenOverFromTheCalculator) {
