@@ -8,7 +8,9 @@
 #include <algorithm>
 
 inline void Zentriere(QWidget* fenster, QPoint mitte) {
-  QRect r(QPoint(), fenster->isVisible() ? fenster->frameGeometry().size() : fenster->sizeHint());
+  // A window that was never shown nor sized has only its size hint yet.
+  const bool bemessen = fenster->isVisible() || fenster->testAttribute(Qt::WA_Resized);
+  QRect r(QPoint(), bemessen ? fenster->frameGeometry().size() : fenster->sizeHint());
   r.moveCenter(mitte);
   if (QScreen* schirm = fenster->screen()) {
     const QRect frei = schirm->availableGeometry();
