@@ -31,9 +31,16 @@ fresh_if_stale() {
   fi
 }
 
+# Configures build/ and builds the given targets, or every target (the
+# tests and benchmarks included) when none is given.
 build_project() {
   local root="$1"
+  shift
   fresh_if_stale "$root" "$root/build"
   cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build "$root/build" -j "$(nproc)"
+  if [ $# -gt 0 ]; then
+    cmake --build "$root/build" -j "$(nproc)" --target "$@"
+  else
+    cmake --build "$root/build" -j "$(nproc)"
+  fi
 }

@@ -7,6 +7,7 @@
 #include "payroll/PersFormFenster.h"
 #include "payroll/PersFormStammdaten.h"
 #include "store/Cp1252.h"
+#include "store/EinAustritt.h"
 #include "store/FileUtil.h"
 #include "store/Numbers.h"
 #include "store/RecordFile.h"
@@ -106,12 +107,6 @@ bool Enthaelt(const Liste& liste, std::string_view name) {
                       [&](const char* n) { return name == n; }) != std::end(liste);
 }
 
-int TageImMonat(int monat, int jahr) {
-  static constexpr int kTage[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const bool schalt = (jahr % 4 == 0 && jahr % 100 != 0) || jahr % 400 == 0;
-  return monat == 2 && schalt ? 29 : kTage[monat - 1];
-}
-
 // 1 to `maxStellen` digits as a number; -1 otherwise.
 int Zahl(std::string_view teil, std::size_t minStellen, std::size_t maxStellen) {
   if (teil.size() < minStellen || teil.size() > maxStellen) return -1;
@@ -174,7 +169,7 @@ std::string NormalizeDateText(std::string_view text, bool tagNull) {
     int jahr = jahrText.size() == 2 ? Zahl(jahrText, 2, 2) : Zahl(jahrText, 4, 4);
     if (jahrText.size() == 2 && jahr >= 0) jahr += 2000;
     if (jahr >= 1 && monat >= 1 && monat <= 12 && tag >= (tagNull ? 0 : 1) &&
-        tag <= TageImMonat(monat, jahr))
+        tag <= MonatsLaenge(jahr, monat))
       return ZeroPadded(tag, 2) + "." + ZeroPadded(monat, 2) + "." + ZeroPadded(jahr, 4);
   }
   throw ConversionError("'" + std::string(text) + "' ist kein gültiges Datum");
@@ -185,11 +180,7 @@ std::string TodayAsDottedDate(const platform::Clock& clock) {
   return t.substr(0, 2) + "." + t.substr(2, 2) + "." + t.substr(4);
 }
 
-double EldaPanelBetrag(std::string_view text) {
-  std::string zahl = FilterNumber(text);
-  if (zahl.find(',') != std::string::npos) std::erase(zahl, '.');
-  return StrToFloat(zahl);
-}
+double EldaPanelBetrag(std::string_view text) { return StrToBetrag(FilterNumber(text)); }
 
 std::string AdatFuerArt(std::string_view adat, std::string_view art) {
   if (art == "05" || art == "15") {

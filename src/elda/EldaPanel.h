@@ -37,8 +37,8 @@ std::string ReplaceSemicolons(std::string_view text);
 std::string NormalizeDateText(std::string_view text, bool tagNull = false);
 // Today as DD.MM.YYYY.
 std::string TodayAsDottedDate(const platform::Clock& clock);
-// An amount of the panel: the number's characters, thousands points dropped
-// when a "," is there, then converted. Throws ConversionError.
+// An amount of the panel: the number's characters, then converted as the
+// window's amounts are (StrToBetrag). Throws ConversionError.
 double EldaPanelBetrag(std::string_view text);
 
 // ADAT as the kind of registration wants it: for "05" and "15" the day

@@ -35,6 +35,14 @@ bool FeldModel::Has(std::string_view name) const { return felder_.contains(name)
 FeldArt FeldModel::Art(std::string_view name) const { return Get(name).art; }
 const std::string& FeldModel::Hint(std::string_view name) const { return Get(name).hint; }
 
+const std::string& FeldModel::Beschriftung(std::string_view name) const {
+  return Get(name).beschriftung;
+}
+
+void FeldModel::SetBeschriftung(std::string_view name, std::string caption) {
+  Get(name).beschriftung = std::move(caption);
+}
+
 void FeldModel::Notify(std::string_view name, FeldAspekt aspekt) const {
   if (observer_) observer_(std::string(name), aspekt);
 }

@@ -36,6 +36,13 @@ class FeldModel {
   bool Has(std::string_view name) const;
   FeldArt Art(std::string_view name) const;
   const std::string& Hint(std::string_view name) const;
+  // The caption the window shows beside a field (set by the window that lays
+  // it out; empty when it has none), and the window's title: what a message
+  // names so that the clerk finds the field.
+  const std::string& Beschriftung(std::string_view name) const;
+  void SetBeschriftung(std::string_view name, std::string caption);
+  const std::string& Titel() const { return titel_; }
+  void SetTitel(std::string titel) { titel_ = std::move(titel); }
   const std::vector<std::string>& Names() const { return order_; }
 
   // A check box's text is its caption.
@@ -76,6 +83,7 @@ class FeldModel {
   struct Feld {
     FeldArt art = FeldArt::Edit;
     std::string hint;
+    std::string beschriftung;
     std::string text;
     bool checked = false;
     bool enabled = true;
@@ -94,6 +102,7 @@ class FeldModel {
 
   std::map<std::string, Feld, std::less<>> felder_;
   std::vector<std::string> order_;
+  std::string titel_;
   Observer observer_;
 };
 

@@ -98,11 +98,7 @@ const BerichtEintrag& BerichtDaten(Bericht b) { return kBerichte[std::size_t(b)]
 int ProposeReportMonth(AppState& state) {
   if (state.ReportMonthProposal == 0) {
     const platform::DateTime heute = state.services.clock.Now();
-    // The proposed year is the build's: after that year its last month,
-    // before it its first.
-    state.ReportMonthProposal = heute.year > state.year.year   ? 12
-                                : heute.year < state.year.year ? 1
-                                                               : heute.month;
+    state.ReportMonthProposal = state.year.MonatImJahr(heute.year, heute.month);
   }
   return state.ReportMonthProposal;
 }

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <limits>
 
+#include "frame/Daten.h"
 #include "store/Cp1252.h"
 #include "store/TextRoutines.h"
 
@@ -135,6 +136,19 @@ std::string PdfNameImFeld(std::string_view text) {
   return handbuch ? std::string("Bericht") : std::string(text);
 }
 
+std::string DruckDateiVorschlag(std::string_view berichtName) {
+  std::string name(TrimBlanks(berichtName));
+  for (char& c : name) {
+    const auto u = static_cast<unsigned char>(c);
+    if (c == '/' || c == '\\')
+      c = '-';
+    else if (u < 0x20 || u == 0x7F || std::strchr(":*?\"<>|", c))
+      c = '_';
+  }
+  if (name.empty() || name.front() == '.') name.insert(0, "Bericht");
+  return DatenOrdner() + "/" + name + ".pdf";
+}
+
 std::vector<std::string> PdfDateien() {
   std::vector<std::string> dateien;
   std::error_code ec;
@@ -193,8 +207,15 @@ bool SchreibeBerichtPdf(AppState& state, const Bytes& report, int schriftgrad,
     state.dialogs().ShowMessage(CreateFailedMessage(datei, err));
     return false;
   }
-  state.services.shell.Open(datei);
+  state.services.shell.Open(datei, PdfGespeichertMeldung(datei));
   return true;
+}
+
+std::string PdfGespeichertMeldung(const std::string& datei) {
+  std::error_code fehler;
+  const std::filesystem::path pfad = std::filesystem::absolute(datei, fehler);
+  return "Die PDF-Datei wurde gespeichert: " + (fehler ? datei : pfad.string()) +
+         "\nEs ist kein Programm für PDF-Dateien eingerichtet, das sie öffnen kann.";
 }
 
 }  // namespace lohn

@@ -52,13 +52,23 @@ std::vector<std::string> PdfDateien();
 // real name, which is replaced). Nothing when no name is left.
 std::optional<std::string> PdfDateiName(std::string_view eingabe);
 
+// The file that printing to a file proposes: the report's name in the data
+// folder, path characters as "-", characters no file name takes as "_";
+// "Bericht" for a report without a name.
+std::string DruckDateiVorschlag(std::string_view berichtName);
+
 // The one-time notice is skipped while its marker file exists.
 bool PdfHinweisAngezeigt();
 void MerkePdfHinweis(AppState& state);
 
 // Writes the report as `datei` and opens it through the shell. A failed write
-// shows the creation error and opens nothing.
+// shows the creation error and opens nothing; a PDF written but not opened
+// is reported as saved (PdfGespeichertMeldung).
 bool SchreibeBerichtPdf(AppState& state, const Bytes& report, int schriftgrad,
                         const std::string& datei, const PdfFortschritt& fortschritt);
+
+// "The PDF was saved at <full path>", then on its own line that no program
+// for PDF files is set up to open it.
+std::string PdfGespeichertMeldung(const std::string& datei);
 
 }  // namespace lohn

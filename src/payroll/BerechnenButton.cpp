@@ -189,7 +189,7 @@ bool BerechnenButonClick(PersFormKontext& k) {
     ShowGeringfuegigHint(dlg, f);
     ShowGeschaeftsfuehrerHint(dlg, f);
     FormToPersonalRecord(f);
-    if (f.Checked("ExekutionCheckBox") && StrToFloat(f.Text("ExekutionEdit")) <= 0)
+    if (f.Checked("ExekutionCheckBox") && StrToBetrag(f.Text("ExekutionEdit")) <= 0)
       dlg.ShowMessage(kMeldungExekutionOhneBetrag);
     f.SetEnabled("TageslohnButton", true);
 

@@ -27,7 +27,7 @@ constexpr double kNachtZuschlagFreiUeberwiegend = 540;
 // Tax-free amount of the year's special payments within the sixth.
 constexpr double kLstFreibetragSZ = 620;
 
-double Wert(const PersFormModel& f, const char* name) { return StrToFloat(f.Text(name)); }
+double Wert(const PersFormModel& f, const char* name) { return StrToBetrag(f.Text(name)); }
 
 // Writes an amount as the field shows it and gives back what the field now
 // holds, which is what every later step reads.

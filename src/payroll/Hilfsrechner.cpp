@@ -60,6 +60,7 @@ void Oeffnen(Rechner<T>& r) {
   r.texte.Felder(leeren);
   r.beimOeffnen = r.texte;
   r.berechnetMit.reset();
+  r.ohneErgebnis = false;
 }
 
 template <class T>
@@ -68,6 +69,7 @@ bool Aktuell(const Rechner<T>& r) {
 }
 
 // Runs a computation on a copy of the texts; only a successful one is kept.
+// A text that does not convert leaves no earlier result to take over.
 template <class T, class F>
 bool Berechne(PersFormKontext& k, Rechner<T>& r, F&& rechne) {
   T neu = r.texte;
@@ -75,10 +77,15 @@ bool Berechne(PersFormKontext& k, Rechner<T>& r, F&& rechne) {
     if (!rechne(neu)) return false;
   } catch (const ConversionError& e) {
     k.state.dialogs().ShowMessage(e.what());
+    ErgebnisseLeeren leeren;
+    r.texte.Felder(leeren);
+    r.berechnetMit.reset();
+    r.ohneErgebnis = true;
     return false;
   }
   r.texte = std::move(neu);
   r.berechnetMit = Eingaben(r.texte);
+  r.ohneErgebnis = false;
   return true;
 }
 
@@ -288,7 +295,7 @@ namespace {
 double AbfindungsMonatsentgelt(const PersFormKontext& k) {
   const PersFormModel& f = k.form;
   const double stamm =
-      StrToFloat(StammText(f, "GehaltEdit")) + StrToFloat(StammText(f, "ZulageEdit"));
+      StrToBetrag(StammText(f, "GehaltEdit")) + StrToBetrag(StammText(f, "ZulageEdit"));
   if (f.Checked("AngestellterCheckBox") && stamm != 0) return stamm;
   const double brutto = StrToFloat(f.Text("BruttoEdit"));
   if (brutto == 0) return stamm;
@@ -313,7 +320,7 @@ bool Button4Click(PersFormKontext& k) {
     t.UrlaubsAnspruchEdit = f.Text("UrlaubsAnspruchEdit");
     t.verbrauchterUrlaubEdit =
         FloatToStrGeneral(StrToFloat(t.UrlaubsAnspruchEdit) -
-                          StrToFloat(f.Text("RestUrlaubEdit")) * kTageJeUrlaubsstunde);
+                          StrToBetrag(f.Text("RestUrlaubEdit")) * kTageJeUrlaubsstunde);
   } catch (const ConversionError& e) {
     dlg.ShowMessage(e.what());
     return false;
@@ -374,7 +381,7 @@ bool TagesLohnsteuerBerechnen(PersFormKontext& k) {
     // The commuter euro for these days, as the month's calculation credits
     // it for a month; it is lost once the tax is taken over as typed.
     if (f.Checked("CheckBox32")) {
-      const double pendlerEuro = StrToFloat(f.Text("BPEND_Edit"));
+      const double pendlerEuro = StrToBetrag(f.Text("BPEND_Edit"));
       if (pendlerEuro > 0) steuer = std::max(steuer - RoundBetrag(pendlerEuro * tage / 360), 0.0);
     }
     t.TagesLohnsteuerEdit = Betrag(steuer);
@@ -421,7 +428,7 @@ namespace {
 // The result as "Berechnen" leaves it for the inputs on screen.
 template <class T, class F>
 bool Berechnet(Rechner<T>& r, F&& berechne) {
-  return Aktuell(r) || berechne();
+  return !r.ohneErgebnis && (Aktuell(r) || berechne());
 }
 
 }  // namespace

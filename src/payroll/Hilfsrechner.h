@@ -125,12 +125,14 @@ struct UrlaubsAbfindungTexte {
 
 // A calculator's texts with what its opening proposed (restored by
 // "Abbrechen") and the inputs of its last successful "Berechnen" in this
-// opening.
+// opening. After a "Berechnen" that failed on a text it shows no results
+// and takes nothing over until one succeeds.
 template <class T>
 struct Rechner {
   T texte;
   T beimOeffnen;
   std::optional<std::vector<std::string>> berechnetMit;
+  bool ohneErgebnis = false;
 };
 
 // A holiday compensation taken over: its part of ZulageEdit and of
@@ -197,7 +199,8 @@ bool TagesLohnsteuerBerechnen(PersFormKontext& k);
 bool UrlaubsAbfindungBerechnen(PersFormKontext& k);
 
 // "Übernehmen": computes first unless "Berechnen" ran in this opening with
-// the inputs as they are, then writes the result into the employee window.
+// the inputs as they are, then writes the result into the employee window;
+// nothing while the last "Berechnen" failed on a text.
 // True when written (the calculator closes); `schliessen` closes it before
 // the closing messages.
 bool TeilGehaltUebernehmen(PersFormKontext& k);
@@ -210,6 +213,7 @@ template <class T>
 void RechnerAbbrechen(Rechner<T>& r) {
   r.texte = r.beimOeffnen;
   r.berechnetMit.reset();
+  r.ohneErgebnis = false;
 }
 
 // The user changed a field (typed or clicked) or left one.

@@ -6,6 +6,7 @@
 #include "frame/HauptmenueLogik.h"
 #include "payroll/PersFormStammdaten.h"
 #include "store/Cp1252.h"
+#include "store/EinAustritt.h"
 #include "store/Numbers.h"
 #include "store/TextRoutines.h"
 
@@ -17,8 +18,11 @@ constexpr const char* kStellung = "SozialeStellungEdit";
 constexpr std::size_t kMaxBemerkung = 100;
 
 constexpr BreitesFeld kBreiteFelder[] = {
-    {"EintrittsDatumEdit", 130, 87}, {"BemerkungenEdit", 230, 95}, {"SonderZlgComboBox", 114, 72},
-    {"SZSVfreiTextEdit", 110, 72},   {"SonstSZTextEdit", 110, 72},
+    {"EintrittsDatumEdit", 130, 87, "00.00.0000-00.00.0000"},
+    {"BemerkungenEdit", 230, 95},
+    {"SonderZlgComboBox", 114, 72},
+    {"SZSVfreiTextEdit", 110, 72},
+    {"SonstSZTextEdit", 110, 72},
 };
 
 // Amounts: cleaned on leaving and converted, so that a text that is still
@@ -73,19 +77,33 @@ constexpr const char* kBetragsfelder[] = {
     "AMPFG_SVGrundlage_SZEdit",
     // Not while typing: "-" and "," begin a number.
     "AuslandsTaetEdit",
+    // The commuter and annual wage slip fields, and the garnishment.
+    "PREI_Edit",
+    "ENTW_Edit",
+    "BPEND_Edit",
+    "BSROL_Edit",
+    "ExekutionEdit",
 };
 
 using Dlg = platform::Dialogs;
 using Regel = void (*)(Dlg&, PersFormModel&, std::string_view);
 
 void Betrag(Dlg&, PersFormModel& f, std::string_view name) {
-  f.SetText(name, FilterNumber(f.Text(name)));
+  // "1.234,50" is kept as the 1234,50 it means.
+  f.SetText(name, OhneTausenderpunkte(FilterNumber(f.Text(name))));
   // Also refuses what the record's 6-byte real cannot hold.
   FeldBetrag(f, name);
 }
 
 void Ziffern(Dlg&, PersFormModel& f, std::string_view name) {
   f.SetText(name, FilterDigits(f.Text(name)));
+}
+
+// "Ein-/Austritt" is free text, but a date in it must be one of the
+// calendar: the reports take the employment from it.
+void EinAustrittsDatum(Dlg&, PersFormModel& f, std::string_view name) {
+  const std::string datum = UnmoeglichesDatum(f.Text(name));
+  if (!datum.empty()) throw ConversionError("'" + datum + "' ist kein gültiges Datum");
 }
 
 void Kostenstelle(Dlg& dlg, PersFormModel& f, std::string_view name) {
@@ -129,6 +147,7 @@ const std::map<std::string_view, Regel, std::less<>>& Verlassensregeln() {
     for (const char* name : {"gehoertZuStandortEdit", "SVtraegerEdit", "AnzahlKinderEdit"})
       r.emplace(name, Ziffern);  // a digit text is never below 0
     r.emplace("KostenstelleEdit", Kostenstelle);
+    r.emplace("EintrittsDatumEdit", EinAustrittsDatum);
     r.emplace(kStellung, SozialeStellung);
     r.emplace("ArbeiterCheckBoxNeu", ArbeiterBox);
     r.emplace("AMPFG_RueckVerrGruppeEdit", Rueckverrechnungsgruppe);

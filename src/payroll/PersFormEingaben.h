@@ -48,6 +48,7 @@ struct BreitesFeld {
   const char* name;
   int betreten;
   int verlassen;
+  const char* muster = nullptr;  // a text the field shows whole in both widths
 };
 std::span<const BreitesFeld> BreiteFelder();
 

@@ -219,6 +219,7 @@ std::string PersFormTitel(const YearValues& year) {
 }
 
 void PersFormCreate(AppState& state, PersFormModel& f, bool mitDaten) {
+  f.SetTitel(PersFormTitel(state.year));
   f.SetText("MemoPendlerEuro", PendlerEuroErklaerung());
   f.SetItems("MonatComboBox", MonatListe());
   f.SetItems("JahrComboBox", JahrListe(state.year));
@@ -419,13 +420,12 @@ void PersFormFeldVerlassen(AppState& state, PersFormModel& f, std::string_view n
     } else if (name == "ArtDesLohnzettelsEdit") {
       f.SetText(name, FilterDigits(f.Text(name)));
       if (ZiffernWert(f.Text(name)) > 99) f.SetText(name, "99");
-    } else if (name == "PREI_Edit" || name == "ENTW_Edit" || name == "BPEND_Edit" ||
-               name == "BSROL_Edit" || name == "ExekutionEdit") {
-      f.SetText(name, FilterNumber(f.Text(name)));
-      StrToFloat(f.Text(name));
     }
+  } catch (const FeldKonversionsFehler& e) {
+    ZeigeKonversionsFehler(state.dialogs(), f, e);
   } catch (const ConversionError& e) {
-    state.dialogs().ShowMessage(e.what());
+    // The field keeps its text; the clerk is taken back to it.
+    ZeigeKonversionsFehler(state.dialogs(), f, FeldKonversionsFehler(name, e));
   }
 }
 

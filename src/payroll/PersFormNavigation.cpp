@@ -127,17 +127,11 @@ void PersFormNavigationVerlassen(PersFormKontext& k, std::string_view name) {
 void SpeedButton4Click(PersFormKontext& k) {
   PersFormModel& f = k.form;
   f.SetText("TageMaxSV", "30");
+  // The build's year, as the report period proposes it: a payroll of
+  // another year would be figured with this year's values.
   const platform::DateTime heute = k.state.services.clock.Now();
-  int jahr = heute.year, monat = heute.month;
-  if (jahr < KleinstesJahr(k.state.year)) {
-    jahr = KleinstesJahr(k.state.year);
-    monat = 1;
-  } else if (jahr > GroesstesJahr(k.state.year)) {
-    jahr = GroesstesJahr(k.state.year);
-    monat = 12;
-  }
-  f.SetText("JahrComboBox", std::to_string(jahr));
-  f.SetText("MonatComboBox", std::to_string(monat));
+  f.SetText("JahrComboBox", std::to_string(k.state.year.year));
+  f.SetText("MonatComboBox", std::to_string(k.state.year.MonatImJahr(heute.year, heute.month)));
   NeuePeriode(k);
 }
 

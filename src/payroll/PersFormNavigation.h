@@ -34,9 +34,9 @@ void JahrComboBoxChange(PersFormKontext& k);
 // and its period loaded (not when the program's focus request moved the
 // focus away).
 void PersFormNavigationVerlassen(PersFormKontext& k, std::string_view name);
-// "aktueller Monat" (SpeedButton4): today's month and year, within the
-// years the field takes (before them: their first January, after them:
-// their last December), then the payroll of that period once.
+// "aktueller Monat" (SpeedButton4): the build's year with today's month
+// (before that year: January, after it: December), then the payroll of that
+// period once.
 void SpeedButton4Click(PersFormKontext& k);
 
 // Steps from the number in PersNrEdit to the first (SpeedButton17), the

@@ -147,14 +147,16 @@ void NachLoeschen(AppState& state, PersFormModel& f) {
 }  // namespace
 
 void ZeigeKonversionsFehler(platform::Dialogs& dlg, PersFormModel& f, const ConversionError& e) {
-  dlg.ShowMessage(e.what());
-  if (auto* feld = dynamic_cast<const FeldKonversionsFehler*>(&e)) f.RequestFocus(feld->feld);
+  auto* feld = dynamic_cast<const FeldKonversionsFehler*>(&e);
+  const std::string& caption = feld ? f.Beschriftung(feld->feld) : std::string();
+  dlg.ShowMessage(caption.empty() ? e.what() : FeldFehlerMeldung(e.what(), caption, f.Titel()));
+  if (feld) f.RequestFocus(feld->feld);
 }
 
 double FeldBetrag(const PersFormModel& f, std::string_view name) {
   const std::string& text = f.Text(name);
   return ImFeld(name, [&] {
-    double v = StrToFloat(text);
+    double v = StrToBetrag(text);
     // A number the record's 6-byte real cannot hold is no amount either; it
     // is refused here, before any lock file or record is written.
     try {

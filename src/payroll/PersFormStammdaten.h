@@ -38,11 +38,13 @@ auto ImFeld(std::string_view feld, Umwandlung umwandeln) {
   }
 }
 
-// Shows the error's message; a field that it names gets the focus.
+// Shows the error's message; a field that it names gets the focus, and the
+// message names the field's caption and the window where it has one.
 void ZeigeKonversionsFehler(platform::Dialogs& dlg, PersFormModel& f, const ConversionError& e);
 
-// A window amount as a record stores it. Throws FeldKonversionsFehler when
-// the text is not a number or too large for the record's 6-byte real.
+// A window amount as a record stores it ("1.234,50" too, StrToBetrag).
+// Throws FeldKonversionsFehler when the text is not a number or too large
+// for the record's 6-byte real.
 double FeldBetrag(const PersFormModel& f, std::string_view name);
 // A stored amount as the window shows it: two decimals, "," before them.
 std::string BetragText(double v);

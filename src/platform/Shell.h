@@ -17,6 +17,9 @@ class Shell {
   // Opens a document, folder or web address with the desktop's registered
   // application.
   bool Open(const std::string& target);
+  // The same; a failure is reported with `meldung` instead of the common
+  // message (a document that was written and only cannot be shown).
+  bool Open(const std::string& target, const std::string& meldung);
   // Starts a program (looked up beside this program first) with arguments.
   bool StartProgram(const std::string& program, const std::vector<std::string>& args,
                     bool hidden = false);
@@ -30,7 +33,7 @@ class Shell {
                      bool hidden) = 0;
 
  private:
-  bool Gemeldet(bool ok, const std::string& name);
+  bool Gemeldet(bool ok, const std::string& meldung);
   Dialogs* dialogs_ = nullptr;
 };
 

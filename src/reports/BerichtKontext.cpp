@@ -193,9 +193,22 @@ BerichtOptionen BerichtKontext::Konvertieren(Bericht bericht) const {
   o.eldaSatzart = index("ELDASatzartComboBox");
   o.lohnzettelSatzart = index("LohnzettelSatzartComboBox");
   // The refund bases count only while their box is ticked.
-  if (o.rueckVerrAV56)
-    for (std::size_t i = 0; i < o.av56.size(); ++i) o.av56[i] = StrToFloat(state_.RueckVerrAV56[i]);
+  if (o.rueckVerrAV56) o.av56 = RueckVerrAV56Betraege(state_.RueckVerrAV56);
   return o;
+}
+
+std::array<double, 12> RueckVerrAV56Betraege(const std::array<std::string, 12>& texte) {
+  std::array<double, 12> betraege{};
+  for (std::size_t i = 0; i < texte.size(); ++i) {
+    try {
+      betraege[i] = StrToBetrag(texte[i]);
+    } catch (const ConversionError& e) {
+      const std::string feld = std::string(kRueckVerrAV56Codes[i / 2]) + " " +
+                               (i % 2 == 0 ? kRueckVerrAV56Lfd : kRueckVerrAV56SZ);
+      throw RueckVerrAV56Fehler(i, FeldFehlerMeldung(e.what(), feld, kRueckVerrAV56Titel));
+    }
+  }
+  return betraege;
 }
 
 void BerichtKontext::OkClick() {
@@ -286,12 +299,15 @@ void BerichtKontext::Ausfuehren(Bericht bericht, BerichtOptionen& o) {
   if (!generator || !generator(state_, o) || !a.zeigen) return;
   AnsichtGroesse groesse = a.groesse;
   if (bericht == Bericht::Kommunalsteuererklaerung && o.dga) groesse.querformat = true;
-  if (ZeigeBericht(groesse) && groesse.querformat) state_.dialogs().ShowMessage(kQuerformatHinweis);
+  if (ZeigeBericht(groesse, BerichtDaten(bericht).titel) && groesse.querformat)
+    state_.dialogs().ShowMessage(kQuerformatHinweis);
 }
 
-std::optional<int> BerichtKontext::ZeigeBericht(const AnsichtGroesse& groesse) {
+std::optional<int> BerichtKontext::ZeigeBericht(const AnsichtGroesse& groesse,
+                                                const std::string& name) {
   auto ansicht = ShowBericht(state_);
   if (!ansicht || !hooks.OeffneAnsicht) return std::nullopt;
+  ansicht->name = name;
   return hooks.OeffneAnsicht(*ansicht, groesse);
 }
 

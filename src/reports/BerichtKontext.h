@@ -12,6 +12,7 @@
 #include "reports/DruOptModel.h"
 #include "reports/ShowBericht.h"
 #include "store/AppState.h"
+#include "store/Numbers.h"
 
 namespace lohn {
 
@@ -71,6 +72,27 @@ struct BerichtHooks {
   std::function<void(const L16Blatt&, bool neuerLauf)> ZeigeL16;
 };
 
+// The window of the refund bases for men from 56: current pay and special
+// payment per code, in this order (AppState::RueckVerrAV56, `av56`).
+inline constexpr const char* kRueckVerrAV56Titel =
+    "Rückverrechnung von AV-Beiträgen für Männer ab 56. Lebensjahr";
+inline constexpr std::array<const char*, 6> kRueckVerrAV56Codes{"N15g", "N25g", "N15m",
+                                                                "N25m", "N15n", "N25n"};
+inline constexpr const char* kRueckVerrAV56Lfd = "Allgem. Beitragsgrundlage";
+inline constexpr const char* kRueckVerrAV56SZ = "Beitragsgrundlage Sonderzahlung";
+
+// A refund base that does not convert: its place, and a message naming the
+// field and the window.
+class RueckVerrAV56Fehler : public ConversionError {
+ public:
+  RueckVerrAV56Fehler(std::size_t feld, const std::string& meldung)
+      : ConversionError(meldung), feld(feld) {}
+  std::size_t feld;
+};
+// The twelve bases from their texts, as the window's amounts are read
+// (StrToBetrag). Throws RueckVerrAV56Fehler for the first that does not.
+std::array<double, 12> RueckVerrAV56Betraege(const std::array<std::string, 12>& texte);
+
 inline constexpr const char* kMonatlichErstellen = "Dieser Bericht ist monatlich zu erstellen!";
 inline constexpr const char* kPersonalNrEingeben =
     "Geben Sie für diese Bericht bitte eine Personalnummer ein!";
@@ -114,7 +136,8 @@ class BerichtKontext {
   void DienstgeberGewechselt();
 
   // Shows the report text file in a new viewer; its handle, or nothing.
-  std::optional<int> ZeigeBericht(const AnsichtGroesse& groesse);
+  // `name`: the report's name, which the viewer proposes for a file.
+  std::optional<int> ZeigeBericht(const AnsichtGroesse& groesse, const std::string& name);
 
  private:
   BerichtOptionen Konvertieren(Bericht bericht) const;

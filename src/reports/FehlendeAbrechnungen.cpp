@@ -8,6 +8,7 @@
 #include "reports/BerichtText.h"
 #include "store/AbrechnungStore.h"
 #include "store/Cp1252.h"
+#include "store/EinAustritt.h"
 #include "store/FileUtil.h"
 #include "store/PersonalStore.h"
 #include "store/RecordFile.h"
@@ -79,6 +80,12 @@ bool ListMissingAbrechnungen(AppState& state, const std::string& stem, const std
       if ((personalNr != 0 && nr != personalNr) || abgerechnet.contains(nr)) return;
       const PersonalRecord p = PersonalRecord::unpack(bild);
       if (personalNr == 0 && p.DNabgemeldetCheckBox) return;
+      // Months before the entry day or after the exit day miss nothing.
+      const EinAustritt beschaeftigt = LeseEinAustritt(p.EintrittsDatumEdit);
+      bool beschaeftigtImZeitraum = false;
+      for (std::int32_t m = monthFrom; m <= monthTo && !beschaeftigtImZeitraum; ++m)
+        beschaeftigtImZeitraum = !AusserhalbDerBeschaeftigung(beschaeftigt, year, m);
+      if (!beschaeftigtImZeitraum) return;
       if (++fehlend <= kMaxNummernInFrage)
         frage += std::to_string(p.PersNrEdit) + ", ";
       else if (fehlend == kMaxNummernInFrage + 1)
@@ -100,7 +107,8 @@ bool ListMissingAbrechnungen(AppState& state, const std::string& stem, const std
     return true;
   }
   if (!dlg.AskYesNo(frage + " DETAILS ANZEIGEN ?") || !state.berichte) return true;
-  const std::optional<int> ansicht = state.berichte->ZeigeBericht(AnsichtGroesse{});
+  const std::optional<int> ansicht =
+      state.berichte->ZeigeBericht(AnsichtGroesse{}, "Dienstnehmer ohne Abrechnung");
   if (mode == 0 && ansicht) {
     dlg.ShowMessage(kListeSchliessen);
     if (state.berichte->hooks.SchliesseAnsicht) state.berichte->hooks.SchliesseAnsicht(*ansicht);

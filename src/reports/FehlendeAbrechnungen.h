@@ -17,7 +17,8 @@ inline constexpr const char* kZeitraumWaehlen =
 inline constexpr const char* kListeSchliessen = "    Liste schließen und weiter zum Bericht ...   ";
 
 // Writes the list of the checked employees (personalNr, or 0 for all not
-// deregistered ones) without a payroll of `year` in monthFrom..monthTo and
+// deregistered ones) without a payroll of `year` in monthFrom..monthTo, when
+// one of those months lies within their "Ein-/Austritt", and
 // asks whether to show it. Mode 0: the check before a report, whose viewer
 // is closed again when the user goes on; mode 1: the stand-alone check,
 // which also says when nobody is missing. False when the data files could

@@ -295,7 +295,8 @@ bool PrintL16(AppState& state, const BerichtOptionen& o) {
   if (!liste.Schreiben(state)) return false;
   if (abgemeldete && dlg.AskYesNo(kL16AbgemeldeteZeigen)) {
     if (state.berichte)
-      state.berichte->ZeigeBericht(AnsichtGroesse{10, false, 10});
+      state.berichte->ZeigeBericht(AnsichtGroesse{10, false, 10},
+                                   "JahresLohnzettel mit Formular L16");
     else
       ShowBericht(state);
   }

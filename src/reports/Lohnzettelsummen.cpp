@@ -1,13 +1,13 @@
 #include "reports/Lohnzettelsummen.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <string_view>
 
 #include "elda/SvGrundlagenTeilung.h"
 #include "payroll/FormatBetrag.h"
 #include "reports/BerichtLesen.h"
+#include "store/EinAustritt.h"
 
 namespace lohn::lohnzettel {
 
@@ -109,45 +109,6 @@ bool MonateLesen(AppState& state, const BerichtOptionen& o, ZeilenJePerson<Monat
       monate);
 }
 
-namespace {
-
-struct Datum {
-  int tag, monat, jahr;
-};
-
-// The first date "T.M.JJJJ" (day and month of one or two digits) of the
-// text; none when there is none or it does not exist.
-std::optional<Datum> ErstesDatum(std::string_view text) {
-  const std::size_t n = text.size();
-  auto ziffer = [&](std::size_t i) {
-    return i < n && std::isdigit(static_cast<unsigned char>(text[i])) != 0;
-  };
-  // The digits from i on, at most `max`; their count, 0 when none.
-  auto zahl = [&](std::size_t i, std::size_t max, int& wert) {
-    std::size_t k = 0;
-    wert = 0;
-    while (k < max && ziffer(i + k)) wert = wert * 10 + (text[i + k++] - '0');
-    return k;
-  };
-  for (std::size_t i = 0; i < n; ++i) {
-    if (!ziffer(i) || (i > 0 && (ziffer(i - 1) || text[i - 1] == '.'))) continue;
-    Datum d{};
-    std::size_t p = i, k = zahl(p, 2, d.tag);
-    if (k == 0 || p + k >= n || text[p + k] != '.') continue;
-    p += k + 1;
-    k = zahl(p, 2, d.monat);
-    if (k == 0 || p + k >= n || text[p + k] != '.') continue;
-    p += k + 1;
-    if (zahl(p, 4, d.jahr) != 4 || ziffer(p + 4)) continue;
-    if (d.monat >= 1 && d.monat <= 12 && d.tag >= 1 && d.tag <= MonatsLaenge(d.jahr, d.monat))
-      return d;
-    return std::nullopt;
-  }
-  return std::nullopt;
-}
-
-}  // namespace
-
 Tage PeriodenTage(const BerichtOptionen& o, const Jahr& j, const std::string& einAustritt) {
   const int vonTag = o.vonTag >= 1 && o.vonTag <= 31 ? o.vonTag : 1;
   const int bisTag = o.bisTag >= 1 && o.bisTag <= 31 ? o.bisTag : 31;
@@ -155,25 +116,13 @@ Tage PeriodenTage(const BerichtOptionen& o, const Jahr& j, const std::string& ei
   Tage t{std::min(vonTag, MonatsLaenge(o.jahr, j.ersterMonat)),
          j.letzterMonat == o.monatBis ? std::min(bisTag, letzterTag) : letzterTag};
   const Tage optionen = t;
-  // Entry before the dash, exit after it.
-  const std::string_view text = einAustritt;
-  const std::size_t strich = text.find('-');
-  const auto eintritt = ErstesDatum(text.substr(0, strich));
-  const auto austritt =
-      strich == std::string_view::npos ? std::nullopt : ErstesDatum(text.substr(strich + 1));
+  const auto [eintritt, austritt] = LeseEinAustritt(einAustritt);
   if (eintritt && eintritt->jahr == o.jahr && eintritt->monat == j.ersterMonat)
     t.von = std::max(t.von, eintritt->tag);
   if (austritt && austritt->jahr == o.jahr && austritt->monat == j.letzterMonat)
     t.bis = std::min(t.bis, austritt->tag);
   // An exit before the entry within one month: the dates cannot both be right.
   return t.von <= t.bis ? t : optionen;
-}
-
-int MonatsLaenge(int jahr, int monat) {
-  static constexpr std::array<int, 12> kTage{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (monat < 1 || monat > 12) return 31;
-  const bool schaltjahr = (jahr % 4 == 0 && jahr % 100 != 0) || jahr % 400 == 0;
-  return monat == 2 && schaltjahr ? 29 : kTage[std::size_t(monat - 1)];
 }
 
 }  // namespace lohn::lohnzettel

@@ -105,7 +105,4 @@ Tage PeriodenTage(const BerichtOptionen& o, const Jahr& j, const std::string& ei
 // month). False after the message when the file cannot be read.
 bool MonateLesen(AppState& state, const BerichtOptionen& o, ZeilenJePerson<Monat>& monate);
 
-// Days of the month, leap years by the Gregorian rule.
-int MonatsLaenge(int jahr, int monat);
-
 }  // namespace lohn::lohnzettel

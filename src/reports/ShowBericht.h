@@ -27,6 +27,7 @@ struct BerichtAnsicht {
   std::vector<std::uint8_t> bytes;  // the report text file as read
   std::vector<std::string> zeilen;  // the list entries (UTF-8)
   bool excel = false;               // the spreadsheet button is shown
+  std::string name;                 // the report's name, proposed for a printed file
 };
 
 // The browser copy: a Windows-1252 declaration, the font prefix, every

@@ -15,7 +15,7 @@ namespace lohn {
 const char* const kLockMessage =
     "Die Daten dieses Mandanten werden gerade von einem anderen Anwender oder Prozess bearbeitet. "
     "Wenn die Daten länger nicht verfügbar sind, beenden Sie bitte alle anderen Lohn-Programme "
-    "und wählen Sie im Hauptmenü: \"Extras / Lohndaten freigeben\"";
+    "und wählen Sie im Hauptmenü: \"Datei / Lohndaten freigeben\"";
 
 std::string LockFileName(std::string_view stem, std::string_view ext) {
   return DataFileName(stem, ext);

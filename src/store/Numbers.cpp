@@ -147,6 +147,42 @@ double StrToFloat(std::string_view text) {
   return value;
 }
 
+std::string OhneTausenderpunkte(std::string_view text) {
+  const std::string_view s = Trim(text);
+  const std::size_t komma = s.find(',');
+  if (komma == std::string_view::npos || s.find('.') == std::string_view::npos)
+    return std::string(text);
+  // The whole part: a sign, one to three digits, then groups of a point and
+  // three digits.
+  std::size_t i = s[0] == '+' || s[0] == '-' ? 1 : 0;
+  const std::size_t beginn = i;
+  while (i < komma && s[i] >= '0' && s[i] <= '9') ++i;
+  if (i == beginn || i - beginn > 3) return std::string(text);
+  std::string ohne(s.substr(0, i));
+  while (i < komma) {
+    if (s[i] != '.' || komma - i < 4) return std::string(text);
+    for (std::size_t k = i + 1; k <= i + 3; ++k)
+      if (s[k] < '0' || s[k] > '9') return std::string(text);
+    ohne.append(s.substr(i + 1, 3));
+    i += 4;
+  }
+  return ohne.append(s.substr(komma));
+}
+
+double StrToBetrag(std::string_view text) {
+  try {
+    return StrToFloat(OhneTausenderpunkte(text));
+  } catch (const ConversionError&) {
+    FloatError(text);
+  }
+}
+
+std::string FeldFehlerMeldung(std::string_view fehler, std::string_view feld,
+                              std::string_view fenster) {
+  return std::string(fehler) + "\nFeld \"" + std::string(feld) + "\" im Fenster \"" +
+         std::string(fenster) + "\".";
+}
+
 std::int32_t StrToInt(std::string_view text) {
   std::string_view s = text;
   while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);

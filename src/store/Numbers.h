@@ -31,6 +31,17 @@ class ConversionError : public std::runtime_error {
 // blanks around it, an optional sign, digits with an optional "," and an
 // optional exponent ("E" or "e"). No thousands separators.
 double StrToFloat(std::string_view text);
+// An amount as a clerk writes it in a window: what StrToFloat takes, or a
+// number with thousands points before its decimal comma ("1.234,50" is
+// 1234,50; after the first group of one to three digits every group has
+// three). Throws StrToFloat's ConversionError with the text as typed.
+double StrToBetrag(std::string_view text);
+// The same text without those thousands points; any other text as it is.
+std::string OhneTausenderpunkte(std::string_view text);
+// The message of a window text that does not convert, naming the field's
+// caption and its window, so that the clerk finds what to correct.
+std::string FeldFehlerMeldung(std::string_view fehler, std::string_view feld,
+                              std::string_view fenster);
 // "'<text>' ist kein gültiger Integerwert" unless the text is a whole number
 // that fits 32 bits (leading blanks and a sign allowed).
 std::int32_t StrToInt(std::string_view text);

@@ -180,12 +180,29 @@ void ChangePassword(AppState& state) {
     fresh = dlg.InputPassword("Kennwort ändern",
                               "Bitte geben Sie Ihr neues Kennwort ein:", state.Password);
   }
-  // A character the file cannot hold would lock the user out at the next start.
-  if (fresh && CharCount(CutChars(*fresh, 50)) >= 2 && FitsCp1252(*fresh)) {
+  // The start allows one try: a password the clerk mistyped once, or with a
+  // character the file cannot hold, would lock him out.
+  std::string grund;
+  if (fresh && CharCount(CutChars(*fresh, 50)) < kMinKennwortLaenge) {
+    grund = " Das neue Kennwort muss mindestens " + std::to_string(kMinKennwortLaenge) +
+            " Zeichen lang sein.";
+    fresh.reset();
+  } else if (fresh && FitsCp1252(*fresh)) {
+    const auto nochmal = dlg.InputPassword(
+        "Kennwort ändern",
+        "Bitte geben Sie Ihr neues Kennwort zur Bestätigung noch einmal ein:", "");
+    if (!nochmal || CutChars(*nochmal, 50) != CutChars(*fresh, 50)) {
+      if (nochmal) grund = " Die beiden Eingaben des neuen Kennworts stimmen nicht überein.";
+      fresh.reset();
+    }
+  } else {
+    fresh.reset();
+  }
+  if (fresh) {
     state.Password = CutChars(*fresh, 50);
     dlg.ShowMessage("Ihr neues Kennwort wurde registriert!");
   } else {
-    dlg.ShowMessage("Ihr Kennwort konnte nicht geändert werden!");
+    dlg.ShowMessage("Ihr Kennwort konnte nicht geändert werden!" + grund);
   }
 }
 

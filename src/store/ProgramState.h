@@ -48,7 +48,12 @@ bool LoadGlobalSettings(AppState& state);
 // default password is stored.
 bool AskPasswordAtStart(AppState& state);
 
-// The password change after the menu's confirmation.
+// The shortest password the change takes.
+inline constexpr int kMinKennwortLaenge = 2;
+
+// The password change after the menu's confirmation: the current password
+// (unless the default is stored), then the new one twice; it changes only
+// when both entries agree.
 void ChangePassword(AppState& state);
 
 }  // namespace lohn

@@ -42,6 +42,11 @@ struct YearValues {
     return monat >= uvSatzNeuAbMonat ? uvSatzNeu : uvSatz;
   }
 
+  // The month proposed for a date within the build's year: the date's own
+  // month in that year, December when the date lies after it, January when
+  // before it (the report period and the employee window's current month).
+  int MonatImJahr(int jahr, int monat) const { return jahr > year ? 12 : jahr < year ? 1 : monat; }
+
   // "Lohnverrechnung 2014": application title and name of the single-instance lock.
   std::string AppTitle() const { return "Lohnverrechnung " + std::to_string(year); }
 };

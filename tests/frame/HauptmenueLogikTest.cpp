@@ -7,6 +7,7 @@
 #include "frame/Daten.h"
 #include "frame/HauptmenueLogik.h"
 #include "store/AutoBackup.h"
+#include "store/LockFile.h"
 #include "store/Numbers.h"
 #include "store/ProgramState.h"
 #include "store/RecordBytes.h"
@@ -47,6 +48,17 @@ TEST(LohndatenFreigeben, DeletesPresentLocksAfterTheBackup) {
     EXPECT_TRUE(fs::exists("AutoBackup/" + lohn::AutoBackupFolderName("DEMO", env.clock.Now()) +
                            "/DEMO.PER"));
   }
+}
+
+TEST(LohndatenFreigeben, TheLockMessageNamesTheMenuWhereTheItemStands) {
+  std::string pfad;
+  for (const lohn::MenueEintrag& e : lohn::MenueTabelle(lohn::kYear2014))
+    for (const lohn::MenueKopf& k : lohn::MenueKoepfe())
+      if (e.aktion == Aktion::LohndatenFreigeben && k.menue == e.menue)
+        pfad += "\"" + std::string(k.caption) + " / " + e.caption + "\"";
+  std::erase(pfad, '&');
+  EXPECT_EQ(pfad, "\"Datei / Lohndaten freigeben\"");
+  EXPECT_TRUE(std::string(lohn::kLockMessage).ends_with(pfad));
 }
 
 TEST(LohndatenFreigeben, NamesEveryLockThatStays) {
@@ -306,7 +318,7 @@ TEST(Items, PasswordChangeOnlyAfterYesAndThenSaved) {
   EXPECT_EQ(ReadBytes(lohn::kProgramStateFile), before);
 
   env.dialogs.answers = {true};
-  env.dialogs.inputs = {std::string("neu123")};
+  env.dialogs.inputs = {std::string("neu123"), std::string("neu123")};
   lohn::FuehreAus(env.state, Aktion::KennwortAendern);
   EXPECT_EQ(env.dialogs.questions.back(), "Wollen Sie Ihr Kennwort wirklich ändern?");
   auto after = ReadBytes(lohn::kProgramStateFile);

@@ -40,6 +40,7 @@
 #include "payroll/gui/PersFormLohnarten.h"
 #include "platform/qt/QtDialogs.h"
 #include "reports/DgaDaten.h"
+#include "reports/gui/BerichtFenster.h"
 #include "reports/gui/DGAdatenForm.h"
 #include "reports/gui/DZForm.h"
 #include "reports/gui/DruOptForm.h"
@@ -256,6 +257,40 @@ TEST(PersForm, FitsALaptopScreenAndShowsEveryTextWhole) {
     passt(c, c->currentText(), TextRaum(c));
     for (int i = 0; i < c->count(); ++i) passt(c, c->itemText(i), TextRaum(c));
   }
+}
+
+// A laptop screen: every opening of the employee window looks like the
+// first and stays in the work area; the options window opens over the main
+// window.
+TEST(Windows, OpenWhereTheyBelongEveryTime) {
+  TempWorkDir dir;
+  Mandant m;
+  TPersForm form(m.env.state);
+  const QRect schirm = form.screen()->availableGeometry();
+  std::vector<QRect> lagen;
+  for (int i = 0; i < 3; ++i) {
+    form.show();
+    QApplication::processEvents();
+    lagen.push_back(form.frameGeometry());
+    EXPECT_TRUE(schirm.contains(form.frameGeometry())) << i;
+    form.done(0);
+    QApplication::processEvents();
+  }
+  EXPECT_EQ(lagen[1], lagen[0]);
+  EXPECT_EQ(lagen[2], lagen[0]);
+
+  lohn::BerichtKontext berichte(m.env.state);
+  QWidget haupt;
+  haupt.setGeometry(700, 60, 600, 400);
+  haupt.show();
+  BerichtFenster fenster(m.env.state, berichte, &haupt);
+  berichte.hooks.ZeigeOptionen();
+  QApplication::processEvents();
+  auto* optionen = haupt.findChild<TDruOptForm*>();
+  ASSERT_NE(optionen, nullptr);
+  const QPoint abstand = optionen->frameGeometry().center() - haupt.frameGeometry().center();
+  EXPECT_LE(abstand.manhattanLength(), 2);
+  EXPECT_TRUE(schirm.contains(optionen->frameGeometry()));
 }
 
 // The options window with the options of each report, and with all of them.

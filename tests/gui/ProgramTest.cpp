@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -11,6 +12,7 @@
 
 #include "frame/gui/Hauptmenue.h"
 #include "frame/gui/Program.h"
+#include "reports/BerichtText.h"
 #include "store/ProgramState.h"
 #include "store/RecordBytes.h"
 #include "support/Fakes.h"
@@ -45,6 +47,18 @@ TEST(Program, QtsOwnTextsInGermanWhenTheTranslationIsThere) {
   EXPECT_EQ(abbrechen(), "Abbrechen");
   QCoreApplication::removeTranslator(deutsch);
   delete deutsch;
+}
+
+TEST(Program, QtsOwnWidgetsWriteTheDecimalCommaTheReportsTheirPoint) {
+  const QLocale vorher;
+  SetzeGebietsschema();
+  QDoubleSpinBox rand;
+  rand.setDecimals(2);
+  rand.setValue(3.53);
+  EXPECT_EQ(rand.text(), "3,53");
+  EXPECT_EQ(QLocale().toString(3.53, 'f', 2), "3,53");
+  EXPECT_EQ(lohn::BerichtText::A(1234.5, 10), "   1234.50");
+  QLocale::setDefault(vorher);
 }
 
 TEST(Program, SecondCopyEndsWith255BeforeTouchingAFile) {

@@ -17,6 +17,10 @@
 
 namespace {
 
+constexpr const char* kSzFalsch =
+    "'1,2,3' ist kein gültiger Fließkommawert\nFeld \"N15m Beitragsgrundlage Sonderzahlung\" im "
+    "Fenster \"Rückverrechnung von AV-Beiträgen für Männer ab 56. Lebensjahr\".";
+
 TEST(RueckVerrAV56Form, FiltersTypingKeepsTheTextsAndFeedsTheStatement) {
   testing_support::TempWorkDir dir;
   testing_support::TestEnv env;
@@ -39,11 +43,19 @@ TEST(RueckVerrAV56Form, FiltersTypingKeepsTheTextsAndFeedsTheStatement) {
     lfd->clear();  // "0", selected: the digits typed replace it
     QTest::keyClicks(lfd, "12a,5");
     EXPECT_EQ(lfd->text(), "12,5");
-    form.findChild<QLineEdit*>("N15mSZEdit")->setText("1.000");
+    // What does not convert keeps the window open at its field.
+    QLineEdit* sz = form.findChild<QLineEdit*>("N15mSZEdit");
+    sz->setText("1,2,3");
+    form.findChild<QPushButton*>("Button1")->click();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.focusWidget(), sz);
+    sz->setText("1.000,5");  // as Austrians write it
   });
+  EXPECT_EQ(env.dialogs.messages, std::vector<std::string>{kSzFalsch});
+  env.dialogs.messages.clear();
   imFenster([](TRueckVerrAV56Form& form) {
     EXPECT_EQ(form.Felder[0]->text(), "12,5");
-    EXPECT_EQ(form.Felder[5]->text(), "1.000");
+    EXPECT_EQ(form.Felder[5]->text(), "1.000,5");
   });
 
   std::vector<double> gelesen;
@@ -56,12 +68,15 @@ TEST(RueckVerrAV56Form, FiltersTypingKeepsTheTextsAndFeedsTheStatement) {
   lohn::BerichtPunktOeffnen(env.state, lohn::Bericht::Beitragsnachweisung);
   berichte.optionen.SetChecked("RueckVerrAV56CheckBox", true);
   berichte.OkClick();
-  EXPECT_EQ(env.dialogs.messages,
-            std::vector<std::string>{"'1.000' ist kein gültiger Fließkommawert"});
-  EXPECT_TRUE(gelesen.empty());
-  env.state.RueckVerrAV56[5] = "1000";
+  EXPECT_EQ(gelesen, (std::vector<double>{12.5, 0, 0, 0, 0, 1000.5, 0, 0, 0, 0, 0, 0}));
+  gelesen.clear();
+  env.state.RueckVerrAV56[5] = "1,2,3";
+  lohn::BerichtPunktOeffnen(env.state, lohn::Bericht::Beitragsnachweisung);
+  berichte.optionen.SetChecked("RueckVerrAV56CheckBox", true);
+  env.dialogs.messages.clear();
   berichte.OkClick();
-  EXPECT_EQ(gelesen, (std::vector<double>{12.5, 0, 0, 0, 0, 1000, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(env.dialogs.messages, std::vector<std::string>{kSzFalsch});
+  EXPECT_TRUE(gelesen.empty());
 }
 
 }  // namespace

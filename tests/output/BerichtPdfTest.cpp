@@ -128,6 +128,16 @@ TEST(BerichtPdf, NameRulesAndTheFileWritten) {
            {"ALT", "ALT.PDF"}})
     EXPECT_EQ(lohn::PdfDateiName(eingabe), datei) << eingabe;
 
+  // Printing to a file proposes the data folder and the report's name.
+  const std::string ordner = fs::current_path().string() + "/";
+  for (auto [bericht, datei] : std::vector<std::pair<const char*, std::string>>{
+           {"Lohnkonten", "Lohnkonten.pdf"},
+           {"Lohn- / Gehaltsabrechnung", "Lohn- - Gehaltsabrechnung.pdf"},
+           {" a:b\\c ", "a_b-c.pdf"},
+           {"", "Bericht.pdf"},
+           {"..", "Bericht...pdf"}})
+    EXPECT_EQ(lohn::DruckDateiVorschlag(bericht), ordner + datei) << bericht;
+
   // The listed file is replaced, no second one appears beside it.
   ASSERT_TRUE(lohn::SchreibeBerichtPdf(env.state, Text("T\r\n"), 8, "alt.pdf", {}));
   EXPECT_EQ(lohn::PdfDateien(), std::vector<std::string>{"alt.pdf"});
@@ -138,6 +148,15 @@ TEST(BerichtPdf, NameRulesAndTheFileWritten) {
             std::vector<std::string>{lohn::CreateFailedMessage("Bericht.PDF", EISDIR)});
   EXPECT_EQ(env.shell.opened, std::vector<std::string>{"alt.pdf"});
   EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 2);
+  // Written, but nothing opens PDF files: said as saved, with its place.
+  env.dialogs.messages.clear();
+  env.shell.scheitert = true;
+  ASSERT_TRUE(lohn::SchreibeBerichtPdf(env.state, Text("T\r\n"), 8, "alt.pdf", {}));
+  EXPECT_EQ(env.dialogs.messages,
+            std::vector<std::string>{
+                "Die PDF-Datei wurde gespeichert: " + (fs::current_path() / "alt.pdf").string() +
+                "\nEs ist kein Programm für PDF-Dateien eingerichtet, das "
+                "sie öffnen kann."});
 }
 
 TEST(BerichtPdf, NoticeMarkerHoldsItsText) {

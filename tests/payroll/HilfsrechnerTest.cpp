@@ -116,6 +116,17 @@ TEST(Hilfsrechner, ComputesOrRefusesWithNothingWritten) {
        {},
        kMeldungTageUeberTageMonat,
        TeilGehalt},
+      // A text that does not convert clears what an earlier "Berechnen" left.
+      {"not a number after a result",
+       [](auto& k) {
+         Teil(k, "3000", "10", "30");
+         TeilGehaltBerechnen(k);
+         k.rechner.teilGehalt.texte.MonatsGehaltEdit = "abc";
+       },
+       TeilGehaltBerechnen,
+       {"0"},
+       "'abc' ist kein gültiger Fließkommawert",
+       TeilGehalt},
       {"special payment",
        [](auto& k) { Sz(k, "2400", "0", "6", false); },
        SonderzahlungBerechnen,
@@ -212,11 +223,20 @@ TEST(Hilfsrechner, ComputesOrRefusesWithNothingWritten) {
     Fenster w;
     f.eingaben(w.k);
     const auto vorher = f.ergebnisse(w.k);
-    EXPECT_EQ(f.berechne(w.k), f.meldung.empty()) << f.name;
+    const bool ok = f.berechne(w.k);
+    EXPECT_EQ(ok, f.meldung.empty()) << f.name;
     EXPECT_EQ(f.ergebnisse(w.k), f.erwartet.empty() ? vorher : f.erwartet) << f.name;
     EXPECT_EQ(w.Meldungen(),
               f.meldung.empty() ? std::vector<std::string>{} : std::vector<std::string>{f.meldung})
         << f.name;
+    if (!ok && f.erwartet.size() == 1) {
+      // Nothing to take over until a calculation succeeds again.
+      EXPECT_TRUE(w.k.rechner.teilGehalt.ohneErgebnis);
+      EXPECT_FALSE(TeilGehaltUebernehmen(w.k));
+      w.k.rechner.teilGehalt.texte.MonatsGehaltEdit = "3000";
+      EXPECT_TRUE(TeilGehaltBerechnen(w.k) && TeilGehaltUebernehmen(w.k));
+      EXPECT_EQ(w.k.form.Text("GehaltEdit"), "1000,00");
+    }
   }
 }
 

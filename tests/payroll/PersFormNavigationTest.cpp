@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/HauptmenueBerichte.h"
 #include "payroll/BerechnenButton.h"
 #include "payroll/PersFormNavigation.h"
 #include "payroll/PersFormStammdaten.h"
@@ -165,17 +166,23 @@ TEST(PersFormNavigation, PeriodFieldsStayInTheirRange) {
     EXPECT_EQ(w.f.Text(c.feld), c.ergebnis) << c.getippt.back();
   }
 
-  Fenster w({7});
-  w.env.clock.Set({2013, 6, 15});
-  w.f.SetText("TageMaxSV", "12");
-  w.f.SetEnabled("Button4", false);
-  w.f.SetEnabled("TageslohnButton", true);
-  w.f.SetChecked("LstBerechnen", false);
-  SpeedButton4Click(w.k);
-  EXPECT_EQ(w.f.Text("MonatComboBox") + "/" + w.f.Text("JahrComboBox"), "1/2014");
-  EXPECT_EQ(w.f.Text("TageMaxSV"), "30");
-  EXPECT_TRUE(w.f.Enabled("Button4") && w.f.Checked("LstBerechnen"));
-  EXPECT_FALSE(w.f.Enabled("TageslohnButton"));
+  // "akt. Monat" stays in the build's year, as the report period does.
+  for (auto [heute, periode] : {std::pair<platform::DateTime, const char*>{{2013, 6, 15}, "1/2014"},
+                                {{2014, 6, 15}, "6/2014"},
+                                {{2026, 3, 2}, "12/2014"}}) {
+    Fenster w({7});
+    w.env.clock.Set(heute);
+    w.f.SetText("TageMaxSV", "12");
+    w.f.SetEnabled("Button4", false);
+    w.f.SetEnabled("TageslohnButton", true);
+    w.f.SetChecked("LstBerechnen", false);
+    SpeedButton4Click(w.k);
+    EXPECT_EQ(w.f.Text("MonatComboBox") + "/" + w.f.Text("JahrComboBox"), periode);
+    EXPECT_EQ(std::to_string(lohn::ProposeReportMonth(w.env.state)) + "/2014", periode);
+    EXPECT_EQ(w.f.Text("TageMaxSV"), "30");
+    EXPECT_TRUE(w.f.Enabled("Button4") && w.f.Checked("LstBerechnen"));
+    EXPECT_FALSE(w.f.Enabled("TageslohnButton"));
+  }
 }
 
 TEST(PersFormNavigation, FreeOfDbAndDzFromTheMonthAfterTheSixtiethYear) {

@@ -24,13 +24,14 @@ struct Abr {
   int nr, monat, jahr, teil;
 };
 
-void WriteFirma(int anzahl, const std::vector<Abr>& abrechnungen, int abgemeldet = 0) {
+void WriteFirma(int anzahl, const std::vector<Abr>& abrechnungen, int abgemeldet = 0,
+                const std::string& einAustritt1 = "01.02.2010") {
   std::vector<std::uint8_t> per, abr;
   for (int nr = 1; nr <= anzahl; ++nr) {
     lohn::PersonalRecord p;
     p.PersNrEdit = nr;
     p.FamNameEdit = nr == 1 ? "Huber" : "Mitarbeiter" + std::to_string(nr);
-    p.EintrittsDatumEdit = "01.02.2010";
+    p.EintrittsDatumEdit = nr == 1 ? einAustritt1 : "01.02.2010";
     p.DNabgemeldetCheckBox = nr == abgemeldet;
     auto b = p.pack();
     per.insert(per.end(), b.begin(), b.end());
@@ -101,6 +102,12 @@ TEST(ListMissingAbrechnungen, PreCheckAsksShowsAndClosesItsViewer) {
   EXPECT_EQ(z[4], std::string(11, ' ') + "1 Huber" + std::string(25, ' ') + " 01.02.2010");
 }
 
+constexpr const char* kLeaver = "03.03.2014-19.09.2014";
+std::string Frage1(const std::string& zeitraum) {
+  return "Für die Dienstnehmer mit Personal Nr.: 1,  wurde im Zeitraum " + zeitraum +
+         " keine Abrechnung erfasst! DETAILS ANZEIGEN ?";
+}
+
 TEST(ListMissingAbrechnungen, Cases) {
   struct Fall {
     const char* name;
@@ -108,6 +115,7 @@ TEST(ListMissingAbrechnungen, Cases) {
     int abgemeldet, von, bis, nr, mode;
     std::string frage;    // empty: no question
     std::string meldung;  // empty: no message
+    std::string einAustritt1 = "01.02.2010";
   } faelle[] = {
       {"deregistered skipped", MaerzOhne({7}), 7, 3, 3, 0, 1, "", lohn::kAlleAbgerechnet},
       {"deregistered by number", MaerzOhne({7}), 7, 3, 3, 7, 1,
@@ -136,12 +144,19 @@ TEST(ListMissingAbrechnungen, Cases) {
        "Abrechnung erfasst! DETAILS ANZEIGEN ?",
        ""},
       {"all present, mode 0 silent", MaerzOhne({}), 0, 3, 3, 0, 0, "", ""},
+      // Employed from 3 March to 19 September.
+      {"before the entry", {}, 0, 2, 2, 1, 1, "", lohn::kAlleAbgerechnet, kLeaver},
+      {"after the exit", {}, 0, 10, 11, 1, 1, "", lohn::kAlleAbgerechnet, kLeaver},
+      {"the entry month", {}, 0, 3, 3, 1, 1, Frage1("3/2014"), "", kLeaver},
+      {"the exit month", {}, 0, 9, 12, 1, 1, Frage1("9-12/2014"), "", kLeaver},
+      {"no calendar entry date", {}, 0, 2, 2, 1, 1, Frage1("2/2014"), "", "31.02.2014-19.09.2014"},
+      {"entered later", {}, 0, 12, 12, 1, 1, "", lohn::kAlleAbgerechnet, "02.01.2015"},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.name);
     Umgebung u;
     u.env.dialogs.answers = {false};
-    WriteFirma(8, f.abr, f.abgemeldet);
+    WriteFirma(8, f.abr, f.abgemeldet, f.einAustritt1);
     EXPECT_TRUE(lohn::ListMissingAbrechnungen(u.env.state, "FIRMA", "ABR", f.von, f.bis, 2014, f.nr,
                                               f.mode));
     EXPECT_EQ(u.env.dialogs.questions,

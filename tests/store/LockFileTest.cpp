@@ -17,7 +17,7 @@ TEST(LockFile, MessageText) {
   EXPECT_STREQ(kLockMessage,
                "Die Daten dieses Mandanten werden gerade von einem anderen Anwender oder Prozess "
                "bearbeitet. Wenn die Daten länger nicht verfügbar sind, beenden Sie bitte alle "
-               "anderen Lohn-Programme und wählen Sie im Hauptmenü: \"Extras / Lohndaten "
+               "anderen Lohn-Programme und wählen Sie im Hauptmenü: \"Datei / Lohndaten "
                "freigeben\"");
 }
 

@@ -14,19 +14,42 @@ TEST(Numbers, StrToFloatReadsDecimalComma) {
   struct {
     const char* text;
     double value;
-  } cases[] = {{"0", 0},    {"1234,56", 1234.56}, {"-17,5", -17.5}, {" 3 ", 3},     {"+2,", 2},
-               {",5", 0.5}, {"1E3", 1000},        {"2,5e-1", 0.25}, {"0000012", 12}};
-  for (auto& c : cases) EXPECT_DOUBLE_EQ(lohn::StrToFloat(c.text), c.value) << c.text;
+    bool tausender = false;  // read by StrToBetrag only
+  } cases[] = {{"0", 0},
+               {"1234,56", 1234.56},
+               {"-17,5", -17.5},
+               {" 3 ", 3},
+               {"+2,", 2},
+               {",5", 0.5},
+               {"1E3", 1000},
+               {"2,5e-1", 0.25},
+               {"0000012", 12},
+               {"1.234,50", 1234.5, true},
+               {" -12.345.678,9 ", -12345678.9, true},
+               {"999.000,", 999000, true}};
+  for (auto& c : cases) {
+    if (!c.tausender) {
+      EXPECT_DOUBLE_EQ(lohn::StrToFloat(c.text), c.value) << c.text;
+    }
+    EXPECT_DOUBLE_EQ(lohn::StrToBetrag(c.text), c.value) << c.text;
+  }
+  EXPECT_EQ(lohn::OhneTausenderpunkte("-1.234,5"), "-1234,5");
+  EXPECT_EQ(lohn::OhneTausenderpunkte("1.2,5"), "1.2,5");
 }
 
 TEST(Numbers, StrToFloatRefusesWithThePlatformMessage) {
   for (const char* text :
-       {"", " ", "-", ",", "1.5", "1.200,50", "1-2,,3", "abc", "1E", "1,2,3", "1e999"}) {
-    try {
-      lohn::StrToFloat(text);
-      ADD_FAILURE() << "accepted " << text;
-    } catch (const lohn::ConversionError& e) {
-      EXPECT_EQ(e.what(), "'" + std::string(text) + "' ist kein gültiger Fließkommawert");
+       {"", " ", "-", ",", "1.5", "1.200,50", "1-2,,3", "abc", "1E", "1,2,3", "1e999", "1.234",
+        "1.23,5", "1234.567,8", ".123,5", "1..234,5", "1.234.5,6", "1,234.5"}) {
+    for (bool betrag : {false, true}) {
+      // A thousands point before the decimal comma is StrToBetrag's to read.
+      if (betrag && std::string_view(text) == "1.200,50") continue;
+      try {
+        (void)(betrag ? lohn::StrToBetrag(text) : lohn::StrToFloat(text));
+        ADD_FAILURE() << "accepted " << text << " " << betrag;
+      } catch (const lohn::ConversionError& e) {
+        EXPECT_EQ(e.what(), "'" + std::string(text) + "' ist kein gültiger Fließkommawert");
+      }
     }
   }
 }

@@ -222,11 +222,13 @@ TEST_F(PasswordTest, StartPromptComparesTheFirstFiftyCharacters) {
 }
 
 TEST_F(PasswordTest, ChangeFromTheDefaultAsksOnlyForTheNewOne) {
-  env.dialogs.inputs = {std::string("neu123")};
+  env.dialogs.inputs = {std::string("neu123"), std::string("neu123")};
   lohn::ChangePassword(env.state);
   EXPECT_EQ(env.state.Password, "neu123");
   EXPECT_EQ(env.dialogs.prompts,
-            std::vector<std::string>{"Bitte geben Sie Ihr neues Kennwort ein:"});
+            (std::vector<std::string>{
+                "Bitte geben Sie Ihr neues Kennwort ein:",
+                "Bitte geben Sie Ihr neues Kennwort zur Bestätigung noch einmal ein:"}));
   EXPECT_EQ(env.dialogs.messages.back(), "Ihr neues Kennwort wurde registriert!");
 }
 
@@ -236,8 +238,20 @@ TEST_F(PasswordTest, ChangeRefusals) {
     std::vector<std::optional<std::string>> inputs;
     std::vector<std::string> messages;
   } cases[] = {
-      // One character is too short.
-      {"trux", {std::string("a")}, {"Ihr Kennwort konnte nicht geändert werden!"}},
+      // One character is too short, and the message says what is enough.
+      {"trux",
+       {std::string("a")},
+       {"Ihr Kennwort konnte nicht geändert werden! Das neue Kennwort muss mindestens 2 Zeichen "
+        "lang sein."}},
+      // A typo in the repetition: the stored password stays.
+      {"trux",
+       {std::string("neu123"), std::string("neu124")},
+       {"Ihr Kennwort konnte nicht geändert werden! Die beiden Eingaben des neuen Kennworts "
+        "stimmen nicht überein."}},
+      // Cancelling the repetition.
+      {"trux",
+       {std::string("neu123"), std::nullopt},
+       {"Ihr Kennwort konnte nicht geändert werden!"}},
       // Cancelling the new password changes nothing and claims nothing.
       {"trux", {std::nullopt}, {"Ihr Kennwort konnte nicht geändert werden!"}},
       // A wrong current password shows both messages.
@@ -262,7 +276,7 @@ TEST_F(PasswordTest, ChangeRefusals) {
 
 TEST_F(PasswordTest, ChangeBackToTheDefaultRemovesTheStartPrompt) {
   env.state.Password = "alt1";
-  env.dialogs.inputs = {std::string("alt1"), std::string("trux")};
+  env.dialogs.inputs = {std::string("alt1"), std::string("trux"), std::string("trux")};
   lohn::ChangePassword(env.state);
   ASSERT_TRUE(lohn::SaveProgramState(env.state));
   TestEnv again;

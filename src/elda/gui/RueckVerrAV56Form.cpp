@@ -7,20 +7,19 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "reports/BerichtKontext.h"
 #include "store/TextRoutines.h"
 
 namespace {
 
 QString Q(const char* s) { return QString::fromUtf8(s); }
 
-constexpr const char* kCodes[] = {"N15g", "N25g", "N15m", "N25m", "N15n", "N25n"};
-
 }  // namespace
 
 TRueckVerrAV56Form::TRueckVerrAV56Form(lohn::AppState& state, QWidget* parent)
     : QDialog(parent), state_(state) {
   setObjectName("RueckVerrAV56Form");
-  setWindowTitle(Q("Rückverrechnung von AV-Beiträgen für Männer ab 56. Lebensjahr"));
+  setWindowTitle(Q(lohn::kRueckVerrAV56Titel));
   auto* v = new QVBoxLayout(this);
   v->setSizeConstraint(QLayout::SetFixedSize);
   auto text = [&](const char* name, const char* caption) {
@@ -32,11 +31,11 @@ TRueckVerrAV56Form::TRueckVerrAV56Form(lohn::AppState& state, QWidget* parent)
 
   auto* g = new QGridLayout;
   g->addWidget(text("Label2", "Beitragsgruppe"), 0, 0);
-  g->addWidget(text("Label3", "Allgem. Beitragsgrundlage"), 0, 1);
-  g->addWidget(text("Label4", "Beitragsgrundlage Sonderzahlung"), 0, 2);
+  g->addWidget(text("Label3", lohn::kRueckVerrAV56Lfd), 0, 1);
+  g->addWidget(text("Label4", lohn::kRueckVerrAV56SZ), 0, 2);
   const int breite = fontMetrics().horizontalAdvance("9999999,99") + 12;
   for (std::size_t i = 0; i < Felder.size(); ++i) {
-    const QString code = Q(kCodes[i / 2]);
+    const QString code = Q(lohn::kRueckVerrAV56Codes[i / 2]);
     auto* e = new QLineEdit(Q(state_.RueckVerrAV56[i].c_str()), this);
     e->setObjectName(code + (i % 2 == 0 ? "LfdEdit" : "SZEdit"));
     e->setMinimumWidth(breite);
@@ -55,6 +54,19 @@ TRueckVerrAV56Form::TRueckVerrAV56Form(lohn::AppState& state, QWidget* parent)
   schliessen->setObjectName("Button1");
   v->addWidget(schliessen, 0, Qt::AlignRight);
   connect(schliessen, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TRueckVerrAV56Form::done(int result) {
+  // A base that the statement could not read is not left behind.
+  try {
+    lohn::RueckVerrAV56Betraege(state_.RueckVerrAV56);
+  } catch (const lohn::RueckVerrAV56Fehler& e) {
+    state_.dialogs().ShowMessage(e.what());
+    Felder[e.feld]->setFocus();
+    Felder[e.feld]->selectAll();
+    return;
+  }
+  QDialog::done(result);
 }
 
 void TRueckVerrAV56Form::FeldChange(std::size_t i) {

@@ -18,6 +18,10 @@ class TRueckVerrAV56Form : public QDialog {
   // N15gLfdEdit, N15gSZEdit, N25gLfdEdit, ... N25nSZEdit, in AppState's order.
   std::array<QLineEdit*, 12> Felder{};
 
+  // Closing (any way) refuses while a base does not convert: the message
+  // names it, and the focus goes there.
+  void done(int result) override;
+
  private:
   void FeldChange(std::size_t i);
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QScreen>
 #include <QTranslator>
 
@@ -21,6 +22,8 @@ QTranslator* LadeQtUebersetzung(const QString& ordner) {
   }
   return uebersetzung;
 }
+
+void SetzeGebietsschema() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Austria)); }
 
 int RunProgram(const lohn::YearValues& year, lohn::Services services,
                platform::SingleInstance& instance) {
@@ -58,6 +61,7 @@ int RunProgram(const lohn::YearValues& year, lohn::Services services,
 
 int RunBuild(int argc, char** argv, const lohn::YearValues& year) {
   QApplication app(argc, argv);
+  SetzeGebietsschema();
   LadeQtUebersetzung();
   platform::QtDialogs dialogs(year.AppTitle());
   platform::QtShell shell;

@@ -16,6 +16,11 @@ class QTranslator;
 QTranslator* LadeQtUebersetzung(
     const QString& ordner = QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 
+// Qt's own widgets (page setup, print dialog, spin boxes) write numbers as
+// in Austria, with the decimal comma. The program's own numbers never go
+// through a locale (store/Numbers), so its reports keep their point.
+void SetzeGebietsschema();
+
 // Runs the program inside an existing QApplication and returns its exit code
 // (255 when another copy runs already).
 int RunProgram(const lohn::YearValues& year, lohn::Services services,

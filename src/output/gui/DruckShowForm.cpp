@@ -19,6 +19,7 @@
 #include "frame/gui/ClickLabel.h"
 #include "frame/gui/KalenderForm.h"
 #include "frame/gui/Werkzeugknopf.h"
+#include "output/BerichtPdf.h"
 #include "output/DruckShow.h"
 #include "output/DruckeBericht.h"
 #include "output/gui/BerichtPdf.h"
@@ -69,6 +70,7 @@ TDruckShowForm::TDruckShowForm(lohn::AppState& state, const lohn::BerichtAnsicht
     : QWidget(parent, Qt::Window),
       state_(state),
       bytes_(ansicht.bytes),
+      name_(ansicht.name),
       excel_(ansicht.excel),
       canvasFactory_(std::move(canvasFactory)),
       querformat_(groesse.querformat) {
@@ -322,6 +324,8 @@ void TDruckShowForm::SpeedButton13Click() {
   if (druckt_) return;
   druckt_ = true;
   platform::PrintCanvas& canvas = Drucker();
+  if (auto* qt = dynamic_cast<platform::QtPrintCanvas*>(&canvas))
+    qt->SetDateiVorschlag(lohn::DruckDateiVorschlag(name_));
   // The progress window belongs to no window: the viewer is disabled while
   // it prints, and its children with it.
   std::unique_ptr<TsendenAnDruckerForm> fortschritt;

@@ -79,6 +79,7 @@ class TDruckShowForm : public QWidget {
 
   lohn::AppState& state_;
   std::vector<std::uint8_t> bytes_;
+  std::string name_;  // the report's name
   bool excel_ = false;
   CanvasFactory canvasFactory_;
   std::shared_ptr<platform::PrintCanvas> drucker_;

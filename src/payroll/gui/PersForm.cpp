@@ -33,6 +33,7 @@
 #include "frame/gui/ClickLabel.h"
 #include "frame/gui/FeldAnzeige.h"
 #include "frame/gui/FeldWechsel.h"
+#include "frame/gui/Fensterlage.h"
 #include "frame/gui/HilfeForm.h"
 #include "frame/gui/KalenderForm.h"
 #include "frame/gui/VideosForm.h"
@@ -166,6 +167,48 @@ void Zeile(QGridLayout* g, std::initializer_list<QWidget*> zellen) {
     if (w) g->addWidget(w, z, s, Links(w));
     ++s;
   }
+}
+
+// The layout among `l` and the layouts in it that holds `w` directly, with
+// its place there.
+QLayout* HaltendesLayout(QLayout* l, QWidget* w, int& platz) {
+  if (!l) return nullptr;
+  if ((platz = l->indexOf(w)) >= 0) return l;
+  for (int i = 0; i < l->count(); ++i)
+    if (QLayout* innen = HaltendesLayout(l->itemAt(i)->layout(), w, platz)) return innen;
+  return nullptr;
+}
+
+// What a cell shows as a caption: a label's text, or the text of the field
+// that names the line (the special payments name theirs in a field).
+QString BeschriftungIn(QLayoutItem* item) {
+  QWidget* w = item ? item->widget() : nullptr;
+  if (!w) return {};
+  if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+  if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
+  if (auto* c = w->findChild<QComboBox*>()) return c->currentText();
+  return {};
+}
+
+// The caption the clerk sees beside a field: a label before it in a cell of
+// several controls, else the nearest caption to its left in its grid line.
+QString BeschriftungVon(QWidget* w) {
+  for (QWidget* zelle = w; zelle->parentWidget(); zelle = zelle->parentWidget()) {
+    int i = -1;
+    QLayout* layout = HaltendesLayout(zelle->parentWidget()->layout(), zelle, i);
+    if (!layout) return {};
+    if (auto* g = qobject_cast<QGridLayout*>(layout)) {
+      int zeile = 0, spalte = 0, zeilen = 0, spalten = 0;
+      g->getItemPosition(i, &zeile, &spalte, &zeilen, &spalten);
+      for (int k = spalte - 1; k >= 0; --k)
+        if (QString t = BeschriftungIn(g->itemAtPosition(zeile, k)); !t.isEmpty()) return t;
+      return {};
+    }
+    for (int k = i - 1; k >= 0; --k)
+      if (auto* l = qobject_cast<QLabel*>(layout->itemAt(k)->widget()); l && !l->text().isEmpty())
+        return l->text();
+  }
+  return {};
 }
 
 // A widget over the columns `von` to `bis` of a new line.
@@ -1053,10 +1096,12 @@ void TPersForm::Groesse() {
   const int ohneFlaeche = layout()->sizeHint().height() - flaeche_->sizeHint().height();
   QSize groesse(model_.Width(), ohneFlaeche + flaeche_->widget()->sizeHint().height());
   if (QScreen* schirm = screen()) {
+    // The frame is known only once the window has been shown: the same
+    // reserve every time, so that every opening looks like the first.
     const QSize rahmen = frameGeometry().size() - size();
     const QSize frei =
         schirm->availableGeometry().size() -
-        QSize(std::max(rahmen.width(), 0), rahmen.height() > 0 ? rahmen.height() : kRahmenReserve);
+        QSize(std::max(rahmen.width(), 0), std::max(rahmen.height(), kRahmenReserve));
     groesse = groesse.boundedTo(frei);
   }
   setFixedSize(groesse);
@@ -1094,6 +1139,13 @@ void TPersForm::Binden() {
       k->installEventFilter(this);
     }
   }
+  // The captions once the fields show their texts (a special payment's is
+  // one of them), before a widening field leaves its place in the layout.
+  for (const std::string& name : model_.Names()) {
+    QWidget* w = Control(name);
+    if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w))
+      model_.SetBeschriftung(name, BeschriftungVon(w).toStdString());
+  }
   for (const lohn::BreitesFeld& b : lohn::BreiteFelder()) Freistellen(b);
   model_.SetObserver([this](const std::string& name, PersAspekt a) { Zeige(name, a); });
 }
@@ -1104,7 +1156,9 @@ void TPersForm::Freistellen(const lohn::BreitesFeld& feld) {
   w->ensurePolished();
   auto* platz = new QWidget;
   platz->setObjectName(Q(name + "Platz"));
-  platz->setFixedSize(feld.verlassen,
+  const int breite =
+      feld.muster ? std::max(feld.verlassen, FeldBreite(Q(feld.muster))) : feld.verlassen;
+  platz->setFixedSize(breite,
                       std::clamp(w->sizeHint().height(), w->minimumHeight(), w->maximumHeight()));
   delete w->parentWidget()->layout()->replaceWidget(w, platz);
   w->setMinimumWidth(0);
@@ -1321,11 +1375,7 @@ void TPersForm::showEvent(QShowEvent* e) {
   lohn::PersFormShow(model_);
   setWindowTitle(Q(lohn::PersFormTitel(state_.year)));
   Groesse();
-  if (QScreen* screen = this->screen()) {
-    QRect r = frameGeometry();
-    r.moveCenter(screen->availableGeometry().center());
-    move(r.topLeft());
-  }
+  if (QScreen* screen = this->screen()) Zentriere(this, screen->availableGeometry().center());
   QDialog::showEvent(e);
 }
 

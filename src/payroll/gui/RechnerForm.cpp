@@ -156,6 +156,7 @@ void TRechnerForm::Anzeigen() {
   anzeigen_ = true;
   Zeiger z(widgets_);
   felder_(z);
+  if (UebernehmenButton) UebernehmenButton->setEnabled(MitErgebnis());
   Angezeigt();
   anzeigen_ = false;
 }

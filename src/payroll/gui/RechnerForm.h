@@ -25,9 +25,9 @@ class TRechnerForm : public QDialog {
   // The calculator's texts into the widgets.
   void Anzeigen();
 
-  QPushButton* BerechnenButton;
-  QPushButton* UebernehmenButton;
-  QPushButton* AbbrechenButton;
+  QPushButton* BerechnenButton = nullptr;
+  QPushButton* UebernehmenButton = nullptr;
+  QPushButton* AbbrechenButton = nullptr;
 
  public slots:
   void done(int result) override;
@@ -46,6 +46,8 @@ class TRechnerForm : public QDialog {
   // The field that gets the focus, its text selected, on every show.
   void FokusBeimZeigen(const char* name) { fokus_ = name; }
 
+  // False while the last "Berechnen" failed on a text: "Übernehmen" is off.
+  virtual bool MitErgebnis() const = 0;
   virtual bool Berechnen() = 0;
   // True when the result was taken over; the window may have closed itself.
   virtual bool Uebernehmen() = 0;

@@ -8,6 +8,7 @@ class TSonderzahlungForm : public TRechnerForm {
   TSonderzahlungForm(lohn::PersFormKontext& k, QWidget* parent);
 
  protected:
+  bool MitErgebnis() const override { return !k_.rechner.sonderzahlung.ohneErgebnis; }
   bool Berechnen() override { return lohn::SonderzahlungBerechnen(k_); }
   bool Uebernehmen() override { return lohn::SonderzahlungUebernehmen(k_); }
   void Abbrechen() override { lohn::RechnerAbbrechen(k_.rechner.sonderzahlung); }

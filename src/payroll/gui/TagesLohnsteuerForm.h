@@ -8,6 +8,7 @@ class TTagesLohnsteuerForm : public TRechnerForm {
   TTagesLohnsteuerForm(lohn::PersFormKontext& k, QWidget* parent);
 
  protected:
+  bool MitErgebnis() const override { return !k_.rechner.tagesLohnsteuer.ohneErgebnis; }
   bool Berechnen() override { return lohn::TagesLohnsteuerBerechnen(k_); }
   bool Uebernehmen() override {
     return lohn::TagesLohnsteuerUebernehmen(k_, [this] { accept(); });

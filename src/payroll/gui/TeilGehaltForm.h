@@ -8,6 +8,7 @@ class TTeilGehaltForm : public TRechnerForm {
   TTeilGehaltForm(lohn::PersFormKontext& k, QWidget* parent);
 
  protected:
+  bool MitErgebnis() const override { return !k_.rechner.teilGehalt.ohneErgebnis; }
   bool Berechnen() override { return lohn::TeilGehaltBerechnen(k_); }
   bool Uebernehmen() override { return lohn::TeilGehaltUebernehmen(k_); }
   void Abbrechen() override { lohn::RechnerAbbrechen(k_.rechner.teilGehalt); }

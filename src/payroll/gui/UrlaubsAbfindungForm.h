@@ -9,6 +9,7 @@ class TUrlaubsAbfindungForm : public TRechnerForm {
   TUrlaubsAbfindungForm(lohn::PersFormKontext& k, QWidget* parent);
 
  protected:
+  bool MitErgebnis() const override { return !k_.rechner.urlaubsAbfindung.ohneErgebnis; }
   bool Berechnen() override { return lohn::UrlaubsAbfindungBerechnen(k_); }
   bool Uebernehmen() override {
     return lohn::UrlaubsAbfindungUebernehmen(k_, [this] { accept(); });

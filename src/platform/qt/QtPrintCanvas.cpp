@@ -31,6 +31,16 @@ bool QtPrintCanvas::BeginDoc(const std::string& title) {
   return true;
 }
 
+void QtPrintCanvas::SetDateiVorschlag(const std::string& pfad) {
+  // Without the dialog the printer prints where it was set up to.
+  if (!askDialog_) return;
+  // A ".pdf" name switches the printer to PDF output; the dialog would then
+  // offer the file instead of the printer.
+  const bool aufDrucker = printer_.outputFormat() == QPrinter::NativeFormat;
+  printer_.setOutputFileName(QString::fromStdString(pfad));
+  if (aufDrucker) printer_.setOutputFormat(QPrinter::NativeFormat);
+}
+
 void QtPrintCanvas::SetQuerformat(bool quer) {
   printer_.setPageOrientation(quer ? QPageLayout::Landscape : QPageLayout::Portrait);
 }

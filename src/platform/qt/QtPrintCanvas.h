@@ -33,6 +33,9 @@ class QtPrintCanvas : public PrintCanvas {
   int PageHeight() override;
 
   QPrinter& printer() { return printer_; }
+  // The file that the print dialog offers for printing to a file; a printer
+  // chosen before stays chosen. Nothing without the dialog.
+  void SetDateiVorschlag(const std::string& pfad);
   // Portrait or landscape paper for the jobs to come.
   void SetQuerformat(bool quer);
   // The page-setup dialog of this printer ("Drucker einrichten"); true when

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "frame/gui/Fensterlage.h"
 #include "output/gui/DruckShowForm.h"
 #include "reports/gui/DGAdatenForm.h"
 #include "reports/gui/DZForm.h"
@@ -15,6 +16,10 @@ BerichtFenster::BerichtFenster(lohn::AppState& state, lohn::BerichtKontext& kont
   h.ZeigeOptionen = [this] {
     if (!optionen_) optionen_ = new TDruOptForm(state_, kontext_, Eltern());
     Zeige(optionen_);
+    // Over the main window, where the clerk chose the report.
+    const QWidget* ueber = hauptfenster_ && hauptfenster_->isVisible() ? hauptfenster_ : nullptr;
+    Zentriere(optionen_, ueber ? ueber->frameGeometry().center()
+                               : optionen_->screen()->availableGeometry().center());
   };
   h.SchliesseOptionen = [this] {
     if (optionen_) optionen_->close();
