@@ -5,6 +5,7 @@
 #include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 namespace lohn {
@@ -21,31 +22,6 @@ std::string_view Trim(std::string_view s) {
 
 [[noreturn]] void FloatError(std::string_view text) {
   throw ConversionError("'" + std::string(text) + "' ist kein gültiger Fließkommawert");
-}
-
-// Decimal digits of |value| rounded to 15 significant digits, trailing
-// zeros dropped: value = 0.<digits> * 10^exponent. The general format's.
-struct Decimal {
-  std::string digits;
-  int exponent = 0;
-};
-
-Decimal ToDecimal(double value) {
-  Decimal d;
-  char buf[64];
-  auto res =
-      std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
-  std::string_view s(buf, res.ptr - buf);
-  std::size_t e = s.find('e');
-  for (char c : s.substr(0, e))
-    if (c != '.') d.digits += c;
-  int exp10 = 0;
-  std::string_view es = s.substr(e + 1);
-  if (!es.empty() && es.front() == '+') es.remove_prefix(1);
-  std::from_chars(es.data(), es.data() + es.size(), exp10);
-  d.exponent = exp10 + 1;
-  while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
-  return d;
 }
 
 }  // namespace
@@ -113,20 +89,16 @@ namespace {
 
 using U128 = unsigned __int128;
 
-template <unsigned B, int N>
-constexpr std::array<U128, N> Potenzen() {
-  std::array<U128, N> t{};
+template <class T, int N>
+constexpr std::array<T, N> Potenzen(T basis) {
+  std::array<T, N> t{};
   t[0] = 1;
-  for (int i = 1; i < N; ++i) t[i] = t[i - 1] * B;
+  for (int i = 1; i < N; ++i) t[i] = t[i - 1] * basis;
   return t;
 }
-constexpr auto kPow10 = Potenzen<10, 20>();
-constexpr auto kPow5 = Potenzen<5, 41>();
-constexpr std::array<double, 23> kZehner = [] {  // exact as doubles
-  std::array<double, 23> t{};
-  for (std::size_t i = 0; i < t.size(); ++i) t[i] = i == 0 ? 1 : t[i - 1] * 10;
-  return t;
-}();
+constexpr auto kPow10 = Potenzen<U128, 20>(10);
+constexpr auto kPow5 = Potenzen<U128, 41>(5);
+constexpr auto kZehner = Potenzen<double, 23>(10);  // exact as doubles
 
 // The fixed text covers every amount a record can hold (a Real48 stays
 // below 2^127); beyond that the general format's exponent text is shown.
@@ -203,17 +175,14 @@ Festkomma Fest(double v, int precision, int digits) {
   return {s.n / teiler + (s.n % teiler * 2 >= teiler ? 1 : 0), 0};
 }
 
-void PruefeStellen(int precision, int digits) {
-  if (precision < 1 || precision > 17 || digits < 0 || digits > 6)
-    throw std::invalid_argument("FloatToStrFixed: precision 1-17, digits 0-6");
+bool Stellen(int precision, int digits) {
+  return precision >= 1 && precision <= 17 && digits >= 0 && digits <= 6;
 }
 
 }  // namespace
 
 std::optional<std::uint64_t> FixedScaled(double value, int precision, int digits) {
-  if (precision < 1 || precision > 17 || digits < 0 || digits > 6 || !std::isfinite(value) ||
-      !(std::fabs(value) < kFestGrenze))
-    return std::nullopt;
+  if (!Stellen(precision, digits) || !(std::fabs(value) < kFestGrenze)) return std::nullopt;
   const Festkomma f = Fest(std::fabs(value), precision, digits);
   std::uint64_t n = f.ziffern;
   for (int i = 0; i < f.nullen; ++i)
@@ -233,40 +202,34 @@ char* PutDigitsBack(char* end, std::uint64_t n, int minDigits) {
 
 void AppendFloatFixed(std::string& out, double value, int precision, int digits, char point,
                       int width) {
-  PruefeStellen(precision, digits);
+  if (!Stellen(precision, digits))
+    throw std::invalid_argument("FloatToStrFixed: precision 1-17, digits 0-6");
   char puffer[80];
   char* const end = puffer + sizeof puffer;
   char* p = end;
-  std::string text;
-  if (std::isfinite(value) && std::fabs(value) < kFestGrenze) {
+  if (std::fabs(value) < kFestGrenze) {
     const Festkomma f = Fest(std::fabs(value), precision, digits);
-    // The decimals that are trailing zeros, those from the digits, then the
-    // whole digits (at least one).
+    // The trailing zeros, the decimals from the digits, the point moved in
+    // before the last `digits`, the whole digits.
     const int nullenNach = std::min(f.nullen, digits), ausZiffern = digits - nullenNach;
     const auto einheit = static_cast<std::uint64_t>(kPow10[std::size_t(ausZiffern)]);
-    const std::uint64_t ganz = f.ziffern / einheit;
+    p = std::fill_n(p - f.nullen, f.nullen, '0') - f.nullen;
+    if (ausZiffern > 0) p = PutDigitsBack(p, f.ziffern % einheit, ausZiffern);
     if (digits > 0) {
-      p -= nullenNach;
-      std::fill_n(p, nullenNach, '0');
-      if (ausZiffern > 0) p = PutDigitsBack(p, f.ziffern % einheit, ausZiffern);
-      *--p = point;
+      std::move(p, end - digits, p - 1);
+      end[-digits - 1] = point;
+      --p;
     }
-    p -= f.nullen - nullenNach;
-    std::fill_n(p, f.nullen - nullenNach, '0');
-    p = PutDigitsBack(p, ganz);
+    p = PutDigitsBack(p, f.ziffern / einheit);
     // What rounds to zero has no sign.
     if (value < 0 && f.ziffern != 0) *--p = '-';
-  } else {
-    text = FloatToStrGeneral(value);
-    for (char& c : text)
-      if (c == ',') c = point;
+  } else {  // not finite, or beyond any amount
+    const std::string text = FloatToStrGeneral(value);
+    p = std::replace_copy(text.begin(), text.end(), p - text.size(), ',', point) - text.size();
   }
-  const std::size_t laenge = p != end ? std::size_t(end - p) : text.size();
+  const auto laenge = std::size_t(end - p);
   if (width > 0 && laenge < std::size_t(width)) out.append(std::size_t(width) - laenge, ' ');
-  if (p != end)
-    out.append(p, laenge);
-  else
-    out += text;
+  out.append(p, laenge);
 }
 
 std::string FloatToStrFixed(double value, int precision, int digits, char point, int width) {
@@ -292,19 +255,20 @@ std::string FloatToStrGeneral(double value) {
   if (std::isnan(value)) return "NAN";
   if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
   if (value == 0.0) return "0";
-  const Decimal d = ToDecimal(value);
-  std::string out = std::signbit(value) ? "-" : "";
-  if (d.exponent > 15 || d.exponent < -3) {
-    out += d.digits.substr(0, 1);
-    if (d.digits.size() > 1) out += "," + d.digits.substr(1);
-    return out + "E" + std::to_string(d.exponent - 1);
-  }
-  if (d.exponent <= 0) return out + "0," + std::string(std::size_t(-d.exponent), '0') + d.digits;
-  std::string ganz = d.digits.substr(0, std::size_t(d.exponent));
-  ganz.resize(std::size_t(d.exponent), '0');
-  out += ganz;
-  if (d.digits.size() > std::size_t(d.exponent)) out += "," + d.digits.substr(ganz.size());
-  return out;
+  // 15 significant digits, trailing zeros dropped: |value| = 0.<ziffern> * 10^e.
+  char s[32];  // d.dddddddddddddde+XX
+  *std::to_chars(s, s + sizeof s - 1, std::fabs(value), std::chars_format::scientific, 14).ptr = 0;
+  std::string ziffern = s[0] + std::string(s + 2, 14);
+  ziffern.erase(ziffern.find_last_not_of('0') + 1);
+  const int e = std::atoi(s + 17) + 1;
+  const std::string out = std::signbit(value) ? "-" : "";
+  if (e > 15 || e < -3)
+    return out + ziffern[0] + (ziffern.size() > 1 ? "," + ziffern.substr(1) : "") + "E" +
+           std::to_string(e - 1);
+  if (e <= 0) return out + "0," + std::string(std::size_t(-e), '0') + ziffern;
+  ziffern.resize(std::max(ziffern.size(), std::size_t(e)), '0');
+  const std::string nach = ziffern.substr(std::size_t(e));
+  return out + ziffern.substr(0, std::size_t(e)) + (nach.empty() ? "" : "," + nach);
 }
 
 }  // namespace lohn
