@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <type_traits>
 
-#include "store/RecordFile.h"
+#include "store/RecordBytes.h"
 
 namespace lohn {
 
@@ -93,105 +93,62 @@ auto& In(Rec& r, AbrechnungFelder::Fach<T, N> f) {
   return (r.*f.feld)[f.i];
 }
 
-// The layout over the values of one record, for visitors of values
-// (record_image::Packer and Unpacker, Markierer).
-template <class Rec, class V>
-struct Werte {
-  Rec& r;
-  V& v;
-  void i32(std::size_t off, auto g) { v.i32(off, In(r, g)); }
-  void real(std::size_t off, auto g) { v.real(off, In(r, g)); }
-  void flag(std::size_t off, auto g) { v.flag(off, In(r, g)); }
-  void text(std::size_t off, std::size_t kap, auto g) { v.text(off, kap, In(r, g)); }
+// Visits the layout's fields in their order as f(number, offset, capacity,
+// member); a field's number is its bit in AbrechnungFelder.
+template <class F>
+struct Jeder {
+  F& f;
+  std::size_t n = 0;
+  void Feld(std::size_t off, std::size_t kap, auto glied) {
+    if (n >= AbrechnungFelder::kAnzahl) throw std::logic_error("AbrechnungFelder::kAnzahl");
+    f(n++, off, kap, glied);
+  }
+  void i32(std::size_t off, auto g) { Feld(off, 0, g); }
+  void real(std::size_t off, auto g) { Feld(off, 0, g); }
+  void flag(std::size_t off, auto g) { Feld(off, 0, g); }
+  void text(std::size_t off, std::size_t kap, auto g) { Feld(off, kap, g); }
 };
-template <class Rec, class V>
-void Fields(Rec& r, V& v) {
-  Werte<Rec, V> w{r, v};
-  Glieder(w);
+template <class F>
+void FuerJedes(F&& f) {
+  Jeder<F> v{f};
+  Glieder(v);
 }
 
-// The layout's fields counted in their order: a field's number is its bit
-// in AbrechnungFelder.
-struct Gezaehlt {
-  std::size_t n = 0;
-  std::size_t Naechstes() {
-    if (n >= AbrechnungFelder::kAnzahl) throw std::logic_error("AbrechnungFelder::kAnzahl");
-    return n++;
-  }
-};
+// One field between image and member, by the member's type.
+void Lies(const std::uint8_t* b, std::size_t o, std::size_t, double& v) { v = GetReal48(b, o); }
+void Lies(const std::uint8_t* b, std::size_t o, std::size_t, std::int32_t& v) {
+  v = GetInt32(b, o);
+}
+void Lies(const std::uint8_t* b, std::size_t o, std::size_t, bool& v) { v = GetBool(b, o); }
+void Lies(const std::uint8_t* b, std::size_t o, std::size_t kap, std::string& v) {
+  GetShortString(b, o, kap, v);
+}
+void Schreib(std::uint8_t* b, std::size_t o, std::size_t, double v) { PutReal48(b, o, v); }
+void Schreib(std::uint8_t* b, std::size_t o, std::size_t, std::int32_t v) { PutInt32(b, o, v); }
+void Schreib(std::uint8_t* b, std::size_t o, std::size_t, bool v) { PutBool(b, o, v); }
+void Schreib(std::uint8_t* b, std::size_t o, std::size_t kap, const std::string& v) {
+  PutShortString(b, o, kap, v);
+}
+// The marks of markiereAusser.
+void Markiere(double& v) { v = 4711.17; }
+void Markiere(std::int32_t& v) { v = 4711; }
+void Markiere(bool& v) { v = true; }
+void Markiere(std::string& v) { v = "#?#"; }
 
-// The plan of a choice: the chosen fields in layout order.
-struct Planer : Gezaehlt {
-  const AbrechnungFelder& felder;
-  AbrechnungFelder::Plan& plan;
-  template <class G>
-  void Nimm(std::size_t off, std::size_t kap, G glied) {
-    if (felder.gewaehlt(Naechstes()))
-      std::get<std::vector<AbrechnungFelder::Schritt<G>>>(plan).push_back(
-          {std::uint16_t(off), std::uint16_t(kap), glied});
-  }
-  void i32(std::size_t off, auto g) { Nimm(off, 0, g); }
-  void real(std::size_t off, auto g) { Nimm(off, 0, g); }
-  void flag(std::size_t off, auto g) { Nimm(off, 0, g); }
-  void text(std::size_t off, std::size_t kap, auto g) { Nimm(off, kap, g); }
-};
-
-struct Markierer : Gezaehlt {
-  const AbrechnungFelder& felder;
-  explicit Markierer(const AbrechnungFelder& f) : felder(f) {}
-  void i32(std::size_t, std::int32_t& v) {
-    if (!felder.gewaehlt(Naechstes())) v = 4711;
-  }
-  void real(std::size_t, double& v) {
-    if (!felder.gewaehlt(Naechstes())) v = 4711.17;
-  }
-  void flag(std::size_t, bool& v) {
-    if (!felder.gewaehlt(Naechstes())) v = true;
-  }
-  void text(std::size_t, std::size_t, std::string& v) {
-    if (!felder.gewaehlt(Naechstes())) v = "#?#";
-  }
-};
-
-// Any member: Waehler<Jedes> chooses every field.
+// Any member: Waehle(bits, Jedes{}) chooses every field.
 struct Jedes {};
 
-// Chooses the fields stored in the member `gesucht`.
-template <class G>
-struct Waehler : Gezaehlt {
-  G gesucht;
-  std::bitset<AbrechnungFelder::kAnzahl>& bits;
-  template <class H>
-  void Pruefe(H glied) {
-    const std::size_t nr = Naechstes();
-    if constexpr (std::is_same_v<G, Jedes>)
-      bits.set(nr);
-    else if constexpr (std::is_same_v<H, G>) {
-      if (glied == gesucht) bits.set(nr);
-    } else if constexpr (requires { glied.feld == gesucht; }) {
-      if (glied.feld == gesucht) bits.set(nr);
-    }
-  }
-  void i32(std::size_t, auto g) { Pruefe(g); }
-  void real(std::size_t, auto g) { Pruefe(g); }
-  void flag(std::size_t, auto g) { Pruefe(g); }
-  void text(std::size_t, std::size_t, auto g) { Pruefe(g); }
-};
-
-// One field of the image into its member, by the member's type.
-void Lies(const std::uint8_t* b, std::size_t off, std::size_t, double& v) { v = GetReal48(b, off); }
-void Lies(const std::uint8_t* b, std::size_t off, std::size_t, std::int32_t& v) {
-  v = GetInt32(b, off);
-}
-void Lies(const std::uint8_t* b, std::size_t off, std::size_t, bool& v) { v = GetBool(b, off); }
-void Lies(const std::uint8_t* b, std::size_t off, std::size_t kap, std::string& v) {
-  GetShortString(b, off, kap, v);
-}
-
+// Chooses the fields stored in the member `gesucht` (every slot of an array).
 template <class G>
 void Waehle(std::bitset<AbrechnungFelder::kAnzahl>& bits, G gesucht) {
-  Waehler<G> w{{}, gesucht, bits};
-  Glieder(w);
+  FuerJedes([&](std::size_t nr, std::size_t, std::size_t, auto glied) {
+    if constexpr (std::is_same_v<G, Jedes>)
+      bits.set(nr);
+    else if constexpr (std::is_same_v<decltype(glied), G>)
+      bits[nr] = bits[nr] || glied == gesucht;
+    else if constexpr (requires { glied.feld == gesucht; })
+      bits[nr] = bits[nr] || glied.feld == gesucht;
+  });
 }
 
 }  // namespace
@@ -201,19 +158,17 @@ void AbrechnungFelder::Schluessel() {
     Nimm(feld);
 }
 
-void AbrechnungFelder::Nimm(std::int32_t R::*feld) { Waehle(bits_, feld); }
-void AbrechnungFelder::Nimm(double R::*feld) { Waehle(bits_, feld); }
-void AbrechnungFelder::Nimm(bool R::*feld) { Waehle(bits_, feld); }
-void AbrechnungFelder::Nimm(std::string R::*feld) { Waehle(bits_, feld); }
-void AbrechnungFelder::Nimm(std::array<double, kUmlagenCount> R::*feld) { Waehle(bits_, feld); }
-void AbrechnungFelder::Nimm(std::array<std::string, kAbrechnungLohnartSlots> R::*feld) {
-  Waehle(bits_, feld);
+void AbrechnungFelder::Nimm(Glied feld) {
+  std::visit([&](auto glied) { Waehle(bits_, glied); }, feld);
 }
 
 void AbrechnungFelder::Planen() {
   plan_ = {};
-  Planer p{{}, *this, plan_};
-  Glieder(p);
+  FuerJedes([&](std::size_t nr, std::size_t off, std::size_t kap, auto glied) {
+    if (gewaehlt(nr))
+      std::get<std::vector<Schritt<decltype(glied)>>>(plan_).push_back(
+          {std::uint16_t(off), std::uint16_t(kap), glied});
+  });
 }
 
 AbrechnungFelder AbrechnungFelder::Alle() {
@@ -235,21 +190,24 @@ void AbrechnungRecord::unpack(const std::uint8_t* bytes, const AbrechnungFelder&
 }
 
 void AbrechnungRecord::markiereAusser(const AbrechnungFelder& felder) {
-  Markierer m(felder);
-  Fields(*this, m);
+  FuerJedes([&](std::size_t nr, std::size_t, std::size_t, auto glied) {
+    if (!felder.gewaehlt(nr)) Markiere(In(*this, glied));
+  });
 }
 
 AbrechnungBytes AbrechnungRecord::pack() const {
   AbrechnungBytes b{};
-  record_image::Packer p{b.data()};
-  Fields(*this, p);
+  FuerJedes([&](std::size_t, std::size_t off, std::size_t kap, auto glied) {
+    Schreib(b.data(), off, kap, In(*this, glied));
+  });
   return b;
 }
 
 AbrechnungRecord AbrechnungRecord::unpack(const std::uint8_t* bytes) {
   AbrechnungRecord r;
-  record_image::Unpacker u{bytes};
-  Fields(r, u);
+  FuerJedes([&](std::size_t, std::size_t off, std::size_t kap, auto glied) {
+    Lies(bytes, off, kap, In(r, glied));
+  });
   return r;
 }
 

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 #include <tuple>
+#include <variant>
 #include <vector>
 
 namespace lohn {
@@ -207,14 +208,13 @@ class AbrechnungFelder {
   const Plan& plan() const { return plan_; }
 
  private:
+  using R = AbrechnungRecord;
+  using Glied = std::variant<std::int32_t R::*, double R::*, bool R::*, std::string R::*,
+                             std::array<double, kUmlagenCount> R::*,
+                             std::array<std::string, kAbrechnungLohnartSlots> R::*>;
   void Schluessel();
   // Chooses the layout's fields stored in the member (every slot of an array).
-  void Nimm(std::int32_t AbrechnungRecord::*feld);
-  void Nimm(double AbrechnungRecord::*feld);
-  void Nimm(bool AbrechnungRecord::*feld);
-  void Nimm(std::string AbrechnungRecord::*feld);
-  void Nimm(std::array<double, kUmlagenCount> AbrechnungRecord::*feld);
-  void Nimm(std::array<std::string, kAbrechnungLohnartSlots> AbrechnungRecord::*feld);
+  void Nimm(Glied feld);
   void Planen();
 
   std::bitset<kAnzahl> bits_;
