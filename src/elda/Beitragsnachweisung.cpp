@@ -212,15 +212,31 @@ Summen Summieren(const AppState& state, const BerichtOptionen& o, int monatBis,
 struct EldaBnEntry {
   std::string code;
   double allgemein = 0, sonder = 0, satz = 0, betrag = 0;
-  void Schreiben(EldaSatz& b) const;
+  void Schreiben(EldaSatz& b) const {
+    b.Basis(b.Laenge());  // positions within the entry
+    b.Bezug(" der Beitragsgruppe " + code);
+    b.Text(1, 4, "Beitragsgruppe", code)
+        .Betrag(5, 10, "Beitragsgrundlage", 2, allgemein)
+        .Leer(15, 10)
+        .Betrag(25, 10, "Beitragsgrundlage Sonderzahlung", 2, sonder)
+        .Leer(35, 10)
+        .Betrag(45, 4, "Prozentsatz", 2, satz)
+        .Betrag(49, 11, "Betrag", 2, betrag);
+  }
 };
 
-// EldaBnUmlageEntry, one levy of the .BN data record: 27 characters. An
-// empty slot has no code and zeros.
+// EldaBnUmlageEntry, one levy of the .BN data record: 27 characters.
 struct EldaBnUmlageEntry {
   std::string code;
   double basis = 0, satz = 0, betrag = 0;
-  void Schreiben(EldaSatz& b) const;
+  void Schreiben(EldaSatz& b) const {
+    b.Basis(b.Laenge());  // positions within the entry
+    b.Bezug(" der Umlage " + code);
+    b.Text(1, 2, "Umlage", code)
+        .Betrag(3, 10, "Bemessungsgrundlage", 2, basis)
+        .Betrag(13, 4, "Prozentsatz", 2, satz)
+        .Betrag(17, 11, "Betrag", 2, betrag);
+  }
 };
 
 // A value negated, without a negative zero.
@@ -508,40 +524,6 @@ std::string SatzartCode(int satzart) {
   return satzart >= 0 && satzart < int(kCodes.size()) ? kCodes[std::size_t(satzart)] : "20";
 }
 
-void EldaBnEntry::Schreiben(EldaSatz& b) const {
-  b.Basis(b.Laenge());  // positions within the entry
-  b.Bezug(" der Beitragsgruppe " + code);
-  b.Text(1, 4, "Beitragsgruppe", code)
-      .Betrag(5, 10, "Beitragsgrundlage", 2, allgemein)
-      .Leer(15, 10)
-      .Betrag(25, 10, "Beitragsgrundlage Sonderzahlung", 2, sonder)
-      .Leer(35, 10)
-      .Betrag(45, 4, "Prozentsatz", 2, satz)
-      .Betrag(49, 11, "Betrag", 2, betrag);
-}
-
-void EldaBnUmlageEntry::Schreiben(EldaSatz& b) const {
-  b.Basis(b.Laenge());  // positions within the entry
-  b.Bezug(" der Umlage " + code);
-  b.Text(1, 2, "Umlage", code)
-      .Betrag(3, 10, "Bemessungsgrundlage", 2, basis)
-      .Betrag(13, 4, "Prozentsatz", 2, satz)
-      .Betrag(17, 11, "Betrag", 2, betrag);
-}
-
-// The levies in their order, then two empty slots. A levy whose base is
-// all but zero has no code and no rate.
-std::array<EldaBnUmlageEntry, kUmlagen.size() + 2> BnUmlagen(const Summen& s) {
-  std::array<EldaBnUmlageEntry, kUmlagen.size() + 2> e{};
-  for (std::size_t u = 0; u < kUmlagen.size(); ++u) {
-    const double basis = s.umlagen[u], satz = kUmlagen[u].satz;
-    const bool leer = std::fabs(basis) <= 0.009;
-    e[u] = {leer ? "" : kUmlagen[u].code, basis, leer ? 0 : satz,
-            RoundBetragHalfEven(basis * satz / 100)};
-  }
-  return e;
-}
-
 // EldaBnRecord, the .BN data record: 1300 characters with its twelve
 // EldaBnEntry, 59 more for each further one; what does not fit goes into
 // `fehler`.
@@ -562,7 +544,15 @@ std::string EldaBnRecord(const AppState& state, const BerichtOptionen& o, int mo
   if (o.aufloesAbgabe != 0) eintraege.push_back({"N80", 0, 0, 0, n.aufloes});
   while (eintraege.size() < kMindestEintraege) eintraege.push_back({});
   for (const EldaBnEntry& e : eintraege) e.Schreiben(b);
-  for (const EldaBnUmlageEntry& e : BnUmlagen(s)) e.Schreiben(b);
+  for (std::size_t u = 0; u < kUmlagen.size() + 2; ++u) {  // then two empty slots
+    const double basis = u < kUmlagen.size() ? s.umlagen[u] : 0;
+    // A levy whose base is all but zero has no code and no rate.
+    const bool leer = std::fabs(basis) <= 0.009;
+    const double satz = leer ? 0 : kUmlagen[u].satz;
+    EldaBnUmlageEntry{leer ? "" : kUmlagen[u].code, basis, satz,
+                      RoundBetragHalfEven(basis * satz / 100)}
+        .Schreiben(b);
+  }
   // Every entry beyond the usual twelve moves the rest of the record.
   const int mehr = 59 * (int(eintraege.size()) - kMindestEintraege);
   b.Basis(mehr);

@@ -38,9 +38,8 @@ std::string VmDateiName(std::string_view stem, std::int32_t persNr, std::string_
 namespace {
 
 // EldaVmRecord, the registration record: 1400 characters from the panel and
-// the employee window; what does not fit goes into `fehler`.
-std::string EldaVmRecord(const AppState& state, const PersFormModel& f, const std::string& svNr,
-                         EldaFehler& fehler) {
+// the employee window (ConversionError for what does not fit).
+std::string EldaVmRecord(const AppState& state, const PersFormModel& f, const std::string& svNr) {
   using V = EldaSatz::Vorzeichen;
   const std::string art = f.Text("DN_Satzart");
   const std::int32_t nr = StrToInt(f.Text("PersNrEdit"));
@@ -51,6 +50,7 @@ std::string EldaVmRecord(const AppState& state, const PersFormModel& f, const st
                                  vwvc = EldaCodes(EldaVerwandtschaftListe(), 1, true),
                                  zuge = EldaCodes(EldaZugehoerigkeitListe(), 2, true),
                                  agrd = EldaCodes(EldaAbmeldegrundListe(state.year), 2, true);
+  EldaFehler fehler;
   EldaSatz s(fehler, " für den Dienstnehmer " + std::to_string(nr));
   auto text = [&](int pos, const char* feld, int breite) {
     s.Text(pos, breite, feld, f.Text(feld));
@@ -144,19 +144,18 @@ std::string EldaVmRecord(const AppState& state, const PersFormModel& f, const st
       .Text(1285, 60, "E-Mail", dg.DienstgeberEMail)
       .Fest(1345, EldaProduktFeld(state))
       .Leer(1375, 26);
-  return s.Ende(EldaSatzlaenge(EldaArt::VM));
+  const std::string satz = s.Ende(EldaSatzlaenge(EldaArt::VM));
+  if (!fehler.empty()) throw ConversionError(fehler.Meldung(kVmNichtErstellt));
+  return satz;
 }
 
 }  // namespace
 
 EldaDateiBild VersichertenMeldungBild(const AppState& state, const PersFormModel& f,
                                       const std::string& svNr) {
-  EldaFehler fehler;
-  const std::string satz = EldaVmRecord(state, f, svNr, fehler);
-  if (!fehler.empty()) throw ConversionError(fehler.Meldung(kVmNichtErstellt));
-  const std::string art = f.Text("DN_Satzart");
-  const std::int32_t nr = StrToInt(f.Text("PersNrEdit"));
-  return {VmDateiName(state.DataFileStem, nr, f.Text("FamNameEdit"), art),
+  const std::string satz = EldaVmRecord(state, f, svNr);
+  return {VmDateiName(state.DataFileStem, StrToInt(f.Text("PersNrEdit")), f.Text("FamNameEdit"),
+                      f.Text("DN_Satzart")),
           EldaHeaderRecord(state, EldaArt::VM, f.Checked("Testdaten_CB")) + satz +
               EldaTrailerRecord(state, EldaArt::VM, 3)};
 }
