@@ -143,6 +143,10 @@ TEST(Numbers, FixedOnIntegersEqualsTheDecimalText) {
                           1e-300,
                           3.5e-7,
                           123456789.5,
+                          99999999.995,       // a carry into one more whole digit at 8 and 10
+                          999999999999999.6,  // ... at 15: then all 17 digits
+                          0x1p53 + 2,         // whole numbers beyond 2^53
+                          1.2345678901234567e30,
                           0x1p127 - 0x1p74,  // the largest amount shown in fixed point
                           std::numeric_limits<double>::infinity(),
                           std::nan("")};
