@@ -207,10 +207,36 @@ Summen Summieren(const AppState& state, const BerichtOptionen& o, int monatBis,
   return s;
 }
 
-// One entry of the .BN data record.
-struct Eintrag {
+// EldaBnEntry, one group, refund or filler of the .BN data record: 59
+// characters.
+struct EldaBnEntry {
   std::string code;
   double allgemein = 0, sonder = 0, satz = 0, betrag = 0;
+  void Schreiben(EldaSatz& b) const {
+    b.Basis(b.Laenge());  // positions within the entry
+    b.Bezug(" der Beitragsgruppe " + code);
+    b.Text(1, 4, "Beitragsgruppe", code)
+        .Betrag(5, 10, "Beitragsgrundlage", 2, allgemein)
+        .Leer(15, 10)
+        .Betrag(25, 10, "Beitragsgrundlage Sonderzahlung", 2, sonder)
+        .Leer(35, 10)
+        .Betrag(45, 4, "Prozentsatz", 2, satz)
+        .Betrag(49, 11, "Betrag", 2, betrag);
+  }
+};
+
+// EldaBnUmlageEntry, one levy of the .BN data record: 27 characters.
+struct EldaBnUmlageEntry {
+  std::string code;
+  double basis = 0, satz = 0, betrag = 0;
+  void Schreiben(EldaSatz& b) const {
+    b.Basis(b.Laenge());  // positions within the entry
+    b.Bezug(" der Umlage " + code);
+    b.Text(1, 2, "Umlage", code)
+        .Betrag(3, 10, "Bemessungsgrundlage", 2, basis)
+        .Betrag(13, 4, "Prozentsatz", 2, satz)
+        .Betrag(17, 11, "Betrag", 2, betrag);
+  }
 };
 
 // A value negated, without a negative zero.
@@ -230,7 +256,7 @@ class Nachweisung {
         excel_(o.excel) {}
 
   BerichtText text;
-  std::vector<Eintrag> eintraege;
+  std::vector<EldaBnEntry> eintraege;
   double gesamtsumme = 0;  // the sum of the printed (rounded) amounts
   int gruppenZeilen = 0;
   // The typed amounts to the cent, once: the record fields, the N80 entry,
@@ -500,10 +526,11 @@ std::string SatzartCode(int satzart) {
   return satzart >= 0 && satzart < int(kCodes.size()) ? kCodes[std::size_t(satzart)] : "20";
 }
 
-// The .BN data record (EldaBnRecord), with its EldaBnEntry and
-// EldaBnUmlageEntry parts; what does not fit goes into `fehler`.
-std::string BnDatensatz(const AppState& state, const BerichtOptionen& o, int monatBis,
-                        const Nachweisung& n, const Summen& s, EldaFehler& fehler) {
+// EldaBnRecord, the .BN data record: 1300 characters with its twelve
+// EldaBnEntry, 59 more for each further one; what does not fit goes into
+// `fehler`.
+std::string EldaBnRecord(const AppState& state, const BerichtOptionen& o, int monatBis,
+                         const Nachweisung& n, const Summen& s, EldaFehler& fehler) {
   const DienstgeberGlobals& dg = state.Dienstgeber;
   EldaSatz b(fehler, "");
   b.Fest(1, SatzartCode(o.eldaSatzart)).Fest(3, "0000002").Fest(10, "14");
@@ -515,33 +542,18 @@ std::string BnDatensatz(const AppState& state, const BerichtOptionen& o, int mon
       .Leer(102, 11)
       .Ziffern(113, 2, "Monat", monatBis)
       .Ziffern(115, 4, "Jahr", o.jahr);
-  std::vector<Eintrag> eintraege = n.eintraege;
+  std::vector<EldaBnEntry> eintraege = n.eintraege;
   if (o.aufloesAbgabe != 0) eintraege.push_back({"N80", 0, 0, 0, n.aufloes});
   while (eintraege.size() < kMindestEintraege) eintraege.push_back({});
-  for (const Eintrag& e : eintraege) {
-    // Positions within the entry.
-    b.Basis(b.Laenge());
-    b.Bezug(" der Beitragsgruppe " + e.code);
-    b.Text(1, 4, "Beitragsgruppe", e.code)
-        .Betrag(5, 10, "Beitragsgrundlage", 2, e.allgemein)
-        .Leer(15, 10)
-        .Betrag(25, 10, "Beitragsgrundlage Sonderzahlung", 2, e.sonder)
-        .Leer(35, 10)
-        .Betrag(45, 4, "Prozentsatz", 2, e.satz)
-        .Betrag(49, 11, "Betrag", 2, e.betrag);
-  }
-  for (std::size_t u = 0; u < kUmlagen.size() + 2; ++u) {
-    const bool umlage = u < kUmlagen.size();
-    const double basis = umlage ? s.umlagen[u] : 0;
+  for (const EldaBnEntry& e : eintraege) e.Schreiben(b);
+  for (std::size_t u = 0; u < kUmlagen.size() + 2; ++u) {  // then two empty slots
+    const double basis = u < kUmlagen.size() ? s.umlagen[u] : 0;
+    // A levy whose base is all but zero has no code and no rate.
     const bool leer = std::fabs(basis) <= 0.009;
-    const std::string code = umlage ? kUmlagen[u].code : "";
-    b.Basis(b.Laenge());
-    b.Bezug(" der Umlage " + code);
-    b.Text(1, 2, "Umlage", leer ? "" : code)
-        .Betrag(3, 10, "Bemessungsgrundlage", 2, basis)
-        .Betrag(13, 4, "Prozentsatz", 2, leer ? 0 : kUmlagen[u].satz)
-        .Betrag(17, 11, "Betrag", 2,
-                umlage ? RoundBetragHalfEven(basis * kUmlagen[u].satz / 100) : 0);
+    const double satz = leer ? 0 : kUmlagen[u].satz;
+    EldaBnUmlageEntry{leer ? "" : kUmlagen[u].code, basis, satz,
+                      RoundBetragHalfEven(basis * satz / 100)}
+        .Schreiben(b);
   }
   // Every entry beyond the usual twelve moves the rest of the record.
   const int mehr = 59 * (int(eintraege.size()) - kMindestEintraege);
@@ -648,7 +660,7 @@ bool PrintBeitragsnachweisung(AppState& state, const BerichtOptionen& o) {
   std::optional<EldaDateiBild> bild;
   if (elda) {
     EldaFehler fehler;
-    const std::string satz = BnDatensatz(state, o, monatBis, n, s, fehler);
+    const std::string satz = EldaBnRecord(state, o, monatBis, n, s, fehler);
     if (!fehler.empty()) {
       dlg.ShowMessage(fehler.Meldung("Es wurde keine Datei erstellt."));
       return false;

@@ -67,9 +67,7 @@ bool AmountFieldInto(int decimals, int width, double amount, bool mitVorzeichen,
     // decimals of an amount below one included.
     p = PutDigitsBack(end, *scaled, decimals + 1);
   } else {
-    for (char c : FloatToStrFixedByText(betrag, 12, decimals))
-      if (c >= '0' && c <= '9' && p > puffer) *--p = c;
-    std::reverse(p, end);
+    return false;  // more decimals than the amount text has
   }
   const auto laenge = int(end - p);
   if (laenge > width) return false;

@@ -35,8 +35,11 @@ std::string VmDateiName(std::string_view stem, std::int32_t persNr, std::string_
          std::string(art) + ".VM";
 }
 
-EldaDateiBild VersichertenMeldungBild(const AppState& state, const PersFormModel& f,
-                                      const std::string& svNr) {
+namespace {
+
+// EldaVmRecord, the registration record: 1400 characters from the panel and
+// the employee window (ConversionError for what does not fit).
+std::string EldaVmRecord(const AppState& state, const PersFormModel& f, const std::string& svNr) {
   using V = EldaSatz::Vorzeichen;
   const std::string art = f.Text("DN_Satzart");
   const std::int32_t nr = StrToInt(f.Text("PersNrEdit"));
@@ -143,8 +146,16 @@ EldaDateiBild VersichertenMeldungBild(const AppState& state, const PersFormModel
       .Leer(1375, 26);
   const std::string satz = s.Ende(EldaSatzlaenge(EldaArt::VM));
   if (!fehler.empty()) throw ConversionError(fehler.Meldung(kVmNichtErstellt));
+  return satz;
+}
 
-  return {VmDateiName(state.DataFileStem, nr, f.Text("FamNameEdit"), art),
+}  // namespace
+
+EldaDateiBild VersichertenMeldungBild(const AppState& state, const PersFormModel& f,
+                                      const std::string& svNr) {
+  const std::string satz = EldaVmRecord(state, f, svNr);
+  return {VmDateiName(state.DataFileStem, StrToInt(f.Text("PersNrEdit")), f.Text("FamNameEdit"),
+                      f.Text("DN_Satzart")),
           EldaHeaderRecord(state, EldaArt::VM, f.Checked("Testdaten_CB")) + satz +
               EldaTrailerRecord(state, EldaArt::VM, 3)};
 }

@@ -35,10 +35,12 @@ std::string ZuGrossMeldung(const std::string& was, double betrag, const std::str
                            const std::string& wofuer, const std::string& folge);
 
 // Whole cents of an amount, exact halves to the even cent (0.125 -> 12,
-// 0.135 -> 14), computed on integers. A double within a few units of its
-// last place of a half cent counts as that half cent, so binary noise
-// cannot tip it. Nothing when the amount is not finite or its cents lie
-// beyond kMaxCents.
+// 0.135 -> 14), computed on integers. A double counts as lying on a half
+// cent when value * 200 is within max(1e-6, 16 * DBL_EPSILON * |value * 200|)
+// of a whole number: within 1e-6 of a half cent below about 1.4e6 euros, a
+// few units of its last place above. So binary noise cannot tip a half
+// cent. Nothing when the amount is not finite or its cents lie beyond
+// kMaxCents.
 // Inline: the reports take it for every amount they add up.
 inline std::optional<std::int64_t> CentsHalfEven(double value);
 
@@ -49,8 +51,9 @@ double RoundBetragHalfEven(double value);
 
 namespace detail {
 
-// The number of half cents when the value lies on one, within the noise of
-// its last bits (a stored 16.425 is 16.42499999999999715... in binary).
+// The number of half cents when the value lies on one, within the
+// tolerance CentsHalfEven states (a stored 16.425 is 16.42499999999999715...
+// in binary).
 inline std::optional<std::int64_t> HalbeCents(double value) {
   const double h = value * 200;
   const double n = GanzGerade(h);

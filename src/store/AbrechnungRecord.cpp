@@ -1,168 +1,179 @@
 #include "store/AbrechnungRecord.h"
 
 #include <stdexcept>
+#include <type_traits>
 
-#include "store/RecordFile.h"
+#include "store/RecordBytes.h"
 
 namespace lohn {
 
 namespace {
 
+using R = AbrechnungRecord;
+using UmlageFach = AbrechnungFelder::Fach<double, kUmlagenCount>;
+using LohnartFach = AbrechnungFelder::Fach<std::string, kAbrechnungLohnartSlots>;
+
 // Consecutive real48 fields from `off` on, six bytes apart.
-template <class V, class... D>
-void Reals(V& v, std::size_t off, D&... fields) {
-  ((v.real(off, fields), off += 6), ...);
+template <class V, class... G>
+void Reals(V& v, std::size_t off, G... glieder) {
+  ((v.real(off, glieder), off += 6), ...);
 }
 
-// The layout of <stem>.ABR, in offset order.
-template <class R, class V>
-void Fields(R& r, V& v) {
-  v.i32(4, r.MonatComboBox);
-  v.i32(8, r.JahrComboBox);
-  v.i32(12, r.PersNrEdit);
-  v.text(16, 50, r.FamNameEdit);
-  v.text(67, 50, r.OrtEdit);
-  v.text(118, 50, r.BankEdit);
-  v.text(169, 50, r.BankKtoNrEdit);
-  v.text(220, 50, r.BeitragsgruppeComboBox);
-  Reals(v, 272, r.GehaltEdit, r.StundenlohnEdit, r.ZulageEdit, r.NormalstundenEdit,
-        r.MehrstundenEdit, r.Ueberstunden50Edit, r.Ueberstunden100Edit, r.UrlaubstundenEdit,
-        r.FehlstundenEdit, r.LohnNormalstundenEdit, r.LohnGehaltMehrstundenEdit,
-        r.LohnGehaltUeberstunden50Edit, r.LohnGehaltUeberstunden100Edit, r.LohnUrlaubstundenEdit,
-        r.LohnFehlstundenEdit, r.BruttoEdit, r.SVBeitragsgrundlageEdit, r.BetragDNAnteilEdit,
-        r.DN_KU_Edit, r.DN_WF_Edit, r.DN_LK_Edit, r.DN_SW_Edit, r.SonderzahlungEdit);  // 272 .. 404
-  v.text(410, 50, r.SonderZlgComboBox);
-  Reals(v, 462, r.SVBeitragsGrundlageSonderzahlungEdit, r.BetragDNAnteilSonderZEdit,
-        r.DN_LK_SZ_Edit, r.DN_SW_SZ_Edit, r.BruttoGesamtEdit, r.SV_AbzGesEdit,
-        r.FreibetrEdit);  // 462 .. 498
-  v.text(504, 100, r.BemerkungenEdit);
-  v.real(606, r.GrundlageLSTEdit);
-  v.flag(612, r.Alleinverdiener);
-  Reals(v, 614, r.LohnsteuerBetragEdit, r.NettoBetragEdit, r.SpesenersatzEdit, r.VorschussEdit,
-        r.AuszahlungsbetragEdit, r.DGAnteilEdit, r.DNAnteilEdit);  // 614 .. 650
-  for (std::size_t i = 0; i < kUmlagenCount; ++i) v.real(656 + 6 * i, r.UmlagenGrundlagen[i]);
-  Reals(v, 756, r.KrankenschEdit, r.SachbezuegeAbreEdit, r.LstFreibetragSZ, r.SZSVfreiEdit,
-        r.SueberschreitungEdit, r.InnerhSechstelEdit, r.InnerhSechstelSVfreiEdit, r.SonstSZEdit,
-        r.SonstSZSVEdit, r.SonstSZLSTEdit, r.SVFreibetragEdit, r.LstGesamt, r.LstSZ, r.GrundlLstSZ,
-        r.SV_DN_GesamtEdit, r.SV_DN_SZ_GesamtEdit, r.FreibetrLtMitteilgEdit, r.NormArbeitszeitEdit,
-        r.fiktiveBMGedit);  // 756 .. 864
-  v.flag(876, r.GeschaeftsFuehrerCheckBox);
-  v.flag(877, r.ueberSechzigCheckBox);
-  v.flag(878, r.ohneFreibSZCheckBox);
-  v.text(896, 50, r.SZSVfreiTextEdit);
-  v.text(947, 50, r.SonstSZTextEdit);
-  v.text(998, 50, r.VornameEdit);
+// The layout of <stem>.ABR, in offset order: each field by its member, a
+// field of an array by member and slot.
+template <class V>
+void Glieder(V& v) {
+  v.i32(4, &R::MonatComboBox);
+  v.i32(8, &R::JahrComboBox);
+  v.i32(12, &R::PersNrEdit);
+  v.text(16, 50, &R::FamNameEdit);
+  v.text(67, 50, &R::OrtEdit);
+  v.text(118, 50, &R::BankEdit);
+  v.text(169, 50, &R::BankKtoNrEdit);
+  v.text(220, 50, &R::BeitragsgruppeComboBox);
+  Reals(v, 272, &R::GehaltEdit, &R::StundenlohnEdit, &R::ZulageEdit, &R::NormalstundenEdit,
+        &R::MehrstundenEdit, &R::Ueberstunden50Edit, &R::Ueberstunden100Edit, &R::UrlaubstundenEdit,
+        &R::FehlstundenEdit, &R::LohnNormalstundenEdit, &R::LohnGehaltMehrstundenEdit,
+        &R::LohnGehaltUeberstunden50Edit, &R::LohnGehaltUeberstunden100Edit,
+        &R::LohnUrlaubstundenEdit, &R::LohnFehlstundenEdit, &R::BruttoEdit,
+        &R::SVBeitragsgrundlageEdit, &R::BetragDNAnteilEdit, &R::DN_KU_Edit, &R::DN_WF_Edit,
+        &R::DN_LK_Edit, &R::DN_SW_Edit, &R::SonderzahlungEdit);  // 272 .. 404
+  v.text(410, 50, &R::SonderZlgComboBox);
+  Reals(v, 462, &R::SVBeitragsGrundlageSonderzahlungEdit, &R::BetragDNAnteilSonderZEdit,
+        &R::DN_LK_SZ_Edit, &R::DN_SW_SZ_Edit, &R::BruttoGesamtEdit, &R::SV_AbzGesEdit,
+        &R::FreibetrEdit);  // 462 .. 498
+  v.text(504, 100, &R::BemerkungenEdit);
+  v.real(606, &R::GrundlageLSTEdit);
+  v.flag(612, &R::Alleinverdiener);
+  Reals(v, 614, &R::LohnsteuerBetragEdit, &R::NettoBetragEdit, &R::SpesenersatzEdit,
+        &R::VorschussEdit, &R::AuszahlungsbetragEdit, &R::DGAnteilEdit,
+        &R::DNAnteilEdit);  // 614 .. 650
+  for (std::size_t i = 0; i < kUmlagenCount; ++i)
+    v.real(656 + 6 * i, UmlageFach{&R::UmlagenGrundlagen, std::uint8_t(i)});
+  Reals(v, 756, &R::KrankenschEdit, &R::SachbezuegeAbreEdit, &R::LstFreibetragSZ, &R::SZSVfreiEdit,
+        &R::SueberschreitungEdit, &R::InnerhSechstelEdit, &R::InnerhSechstelSVfreiEdit,
+        &R::SonstSZEdit, &R::SonstSZSVEdit, &R::SonstSZLSTEdit, &R::SVFreibetragEdit, &R::LstGesamt,
+        &R::LstSZ, &R::GrundlLstSZ, &R::SV_DN_GesamtEdit, &R::SV_DN_SZ_GesamtEdit,
+        &R::FreibetrLtMitteilgEdit, &R::NormArbeitszeitEdit,
+        &R::fiktiveBMGedit);  // 756 .. 864
+  v.flag(876, &R::GeschaeftsFuehrerCheckBox);
+  v.flag(877, &R::ueberSechzigCheckBox);
+  v.flag(878, &R::ohneFreibSZCheckBox);
+  v.text(896, 50, &R::SZSVfreiTextEdit);
+  v.text(947, 50, &R::SonstSZTextEdit);
+  v.text(998, 50, &R::VornameEdit);
   for (std::size_t i = 0; i < kAbrechnungLohnartSlots; ++i)
-    v.text(1049 + 51 * i, 50, r.Lohnarten[i]);
-  v.text(1559, 50, r.AMPFG_RueckVerrGruppeEdit);
-  v.text(1610, 50, r.AMPFG_RueckVerrGruppe_SZEdit);
-  v.i32(1916, r.AbrechngComboBox);
-  v.i32(1920, r.gehoertZuStandortEdit);
-  v.i32(1924, r.SozialeStellungEdit);
-  v.i32(1928, r.KostenstelleEdit);
-  v.i32(1932, r.SV_Lohn_TageEdit);
-  Reals(v, 1996, r.ueberMaxSVBeitrGrdlSZUeberJSechstel_SV, r.BMVGbetragEdit, r.Ueberstunden200Edit,
-        r.LohnGehaltUeberstunden200Edit, r.davonNachtZuschl, r.LandarbFreiEdit, r.SonstSteuerfrEdit,
-        r.AuslandsTaetEdit, r.freiwillBeitrEdit, r.TeilentgeltEdit, r.TageTeilentgeltEdit,
-        r.DbDzKommStFreierBetragEdit, r.MVzuschlagEdit, r.ServiceEntgelt_eCardEdit,
-        r.FreibetragEdit, r.MehrstdSatzEdit, r.MehrstdZuschlagEdit, r.BMVGUebertragungsBetragEdit,
-        r.ZukunftssicherungEdit, r.Ueberstunden75Edit, r.LohnGehaltUeberstunden75Edit,
-        r.AuslPensDGEdit, r.AMPFG_RueckVerrBetragEdit, r.AMPFG_RueckVerrBetrag_SZEdit,
-        r.AMPFG_SVGrundlageEdit, r.AMPFG_SVGrundlage_SZEdit, r.ZeitKontoStdEdit,
-        r.UrlaubsKontoTageEdit, r.ExekutionEdit);  // 1996 .. 2164
+    v.text(1049 + 51 * i, 50, LohnartFach{&R::Lohnarten, std::uint8_t(i)});
+  v.text(1559, 50, &R::AMPFG_RueckVerrGruppeEdit);
+  v.text(1610, 50, &R::AMPFG_RueckVerrGruppe_SZEdit);
+  v.i32(1916, &R::AbrechngComboBox);
+  v.i32(1920, &R::gehoertZuStandortEdit);
+  v.i32(1924, &R::SozialeStellungEdit);
+  v.i32(1928, &R::KostenstelleEdit);
+  v.i32(1932, &R::SV_Lohn_TageEdit);
+  Reals(v, 1996, &R::ueberMaxSVBeitrGrdlSZUeberJSechstel_SV, &R::BMVGbetragEdit,
+        &R::Ueberstunden200Edit, &R::LohnGehaltUeberstunden200Edit, &R::davonNachtZuschl,
+        &R::LandarbFreiEdit, &R::SonstSteuerfrEdit, &R::AuslandsTaetEdit, &R::freiwillBeitrEdit,
+        &R::TeilentgeltEdit, &R::TageTeilentgeltEdit, &R::DbDzKommStFreierBetragEdit,
+        &R::MVzuschlagEdit, &R::ServiceEntgelt_eCardEdit, &R::FreibetragEdit, &R::MehrstdSatzEdit,
+        &R::MehrstdZuschlagEdit, &R::BMVGUebertragungsBetragEdit, &R::ZukunftssicherungEdit,
+        &R::Ueberstunden75Edit, &R::LohnGehaltUeberstunden75Edit, &R::AuslPensDGEdit,
+        &R::AMPFG_RueckVerrBetragEdit, &R::AMPFG_RueckVerrBetrag_SZEdit, &R::AMPFG_SVGrundlageEdit,
+        &R::AMPFG_SVGrundlage_SZEdit, &R::ZeitKontoStdEdit, &R::UrlaubsKontoTageEdit,
+        &R::ExekutionEdit);  // 1996 .. 2164
 }
 
-// The layout's fields counted in their order: a field's number is its bit
-// in AbrechnungFelder.
-struct Gezaehlt {
+// A member, or a slot of one, in a record.
+template <class Rec, class T>
+auto& In(Rec& r, T R::*glied) {
+  return r.*glied;
+}
+template <class Rec, class T, std::size_t N>
+auto& In(Rec& r, AbrechnungFelder::Fach<T, N> f) {
+  return (r.*f.feld)[f.i];
+}
+
+// Visits the layout's fields in their order as f(number, offset, capacity,
+// member); a field's number is its bit in AbrechnungFelder.
+template <class F>
+struct Jeder {
+  F& f;
   std::size_t n = 0;
-  std::size_t Naechstes() {
+  void Feld(std::size_t off, std::size_t kap, auto glied) {
     if (n >= AbrechnungFelder::kAnzahl) throw std::logic_error("AbrechnungFelder::kAnzahl");
-    return n++;
+    f(n++, off, kap, glied);
   }
+  void i32(std::size_t off, auto g) { Feld(off, 0, g); }
+  void real(std::size_t off, auto g) { Feld(off, 0, g); }
+  void flag(std::size_t off, auto g) { Feld(off, 0, g); }
+  void text(std::size_t off, std::size_t kap, auto g) { Feld(off, kap, g); }
 };
+template <class F>
+void FuerJedes(F&& f) {
+  Jeder<F> v{f};
+  Glieder(v);
+}
 
-// The plan of a choice: the chosen fields in layout order.
-struct Planer : Gezaehlt {
-  const AbrechnungRecord& r;
-  const AbrechnungFelder& felder;
-  std::vector<AbrechnungFelder::Schritt>& plan;
-  void Nimm(std::size_t off, std::size_t kap, const void* glied, AbrechnungFelder::Art art) {
-    if (!felder.gewaehlt(Naechstes())) return;
-    const auto at =
-        std::size_t(static_cast<const char*>(glied) - reinterpret_cast<const char*>(&r));
-    plan.push_back({std::uint16_t(off), std::uint16_t(kap), std::uint32_t(at), art});
-  }
-  void i32(std::size_t off, const std::int32_t& v) { Nimm(off, 0, &v, AbrechnungFelder::Art::I32); }
-  void real(std::size_t off, const double& v) { Nimm(off, 0, &v, AbrechnungFelder::Art::Real); }
-  void flag(std::size_t off, const bool& v) { Nimm(off, 0, &v, AbrechnungFelder::Art::Flag); }
-  void text(std::size_t off, std::size_t kap, const std::string& v) {
-    Nimm(off, kap, &v, AbrechnungFelder::Art::Text);
-  }
-};
+// One field between image and member, by the member's type.
+void Lies(const std::uint8_t* b, std::size_t o, std::size_t, double& v) { v = GetReal48(b, o); }
+void Lies(const std::uint8_t* b, std::size_t o, std::size_t, std::int32_t& v) {
+  v = GetInt32(b, o);
+}
+void Lies(const std::uint8_t* b, std::size_t o, std::size_t, bool& v) { v = GetBool(b, o); }
+void Lies(const std::uint8_t* b, std::size_t o, std::size_t kap, std::string& v) {
+  GetShortString(b, o, kap, v);
+}
+void Schreib(std::uint8_t* b, std::size_t o, std::size_t, double v) { PutReal48(b, o, v); }
+void Schreib(std::uint8_t* b, std::size_t o, std::size_t, std::int32_t v) { PutInt32(b, o, v); }
+void Schreib(std::uint8_t* b, std::size_t o, std::size_t, bool v) { PutBool(b, o, v); }
+void Schreib(std::uint8_t* b, std::size_t o, std::size_t kap, const std::string& v) {
+  PutShortString(b, o, kap, v);
+}
+// The marks of markiereAusser.
+void Markiere(double& v) { v = 4711.17; }
+void Markiere(std::int32_t& v) { v = 4711; }
+void Markiere(bool& v) { v = true; }
+void Markiere(std::string& v) { v = "#?#"; }
 
-struct Markierer : Gezaehlt {
-  const AbrechnungFelder& felder;
-  explicit Markierer(const AbrechnungFelder& f) : felder(f) {}
-  void i32(std::size_t, std::int32_t& v) {
-    if (!felder.gewaehlt(Naechstes())) v = 4711;
-  }
-  void real(std::size_t, double& v) {
-    if (!felder.gewaehlt(Naechstes())) v = 4711.17;
-  }
-  void flag(std::size_t, bool& v) {
-    if (!felder.gewaehlt(Naechstes())) v = true;
-  }
-  void text(std::size_t, std::size_t, std::string& v) {
-    if (!felder.gewaehlt(Naechstes())) v = "#?#";
-  }
-};
+// Any member: Waehle(bits, Jedes{}) chooses every field.
+struct Jedes {};
 
-// Chooses the fields whose member lies within [von, bis) of the record.
-struct Waehler : Gezaehlt {
-  const AbrechnungRecord& r;
-  std::size_t von, bis;
-  std::bitset<AbrechnungFelder::kAnzahl>& bits;
-  template <class T>
-  void Pruefe(const T& feld) {
-    const std::size_t nr = Naechstes();
-    const auto at =
-        std::size_t(reinterpret_cast<const char*>(&feld) - reinterpret_cast<const char*>(&r));
-    if (at >= von && at < bis) bits.set(nr);
-  }
-  void i32(std::size_t, const std::int32_t& v) { Pruefe(v); }
-  void real(std::size_t, const double& v) { Pruefe(v); }
-  void flag(std::size_t, const bool& v) { Pruefe(v); }
-  void text(std::size_t, std::size_t, const std::string& v) { Pruefe(v); }
-};
+// Chooses the fields stored in the member `gesucht` (every slot of an array).
+template <class G>
+void Waehle(std::bitset<AbrechnungFelder::kAnzahl>& bits, G gesucht) {
+  FuerJedes([&](std::size_t nr, std::size_t, std::size_t, auto glied) {
+    if constexpr (std::is_same_v<G, Jedes>)
+      bits.set(nr);
+    else if constexpr (std::is_same_v<decltype(glied), G>)
+      bits[nr] = bits[nr] || glied == gesucht;
+    else if constexpr (requires { glied.feld == gesucht; })
+      bits[nr] = bits[nr] || glied.feld == gesucht;
+  });
+}
 
 }  // namespace
 
 void AbrechnungFelder::Schluessel() {
-  Nimm(Versatz(&AbrechnungRecord::PersNrEdit), sizeof(std::int32_t));
-  Nimm(Versatz(&AbrechnungRecord::MonatComboBox), sizeof(std::int32_t));
-  Nimm(Versatz(&AbrechnungRecord::JahrComboBox), sizeof(std::int32_t));
-  Nimm(Versatz(&AbrechnungRecord::AbrechngComboBox), sizeof(std::int32_t));
+  for (auto feld : {&R::PersNrEdit, &R::MonatComboBox, &R::JahrComboBox, &R::AbrechngComboBox})
+    Nimm(feld);
 }
 
-void AbrechnungFelder::Nimm(std::size_t versatz, std::size_t groesse) {
-  static const AbrechnungRecord muster;
-  Waehler w{{}, muster, versatz, versatz + groesse, bits_};
-  Fields(muster, w);
+void AbrechnungFelder::Nimm(Glied feld) {
+  std::visit([&](auto glied) { Waehle(bits_, glied); }, feld);
 }
 
 void AbrechnungFelder::Planen() {
-  static const AbrechnungRecord muster;
-  std::vector<Schritt> plan;
-  Planer p{{}, muster, *this, plan};
-  Fields(muster, p);
-  for (auto& teil : plan_) teil.clear();
-  for (const Schritt& s : plan) plan_[std::size_t(s.art)].push_back(s);
+  plan_ = {};
+  FuerJedes([&](std::size_t nr, std::size_t off, std::size_t kap, auto glied) {
+    if (gewaehlt(nr))
+      std::get<std::vector<Schritt<decltype(glied)>>>(plan_).push_back(
+          {std::uint16_t(off), std::uint16_t(kap), glied});
+  });
 }
 
 AbrechnungFelder AbrechnungFelder::Alle() {
   AbrechnungFelder f;
-  f.Nimm(0, sizeof(AbrechnungRecord));
+  Waehle(f.bits_, Jedes{});
   f.Planen();
   return f;
 }
@@ -170,36 +181,33 @@ AbrechnungFelder AbrechnungFelder::Alle() {
 bool AbrechnungFelder::alle() const { return *this == Alle(); }
 
 void AbrechnungRecord::unpack(const std::uint8_t* bytes, const AbrechnungFelder& felder) {
-  // Straight down the plan, a kind at a time: a report reads a few dozen of
-  // the fields, nearly all amounts.
-  char* const basis = reinterpret_cast<char*>(this);
-  using Art = AbrechnungFelder::Art;
-  for (const AbrechnungFelder::Schritt& s : felder.plan(Art::Real))
-    *reinterpret_cast<double*>(basis + s.glied) = GetReal48(bytes, s.bild);
-  for (const AbrechnungFelder::Schritt& s : felder.plan(Art::I32))
-    *reinterpret_cast<std::int32_t*>(basis + s.glied) = GetInt32(bytes, s.bild);
-  for (const AbrechnungFelder::Schritt& s : felder.plan(Art::Flag))
-    *reinterpret_cast<bool*>(basis + s.glied) = GetBool(bytes, s.bild);
-  for (const AbrechnungFelder::Schritt& s : felder.plan(Art::Text))
-    GetShortString(bytes, s.bild, s.kapazitaet, *reinterpret_cast<std::string*>(basis + s.glied));
+  // Straight down the plan, a kind of member at a time: a report reads a
+  // few dozen of the fields, nearly all amounts.
+  auto lies = [&](const auto& schritte) {
+    for (const auto& s : schritte) Lies(bytes, s.bild, s.kapazitaet, In(*this, s.glied));
+  };
+  std::apply([&](const auto&... teile) { (lies(teile), ...); }, felder.plan());
 }
 
 void AbrechnungRecord::markiereAusser(const AbrechnungFelder& felder) {
-  Markierer m(felder);
-  Fields(*this, m);
+  FuerJedes([&](std::size_t nr, std::size_t, std::size_t, auto glied) {
+    if (!felder.gewaehlt(nr)) Markiere(In(*this, glied));
+  });
 }
 
 AbrechnungBytes AbrechnungRecord::pack() const {
   AbrechnungBytes b{};
-  record_image::Packer p{b.data()};
-  Fields(*this, p);
+  FuerJedes([&](std::size_t, std::size_t off, std::size_t kap, auto glied) {
+    Schreib(b.data(), off, kap, In(*this, glied));
+  });
   return b;
 }
 
 AbrechnungRecord AbrechnungRecord::unpack(const std::uint8_t* bytes) {
   AbrechnungRecord r;
-  record_image::Unpacker u{bytes};
-  Fields(r, u);
+  FuerJedes([&](std::size_t, std::size_t off, std::size_t kap, auto glied) {
+    Lies(bytes, off, kap, In(r, glied));
+  });
   return r;
 }
 

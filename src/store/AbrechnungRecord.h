@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <tuple>
+#include <variant>
 #include <vector>
 
 namespace lohn {
@@ -169,7 +171,7 @@ class AbrechnungFelder {
   template <class... T>
   explicit AbrechnungFelder(T AbrechnungRecord::*... felder) {
     Schluessel();
-    (Nimm(Versatz(felder), sizeof(T)), ...);
+    (Nimm(felder), ...);
     Planen();
   }
   static AbrechnungFelder Alle();
@@ -183,30 +185,40 @@ class AbrechnungFelder {
     return *this;
   }
 
-  // The chosen fields as unpack reads them: where in the image, how, and
-  // into which member (its offset in the record).
-  enum class Art : std::uint8_t { I32, Real, Flag, Text };
+  // Slot i of an array member: how the layout names a field it stores in
+  // an array.
+  template <class T, std::size_t N>
+  struct Fach {
+    std::array<T, N> AbrechnungRecord::*feld;
+    std::uint8_t i;
+  };
+  // A chosen field as unpack reads it: where in the image, its capacity
+  // (texts), and the member (or slot) it goes into.
+  template <class G>
   struct Schritt {
     std::uint16_t bild, kapazitaet;
-    std::uint32_t glied;
-    Art art;
+    G glied;
   };
-  const std::vector<Schritt>& plan(Art art) const { return plan_[std::size_t(art)]; }
+  template <class... G>
+  using Plaene = std::tuple<std::vector<Schritt<G>>...>;
+  // One list per kind of member, the amounts first, each in layout order.
+  using Plan = Plaene<double AbrechnungRecord::*, std::int32_t AbrechnungRecord::*,
+                      bool AbrechnungRecord::*, std::string AbrechnungRecord::*,
+                      Fach<double, kUmlagenCount>, Fach<std::string, kAbrechnungLohnartSlots>>;
+  const Plan& plan() const { return plan_; }
 
  private:
-  template <class T>
-  static std::size_t Versatz(T AbrechnungRecord::*feld) {
-    static const AbrechnungRecord muster;
-    return std::size_t(reinterpret_cast<const char*>(&(muster.*feld)) -
-                       reinterpret_cast<const char*>(&muster));
-  }
+  using R = AbrechnungRecord;
+  using Glied = std::variant<std::int32_t R::*, double R::*, bool R::*, std::string R::*,
+                             std::array<double, kUmlagenCount> R::*,
+                             std::array<std::string, kAbrechnungLohnartSlots> R::*>;
   void Schluessel();
-  // Chooses the layout's fields stored in the member at this offset.
-  void Nimm(std::size_t versatz, std::size_t groesse);
+  // Chooses the layout's fields stored in the member (every slot of an array).
+  void Nimm(Glied feld);
   void Planen();
 
   std::bitset<kAnzahl> bits_;
-  std::array<std::vector<Schritt>, 4> plan_;  // by Art
+  Plan plan_;
 };
 
 // The four-part key, readable from a record image without unpacking it.

@@ -5,6 +5,7 @@
 #include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 namespace lohn {
@@ -21,97 +22,6 @@ std::string_view Trim(std::string_view s) {
 
 [[noreturn]] void FloatError(std::string_view text) {
   throw ConversionError("'" + std::string(text) + "' ist kein gültiger Fließkommawert");
-}
-
-// Decimal digits of |value| rounded to `precision` significant digits:
-// value = 0.<digits> * 10^exponent.
-struct Decimal {
-  std::string digits;
-  int exponent = 0;
-  bool negative = false;
-};
-
-Decimal ToDecimal(double value, int precision) {
-  Decimal d;
-  d.negative = std::signbit(value);
-  char buf[64];
-  auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific,
-                           precision - 1);
-  std::string_view s(buf, res.ptr - buf);
-  std::size_t e = s.find('e');
-  for (char c : s.substr(0, e))
-    if (c != '.') d.digits += c;
-  int exp10 = 0;
-  std::string_view es = s.substr(e + 1);
-  if (!es.empty() && es.front() == '+') es.remove_prefix(1);
-  std::from_chars(es.data(), es.data() + es.size(), exp10);
-  d.exponent = exp10 + 1;
-  while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
-  if (d.digits == "0") d.exponent = 0;
-  return d;
-}
-
-// Keeps `keep` digits, rounding the rest half away from zero.
-void RoundDigits(Decimal& d, int keep) {
-  if (keep < 0) {
-    d.digits = "0";
-    d.exponent = 0;
-    return;
-  }
-  if (int(d.digits.size()) <= keep) return;
-  bool up = d.digits[keep] >= '5';
-  d.digits.resize(keep);
-  if (up) {
-    int i = keep - 1;
-    while (i >= 0 && d.digits[i] == '9') d.digits[i--] = '0';
-    if (i < 0) {
-      d.digits.insert(d.digits.begin(), '1');
-      ++d.exponent;
-    } else {
-      ++d.digits[i];
-    }
-  }
-  if (d.digits.empty()) {
-    d.digits = "0";
-    d.exponent = 0;
-  }
-}
-
-bool IsZero(const Decimal& d) { return d.digits.find_first_not_of('0') == std::string::npos; }
-
-std::string FixedText(const Decimal& d, int decimals, bool thousands) {
-  std::string intPart, fracPart;
-  for (int i = 0; i < d.exponent; ++i) intPart += i < int(d.digits.size()) ? d.digits[i] : '0';
-  if (intPart.empty()) intPart = "0";
-  for (int i = 0; i < decimals; ++i) {
-    int idx = d.exponent + i;
-    fracPart += (idx >= 0 && idx < int(d.digits.size())) ? d.digits[idx] : '0';
-  }
-  if (thousands) {
-    std::string grouped;
-    int n = int(intPart.size());
-    for (int i = 0; i < n; ++i) {
-      grouped += intPart[i];
-      if ((n - 1 - i) % 3 == 0 && i != n - 1) grouped += '.';
-    }
-    intPart = grouped;
-  }
-  std::string out = (d.negative && !IsZero(d)) ? "-" : "";
-  out += intPart;
-  if (decimals > 0) out += "," + fracPart;
-  return out;
-}
-
-std::string FixedOrGeneral(double value, int precision, int digits, bool thousands) {
-  if (std::isnan(value)) return "NAN";
-  if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
-  if (value == 0.0) return FixedText(Decimal{"0", 0, false}, digits, false);
-  Decimal d = ToDecimal(value, precision);
-  // More whole digits than the precision: still fixed point, with every
-  // digit the double holds (an amount is never written in exponent form).
-  if (d.exponent > precision) d = ToDecimal(value, 17);
-  RoundDigits(d, d.exponent + digits);
-  return FixedText(d, digits, thousands);
 }
 
 }  // namespace
@@ -215,80 +125,105 @@ namespace {
 
 using U128 = unsigned __int128;
 
-constexpr int kMaxPow10 = 23;  // 10^22 times a 53-bit significand fits 128 bits
-
-constexpr std::array<U128, kMaxPow10> Pow10Table() {
-  std::array<U128, kMaxPow10> t{};
+template <class T, int N>
+constexpr std::array<T, N> Potenzen(T basis) {
+  std::array<T, N> t{};
   t[0] = 1;
-  for (int i = 1; i < kMaxPow10; ++i) t[i] = t[i - 1] * 10;
+  for (int i = 1; i < N; ++i) t[i] = t[i - 1] * basis;
   return t;
 }
-constexpr std::array<U128, kMaxPow10> kPow10 = Pow10Table();
+constexpr auto kPow10 = Potenzen<U128, 20>(10);
+constexpr auto kPow5 = Potenzen<U128, 41>(5);
+constexpr auto kZehner = Potenzen<double, 23>(10);  // exact as doubles
 
-// Below this |value| the text rounds to zero at `digits` decimals whatever
-// its 17th digit says (10^-(digits+1)).
-constexpr double kNull[] = {1e-1, 1e-2, 1e-3, 1e-4, 1e-5, 1e-6, 1e-7};
+// The fixed text covers every amount a record can hold (a Real48 stays
+// below 2^127); beyond that the general format's exponent text is shown.
+constexpr double kFestGrenze = 0x1p127;
 
-// FixedScaled of |value| v >= kNull[digits] in the common case: fewer whole
-// digits than `precision` - `digits` and v * 10^digits well within 0.4 of an
-// integer. Rounding to `precision` digits first moves it by at most 0.05 of
-// the last decimal, the product's own rounding by less than 0.07: both
-// steps end on that integer. False when it cannot tell.
-inline bool SkaliertGewoehnlich(double v, int precision, int digits, std::uint64_t& n) {
-  if (precision > 15 || precision < digits || digits < 0 || digits > 6 ||
-      !(v < double(kPow10[precision - digits])))
-    return false;
-  const double skaliert = v * double(kPow10[digits]);
-  const double ganz = GanzGerade(skaliert);
-  if (!(std::fabs(skaliert - ganz) < 0.4)) return false;
-  n = static_cast<std::uint64_t>(ganz);
-  return true;
+// value = n * 10^(e - stellen) with `stellen` significant digits,
+// 10^(stellen-1) <= n <= 10^stellen, exact halves to even.
+struct Signifikant {
+  std::uint64_t n;
+  int e;
+};
+
+// For 10^-7 <= v < 2^127 and 1 <= stellen <= 17, on the double's exact
+// binary value v = m * 2^t: v * 10^k = m * 5^k * 2^(t + k) as the fraction
+// zaehler / nenner, whose integer part has `stellen` digits when e (the
+// whole digits of v) is right. e comes from the binary exponent, at most
+// one too small.
+Signifikant Runde(double v, int stellen) {
+  const auto bits = std::bit_cast<std::uint64_t>(v);
+  const int exp2 = int(bits >> 52) - 1022;  // 2^(exp2-1) <= v < 2^exp2
+  const U128 m = (bits & ((std::uint64_t(1) << 52) - 1)) | std::uint64_t(1) << 52;
+  int e = (((exp2 - 1) * 1233) >> 12) + 1;
+  if (e >= 0 && e < int(kZehner.size()) && v >= kZehner[std::size_t(e)]) ++e;
+  for (;;) {
+    const int k = stellen - e, zwei = exp2 - 53 + k;
+    U128 ganz, rest, nenner;
+    if (k >= 0 && zwei < 0) {  // the usual amount: a power of two below
+      const U128 zaehler = m * static_cast<std::uint64_t>(kPow5[std::size_t(k)]);
+      ganz = zaehler >> -zwei;
+      nenner = U128(1) << -zwei;
+      rest = zaehler & (nenner - 1);
+    } else {
+      U128 zaehler = k >= 0 ? m * kPow5[std::size_t(k)] : m;
+      nenner = k >= 0 ? 1 : kPow5[std::size_t(-k)];
+      if (zwei >= 0)
+        zaehler <<= zwei;
+      else
+        nenner <<= -zwei;
+      ganz = zaehler / nenner;
+      rest = zaehler % nenner;
+    }
+    if (ganz < kPow10[std::size_t(stellen - 1)]) {
+      --e;
+    } else if (ganz >= kPow10[std::size_t(stellen)]) {
+      ++e;
+    } else {
+      const bool auf = rest * 2 > nenner || (rest * 2 == nenner && (ganz & 1));
+      return {static_cast<std::uint64_t>(ganz) + (auf ? 1 : 0), e};
+    }
+  }
+}
+
+// |value| * 10^digits as the fixed text reads it: `ziffern` followed by
+// `nullen` zeros.
+struct Festkomma {
+  std::uint64_t ziffern = 0;
+  int nullen = 0;
+};
+
+// v finite, below kFestGrenze. First to `precision` significant digits
+// (exact halves to even), all 17 of them when v has more whole digits than
+// that, then to `digits` decimals with halves away from zero.
+Festkomma Fest(double v, int precision, int digits) {
+  // 10^-(digits+1) and less rounds to zero whatever its digits.
+  static constexpr double kNull[] = {1e-1, 1e-2, 1e-3, 1e-4, 1e-5, 1e-6, 1e-7};
+  if (v < kNull[digits]) return {};
+  Signifikant s = Runde(v, precision);
+  if (s.e > precision || (s.e == precision && s.n == kPow10[std::size_t(precision)]))
+    s = Runde(v, precision = 17);
+  const int weg = precision - s.e - digits;  // digits of n behind the last decimal
+  if (weg <= 0) return {s.n, -weg};
+  if (weg > precision) return {};
+  const auto teiler = static_cast<std::uint64_t>(kPow10[std::size_t(weg)]);
+  return {s.n / teiler + (s.n % teiler * 2 >= teiler ? 1 : 0), 0};
+}
+
+bool Stellen(int precision, int digits) {
+  return precision >= 1 && precision <= 17 && digits >= 0 && digits <= 6;
 }
 
 }  // namespace
 
 std::optional<std::uint64_t> FixedScaled(double value, int precision, int digits) {
-  if (!std::isfinite(value) || precision < 1 || precision > 17 || digits < 0 || digits > 6)
-    return std::nullopt;
-  const double v = std::fabs(value);
-  if (v < kNull[digits]) return 0;
-  if (std::uint64_t n; SkaliertGewoehnlich(v, precision, digits, n)) return n;
-  // v = m * 2^-shift exactly, m an integer of 53 bits: v is a normal
-  // number here (kNull keeps the smaller ones out), 2^(exp2-1) <= v < 2^exp2.
-  const auto bits = std::bit_cast<std::uint64_t>(v);
-  const int exp2 = int(bits >> 52) - 1022;
-  const U128 m = (bits & ((std::uint64_t(1) << 52) - 1)) | std::uint64_t(1) << 52;
-  const int shift = 53 - exp2;
-  // The whole digits e of v (10^(e-1) <= v < 10^e): a guess from the binary
-  // exponent, then settled on the exact product v * 10^(precision - e).
-  int e = (((exp2 - 1) * 1233) >> 12) + 1;
-  U128 x = 0, ganz = 0;
-  for (int versuch = 0;; ++versuch) {
-    const int k = precision - e;
-    // The text keeps all digits past `precision` beyond this (and rounds a
-    // carry into one more whole digit differently): not for the integers.
-    if (versuch == 3 || k < std::max(digits, 1) || k >= kMaxPow10 || shift <= 0 || shift > 120)
-      return std::nullopt;
-    x = m * kPow10[k];
-    ganz = x >> shift;
-    if (ganz < kPow10[precision - 1])
-      --e;
-    else if (ganz >= kPow10[precision])
-      ++e;
-    else
-      break;
-  }
-  if (e + digits < 0) return 0;
-  // To `precision` significant digits, exact halves to even as the
-  // shortest-digits conversion of the text path does ...
-  const U128 rest = x & ((U128(1) << shift) - 1);
-  const U128 halb = U128(1) << (shift - 1);
-  const std::uint64_t n =
-      static_cast<std::uint64_t>(ganz) + (rest > halb || (rest == halb && (ganz & 1)) ? 1 : 0);
-  // ... then to `digits` decimals with halves away from zero, as the digits
-  // of that text read.
-  const auto teiler = static_cast<std::uint64_t>(kPow10[precision - e - digits]);
-  return n / teiler + (n % teiler * 2 >= teiler ? 1 : 0);
+  if (!Stellen(precision, digits) || !(std::fabs(value) < kFestGrenze)) return std::nullopt;
+  const Festkomma f = Fest(std::fabs(value), precision, digits);
+  std::uint64_t n = f.ziffern;
+  for (int i = 0; i < f.nullen; ++i)
+    if (__builtin_mul_overflow(n, 10, &n)) return std::nullopt;
+  return n;
 }
 
 char* PutDigitsBack(char* end, std::uint64_t n, int minDigits) {
@@ -303,36 +238,34 @@ char* PutDigitsBack(char* end, std::uint64_t n, int minDigits) {
 
 void AppendFloatFixed(std::string& out, double value, int precision, int digits, char point,
                       int width) {
-  char puffer[48];
+  if (!Stellen(precision, digits))
+    throw std::invalid_argument("FloatToStrFixed: precision 1-17, digits 0-6");
+  char puffer[80];
   char* const end = puffer + sizeof puffer;
   char* p = end;
-  std::string text;
-  if (const auto scaled = FixedScaled(value, precision, digits)) {
-    if (digits == 2) {  // amounts: a divisor the compiler knows
-      p = PutDigitsBack(p, *scaled % 100, 2);
-      *--p = point;
-      p = PutDigitsBack(p, *scaled / 100);
-    } else if (digits > 0) {
-      const auto einheit = static_cast<std::uint64_t>(kPow10[digits]);
-      p = PutDigitsBack(p, *scaled % einheit, digits);
-      *--p = point;
-      p = PutDigitsBack(p, *scaled / einheit);
-    } else {
-      p = PutDigitsBack(p, *scaled);
+  if (std::fabs(value) < kFestGrenze) {
+    const Festkomma f = Fest(std::fabs(value), precision, digits);
+    // The trailing zeros, the decimals from the digits, the point moved in
+    // before the last `digits`, the whole digits.
+    const int nullenNach = std::min(f.nullen, digits), ausZiffern = digits - nullenNach;
+    const auto einheit = static_cast<std::uint64_t>(kPow10[std::size_t(ausZiffern)]);
+    p = std::fill_n(p - f.nullen, f.nullen, '0') - f.nullen;
+    if (ausZiffern > 0) p = PutDigitsBack(p, f.ziffern % einheit, ausZiffern);
+    if (digits > 0) {
+      std::move(p, end - digits, p - 1);
+      end[-digits - 1] = point;
+      --p;
     }
+    p = PutDigitsBack(p, f.ziffern / einheit);
     // What rounds to zero has no sign.
-    if (value < 0 && *scaled != 0) *--p = '-';
-  } else {
-    text = FloatToStrFixedByText(value, precision, digits);
-    for (char& c : text)
-      if (c == ',') c = point;
+    if (value < 0 && f.ziffern != 0) *--p = '-';
+  } else {  // not finite, or beyond any amount
+    const std::string text = FloatToStrGeneral(value);
+    p = std::replace_copy(text.begin(), text.end(), p - text.size(), ',', point) - text.size();
   }
-  const std::size_t laenge = p != end ? std::size_t(end - p) : text.size();
+  const auto laenge = std::size_t(end - p);
   if (width > 0 && laenge < std::size_t(width)) out.append(std::size_t(width) - laenge, ' ');
-  if (p != end)
-    out.append(p, laenge);
-  else
-    out += text;
+  out.append(p, laenge);
 }
 
 std::string FloatToStrFixed(double value, int precision, int digits, char point, int width) {
@@ -345,27 +278,33 @@ std::string FloatToStrFixed(double value, int precision, int digits) {
   return FloatToStrFixed(value, precision, digits, ',', 0);
 }
 
-std::string FloatToStrFixedByText(double value, int precision, int digits) {
-  return FixedOrGeneral(value, precision, digits, false);
-}
-
 std::string FloatToStrNumber(double value, int digits) {
-  return FixedOrGeneral(value, 15, digits, true);
+  std::string text = FloatToStrFixed(value, 15, digits);
+  if (text.find('E') != std::string::npos || !std::isfinite(value)) return text;
+  const std::size_t anfang = text.front() == '-' ? 1 : 0;
+  for (std::size_t i = std::min(text.find(','), text.size()); i > anfang + 3; i -= 3)
+    text.insert(i - 3, 1, '.');
+  return text;
 }
 
 std::string FloatToStrGeneral(double value) {
   if (std::isnan(value)) return "NAN";
   if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
   if (value == 0.0) return "0";
-  Decimal d = ToDecimal(value, 15);
-  std::string sign = d.negative ? "-" : "";
-  if (d.exponent > 15 || d.exponent < -3) {
-    std::string out = sign + d.digits.substr(0, 1);
-    if (d.digits.size() > 1) out += "," + d.digits.substr(1);
-    return out + "E" + std::to_string(d.exponent - 1);
-  }
-  int decimals = std::max(0, int(d.digits.size()) - d.exponent);
-  return FixedText(d, decimals, false);
+  // 15 significant digits, trailing zeros dropped: |value| = 0.<ziffern> * 10^e.
+  char s[32];  // d.dddddddddddddde+XX
+  *std::to_chars(s, s + sizeof s - 1, std::fabs(value), std::chars_format::scientific, 14).ptr = 0;
+  std::string ziffern = s[0] + std::string(s + 2, 14);
+  ziffern.erase(ziffern.find_last_not_of('0') + 1);
+  const int e = std::atoi(s + 17) + 1;
+  const std::string out = std::signbit(value) ? "-" : "";
+  if (e > 15 || e < -3)
+    return out + ziffern[0] + (ziffern.size() > 1 ? "," + ziffern.substr(1) : "") + "E" +
+           std::to_string(e - 1);
+  if (e <= 0) return out + "0," + std::string(std::size_t(-e), '0') + ziffern;
+  ziffern.resize(std::max(ziffern.size(), std::size_t(e)), '0');
+  const std::string nach = ziffern.substr(std::size_t(e));
+  return out + ziffern.substr(0, std::size_t(e)) + (nach.empty() ? "" : "," + nach);
 }
 
 }  // namespace lohn

@@ -47,10 +47,12 @@ std::string FeldFehlerMeldung(std::string_view fehler, std::string_view feld,
 std::int32_t StrToInt(std::string_view text);
 
 // Fixed notation with the given decimals: the value is first taken to
-// `precision` significant digits, then rounded to `digits` decimals with
-// halves away from zero. Values with more integer digits than `precision`
-// keep all the digits the double holds: every finite value comes out in
-// fixed point, never in exponent form.
+// `precision` significant digits (exact halves to even), then rounded to
+// `digits` decimals with halves away from zero, as its decimal text reads.
+// Values with more integer digits than `precision` keep the 17 significant
+// digits the double holds; values beyond 2^127, which no record can hold,
+// come in the general format. All on integers from the double's exact
+// binary value. `precision` 1-17, `digits` 0-6, else std::invalid_argument.
 std::string FloatToStrFixed(double value, int precision, int digits);
 
 // The same text with `point` before the decimals, right-aligned with blanks
@@ -61,16 +63,10 @@ void AppendFloatFixed(std::string& out, double value, int precision, int digits,
                       int width);
 
 // FloatToStrFixed's digits as one integer, |value| * 10^digits rounded as
-// that text reads (17.275 -> 1728 at 15 digits, 2), computed on integers
-// from the double's exact binary value. Nothing when the value is not
-// finite or the integers cannot be sure to give the same digits (more
-// whole digits than `precision` - `digits`, or `precision` beyond 17,
-// `digits` beyond 6); FloatToStrFixed takes its decimal text path then.
+// that text reads (17.275 -> 1728 at 15 digits, 2). Nothing when the value
+// is not finite, the integer does not fit 64 bits or the arguments are out
+// of range.
 std::optional<std::uint64_t> FixedScaled(double value, int precision, int digits);
-
-// FloatToStrFixed by way of the decimal text (rounded to `precision`
-// digits, then rounded on the string): what FixedScaled must agree with.
-std::string FloatToStrFixedByText(double value, int precision, int digits);
 
 // Writes the decimal digits of n backwards so that they end just before
 // `end`, at least `minDigits` of them (leading zeros); returns the first.

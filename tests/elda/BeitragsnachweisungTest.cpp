@@ -339,6 +339,15 @@ TEST(Beitragsnachweisung, FaultTable) {
          EXPECT_NE(u.env.dialogs.messages[0].find("\"Beitragsgrundlage\" der Beitragsgruppe A1"),
                    std::string::npos);
        }},
+      {"a levy base too large for its field names the levy",
+       {Abr(1, 6, "A1", 1000, 150000000)},
+       {},
+       [](Umgebung& u, const std::string& d) {
+         EXPECT_EQ(d, "");
+         ASSERT_EQ(u.env.dialogs.messages.size(), 1u);
+         EXPECT_NE(u.env.dialogs.messages[0].find("\"Bemessungsgrundlage\" der Umlage WF"),
+                   std::string::npos);
+       }},
   };
   // Counts and the employer's digits and codes are never cut or signed.
   const std::vector<std::pair<std::function<void(Umgebung&, lohn::BerichtOptionen&)>, std::string>>
