@@ -4,11 +4,13 @@
 #include <array>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "reports/BerichtBloecke.h"
 #include "reports/BerichtLesen.h"
 #include "reports/BerichtText.h"
+#include "reports/BetragGrenze.h"
 #include "store/Cp1252.h"
 #include "store/TextRoutines.h"
 
@@ -101,11 +103,13 @@ bool PrintDienstnehmerZeiten(AppState& state, const BerichtOptionen& o) {
   BerichtText text;
   const std::string strich(101, '-');
   // The employees' pages are made several at once.
-  const bool ok = PersonenBloecke(
-      state, o.stem, text, [](std::int32_t) { return true; },
-      [&](BerichtText& t, const PersonalRecord& p, bool erste) {
-        ZeitenSeite(t, o, strich, p, zeilen[p.PersNrEdit], erste);
-      });
+  const bool ok = BerichtImRahmen(state, [&] {
+    return PersonenBloecke(
+        state, o.stem, text, [](std::int32_t) { return true; },
+        [&](BerichtText& t, const PersonalRecord& p, bool erste) {
+          ZeitenSeite(t, o, strich, p, zeilen[p.PersNrEdit], erste);
+        });
+  });
   return ok && text.Zeilen() > 0 && text.Schreiben(state);
 }
 
@@ -124,19 +128,23 @@ void ZeitenSeite(BerichtText& text, const BerichtOptionen& o, const std::string&
       "Monat   Normalstd     MehrStd  UeberStd50  UeberStd75 UeberStd100 UeberStd200   "
       "UrlaubStd     FehlStd");
   text.Zeile(strich);
-  std::array<double, 8> summe{};
+  // The hours in hundredths, each sum that of the lines as printed.
+  const BetragGrenze grenze{"den Bericht \"Dienstnehmer-Zeiten\""};
+  const std::string wessen = DesDienstnehmers(p.PersNrEdit, p.FamNameEdit);
+  std::array<Cent, 8> summe{};
   std::string zeile;
   for (const StundenZeile& z : eigene) {
     zeile = BerichtText::I(z.monat, 4) + Marke(z.teil);
     for (std::size_t i = 0; i < summe.size(); ++i) {
-      BerichtText::A(zeile, z.stunden[i], 12);
-      summe[i] += z.stunden[i];
+      const Cent c = grenze.Cents(z.stunden[i], wessen);
+      BerichtText::A(zeile, AlsBetrag(c), 12);
+      grenze.Addiere(summe[i], c, wessen);
     }
     text.Zeile(zeile);
   }
   text.Zeile(strich);
   zeile.assign(5, ' ');
-  for (double s : summe) BerichtText::A(zeile, s, 12);
+  for (Cent s : summe) BerichtText::A(zeile, AlsBetrag(s), 12);
   text.Zeile(zeile);
   text.Zeile(std::string(101, '='));
   text.Zeile("*) Teilabrechnung");
@@ -160,11 +168,13 @@ bool PrintUrlaubsZeitkonto(AppState& state, const BerichtOptionen& o) {
   BerichtText text;
   const std::string strich(55, '-');
   // The employees' pages are made several at once.
-  const bool ok = PersonenBloecke(
-      state, o.stem, text, [&](std::int32_t nr) { return persNr == 0 || nr == persNr; },
-      [&](BerichtText& t, const PersonalRecord& p, bool erste) {
-        KontoSeite(t, o, strich, p, zeilen[p.PersNrEdit], erste);
-      });
+  const bool ok = BerichtImRahmen(state, [&] {
+    return PersonenBloecke(
+        state, o.stem, text, [&](std::int32_t nr) { return persNr == 0 || nr == persNr; },
+        [&](BerichtText& t, const PersonalRecord& p, bool erste) {
+          KontoSeite(t, o, strich, p, zeilen[p.PersNrEdit], erste);
+        });
+  });
   return ok && text.Zeilen() > 0 && text.Schreiben(state);
 }
 
@@ -182,24 +192,31 @@ void KontoSeite(BerichtText& text, const BerichtOptionen& o, const std::string& 
   text.Zeile(strich);
   text.Zeile("Monat                  Urlaub               Zeitkonto");
   text.Zeile(strich);
-  double urlaub = 0, zeit = 0;
+  // Days and hours in hundredths, each sum that of the lines as printed.
+  const BetragGrenze grenze{"den Bericht \"Urlaubs- und Zeitkonten\""};
+  const std::string wessen = DesDienstnehmers(p.PersNrEdit, p.FamNameEdit);
+  Cent urlaub = 0, zeit = 0;
+  auto addiere = [&](const KontoStand& z) {
+    const Cent u = grenze.Cents(z.urlaub, wessen), s = grenze.Cents(z.zeit, wessen);
+    grenze.Addiere(urlaub, u, wessen);
+    grenze.Addiere(zeit, s, wessen);
+    return std::pair{u, s};
+  };
   for (const KontoStand& z : eigene)
-    if (z.jahr < jahr) {
-      urlaub += z.urlaub;
-      zeit += z.zeit;
-    }
-  text.Zeile("    Anfangsstand:" + BerichtText::A(urlaub, 12) + BerichtText::A(zeit, 24));
+    if (z.jahr < jahr) addiere(z);
+  text.Zeile("    Anfangsstand:" + BerichtText::A(AlsBetrag(urlaub), 12) +
+             BerichtText::A(AlsBetrag(zeit), 24));
   text.Zeile(strich);
   for (const KontoStand& z : eigene) {
     if (z.jahr != jahr) continue;
-    urlaub += z.urlaub;
-    zeit += z.zeit;
+    const auto [u, s] = addiere(z);
     if (z.monat >= 1 && z.monat <= 12)
-      text.Zeile(BerichtText::I(z.monat, 4) + Marke(z.teil) + BerichtText::A(z.urlaub, 24) +
-                 BerichtText::A(z.zeit, 24));
+      text.Zeile(BerichtText::I(z.monat, 4) + Marke(z.teil) + BerichtText::A(AlsBetrag(u), 24) +
+                 BerichtText::A(AlsBetrag(s), 24));
   }
   text.Zeile(strich);
-  text.Zeile("    Gesamt:      " + BerichtText::A(urlaub, 12) + BerichtText::A(zeit, 24));
+  text.Zeile("    Gesamt:      " + BerichtText::A(AlsBetrag(urlaub), 12) +
+             BerichtText::A(AlsBetrag(zeit), 24));
   text.Zeile(std::string(56, '='));
   text.Zeile("*) Teilabrechnung");
 }
@@ -210,40 +227,45 @@ bool PrintDienstnehmerDaten(AppState& state, const BerichtOptionen& o) {
   BerichtText text;
   Seiten seiten{text};
   const std::string strich(73, '-');
-  const bool ok = PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
-    seiten.Neu();
-    text.Zeile("DIENSTNEHMER-DATEN von " + o.stem);
-    text.Zeile(Label("Personal-Nr:") + BerichtText::I(p.PersNrEdit));
-    text.Zeile(strich);
-    text.Zeile(Label("Anschrift:") + p.FamNameEdit + " " + p.VornameEdit);
-    text.Zeile(Label("") + p.StrasseEdit);
-    text.Zeile(Label("") + BerichtText::I(p.PLZEdit, 4) + " " + p.OrtEdit);
-    text.Zeile();
-    text.Zeile(Label("Telefon:") + p.TelefonEdit);
-    text.Zeile();
-    text.Zeile(Label("Versicherungsdaten:"));
-    text.Zeile(Label("      SV-Nr:") + p.SVNrEdit);
-    text.Zeile(Label("      BeitragsGr.:") + p.BeitragsgruppeComboBox);
-    text.Zeile();
-    text.Zeile(Label("Soziale Stellung:") + Stellung(p.SozialeStellungEdit));
-    text.Zeile();
-    text.Zeile(Label("Bezüge:"));
-    text.Zeile(Label("      Gehalt:") + BerichtText::A(p.GehaltEdit, 9));
-    text.Zeile(Label("      Stundenlohn:") + BerichtText::A(p.StundenlohnEdit, 9));
-    text.Zeile(Label("      Sonst.Bezüge:") + BerichtText::A(p.ZulageEdit, 9));
-    text.Zeile(Label("      Sachbezüge:") + BerichtText::A(p.SachbezuegeEdit, 9));
-    Bemerkung(text, "      Bemerkung:", p.BemerkungenEdit);
-    text.Zeile();
-    text.Zeile(Label("Sonstiges:"));
-    text.Zeile(Label("      BIC (BLZ/Bank):") + p.BankEdit);
-    text.Zeile(Label("      IBAN (Konto):") + p.BankKtoNrEdit);
-    text.Zeile(Label("      Familienstand:") + p.FamStandEdit);
-    text.Zeile(Label("      Landeskennz.:") + p.StaatEdit);
-    text.Zeile(Label("      Beruf:") + p.BerufEdit);
-    text.Zeile(Label("      Ein/Austritt:") + p.EintrittsDatumEdit);
-    text.Zeile();
-    text.Zeile(Label("Urlaubsanspruch:", 19) + BerichtText::A(p.UrlaubsAnspruchEdit, 9) + " Tage");
-    text.Zeile(strich);
+  const BetragGrenze grenze{"den Bericht \"Dienstnehmer-Daten gesamt\""};
+  const bool ok = BerichtImRahmen(state, [&] {
+    return PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
+      const std::string wessen = DesDienstnehmers(p.PersNrEdit, p.FamNameEdit);
+      seiten.Neu();
+      text.Zeile("DIENSTNEHMER-DATEN von " + o.stem);
+      text.Zeile(Label("Personal-Nr:") + BerichtText::I(p.PersNrEdit));
+      text.Zeile(strich);
+      text.Zeile(Label("Anschrift:") + p.FamNameEdit + " " + p.VornameEdit);
+      text.Zeile(Label("") + p.StrasseEdit);
+      text.Zeile(Label("") + BerichtText::I(p.PLZEdit, 4) + " " + p.OrtEdit);
+      text.Zeile();
+      text.Zeile(Label("Telefon:") + p.TelefonEdit);
+      text.Zeile();
+      text.Zeile(Label("Versicherungsdaten:"));
+      text.Zeile(Label("      SV-Nr:") + p.SVNrEdit);
+      text.Zeile(Label("      BeitragsGr.:") + p.BeitragsgruppeComboBox);
+      text.Zeile();
+      text.Zeile(Label("Soziale Stellung:") + Stellung(p.SozialeStellungEdit));
+      text.Zeile();
+      text.Zeile(Label("Bezüge:"));
+      text.Zeile(Label("      Gehalt:") + grenze.A(p.GehaltEdit, 9, wessen));
+      text.Zeile(Label("      Stundenlohn:") + grenze.A(p.StundenlohnEdit, 9, wessen));
+      text.Zeile(Label("      Sonst.Bezüge:") + grenze.A(p.ZulageEdit, 9, wessen));
+      text.Zeile(Label("      Sachbezüge:") + grenze.A(p.SachbezuegeEdit, 9, wessen));
+      Bemerkung(text, "      Bemerkung:", p.BemerkungenEdit);
+      text.Zeile();
+      text.Zeile(Label("Sonstiges:"));
+      text.Zeile(Label("      BIC (BLZ/Bank):") + p.BankEdit);
+      text.Zeile(Label("      IBAN (Konto):") + p.BankKtoNrEdit);
+      text.Zeile(Label("      Familienstand:") + p.FamStandEdit);
+      text.Zeile(Label("      Landeskennz.:") + p.StaatEdit);
+      text.Zeile(Label("      Beruf:") + p.BerufEdit);
+      text.Zeile(Label("      Ein/Austritt:") + p.EintrittsDatumEdit);
+      text.Zeile();
+      text.Zeile(Label("Urlaubsanspruch:", 19) + grenze.A(p.UrlaubsAnspruchEdit, 9, wessen) +
+                 " Tage");
+      text.Zeile(strich);
+    });
   });
   return ok && text.Zeilen() > 0 && text.Schreiben(state);
 }
@@ -251,18 +273,22 @@ bool PrintDienstnehmerDaten(AppState& state, const BerichtOptionen& o) {
 bool PrintLohnGehaltsliste(AppState& state, const BerichtOptionen& o) {
   BerichtText text;
   text.Zeile("LOHN-GEHALTSLISTE von " + o.stem);
-  const bool ok = PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
-    text.Zeile(std::string(73, '-'));
-    text.Zeile(Label("Personal-Nr:") + BerichtText::I(p.PersNrEdit));
-    text.Zeile(Label("Dienstnehmer:") + p.FamNameEdit + " " + p.VornameEdit);
-    text.Zeile(Label("Soziale Stellung:") + Stellung(p.SozialeStellungEdit));
-    text.Zeile(Label(p.ArbeiterCheckBox ? "   Std-Lohn:" : "   Gehalt:") +
-               BerichtText::A(p.GehaltEdit, 9));
-    text.Zeile(Label("   Überstd-Satz") + BerichtText::A(p.StundenlohnEdit, 9));
-    text.Zeile(Label("   Sonst.Bezüge:") + BerichtText::A(p.ZulageEdit, 9));
-    text.Zeile(Label("   Sachbezüge:") + BerichtText::A(p.SachbezuegeEdit, 9));
-    Bemerkung(text, "   Bemerkung:", p.BemerkungenEdit);
-    text.Zeile();
+  const BetragGrenze grenze{"den Bericht \"Lohn-Gehaltsliste\""};
+  const bool ok = BerichtImRahmen(state, [&] {
+    return PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
+      const std::string wessen = DesDienstnehmers(p.PersNrEdit, p.FamNameEdit);
+      text.Zeile(std::string(73, '-'));
+      text.Zeile(Label("Personal-Nr:") + BerichtText::I(p.PersNrEdit));
+      text.Zeile(Label("Dienstnehmer:") + p.FamNameEdit + " " + p.VornameEdit);
+      text.Zeile(Label("Soziale Stellung:") + Stellung(p.SozialeStellungEdit));
+      text.Zeile(Label(p.ArbeiterCheckBox ? "   Std-Lohn:" : "   Gehalt:") +
+                 grenze.A(p.GehaltEdit, 9, wessen));
+      text.Zeile(Label("   Überstd-Satz") + grenze.A(p.StundenlohnEdit, 9, wessen));
+      text.Zeile(Label("   Sonst.Bezüge:") + grenze.A(p.ZulageEdit, 9, wessen));
+      text.Zeile(Label("   Sachbezüge:") + grenze.A(p.SachbezuegeEdit, 9, wessen));
+      Bemerkung(text, "   Bemerkung:", p.BemerkungenEdit);
+      text.Zeile();
+    });
   });
   return ok && text.Schreiben(state);
 }

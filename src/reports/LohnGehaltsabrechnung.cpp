@@ -14,6 +14,7 @@
 #include "reports/BerichtBloecke.h"
 #include "reports/BerichtLesen.h"
 #include "reports/BerichtText.h"
+#include "reports/BetragGrenze.h"
 #include "store/AbrechnungStore.h"
 #include "store/Cp1252.h"
 #include "store/FileUtil.h"
@@ -44,13 +45,15 @@ struct Satz {
   std::unique_ptr<AbrechnungBytes> imMonat;  // unpacked where its slip is made
 };
 
+// The sums of a slip's parts, in whole cents.
 struct Summen {
-  double brutto = 0, sv = 0, lst = 0, netto = 0, auszahlung = 0;
+  Cent brutto = 0, sv = 0, lst = 0, netto = 0, auszahlung = 0;
 };
+
+const BetragGrenze kGrenze{"den Bericht \"Lohn- / Gehaltsabrechnung\""};
 
 std::string Feld(std::string_view label, int breite) { return PadText(label, breite, true); }
 
-std::string A(double v, int w) { return BerichtText::A(v, w); }
 std::string I(long long v, int w = 0) { return BerichtText::I(v, w); }
 
 std::string Monat(std::string_view label, int monat, int jahr) {
@@ -121,9 +124,14 @@ class Zettel {
         jahr_(jahr),
         erster_(erster) {}
 
-  // The slip of one employee: the month's records in part order.
+  // The slip of one employee: the month's records in part order. An amount
+  // or sum beyond the bound throws ZuGross naming him.
   void Person(const PersonalRecord& p, const std::vector<const AbrechnungRecord*>& saetze,
               double urlaubMonat, double urlaubGesamt, double zeitMonat, double zeitGesamt) {
+    wessen_ = DesDienstnehmers(p.PersNrEdit, p.FamNameEdit);
+    auto addiere = [&](Cent& summe, double betrag) {
+      kGrenze.Addiere(summe, kGrenze.Cents(betrag, wessen_), wessen_);
+    };
     Summen summen;
     bool teilGedruckt = false;
     for (std::size_t i = 0; i < saetze.size(); ++i) {
@@ -133,11 +141,11 @@ class Zettel {
         Teil(r.AbrechngComboBox + 1);
         teilGedruckt = true;
       }
-      summen.brutto += r.BruttoGesamtEdit;
-      summen.sv += r.SV_AbzGesEdit;
-      summen.lst += r.LstGesamt;
-      summen.netto += r.NettoBetragEdit;
-      summen.auszahlung += r.AuszahlungsbetragEdit;
+      addiere(summen.brutto, r.BruttoGesamtEdit);
+      addiere(summen.sv, r.SV_AbzGesEdit);
+      addiere(summen.lst, r.LstGesamt);
+      addiere(summen.netto, r.NettoBetragEdit);
+      addiere(summen.auszahlung, r.AuszahlungsbetragEdit);
       Kopf(r, urlaubMonat, urlaubGesamt, zeitMonat, zeitGesamt);
       Bezuege(r);
       Brutto(r);
@@ -156,6 +164,8 @@ class Zettel {
     for (int i = 0; i < anzahl; ++i) Zeile();
   }
   void Zeile() { t_.Zeile(); }
+  // Every amount of the slip goes through here: checked against the bound.
+  std::string A(double v, int w) const { return kGrenze.A(v, w, wessen_); }
 
   void Anfang(const PersonalRecord& p) {
     const DienstgeberGlobals& dg = state_.Dienstgeber;
@@ -436,11 +446,12 @@ class Zettel {
       Zeile("S U M M E N - bis Abrechnung-Teil " + I(n));
       Zeile(kStrich);
     }
-    Gesamt("Brutto Gesamtbetrag:", "Brutto Gesamtbetrag ;;;;", s.brutto);
-    Gesamt("Sozialversicherung Gesamtbetrag:", "Sozialversicherung Gesamtbetrag ;;;;", s.sv);
-    Gesamt("Lohnsteuer Gesamtbetrag:", "Lohnsteuer Gesamtbetrag ;;;;", s.lst);
-    Gesamt("Netto Gesamtbetrag:", "Netto Gesamtbetrag ;;;;", s.netto);
-    Gesamt("Auszahlungsbetrag gesamt:", "Auszahlungsbetrag gesamt ;;;;", s.auszahlung);
+    Gesamt("Brutto Gesamtbetrag:", "Brutto Gesamtbetrag ;;;;", AlsBetrag(s.brutto));
+    Gesamt("Sozialversicherung Gesamtbetrag:", "Sozialversicherung Gesamtbetrag ;;;;",
+           AlsBetrag(s.sv));
+    Gesamt("Lohnsteuer Gesamtbetrag:", "Lohnsteuer Gesamtbetrag ;;;;", AlsBetrag(s.lst));
+    Gesamt("Netto Gesamtbetrag:", "Netto Gesamtbetrag ;;;;", AlsBetrag(s.netto));
+    Gesamt("Auszahlungsbetrag gesamt:", "Auszahlungsbetrag gesamt ;;;;", AlsBetrag(s.auszahlung));
     Zeile(csv_ ? " " : kDoppel);
   }
 
@@ -450,6 +461,7 @@ class Zettel {
   const int leer_;
   const int monat_, jahr_;
   bool erster_;
+  std::string wessen_;  // " des Dienstnehmers ..." of the slip being made
 };
 
 }  // namespace
@@ -488,45 +500,48 @@ bool PrintLohnGehaltsabrechnung(AppState& state, const BerichtOptionen& o) {
   // The slips are made several at once, each from its employee's image.
   BerichtBloecke bloecke(text);
   bool erster = true;
-  if (!PersonalBilderLesen(state, o.stem, [&](const std::uint8_t* b) {
-        auto it = saetze.find(PersonalNrOf(b));
-        if (it == saetze.end()) return;
-        std::vector<const AbrechnungBytes*> imMonat;
-        double urlaubMonat = 0, urlaubGesamt = 0, zeitMonat = 0, zeitGesamt = 0;
-        for (const Satz& s : it->second) {
-          urlaubGesamt += s.urlaub;
-          zeitGesamt += s.zeit;
-          if (!s.imMonat) continue;
-          urlaubMonat += s.urlaub;
-          zeitMonat += s.zeit;
-          imMonat.push_back(s.imMonat.get());
-        }
-        if (!imMonat.empty()) {
-          PersonalBytes bild;
-          std::copy_n(b, bild.size(), bild.begin());
-          bloecke.Neu([&state, csv, leer, monat, jahr, erster, bild, bilder = std::move(imMonat),
-                       urlaubMonat, urlaubGesamt, zeitMonat, zeitGesamt](BerichtText& t) {
-            std::vector<AbrechnungRecord> saetze;
-            saetze.reserve(bilder.size());
-            for (const AbrechnungBytes* a : bilder)
-              saetze.push_back(AbrechnungRecord::unpack(a->data()));
-            // The main payroll opens the slip and the parts follow it,
-            // whatever order they were saved in.
-            std::vector<const AbrechnungRecord*> reihe;
-            for (const AbrechnungRecord& r : saetze) reihe.push_back(&r);
-            std::stable_sort(reihe.begin(), reihe.end(), [](auto* a, auto* b) {
-              return a->AbrechngComboBox < b->AbrechngComboBox;
+  const bool ok = BerichtImRahmen(state, [&] {
+    if (!PersonalBilderLesen(state, o.stem, [&](const std::uint8_t* b) {
+          auto it = saetze.find(PersonalNrOf(b));
+          if (it == saetze.end()) return;
+          std::vector<const AbrechnungBytes*> imMonat;
+          double urlaubMonat = 0, urlaubGesamt = 0, zeitMonat = 0, zeitGesamt = 0;
+          for (const Satz& s : it->second) {
+            urlaubGesamt += s.urlaub;
+            zeitGesamt += s.zeit;
+            if (!s.imMonat) continue;
+            urlaubMonat += s.urlaub;
+            zeitMonat += s.zeit;
+            imMonat.push_back(s.imMonat.get());
+          }
+          if (!imMonat.empty()) {
+            PersonalBytes bild;
+            std::copy_n(b, bild.size(), bild.begin());
+            bloecke.Neu([&state, csv, leer, monat, jahr, erster, bild, bilder = std::move(imMonat),
+                         urlaubMonat, urlaubGesamt, zeitMonat, zeitGesamt](BerichtText& t) {
+              std::vector<AbrechnungRecord> saetze;
+              saetze.reserve(bilder.size());
+              for (const AbrechnungBytes* a : bilder)
+                saetze.push_back(AbrechnungRecord::unpack(a->data()));
+              // The main payroll opens the slip and the parts follow it,
+              // whatever order they were saved in.
+              std::vector<const AbrechnungRecord*> reihe;
+              for (const AbrechnungRecord& r : saetze) reihe.push_back(&r);
+              std::stable_sort(reihe.begin(), reihe.end(), [](auto* a, auto* b) {
+                return a->AbrechngComboBox < b->AbrechngComboBox;
+              });
+              Zettel(state, t, csv, leer, monat, jahr, erster)
+                  .Person(PersonalRecord::unpack(bild.data()), reihe, urlaubMonat, urlaubGesamt,
+                          zeitMonat, zeitGesamt);
             });
-            Zettel(state, t, csv, leer, monat, jahr, erster)
-                .Person(PersonalRecord::unpack(bild.data()), reihe, urlaubMonat, urlaubGesamt,
-                        zeitMonat, zeitGesamt);
-          });
-          erster = false;
-        }
-      }))
-    return false;
-  bloecke.Ende();
-  if (text.Zeilen() == 0) return false;
+            erster = false;
+          }
+        }))
+      return false;
+    bloecke.Ende();
+    return true;
+  });
+  if (!ok || text.Zeilen() == 0) return false;
   return text.Schreiben(state);
 }
 

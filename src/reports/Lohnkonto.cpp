@@ -14,6 +14,7 @@
 #include "reports/BerichtBloecke.h"
 #include "reports/BerichtLesen.h"
 #include "reports/BerichtText.h"
+#include "reports/BetragGrenze.h"
 #include "reports/DienstgeberAbgaben.h"
 #include "store/TextRoutines.h"
 
@@ -22,7 +23,6 @@ namespace lohn {
 namespace {
 
 constexpr std::size_t kBreite = 210;
-constexpr const char* kKeinBericht = "Es wurde kein Bericht erstellt.";
 constexpr std::size_t kSpalten1 = 23;  // amounts of the first table
 constexpr std::size_t kSpalten2 = 9;   // amounts of the second table
 
@@ -38,27 +38,6 @@ enum T2 : std::size_t {
   Zukunft,
   PensK
 };
-
-using Cent = std::int64_t;
-
-double AlsBetrag(Cent c) { return double(c) / 100; }
-
-// An amount or sum beyond kMaxCents: the report is refused with this
-// message and writes nothing.
-struct ZuGross {
-  std::string meldung;
-};
-
-std::string DesDienstnehmers(std::int32_t nr, const std::string& name) {
-  return " des Dienstnehmers " + std::to_string(nr) + " " + name;
-}
-
-// Adds c to a sum, which must stay within kMaxCents; false when it does
-// not (the sum then holds the first value beyond it).
-bool Addiere(Cent& summe, Cent c) {
-  summe += c;
-  return summe >= -kMaxCents && summe <= kMaxCents;
-}
 
 // What the reports need of one payroll record: every amount in whole cents
 // (halves to even), as each line prints it and each sum adds it up.
@@ -201,15 +180,10 @@ void Konto(BerichtText& text, const AppState& state, const BerichtOptionen& o,
          "SZ            Absetzbetr."},
         kBreite);
   const std::string wessen = DesDienstnehmers(p.PersNrEdit, p.FamNameEdit);
-  auto addiere = [&](Cent& summe, Cent c) {
-    if (!Addiere(summe, c))
-      throw ZuGross{
-          ZuGrossMeldung("Die Summe", AlsBetrag(summe), wessen, "das Lohnkonto", kKeinBericht)};
-  };
+  const BetragGrenze grenze{"das Lohnkonto"};
+  auto addiere = [&](Cent& summe, Cent c) { grenze.Addiere(summe, c, wessen); };
   for (const KontoZeile& z : zeilen)
-    if (z.zuGross)
-      throw ZuGross{
-          ZuGrossMeldung("Der Betrag", *z.zuGross, wessen, "das Lohnkonto", kKeinBericht)};
+    if (z.zuGross) throw ZuGross{grenze.Meldung("Der Betrag", *z.zuGross, wessen)};
   std::array<Cent, kSpalten1> summe1{};
   std::string zeile;
   for (const KontoZeile& z : zeilen) {
@@ -320,6 +294,8 @@ constexpr const char* kBezeichnungen[kSummenZeilen] = {
 // The sheet's values in cents: [row][0] the period, [row][1..12] the
 // months; every cell the sum of the whole cents of its parts, the period
 // the sum of its months.
+const BetragGrenze kBlatt{"das Betriebssummenblatt"};
+
 struct Summen {
   std::array<std::array<Cent, 13>, kSummenZeilen> werte{};
   // The months' levy bases, without the over-60 records.
@@ -330,9 +306,8 @@ struct Summen {
   void Add(const KontoZeile& z, const std::uint8_t* bild) {
     if (zuGross || z.monat < 1 || z.monat > 12) return;
     if (z.zuGross) {
-      zuGross = ZuGrossMeldung("Der Betrag", *z.zuGross,
-                               DesDienstnehmers(PersonalNrOf(bild), PersonalFamNameOf(bild)),
-                               "das Betriebssummenblatt", kKeinBericht);
+      zuGross = kBlatt.Meldung("Der Betrag", *z.zuGross,
+                               DesDienstnehmers(PersonalNrOf(bild), PersonalFamNameOf(bild)));
       return;
     }
     const auto& t = z.t1;
@@ -381,9 +356,8 @@ struct Summen {
   }
 
   void Zuviel(std::size_t zeile, double summe) {
-    zuGross = ZuGrossMeldung("Die Summe", summe,
-                             " in der Zeile \"" + std::string(kBezeichnungen[zeile]) + "\"",
-                             "das Betriebssummenblatt", kKeinBericht);
+    zuGross = kBlatt.Meldung("Die Summe", summe,
+                             " in der Zeile \"" + std::string(kBezeichnungen[zeile]) + "\"");
   }
 
   // The levy rows: the month bases as they stand, DB and DZ after the free
@@ -462,16 +436,13 @@ bool PrintLohnkonto(AppState& state, const BerichtOptionen& o, bool summenblatt)
     }
   } else {
     // The accounts are made several at once.
-    try {
-      ok = PersonenBloecke(
+    ok = BerichtImRahmen(state, [&] {
+      return PersonenBloecke(
           state, o.stem, text, [&](std::int32_t nr) { return persNr == 0 || nr == persNr; },
           [&](BerichtText& t, const PersonalRecord& p, bool erste) {
             Konto(t, state, o, p, zeilen[p.PersNrEdit], erste);
           });
-    } catch (const ZuGross& z) {
-      state.dialogs().ShowMessage(z.meldung);
-      return false;
-    }
+    });
   }
   if (!ok) return false;
   return text.Zeilen() > 0 && text.Schreiben(state);

@@ -1,11 +1,14 @@
 #include "reports/LohnsteuerDbDzKommSt.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
+#include <utility>
 
 #include "payroll/FormatBetrag.h"
 #include "reports/BerichtLesen.h"
 #include "reports/BerichtText.h"
+#include "reports/BetragGrenze.h"
 #include "reports/DienstgeberAbgaben.h"
 #include "store/Cp1252.h"
 #include "store/FileUtil.h"
@@ -26,15 +29,24 @@ struct Zeile {
   bool ueberSechzig = false;
 };
 
+const BetragGrenze kGrenze{"den Bericht \"Lohnsteuer DB DZ Kommunalsteuer\""};
+
+// The columns of an employee's and of the total line, in whole cents.
+constexpr std::size_t kSpalten = 6;
+constexpr const char* kSpaltenNamen[kSpalten] = {"Brutto",   "SonderZlg",  "SZ SV-frei",
+                                                 "sonst SZ", "Lohnsteuer", "Sachbez/Trg"};
+enum { kLst = 4 };
+
 struct Summen {
-  double brutto = 0, sz = 0, szSvFrei = 0, sonstSz = 0, lst = 0, sachbezug = 0;
-  void Add(const Summen& s) {
-    brutto += s.brutto, sz += s.sz, szSvFrei += s.szSvFrei;
-    sonstSz += s.sonstSz, lst += s.lst, sachbezug += s.sachbezug;
+  std::array<Cent, kSpalten> werte{};
+  // Adds `s`, each column within the bound; `wessen` names the sum.
+  void Add(const std::array<Cent, kSpalten>& s, const std::string& wessen) {
+    for (std::size_t i = 0; i < kSpalten; ++i) kGrenze.Addiere(werte[i], s[i], wessen);
   }
   std::string Zeile() const {
-    return BerichtText::A(brutto, 12) + BerichtText::A(sz, 12) + BerichtText::A(szSvFrei, 12) +
-           BerichtText::A(sonstSz, 12) + BerichtText::A(lst, 12) + BerichtText::A(sachbezug, 12);
+    std::string z;
+    for (Cent c : werte) z += BerichtText::A(AlsBetrag(c), 12);
+    return z;
   }
 };
 
@@ -49,14 +61,8 @@ std::string Rechts(const std::string& text, int breite, bool kuerzen) {
   return PadText(text, breite, false);
 }
 
-}  // namespace
-
-bool PrintLohnsteuerDbDzKommSt(AppState& state, const BerichtOptionen& o) {
-  auto& dlg = state.dialogs();
-  if (o.db < 0 || o.dz < 0 || o.kommunalsteuer < 0) {
-    dlg.ShowMessage(kSaetzeNegativ);
-    return false;
-  }
+// The report; throws ZuGross for an amount or sum beyond the bound.
+bool Erstellen(AppState& state, const BerichtOptionen& o) {
   const bool filter = o.kostenstelle != 0;
   const int monat = o.monatVon;
 
@@ -105,25 +111,35 @@ bool PrintLohnsteuerDbDzKommSt(AppState& state, const BerichtOptionen& o) {
   t.Zeile(kUnterstrich);
 
   // The employees in file order; payrolls without an employee do not count.
+  // Every amount and sum in whole cents, within the bound.
   Summen gesamt;
-  AbgabenMonat abgaben;
+  Cent kommStGrundlage = 0, dbDzGrundlage = 0;
+  const std::string inBasis = " der Basis für DB, DZ, Kommunalsteuer";
   if (!PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
         auto it = zeilen.find(p.PersNrEdit);
         if (it == zeilen.end()) return;
+        const std::string wessen = DesDienstnehmers(p.PersNrEdit, p.FamNameEdit);
+        auto cents = [&](double v) { return kGrenze.Cents(v, wessen); };
         Summen s;
         int von = 12, bis = 0;
         for (const Zeile& z : it->second) {
-          s.Add({z.brutto, z.sz, z.szSvFrei, z.sonstSz, z.lst, z.sachbezug});
+          s.Add({cents(z.brutto), cents(z.sz), cents(z.szSvFrei), cents(z.sonstSz), cents(z.lst),
+                 cents(z.sachbezug)},
+                wessen);
           von = std::min(von, z.monat);
           bis = std::max(bis, z.monat);
           // His date of birth decides the month; the payroll's box only
           // where the SV number gives none.
-          abgaben.Add(z.entgelt, UeberSechzigImMonat(p.SVNrEdit, state.year.year, o.jahr, z.monat)
-                                     .value_or(z.ueberSechzig));
+          const Cent entgelt = cents(z.entgelt);
+          kGrenze.Addiere(kommStGrundlage, entgelt, inBasis);
+          if (!UeberSechzigImMonat(p.SVNrEdit, state.year.year, o.jahr, z.monat)
+                   .value_or(z.ueberSechzig))
+            kGrenze.Addiere(dbDzGrundlage, entgelt, inBasis);
         }
         // Sums that cancel out print nothing, but still count.
-        if (RoundBetragHalfEven(s.brutto + s.sz + s.szSvFrei + s.sonstSz + s.lst + s.sachbezug) !=
-            0) {
+        Cent alle = 0;
+        for (Cent c : s.werte) alle += c;
+        if (alle != 0) {
           t.Zeile(Rechts(p.FamNameEdit, 12, true) + Rechts(p.VornameEdit, 12, true) + " " +
                   Rechts(p.BeitragsgruppeComboBox, 15, false) + BerichtText::I(von, 3) + "-" +
                   BerichtText::I(bis, 2) + "/" + BerichtText::I(o.jahr, 4) +
@@ -131,15 +147,22 @@ bool PrintLohnsteuerDbDzKommSt(AppState& state, const BerichtOptionen& o) {
           t.Zeile(s.Zeile());
           t.Zeile(kStriche);
         }
-        gesamt.Add(s);
+        for (std::size_t i = 0; i < kSpalten; ++i)
+          kGrenze.Addiere(gesamt.werte[i], s.werte[i],
+                          std::string(" in der Spalte \"") + kSpaltenNamen[i] + "\" der Summen");
       }))
     return false;
   t.Zeile("Summen:");
   t.Zeile(gesamt.Zeile());
   t.Zeile(kDoppelt);
 
+  AbgabenMonat abgaben;
+  abgaben.kommStGrundlage = AlsBetrag(kommStGrundlage);
+  abgaben.dbDzGrundlage = AlsBetrag(dbDzGrundlage);
   const double basis = abgaben.kommStGrundlage;
-  const double aeltere = abgaben.kommStGrundlage - abgaben.dbDzGrundlage;
+  Cent aeltereCents = kommStGrundlage;
+  kGrenze.Addiere(aeltereCents, -dbDzGrundlage, " der DB- und DZ-freien Bezüge");
+  const double aeltere = AlsBetrag(aeltereCents);
   t.Zeile();
   t.Zeile("Basis für DB, DZ, Kommunalsteuer:");
   t.Zeile(kUnterstrich);
@@ -156,6 +179,10 @@ bool PrintLohnsteuerDbDzKommSt(AppState& state, const BerichtOptionen& o) {
     t.Zeile("Bei Bruttolohnsumme von höchst. " + BerichtText::A(kAbgabenFreigrenze, 8) +
             " abzgl. Freibetrag -" + BerichtText::A(kAbgabenFreibetrag, 8));
   const Abgaben a = BerechneAbgaben(abgaben, {o.db, o.dz, o.kommunalsteuer}, !filter);
+  // A rate beyond all reason makes a levy beyond the bound.
+  for (const auto& [betrag, was] : {std::pair{a.db, " des DB"}, std::pair{a.dz, " des DZ"},
+                                    std::pair{a.kommSt, " der Kommunalsteuer"}})
+    kGrenze.Pruefe(betrag, was);
   const bool mitBasis = a.kommStBasis > 0;
   if (mitBasis)
     t.Zeile("Basis:                                             " +
@@ -177,11 +204,15 @@ bool PrintLohnsteuerDbDzKommSt(AppState& state, const BerichtOptionen& o) {
     t.Zeile("DZ              " + BerichtText::Genau(o.dz, 4) + " % von " +
             BerichtText::A(a.dbDzBasis, 12) + " =" + BerichtText::A(a.dz, 15));
   }
-  const double db = mitBasis ? a.db : 0, dz = mitBasis ? a.dz : 0;
-  t.Zeile("Lohnsteuer:                              " + BerichtText::A(gesamt.lst, 15));
+  Cent finanzamt = gesamt.werte[kLst];
+  if (mitBasis)
+    for (double abgabe : {a.db, a.dz})
+      kGrenze.Addiere(finanzamt, kGrenze.Cents(abgabe, ""), " in der Zeile \"Gesamt:\"");
+  t.Zeile("Lohnsteuer:                              " +
+          BerichtText::A(AlsBetrag(gesamt.werte[kLst]), 15));
   t.Zeile("                                         ---------------");
-  t.Zeile("Gesamt:                                  " +
-          BerichtText::A(RoundBetragHalfEven(db + dz + gesamt.lst), 15) + " EUR");
+  t.Zeile("Gesamt:                                  " + BerichtText::A(AlsBetrag(finanzamt), 15) +
+          " EUR");
   t.Zeile("Kontierungsvorschlag:  DB 6610 / 3680");
   t.Zeile("                       DZ 6615 / 3680");
   t.Zeile(kDoppelt);
@@ -193,7 +224,8 @@ bool PrintLohnsteuerDbDzKommSt(AppState& state, const BerichtOptionen& o) {
     t.Zeile(kDoppelt);
   }
   if (o.dga) {
-    const double dga = DgaAbgabe(o.wochen, o.dgaAnzMitarb, o.dgaAbzug, o.dgaBeitrag);
+    const double dga =
+        kGrenze.Pruefe(DgaAbgabe(o.wochen, o.dgaAnzMitarb, o.dgaAbzug, o.dgaBeitrag), " der DGA");
     t.Zeile("DGA Dienstgeberabgabe (U-Bahn-Steuer) - nur für Wien!");
     t.Zeile("DGA: ((" + BerichtText::Genau(o.wochen, 4) + " Wochen * " +
             BerichtText::I(o.dgaAnzMitarb, 3) + " DN - " + BerichtText::Genau(o.dgaAbzug, 4) +
@@ -215,6 +247,17 @@ bool PrintLohnsteuerDbDzKommSt(AppState& state, const BerichtOptionen& o) {
     t.Zeile(std::string(53, '-'));
   }
   return t.Schreiben(state);
+}
+
+}  // namespace
+
+bool PrintLohnsteuerDbDzKommSt(AppState& state, const BerichtOptionen& o) {
+  auto& dlg = state.dialogs();
+  if (o.db < 0 || o.dz < 0 || o.kommunalsteuer < 0) {
+    dlg.ShowMessage(kSaetzeNegativ);
+    return false;
+  }
+  return BerichtImRahmen(state, [&] { return Erstellen(state, o); });
 }
 
 }  // namespace lohn

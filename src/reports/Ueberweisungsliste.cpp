@@ -11,6 +11,7 @@
 #include "payroll/Lohnarten.h"
 #include "reports/BerichtLesen.h"
 #include "reports/BerichtText.h"
+#include "reports/BetragGrenze.h"
 #include "store/AbrechnungStore.h"
 #include "store/FileUtil.h"
 #include "store/LohnartLine.h"
@@ -70,10 +71,32 @@ struct Zeile {
   std::array<std::pair<int, double>, kAbrechnungLohnartSlots> lohnarten{};
 };
 
+// The rows of the sums, as a refusal names them.
+constexpr std::array<const char*, kHauptAnzahl> kHauptZeilen{
+    "Bruttobezüge", "Sachbezüge",  "Sozialversicherung",
+    "Lohnsteuer",   "Nettobezüge", "Spesenersatz",
+    "Vorschuss",    "Exekution",   "Einbehaltene.freiw.Beiträge",
+    "Auszahlung"};
+constexpr std::array<const char*, kDetailAnzahl> kDetailZeilen{"Gehalt",
+                                                               "Normalstunden",
+                                                               "Zulage",
+                                                               "Mehrstunden",
+                                                               "Überstunden 50 %",
+                                                               "Überstunden 75 %",
+                                                               "Überstunden 100 %",
+                                                               "Überstunden 200 %",
+                                                               "Urlaubstunden",
+                                                               "Fehlstunden",
+                                                               "Summe lfd. Bezüge",
+                                                               "Sonderzahlungen",
+                                                               "SZ SV frei",
+                                                               "sonstige SZ"};
+
+// The sums in whole cents.
 struct Summen {
-  std::array<double, kHauptAnzahl> haupt{};
-  std::array<double, kDetailAnzahl> detail{};
-  std::array<double, kCodes> codes{};
+  std::array<Cent, kHauptAnzahl> haupt{};
+  std::array<Cent, kDetailAnzahl> detail{};
+  std::array<Cent, kCodes> codes{};
 };
 
 std::pair<int, double> LohnartSlot(const std::string& slot) {
@@ -138,10 +161,16 @@ const AbrechnungFelder kFelder(
     &R::LohnGehaltUeberstunden200Edit, &R::LohnUrlaubstundenEdit, &R::LohnFehlstundenEdit,
     &R::BruttoEdit, &R::SonderzahlungEdit, &R::SZSVfreiEdit, &R::SonstSZEdit, &R::Lohnarten);
 
-void Addiere(Summen& s, const Zeile& z) {
-  for (int i = 0; i < kHauptAnzahl; ++i) s.haupt[i] += z.haupt[i];
-  for (int i = 0; i < kDetailAnzahl; ++i) s.detail[i] += z.detail[i];
-  for (const auto& [code, betrag] : z.lohnarten) s.codes[code] += betrag;
+// Adds the record of the employee `wessen` names to `s`: every amount and
+// sum within the report's bound.
+void Addiere(Summen& s, const Zeile& z, const BetragGrenze& grenze, const std::string& wessen) {
+  auto addiere = [&](Cent& summe, double betrag, const std::string& zeile) {
+    grenze.Addiere(summe, grenze.Cents(betrag, wessen), " in der Zeile \"" + zeile + "\"");
+  };
+  for (int i = 0; i < kHauptAnzahl; ++i) addiere(s.haupt[i], z.haupt[i], kHauptZeilen[i]);
+  for (int i = 0; i < kDetailAnzahl; ++i) addiere(s.detail[i], z.detail[i], kDetailZeilen[i]);
+  for (const auto& [code, betrag] : z.lohnarten)
+    addiere(s.codes[code], betrag, "Lohnart Code " + BerichtText::I(code, 3));
 }
 
 const std::string kStrich(97, '_');
@@ -150,8 +179,8 @@ const std::string kMinus(97, '-');
 
 std::string Feld(std::string_view label, int breite) { return PadText(label, breite, true); }
 
-std::string Betrag(std::string_view label, double betrag, std::string_view rest = {}) {
-  return Feld(label, 31) + BerichtText::A(betrag, 14) + std::string(rest);
+std::string Betrag(std::string_view label, Cent betrag, std::string_view rest = {}) {
+  return Feld(label, 31) + BerichtText::A(AlsBetrag(betrag), 14) + std::string(rest);
 }
 
 std::string KostenstellenZeile(int kostenstelle) {
@@ -214,8 +243,8 @@ void Gruppe(BerichtText& t, const Summen& s, bool lohnartenDetail) {
   const auto& d = s.detail;
   t.Zeile(Betrag("Bruttobezüge:", h[kBrutto]));
   if (lohnartenDetail) {
-    auto detail = [&](std::string_view label, double betrag) {
-      t.Zeile(Feld(label, 22) + BerichtText::A(betrag, 14));
+    auto detail = [&](std::string_view label, Cent betrag) {
+      t.Zeile(Feld(label, 22) + BerichtText::A(AlsBetrag(betrag), 14));
     };
     t.Zeile(" * Lohnarten im Detail:");
     detail("   Gehalt:", d[kGehalt]);
@@ -231,7 +260,7 @@ void Gruppe(BerichtText& t, const Summen& s, bool lohnartenDetail) {
     for (int code = 0; code < kCodes; ++code)
       if (s.codes[code] != 0)
         t.Zeile("   Lohnart Code " + BerichtText::I(code, 3) + ":  " +
-                BerichtText::A(s.codes[code], 14));
+                BerichtText::A(AlsBetrag(s.codes[code]), 14));
     detail("   Summe lfd. Bezüge:", d[kLfdBezuege]);
     detail("   Sonderzahlungen:", d[kSonderzahlungen]);
     detail("   SZ SV frei:", d[kSzSvFrei]);
@@ -311,7 +340,7 @@ void Buchungsliste(BerichtText& t, const AppState& state, const std::array<Summe
   for (int i = 0; i < kGruppen; ++i) {
     if (i == kGruppen - 1) {
       bool leer = true;
-      for (double v : g[i].haupt) leer = leer && v == 0;
+      for (Cent v : g[i].haupt) leer = leer && v == 0;
       if (leer) continue;
     }
     if (i > 0) t.Zeile(kStrich);
@@ -372,23 +401,29 @@ bool PrintUeberweisungsliste(AppState& state, const BerichtOptionen& o, int modu
 
   BerichtText t;
   Kopf(t, state, modus, monat, jahr, kostenstelle);
+  const BetragGrenze grenze{modus == kModusUeberweisungsliste
+                                ? "den Bericht \"Überweisungsliste Lohn- / Gehaltsabrechnung\""
+                                : "den Bericht \"Arbeits- und Lohnbestätigung\""};
   Summen gesamt;
   std::array<Summen, kGruppen> gruppen;
   // Then the employees in the file's order; only a payroll whose employee is
-  // in the file counts.
-  if (!PersonalBilderLesen(state, o.stem, [&](const std::uint8_t* bild) {
-        const auto it = zeilen.find(PersonalNrOf(bild));
-        if (it == zeilen.end()) return;
-        for (const Zeile& z : it->second) {
-          Addiere(gesamt, z);
-          Addiere(gruppen[z.gruppe], z);
-          if (modus == kModusUeberweisungsliste)
-            Ueberweisung(t, it->first, z);
-          else if (z.teilabrechnung == 0)  // part payrolls are summed only
-            Dienstnehmer(t, PersonalRecord::unpack(bild));
-        }
-      }))
-    return false;
+  // in the file counts. An amount or sum beyond the bound refuses the report.
+  const bool ok = BerichtImRahmen(state, [&] {
+    return PersonalBilderLesen(state, o.stem, [&](const std::uint8_t* bild) {
+      const auto it = zeilen.find(PersonalNrOf(bild));
+      if (it == zeilen.end()) return;
+      const std::string wessen = DesDienstnehmers(it->first, PersonalFamNameOf(bild));
+      for (const Zeile& z : it->second) {
+        Addiere(gesamt, z, grenze, wessen);
+        Addiere(gruppen[z.gruppe], z, grenze, wessen);
+        if (modus == kModusUeberweisungsliste)
+          Ueberweisung(t, it->first, z);
+        else if (z.teilabrechnung == 0)  // part payrolls are summed only
+          Dienstnehmer(t, PersonalRecord::unpack(bild));
+      }
+    });
+  });
+  if (!ok) return false;
 
   if (modus == kModusUeberweisungsliste)
     Buchungsliste(t, state, gruppen, gesamt, o, monat, kostenstelle);

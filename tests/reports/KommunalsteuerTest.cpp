@@ -84,6 +84,7 @@ TEST(Kommunalsteuer, GoldenReportReturnAndXml) {
 }
 
 TEST(Kommunalsteuer, CasesTable) {
+  const std::string kNullen = "        0.00        0.00        0.00        0.00        0.00";
   struct Fall {
     const char* name;
     std::function<void(Demo&, lohn::BerichtOptionen&)> vorher;
@@ -300,6 +301,32 @@ TEST(Kommunalsteuer, CasesTable) {
        false,
        {},
        "Der Betrag 20000000000000,00 des Dienstnehmers 2 Berger ist zu groß",
+       "<fehlt>"},
+      {"a month just within the bound: every sum exact in the levy report",
+       [](Demo& d, lohn::BerichtOptionen&) {
+         d.abrechnungen.clear();
+         for (int teil = 0; teil < 12; ++teil) {
+           d.Lohn(1, 3, 4166666666.66).AbrechngComboBox = teil;
+           d.Lohn(2, 3, 4166666666.67).AbrechngComboBox = teil;
+         }
+       },
+       true,
+       true,
+       {"49999999999.92" + kNullen, "50000000000.04" + kNullen, "99999999999.96" + kNullen,
+        "Gesamt:                                    4900000000.00 EUR"},
+       nullptr,
+       "<fehlt>"},
+      {"a month beyond the bound: no levy report",
+       [](Demo& d, lohn::BerichtOptionen&) {
+         d.abrechnungen.clear();
+         d.Lohn(1, 3, 6e10), d.Lohn(2, 3, 6e10);
+       },
+       true,
+       false,
+       {},
+       "Die Summe 120000000000,00 der Basis für DB, DZ, Kommunalsteuer ist zu groß für den "
+       "Bericht \"Lohnsteuer DB DZ Kommunalsteuer\" (höchstens 100000000000,00). Es wurde kein "
+       "Bericht erstellt.",
        "<fehlt>"},
       {"a payroll file in use",
        [](Demo&, lohn::BerichtOptionen&) {

@@ -145,6 +145,31 @@ TEST(LohnGehaltsabrechnung, SlipsGoToTheRightEnvelopeWithTheTaxWithheld) {
          EXPECT_EQ(l.meldungen, std::vector<std::string>{lohn::kAbrechnungsdateiVerwendet});
          EXPECT_FALSE(std::filesystem::exists(lohn::kReportFileName));
        }},
+      {"parts adding up to just within the bound: the sum exact", false,
+       [](BerichtFixture& f, lohn::BerichtOptionen&) {
+         for (int teil = 0; teil < 24; ++teil) {
+           AbrechnungRecord r = Satz(f, 2, 3);
+           r.AbrechngComboBox = teil;
+           r.BruttoGesamtEdit = teil % 2 ? 4166666666.67 : 4166666666.66;
+           f.abrechnungen.push_back(r);
+         }
+       },
+       [](const Lauf& l) {
+         EXPECT_TRUE(InReihe(
+             l.text, {"S U M M E N - bis Abrechnung-Teil 24",
+                      "Brutto Gesamtbetrag:" + std::string(24, ' ') + "99999999999.96\r\n"}));
+       }},
+      {"an amount beyond the bound: message, no report", false,
+       [](BerichtFixture& f, lohn::BerichtOptionen&) { Satz(f, 2, 3).BruttoGesamtEdit = 2e13; },
+       [](const Lauf& l) {
+         EXPECT_FALSE(l.ok);
+         EXPECT_EQ(l.meldungen,
+                   std::vector<std::string>{
+                       "Der Betrag 20000000000000,00 des Dienstnehmers 2 Berger ist zu groß für "
+                       "den Bericht \"Lohn- / Gehaltsabrechnung\" (höchstens 100000000000,00). "
+                       "Es wurde kein Bericht erstellt."});
+         EXPECT_FALSE(std::filesystem::exists(lohn::kReportFileName));
+       }},
       {"address spacing is bounded", false,
        [](BerichtFixture&, lohn::BerichtOptionen& o) { o.zeilen = 99999999; },
        [&](const Lauf& l) {

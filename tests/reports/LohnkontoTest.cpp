@@ -117,6 +117,23 @@ TEST(Lohnkonto, FaultsAndEdges) {
   const std::vector<AbrechnungRecord> zuViel = {Satz(1, 1, 6e10), Satz(1, 2, 6e10)};
   const std::string summeZuGross = "Die Summe 120000000000,00";
   AbrechnungRecord riesig = Satz(1, 1, 1e12);
+  // Hours of twelve months in two parts each adding up to just within the
+  // bound; hours, holiday days and a salary beyond it.
+  std::vector<AbrechnungRecord> stunden;
+  for (int i = 0; i < 24; ++i) {
+    stunden.push_back(Satz(1, i / 2 + 1, 0));
+    stunden.back().AbrechngComboBox = i % 2;
+    stunden.back().NormalstundenEdit = i % 2 ? 4166666666.67 : 4166666666.66;
+  }
+  std::string stundenSumme = "     " + BerichtText::A(99999999999.96, 12);
+  for (int i = 0; i < 7; ++i) stundenSumme += BerichtText::A(0, 12);
+  AbrechnungRecord zuVieleStunden = Satz(1, 1, 0), zuVieleTage = Satz(1, 1, 0);
+  zuVieleStunden.NormalstundenEdit = zuVieleTage.UrlaubsKontoTageEdit = 2e13;
+  PersonalRecord zuViel1 = Person(1);
+  zuViel1.GehaltEdit = 2e13;
+  const std::string betragZuGross =
+      "Der Betrag 20000000000000,00 des Dienstnehmers 1 DN1 ist zu "
+      "groß für den Bericht ";
   AbrechnungRecord vorjahr = Satz(1, 12, 0, 2013), urlaub = Satz(1, 1, 0);
   vorjahr.UrlaubsKontoTageEdit = 5;
   urlaub.UrlaubsKontoTageEdit = 2;
@@ -261,6 +278,34 @@ TEST(Lohnkonto, FaultsAndEdges) {
         {"   1 " + BerichtText::A(2, 24) + BerichtText::A(0, 24), 1},
         {"  12 " + BerichtText::A(5, 24) + BerichtText::A(0, 24), 0},
         {"    Gesamt:      " + BerichtText::A(7, 12) + BerichtText::A(0, 24), 1}}},
+      {"hours adding up to just within the bound: the sum exact",
+       {Person(1)},
+       stunden,
+       PrintDienstnehmerZeiten,
+       false,
+       {{stundenSumme, 1}}},
+      {"hours beyond the bound: no list",
+       {Person(1)},
+       {zuVieleStunden},
+       PrintDienstnehmerZeiten,
+       false,
+       {},
+       betragZuGross + "\"Dienstnehmer-Zeiten\" (höchstens 100000000000,00). Es wurde kein "
+                       "Bericht erstellt."},
+      {"holiday days beyond the bound: no list",
+       {Person(1)},
+       {zuVieleTage},
+       PrintUrlaubsZeitkonto,
+       false,
+       {},
+       betragZuGross + "\"Urlaubs- und Zeitkonten\""},
+      {"a salary beyond the bound: no list",
+       {zuViel1},
+       {},
+       PrintLohnGehaltsliste,
+       false,
+       {},
+       betragZuGross + "\"Lohn-Gehaltsliste\""},
       {"remark of 50 and 51 characters",
        {lang50, lang51},
        {},

@@ -197,6 +197,29 @@ TEST(Ueberweisungsliste, FehlerUndGrenzfaelle) {
        {kEinAbrechnungsmonat},
        {{"Abrechnungsmonat:     3 / 2014\r", 1}, {"Auszahlungsbetrag:", 2}},
        {}},
+      {"Teile bis knapp an die Grenze: Summe genau",
+       [](BerichtFixture& f, AbrechnungRecord& r, BerichtOptionen& o) {
+         for (int teil = 0; teil < 24; ++teil) {
+           f.abrechnungen.push_back(r);
+           f.abrechnungen.back().AbrechngComboBox = teil;
+           f.abrechnungen.back().AuszahlungsbetragEdit = teil % 2 ? 4166666666.67 : 4166666666.66;
+         }
+         o.personalNr = r.PersNrEdit;
+       },
+       kModusArbeitsbestaetigung,
+       {},
+       {{"Auszahlung:" + std::string(20, ' ') + "99999999999.96\r", 1}},
+       {}},
+      {"Betrag über der Grenze: Meldung, kein Bericht",
+       [](BerichtFixture&, AbrechnungRecord& r, BerichtOptionen&) {
+         r.AuszahlungsbetragEdit = 2e13;
+       },
+       kModusUeberweisungsliste,
+       {"Der Betrag 20000000000000,00 des Dienstnehmers 1 Huber ist zu groß für den Bericht "
+        "\"Überweisungsliste Lohn- / Gehaltsabrechnung\" (höchstens 100000000000,00). Es wurde "
+        "kein Bericht erstellt."},
+       {},
+       {}},
       {"Bestätigung nur mit Teilabrechnung",
        [&](BerichtFixture& f, AbrechnungRecord&, BerichtOptionen& o) {
          arbeiter3(f);
