@@ -47,12 +47,17 @@ inline std::vector<std::pair<std::int32_t, std::uint32_t>> Behalten(
                    [&](const Eintrag& a, const Eintrag& b) { return rang(a) < rang(b); });
   std::vector<std::pair<std::int32_t, std::uint32_t>> behalten;
   behalten.reserve(eintraege.size());
+  std::size_t person = 0;  // where the employee's rows begin
   for (std::size_t i = 0; i < eintraege.size(); ++i) {
-    const bool letzter = i + 1 == eintraege.size() || rang(eintraege[i]) != rang(eintraege[i + 1]);
-    if (letzter && eintraege[i].zeile != kKeine)
+    const bool letzter = i + 1 == eintraege.size();
+    if ((letzter || rang(eintraege[i]) != rang(eintraege[i + 1])) && eintraege[i].zeile != kKeine)
       behalten.push_back({eintraege[i].key.PersNr, eintraege[i].zeile});
+    // An employee's rows from key order into file order (mostly the same).
+    if (letzter || eintraege[i].key.PersNr != eintraege[i + 1].key.PersNr) {
+      std::sort(behalten.begin() + std::ptrdiff_t(person), behalten.end());
+      person = behalten.size();
+    }
   }
-  std::sort(behalten.begin(), behalten.end());
   return behalten;
 }
 
@@ -85,12 +90,36 @@ class ZeilenJePerson {
     zeilen_.clear();
   }
   // The rows `behalten` names, (Personal-Nr, index into `zeilen`) in
-  // ascending order, moved out of `zeilen`.
+  // ascending order, taken out of `zeilen`.
   void Fuellen(std::vector<Zeile>& zeilen,
                const std::vector<std::pair<std::int32_t, std::uint32_t>>& behalten) {
     clear();
-    zeilen_.reserve(behalten.size());
-    for (const auto& [nr, z] : behalten) zeilen_.push_back(std::move(zeilen[z]));
+    // The row each place takes: the kept ones in that order, the others
+    // behind them.
+    std::vector<std::uint32_t> quelle;
+    quelle.reserve(zeilen.size());
+    std::vector<bool> genommen(zeilen.size());
+    for (const auto& [nr, z] : behalten) {
+      quelle.push_back(z);
+      genommen[z] = true;
+    }
+    for (std::uint32_t z = 0; z < zeilen.size(); ++z)
+      if (!genommen[z]) quelle.push_back(z);
+    // Moved there in place, cycle by cycle, each row once: a second vector
+    // of the rows would take fresh pages, which cost more than the moves.
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+      if (quelle[i] == i) continue;
+      Zeile halten = std::move(zeilen[i]);
+      std::size_t j = i;
+      for (std::size_t q; (q = quelle[j]) != i; j = q) {
+        zeilen[j] = std::move(zeilen[q]);
+        quelle[j] = std::uint32_t(j);
+      }
+      zeilen[j] = std::move(halten);
+      quelle[j] = std::uint32_t(j);
+    }
+    zeilen.erase(zeilen.begin() + std::ptrdiff_t(behalten.size()), zeilen.end());
+    zeilen_ = std::move(zeilen);
     // The spans once the rows no longer move.
     for (std::size_t a = 0, b = 0; a < behalten.size(); a = b) {
       while (b < behalten.size() && behalten[b].first == behalten[a].first) ++b;
