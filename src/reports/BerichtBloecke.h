@@ -106,6 +106,8 @@ class Laeufe {
  private:
   void Starten() {
     if (gesammelt_.empty()) return;
+    laufend_.clear();  // left over when handing the last run over threw
+    ergebnisse_.clear();
     laufend_.swap(gesammelt_);
     for (std::size_t i = 0; i < laufend_.size(); ++i) ergebnisse_.push_back(leer_());
     helfer_.Starte(laufend_.size(), [this](std::size_t i) { laufend_[i](ergebnisse_[i]); });
