@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -261,100 +262,98 @@ std::string LohnzettelBetrag(double wert) {
   return s.text();
 }
 
-bool ExportEldaLohnzettel(AppState& state, const BerichtOptionen& o) {
-  auto& dlg = state.dialogs();
-  // One payroll pass; a later record of a month replaces an earlier one, and
-  // one the foreign-activity choice leaves out drops its month.
-  ZeilenJePerson<Monat> monate;
-  if (!MonateLesen(state, o, monate)) return false;
-  const int nur = o.personalNr;
-  const bool ausland = o.auslandstaetigkeit;
+namespace {
 
-  // The employees with payroll (each once, by his last record).
-  std::vector<PersonalRecord> personen;
-  personen.reserve(monate.size());
-  if (!PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
-        const auto it = monate.find(p.PersNrEdit);
-        if (it == monate.end() || it->second.empty()) return;
-        personen.emplace_back(p);
-      }))
-    return false;
-
-  const Lauf lauf(state, o);
-  std::string bg = EldaHeaderRecord(state, EldaArt::BG, o.eldaTestdaten), svFehler, abgemeldete;
-  bg.reserve(std::size_t(EldaSatzlaenge(EldaArt::BG) + 2) * (personen.size() + 2));
-  // The "I1" record counts the "L1" records, so it takes its place behind
-  // the header once they are all there.
-  std::string lf = EldaHeaderRecord(state, EldaArt::LF, o.eldaTestdaten);
-  const std::size_t i1Stelle = lf.size();
-  lf.reserve(std::size_t(EldaSatzlaenge(EldaArt::LF) + 2) * (personen.size() + 3));
+// The records of the slips, and what keeps the pair from being written.
+struct Saetze {
+  std::string bg, lf, svFehler, abgemeldete;
   EldaFehler fehler;
   int anzahl = 0;
-  // Who gets a slip, and its number, in file order; the records of a run
-  // of them are then made at once on the helpers, each with its own list
-  // of what does not fit, and joined in that order.
+};
+
+// The employees with payroll (each once, by his last record), in file order.
+bool PersonenLesen(AppState& state, const BerichtOptionen& o, const ZeilenJePerson<Monat>& monate,
+                   std::vector<PersonalRecord>& personen) {
+  personen.reserve(monate.size());
+  return PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
+    const auto it = monate.find(p.PersNrEdit);
+    if (it == monate.end() || it->second.empty()) return;
+    personen.emplace_back(p);
+  });
+}
+
+// A slip's "BG" and "L1" records for everyone who gets one, numbered in
+// file order; the records are made on the helpers a run at a time, each
+// with its own list of what does not fit, and joined in that order.
+void SaetzeMachen(const Lauf& lauf, const ZeilenJePerson<Monat>& monate,
+                  const std::vector<PersonalRecord>& personen, Saetze& aus) {
   struct Slip {
-    const PersonalRecord* p = nullptr;
-    std::string svNr, partnerNr;
-    int nr = 0;
     std::string bg, lf;
     EldaFehler fehler;
   };
-  std::vector<Slip> slips;
-  Helfer helfer;
-  auto machen = [&] {
-    helfer.Je(slips.size(), [&](std::size_t k) {
-      Slip& s = slips[k];
-      const Jahr j = Addieren(monate[s.p->PersNrEdit]);
-      const std::string bezug = " für den Dienstnehmer " + Name(*s.p);
-      EldaSatz b(s.fehler, bezug), l(s.fehler, bezug);
-      s.bg = lauf.Bg(b, s.nr + 1, *s.p, s.svNr, j);
-      s.lf = lauf.L1(l, s.nr + 2, *s.p, s.svNr, s.partnerNr, j);
-    });
-    for (const Slip& s : slips) {
-      bg += s.bg;
-      lf += s.lf;
-      for (const std::string& z : s.fehler.zeilen()) fehler.Add(z);
+  aus.bg.reserve(std::size_t(EldaSatzlaenge(EldaArt::BG) + 2) * personen.size());
+  aus.lf.reserve(std::size_t(EldaSatzlaenge(EldaArt::LF) + 2) * personen.size());
+  Laeufe<Slip> laeufe([&aus](std::span<Slip> gemacht) {
+    for (const Slip& s : gemacht) {
+      aus.bg += s.bg;
+      aus.lf += s.lf;
+      for (const std::string& z : s.fehler.zeilen()) aus.fehler.Add(z);
     }
-    slips.clear();
-  };
+  });
   for (const PersonalRecord& p : personen) {
     // Alone by his number a deregistered employee gets his slip.
-    if (nur == 0 && p.DNabgemeldetCheckBox) {
-      abgemeldete += "\n" + Name(p);
+    if (lauf.o.personalNr == 0 && p.DNabgemeldetCheckBox) {
+      aus.abgemeldete += "\n" + Name(p);
       continue;
     }
     std::string svNr = FilterDigitsAllowEmpty(p.SVNrEdit);
     std::string partnerNr = FilterDigitsAllowEmpty(p.AustrittsDatumEdit);
     if (svNr.size() != 10 || !(partnerNr.empty() || partnerNr.size() == 10)) {
-      svFehler += "\n" + Name(p) + ": SV-Nr. \"" + p.SVNrEdit + "\"" +
-                  (partnerNr.empty() ? "" : ", Partner \"" + p.AustrittsDatumEdit + "\"");
+      aus.svFehler += "\n" + Name(p) + ": SV-Nr. \"" + p.SVNrEdit + "\"" +
+                      (partnerNr.empty() ? "" : ", Partner \"" + p.AustrittsDatumEdit + "\"");
       continue;
     }
-    slips.push_back({&p, std::move(svNr), std::move(partnerNr), ++anzahl, {}, {}, {}});
-    if (slips.size() == kHelferLauf) machen();
+    laeufe.Neu([&lauf, &monate, &p, svNr, partnerNr, nr = ++aus.anzahl](Slip& s) {
+      const Jahr j = Addieren(monate[p.PersNrEdit]);
+      const std::string bezug = " für den Dienstnehmer " + Name(p);
+      EldaSatz b(s.fehler, bezug), l(s.fehler, bezug);
+      s.bg = lauf.Bg(b, nr + 1, p, svNr, j);
+      s.lf = lauf.L1(l, nr + 2, p, svNr, partnerNr, j);
+    });
   }
-  machen();
-  if (!svFehler.empty()) {
-    dlg.ShowMessage(kLohnzettelSvNrFehler + svFehler);
-    return false;
-  }
+  laeufe.Ende();
+}
 
-  const std::string zeitraum = std::to_string(o.jahr) + ZeroPadded(o.monatVon, 2) +
-                               ZeroPadded(o.monatBis, 2) + (ausland ? "Ausland" : "");
-  const std::string name =
-      o.stem + (nur != 0 ? "_DN" + std::to_string(nur) : std::string()) + zeitraum;
-  bg += EldaTrailerRecord(state, EldaArt::BG, anzahl + 2);
-  lf.insert(i1Stelle, lauf.I1(fehler, anzahl));
-  if (!fehler.empty()) {
-    dlg.ShowMessage(fehler.Meldung("Es wurden keine ELDA-Dateien erstellt."));
+// The "BG" and "LF" pair with headers and trailers, then the empty ".ELZ"
+// that stands for it; false after the message when something is amiss.
+bool DateienSchreiben(AppState& state, const Lauf& lauf, Saetze& s) {
+  auto& dlg = state.dialogs();
+  const BerichtOptionen& o = lauf.o;
+  if (!s.svFehler.empty()) {
+    dlg.ShowMessage(kLohnzettelSvNrFehler + s.svFehler);
     return false;
   }
-  lf += EldaTrailerRecord(state, EldaArt::LF, anzahl + 3);
+  const std::string zeitraum = std::to_string(o.jahr) + ZeroPadded(o.monatVon, 2) +
+                               ZeroPadded(o.monatBis, 2) + (o.auslandstaetigkeit ? "Ausland" : "");
+  const std::string name =
+      o.stem + (o.personalNr != 0 ? "_DN" + std::to_string(o.personalNr) : std::string()) +
+      zeitraum;
+  // The "I1" record counts the "L1" records, so it takes its place behind
+  // the header once they are all there.
+  std::string bg = EldaHeaderRecord(state, EldaArt::BG, o.eldaTestdaten) + s.bg +
+                   EldaTrailerRecord(state, EldaArt::BG, s.anzahl + 2);
+  std::string lf = EldaHeaderRecord(state, EldaArt::LF, o.eldaTestdaten);
+  lf += lauf.I1(s.fehler, s.anzahl);
+  if (!s.fehler.empty()) {
+    dlg.ShowMessage(s.fehler.Meldung("Es wurden keine ELDA-Dateien erstellt."));
+    return false;
+  }
+  lf += s.lf;
+  lf += EldaTrailerRecord(state, EldaArt::LF, s.anzahl + 3);
   std::vector<EldaDateiBild> paar(2);
   paar[0] = {name + ".BG", std::move(bg)};
   paar[1] = {name + ".LF", std::move(lf)};
-  if (!abgemeldete.empty()) dlg.ShowMessage(kLohnzettelAbgemeldet + abgemeldete);
+  if (!s.abgemeldete.empty()) dlg.ShowMessage(kLohnzettelAbgemeldet + s.abgemeldete);
   if (SchreibeEldaDateien(state, paar, "") != EldaSchreibErgebnis::Geschrieben) return false;
   // The empty wage-slip file stands for a written pair, so it comes after
   // it, and the run is reported done only once both are there.
@@ -366,6 +365,21 @@ bool ExportEldaLohnzettel(AppState& state, const BerichtOptionen& o) {
   }
   EldaOrdnerFrage(state, kLohnzettelSchlussfrage);
   return true;
+}
+
+}  // namespace
+
+bool ExportEldaLohnzettel(AppState& state, const BerichtOptionen& o) {
+  // One payroll pass; a later record of a month replaces an earlier one, and
+  // one the foreign-activity choice leaves out drops its month.
+  ZeilenJePerson<Monat> monate;
+  if (!MonateLesen(state, o, monate)) return false;
+  std::vector<PersonalRecord> personen;
+  if (!PersonenLesen(state, o, monate, personen)) return false;
+  const Lauf lauf(state, o);
+  Saetze saetze;
+  SaetzeMachen(lauf, monate, personen, saetze);
+  return DateienSchreiben(state, lauf, saetze);
 }
 
 }  // namespace lohn

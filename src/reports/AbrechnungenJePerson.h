@@ -7,7 +7,6 @@
 // report names are unpacked.
 
 #include <algorithm>
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -23,6 +22,46 @@
 #include "store/AbrechnungStore.h"
 
 namespace lohn {
+
+namespace abrechnungen_je_person {
+
+// A record read: its key and its row, in file order (kKeine: the row
+// function gave nothing).
+inline constexpr std::uint32_t kKeine = ~std::uint32_t(0);
+struct Eintrag {
+  AbrechnungKey key;
+  std::uint32_t zeile;
+};
+
+// The rows that stand, as (Personal-Nr, row) ascending: of the records of
+// one key only the last counts, and only when it made a row. The rows are
+// numbered in file order, so an employee's come in the file order of the
+// records kept.
+inline std::vector<std::pair<std::int32_t, std::uint32_t>> Behalten(
+    std::vector<Eintrag>& eintraege) {
+  auto rang = [](const Eintrag& e) {
+    return std::tuple(e.key.PersNr, e.key.Jahr, e.key.Monat, e.key.Teilabrechnung);
+  };
+  // Stable: the records of one key stay in file order, the last one last.
+  std::stable_sort(eintraege.begin(), eintraege.end(),
+                   [&](const Eintrag& a, const Eintrag& b) { return rang(a) < rang(b); });
+  std::vector<std::pair<std::int32_t, std::uint32_t>> behalten;
+  behalten.reserve(eintraege.size());
+  std::size_t person = 0;  // where the employee's rows begin
+  for (std::size_t i = 0; i < eintraege.size(); ++i) {
+    const bool letzter = i + 1 == eintraege.size();
+    if ((letzter || rang(eintraege[i]) != rang(eintraege[i + 1])) && eintraege[i].zeile != kKeine)
+      behalten.push_back({eintraege[i].key.PersNr, eintraege[i].zeile});
+    // An employee's rows from key order into file order (mostly the same).
+    if (letzter || eintraege[i].key.PersNr != eintraege[i + 1].key.PersNr) {
+      std::sort(behalten.begin() + std::ptrdiff_t(person), behalten.end());
+      person = behalten.size();
+    }
+  }
+  return behalten;
+}
+
+}  // namespace abrechnungen_je_person
 
 // The rows per Personal-Nr, ascending: one vector of rows grouped by
 // employee and a sorted index over the groups.
@@ -50,14 +89,45 @@ class ZeilenJePerson {
     personen_.clear();
     zeilen_.clear();
   }
+  // The rows `behalten` names, (Personal-Nr, index into `zeilen`) in
+  // ascending order, taken out of `zeilen`.
+  void Fuellen(std::vector<Zeile>& zeilen,
+               const std::vector<std::pair<std::int32_t, std::uint32_t>>& behalten) {
+    clear();
+    // The row each place takes: the kept ones in that order, the others
+    // behind them.
+    std::vector<std::uint32_t> quelle;
+    quelle.reserve(zeilen.size());
+    std::vector<bool> genommen(zeilen.size());
+    for (const auto& [nr, z] : behalten) {
+      quelle.push_back(z);
+      genommen[z] = true;
+    }
+    for (std::uint32_t z = 0; z < zeilen.size(); ++z)
+      if (!genommen[z]) quelle.push_back(z);
+    // Moved there in place, cycle by cycle, each row once: a second vector
+    // of the rows would take fresh pages, which cost more than the moves.
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+      if (quelle[i] == i) continue;
+      Zeile halten = std::move(zeilen[i]);
+      std::size_t j = i;
+      for (std::size_t q; (q = quelle[j]) != i; j = q) {
+        zeilen[j] = std::move(zeilen[q]);
+        quelle[j] = std::uint32_t(j);
+      }
+      zeilen[j] = std::move(halten);
+      quelle[j] = std::uint32_t(j);
+    }
+    zeilen.erase(zeilen.begin() + std::ptrdiff_t(behalten.size()), zeilen.end());
+    zeilen_ = std::move(zeilen);
+    // The spans once the rows no longer move.
+    for (std::size_t a = 0, b = 0; a < behalten.size(); a = b) {
+      while (b < behalten.size() && behalten[b].first == behalten[a].first) ++b;
+      personen_.push_back({behalten[a].first, {zeilen_.data() + a, b - a}});
+    }
+  }
 
  private:
-  template <class Z>
-  friend bool AbrechnungenJePerson(
-      const std::string&, const std::string&, const AbrechnungFelder&,
-      const std::function<bool(const AbrechnungKey&)>&,
-      const std::function<std::optional<Z>(const AbrechnungRecord&, const std::uint8_t*)>&,
-      ZeilenJePerson<Z>&);
   std::vector<Zeile> zeilen_;
   std::vector<value_type> personen_;
 };
@@ -75,16 +145,11 @@ bool AbrechnungenJePerson(
     const std::function<bool(const AbrechnungKey&)>& filter,
     const std::function<std::optional<Zeile>(const AbrechnungRecord&, const std::uint8_t*)>& zeile,
     ZeilenJePerson<Zeile>& aus) {
-  constexpr std::uint32_t kKeine = ~std::uint32_t(0);
-  struct Eintrag {
-    AbrechnungKey key;
-    std::uint32_t zeile;  // into `zeilen`; kKeine: refused or replaced
-  };
+  using namespace abrechnungen_je_person;
+  aus.clear();
   std::vector<Eintrag> eintraege;
   std::vector<Zeile> zeilen;
-  aus.clear();
-  // Room for every record at once: growing moves every row again, and the
-  // pages of a large vector are fresh ones each time.
+  // Room for every record at once: growing moves every row again.
   std::error_code ec;
   const auto bytes = std::filesystem::file_size(DataFileName(stem, ext), ec);
   if (!ec) {
@@ -100,85 +165,7 @@ bool AbrechnungenJePerson(
       },
       filter);
   if (!ok) return false;
-
-  // Grouped by Personal-Nr, file order kept within a group; within each
-  // group an entry whose key comes again later is dropped.
-  // A stable radix sort on the number, a byte at a time from the lowest;
-  // a byte that all numbers share (the upper ones, mostly) costs one count.
-  {
-    std::vector<Eintrag> puffer(eintraege.size());
-    auto byte = [](const Eintrag& e, int shift) {
-      return (static_cast<std::uint32_t>(e.key.PersNr) ^ 0x80000000u) >> shift & 0xFFu;
-    };
-    for (int shift = 0; shift < 32; shift += 8) {
-      std::array<std::size_t, 256> anfang{};
-      for (const Eintrag& e : eintraege) ++anfang[byte(e, shift)];
-      if (std::find(anfang.begin(), anfang.end(), eintraege.size()) != anfang.end()) continue;
-      std::size_t summe = 0;
-      for (std::size_t& a : anfang) summe += std::exchange(a, summe);
-      for (const Eintrag& e : eintraege) puffer[anfang[byte(e, shift)]++] = e;
-      eintraege.swap(puffer);
-    }
-  }
-  // The rows' new order: the kept ones grouped, the others behind them.
-  std::vector<std::uint32_t> reihe;
-  reihe.reserve(zeilen.size());
-  std::vector<std::size_t> anfaenge, folge;
-  for (std::size_t a = 0, b = 0; a < eintraege.size(); a = b) {
-    const std::int32_t nr = eintraege[a].key.PersNr;
-    while (b < eintraege.size() && eintraege[b].key.PersNr == nr) ++b;
-    // The group's entries by key, file order kept among equal keys: of each
-    // run of one key only its last entry stays.
-    folge.resize(b - a);
-    for (std::size_t i = 0; i < folge.size(); ++i) folge[i] = a + i;
-    auto rang = [&](std::size_t i) {
-      const AbrechnungKey& k = eintraege[i].key;
-      return std::tuple(k.Jahr, k.Monat, k.Teilabrechnung);
-    };
-    auto vor = [&](std::size_t x, std::size_t y) { return rang(x) < rang(y); };
-    if (folge.size() > 32) {
-      std::stable_sort(folge.begin(), folge.end(), vor);
-    } else {  // a year's months and their parts: sorted in place, stable
-      for (std::size_t i = 1; i < folge.size(); ++i)
-        for (std::size_t j = i; j > 0 && vor(folge[j], folge[j - 1]); --j)
-          std::swap(folge[j], folge[j - 1]);
-    }
-    for (std::size_t i = 0; i + 1 < folge.size(); ++i)
-      if (rang(folge[i]) == rang(folge[i + 1])) eintraege[folge[i]].zeile = kKeine;
-    const std::size_t anfang = reihe.size();
-    for (std::size_t i = a; i < b; ++i)
-      if (eintraege[i].zeile != kKeine) reihe.push_back(eintraege[i].zeile);
-    if (reihe.size() == anfang) continue;
-    aus.personen_.push_back({nr, {}});
-    anfaenge.push_back(anfang);
-  }
-  const std::size_t behalten = reihe.size();
-  {
-    std::vector<bool> genommen(zeilen.size());
-    for (std::uint32_t z : reihe) genommen[z] = true;
-    for (std::uint32_t z = 0; z < zeilen.size(); ++z)
-      if (!genommen[z]) reihe.push_back(z);
-  }
-  // Moved into that order in place, cycle by cycle: no second copy of the
-  // rows, whose fresh pages would cost more than the moves.
-  std::vector<bool> fertig(zeilen.size());
-  for (std::size_t i = 0; i < zeilen.size(); ++i) {
-    if (fertig[i] || reihe[i] == i) continue;
-    Zeile halten = std::move(zeilen[i]);
-    std::size_t j = i;
-    for (std::size_t n = reihe[j]; n != i; j = n, n = reihe[j]) {
-      zeilen[j] = std::move(zeilen[n]);
-      fertig[j] = true;
-    }
-    zeilen[j] = std::move(halten);
-    fertig[j] = true;
-  }
-  zeilen.erase(zeilen.begin() + std::ptrdiff_t(behalten), zeilen.end());
-  aus.zeilen_ = std::move(zeilen);
-  // The spans once the rows no longer move.
-  anfaenge.push_back(aus.zeilen_.size());
-  for (std::size_t p = 0; p < aus.personen_.size(); ++p)
-    aus.personen_[p].second = {aus.zeilen_.data() + anfaenge[p], anfaenge[p + 1] - anfaenge[p]};
+  aus.Fuellen(zeilen, Behalten(eintraege));
   return true;
 }
 

@@ -23,11 +23,13 @@ Helfer::Helfer(unsigned anzahl)
     : start_(std::ptrdiff_t(anzahl) + 1), fertig_(std::ptrdiff_t(anzahl) + 1) {
   for (unsigned t = 0; t < anzahl; ++t) {
     try {
+      if (gHelferVerweigert && gHelferVerweigert(t))
+        throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
       threads_.emplace_back([this] {
         for (;;) {
           start_.arrive_and_wait();
           if (schluss_) return;
-          aufgabe_();
+          Arbeiten();
           fertig_.arrive_and_wait();
         }
       });
@@ -40,114 +42,50 @@ Helfer::Helfer(unsigned anzahl)
 }
 
 Helfer::~Helfer() {
+  std::exception_ptr fehler;
+  if (laeuft_) Warte(fehler);
   if (threads_.empty()) return;
-  Warte();
   schluss_ = true;
   start_.arrive_and_wait();
   for (std::thread& t : threads_) t.join();
 }
 
-void Helfer::Starte(std::function<void()> aufgabe) {
-  Warte();
+void Helfer::Starte(std::size_t n, std::function<void(std::size_t)> aufgabe) {
   aufgabe_ = std::move(aufgabe);
-  if (threads_.empty()) {
-    aufgabe_();
-    return;
-  }
-  start_.arrive_and_wait();
+  anzahl_ = n;
+  naechste_ = 0;
+  fehlerIndex_ = n;
+  fehler_ = nullptr;
   laeuft_ = true;
+  if (!threads_.empty()) start_.arrive_and_wait();
 }
 
-void Helfer::Warte() {
-  if (!laeuft_) return;
-  fertig_.arrive_and_wait();
+std::size_t Helfer::Warte(std::exception_ptr& fehler) {
+  Arbeiten();
+  if (!threads_.empty()) fertig_.arrive_and_wait();
   laeuft_ = false;
+  fehler = std::exchange(fehler_, nullptr);
+  return fehlerIndex_;
 }
 
-void Helfer::Je(std::size_t n, const std::function<void(std::size_t)>& f) {
-  std::atomic<std::size_t> naechster{0};
-  std::mutex sperre;
-  std::size_t fehlerIndex = n;
-  std::exception_ptr fehler;
-  auto arbeit = [&] {
-    for (std::size_t i; (i = naechster++) < n;) {
-      try {
-        f(i);
-      } catch (...) {
-        std::lock_guard<std::mutex> l(sperre);
-        if (i < fehlerIndex) {
-          fehlerIndex = i;
-          fehler = std::current_exception();
-        }
-      }
-    }
-  };
-  Starte(arbeit);
-  arbeit();
-  Warte();
-  if (fehler) std::rethrow_exception(fehler);
-}
-
-BerichtBloecke::BerichtBloecke(BerichtText& ziel, std::size_t jeLauf)
-    : ziel_(ziel), jeLauf_(std::max<std::size_t>(jeLauf, 1)) {
-  bloecke_.reserve(jeLauf_);
-}
-
-void BerichtBloecke::Neu(Block block) {
-  bloecke_.push_back(std::move(block));
-  if (bloecke_.size() >= jeLauf_) {
-    Abschliessen();
-    Starten();
-  }
-}
-
-void BerichtBloecke::Ende() {
-  Abschliessen();
-  Starten();
-  Abschliessen();
-}
-
-void BerichtBloecke::Arbeiten() {
-  for (std::size_t i; (i = naechster_++) < laufend_.size();) {
+void Helfer::Arbeiten() {
+  for (std::size_t i; (i = naechste_++) < anzahl_;) {
     try {
-      laufend_[i](texte_[i]);
+      aufgabe_(i);
     } catch (...) {
       std::lock_guard<std::mutex> l(sperre_);
-      if (i < fehlerBlock_) {
-        fehlerBlock_ = i;
+      if (i < fehlerIndex_) {
+        fehlerIndex_ = i;
         fehler_ = std::current_exception();
       }
     }
   }
 }
 
-void BerichtBloecke::Starten() {
-  if (bloecke_.empty()) return;
-  laufend_.swap(bloecke_);
-  // Each block's text is held whole until it is joined.
-  texte_.clear();
-  for (std::size_t i = 0; i < laufend_.size(); ++i)
-    texte_.emplace_back(std::numeric_limits<std::size_t>::max());
-  naechster_ = 0;
-  fehlerBlock_ = laufend_.size();
-  fehler_ = nullptr;
-  // The helpers work on it while the caller gathers the next run.
-  helfer_.Starte([this] { Arbeiten(); });
-  laeuft_ = true;
-}
-
-void BerichtBloecke::Abschliessen() {
-  if (!laeuft_) return;
-  helfer_.Warte();
-  laeuft_ = false;
-  ziel_.Uebernehmen(std::span(texte_).first(std::min(fehlerBlock_, texte_.size())));
-  laufend_.clear();
-  texte_.clear();
-  if (fehler_) {
-    bloecke_.clear();  // what follows the failed block is never made
-    std::rethrow_exception(std::exchange(fehler_, nullptr));
-  }
-}
+// Each block's text is held whole until it is joined.
+BerichtBloecke::BerichtBloecke(BerichtText& ziel, std::size_t jeLauf)
+    : laeufe_([&ziel](std::span<BerichtText> texte) { ziel.Uebernehmen(texte); },
+              [] { return BerichtText(std::numeric_limits<std::size_t>::max()); }, jeLauf) {}
 
 bool PersonenBloecke(
     AppState& state, const std::string& stem, BerichtText& text,

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -212,10 +213,82 @@ struct Lauf {
   }
 };
 
+// An employee in file order: a slip, or a line of the deregistered list.
+struct Eintrag {
+  std::optional<Person> person;
+  std::string zeile;
+};
+
+// The employees with payroll (one alone when the options name him) and the
+// deregistered ones. They are gathered first, so no file stays open while
+// the previews show.
+bool EintraegeLesen(AppState& state, const BerichtOptionen& o, const ZeilenJePerson<Monat>& monate,
+                    std::vector<Eintrag>& eintraege) {
+  const int nur = o.personalNr;
+  return PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
+    if (nur != 0 && p.PersNrEdit != nur) return;
+    // Alone by his number a deregistered employee gets his slip.
+    if (nur == 0 && p.DNabgemeldetCheckBox) {
+      eintraege.push_back({std::nullopt, BerichtText::I(p.PersNrEdit, 12) + " " + p.FamNameEdit});
+      return;
+    }
+    const auto it = monate.find(p.PersNrEdit);
+    if (it != monate.end() && !it->second.empty()) eintraege.push_back({PersonAus(p), {}});
+  });
+}
+
+// The slips made on the helpers a run at a time and shown in order, the
+// deregistered listed between them; "Nein" to the question about the next
+// slip ends both (leaving at most two runs made for nothing). True when
+// the list names anyone.
+bool BlaetterZeigen(AppState& state, const BerichtOptionen& o, Lauf& lauf,
+                    const ZeilenJePerson<Monat>& monate, const std::vector<Eintrag>& eintraege,
+                    BerichtText& liste) {
+  auto& dlg = state.dialogs();
+  BerichtHooks* hooks = state.berichte ? &state.berichte->hooks : nullptr;
+  // The question about the next slip only where another one follows.
+  std::size_t letzter = 0;
+  for (std::size_t i = 0; i < eintraege.size(); ++i)
+    if (eintraege[i].person) letzter = i;
+  struct Ergebnis {
+    std::optional<L16Blatt> blatt;
+    std::optional<double> zuGross;
+  };
+  std::size_t i = 0;  // the entry of the next result
+  bool erster = true, abgemeldete = false, weiter = true;
+  Laeufe<Ergebnis> laeufe([&](std::span<Ergebnis> gemacht) {
+    for (Ergebnis& r : gemacht) {
+      const std::size_t k = i++;
+      const Eintrag& e = eintraege[k];
+      if (!weiter) return;
+      if (!e.person) {
+        liste.Zeile(e.zeile);
+        abgemeldete = true;
+      } else if (!r.blatt) {
+        dlg.ShowMessage(ZuGrossMeldung(*e.person, *r.zuGross));
+      } else {
+        // The bitmaps are read (and a missing one named) for the first slip only.
+        if (erster) lauf.hintergrund = L16Hintergruende(dlg);
+        for (std::size_t s = 0; s < 2; ++s) r.blatt->seiten[s].hintergrund = lauf.hintergrund[s];
+        if (hooks && hooks->ZeigeL16) hooks->ZeigeL16(*r.blatt, erster);
+        erster = false;
+        weiter = o.personalNr != 0 || k >= letzter || dlg.AskYesNo(kL16Naechster);
+      }
+    }
+  });
+  for (const Eintrag& e : eintraege) {
+    if (!weiter) break;
+    laeufe.Neu([&lauf, &monate, &e](Ergebnis& r) {
+      if (e.person) r.blatt = lauf.Blatt(*e.person, Addieren(monate[e.person->nr]), r.zuGross);
+    });
+  }
+  laeufe.Ende();
+  return abgemeldete;
+}
+
 }  // namespace
 
 bool PrintL16(AppState& state, const BerichtOptionen& o) {
-  auto& dlg = state.dialogs();
   BerichtText liste;
   liste.Zeile("Für folgende(n) Dienstnehmer ist die Checkbox \"[x] DN abgemeldet ...\" ");
   liste.Zeile("im Fenster \"Dienstnehmer und Abrechnungsdaten\" angehakt,");
@@ -228,72 +301,14 @@ bool PrintL16(AppState& state, const BerichtOptionen& o) {
   // one the foreign-activity choice leaves out drops its month.
   ZeilenJePerson<Monat> monate;
   if (!MonateLesen(state, o, monate)) return false;
-  const int nur = o.personalNr;
   const auto standorte = ReadAllStandortRecords(o.stem, kStandortExt);
-
-  // The employees in file order: a slip, or a line of the list. The
-  // previews come after the pass, so no file stays open while they show.
-  struct Eintrag {
-    std::optional<Person> person;
-    std::string zeile;
-  };
   std::vector<Eintrag> eintraege;
-  if (!PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
-        if (nur != 0 && p.PersNrEdit != nur) return;
-        // Alone by his number a deregistered employee gets his slip.
-        if (nur == 0 && p.DNabgemeldetCheckBox) {
-          eintraege.push_back(
-              {std::nullopt, BerichtText::I(p.PersNrEdit, 12) + " " + p.FamNameEdit});
-          return;
-        }
-        const auto it = monate.find(p.PersNrEdit);
-        if (it != monate.end() && !it->second.empty()) eintraege.push_back({PersonAus(p), {}});
-      }))
-    return false;
+  if (!EintraegeLesen(state, o, monate, eintraege)) return false;
 
   Lauf lauf{o, state.Dienstgeber, standorte, {}};
-  BerichtHooks* hooks = state.berichte ? &state.berichte->hooks : nullptr;
-  bool erster = true, abgemeldete = false;
-  // The question about the next slip only where another one follows.
-  std::size_t letzter = 0;
-  for (std::size_t i = 0; i < eintraege.size(); ++i)
-    if (eintraege[i].person) letzter = i;
-  // The slips are made a run at a time, the run's at once; then shown in
-  // order. ("Nein" leaves at most the rest of a run made for nothing.)
-  std::vector<std::optional<L16Blatt>> blaetter;
-  std::vector<std::optional<double>> zuGrosse;
-  Helfer helfer;
-  for (std::size_t i = 0; i < eintraege.size(); ++i) {
-    if (i % kHelferLauf == 0) {
-      const std::size_t n = std::min(kHelferLauf, eintraege.size() - i);
-      blaetter.assign(n, std::nullopt);
-      zuGrosse.assign(n, std::nullopt);
-      helfer.Je(n, [&, i](std::size_t k) {
-        if (const Eintrag& e = eintraege[i + k]; e.person)
-          blaetter[k] = lauf.Blatt(*e.person, Addieren(monate[e.person->nr]), zuGrosse[k]);
-      });
-    }
-    const Eintrag& e = eintraege[i];
-    if (!e.person) {
-      liste.Zeile(e.zeile);
-      abgemeldete = true;
-      continue;
-    }
-    std::optional<L16Blatt>& blatt = blaetter[i % kHelferLauf];
-    if (!blatt) {
-      dlg.ShowMessage(ZuGrossMeldung(*e.person, *zuGrosse[i % kHelferLauf]));
-      continue;
-    }
-    // The bitmaps are read (and a missing one named) for the first slip only.
-    if (erster) lauf.hintergrund = L16Hintergruende(dlg);
-    for (std::size_t i = 0; i < 2; ++i) blatt->seiten[i].hintergrund = lauf.hintergrund[i];
-    if (hooks && hooks->ZeigeL16) hooks->ZeigeL16(*blatt, erster);
-    erster = false;
-    if (nur == 0 && i < letzter && !dlg.AskYesNo(kL16Naechster)) break;
-  }
-
+  const bool abgemeldete = BlaetterZeigen(state, o, lauf, monate, eintraege, liste);
   if (!liste.Schreiben(state)) return false;
-  if (abgemeldete && dlg.AskYesNo(kL16AbgemeldeteZeigen)) {
+  if (abgemeldete && state.dialogs().AskYesNo(kL16AbgemeldeteZeigen)) {
     if (state.berichte)
       state.berichte->ZeigeBericht(AnsichtGroesse{10, false, 10},
                                    "JahresLohnzettel mit Formular L16");

@@ -29,6 +29,7 @@ TEST(AbrechnungenJePerson, KeepsTheLastRecordPerKeyInFileOrder) {
       {1, 4, 2014, 0, 50},     {1, 3, 2013, 0, 60},  // filtered out by year
       {3, 3, 2014, 0, 70},     {3, 3, 2014, 0, -1},  // refused: key 3 is gone
       {70000, 3, 2014, 0, 80}, {-5, 3, 2014, 0, 90}, {256, 3, 2014, 0, 95},
+      {5, 3, 2014, 0, -1},     {5, 3, 2014, 0, 55},  // a refused record replaced
   };
   // An employee with more records than a few years' months.
   for (int i = 0; i < 70; ++i) saetze.push_back({4, 1, 1900 + i, 0, double(i)});
@@ -60,12 +61,13 @@ TEST(AbrechnungenJePerson, KeepsTheLastRecordPerKeyInFileOrder) {
     gelesen[nr].assign(z.begin(), z.end());
     reihe.push_back(nr);
   }
-  EXPECT_EQ(reihe, (std::vector<std::int32_t>{-5, 1, 2, 4, 256, 70000}));
+  EXPECT_EQ(reihe, (std::vector<std::int32_t>{-5, 1, 2, 4, 5, 256, 70000}));
   std::vector<double> vierter;
   for (int i = 1; i < 70; ++i) vierter.push_back(i);
   vierter.push_back(100);
   const std::map<std::int32_t, std::vector<double>> erwartet{
-      {1, {20, 50}}, {2, {30, 40}}, {4, vierter}, {-5, {90}}, {256, {95}}, {70000, {80}}};
+      {1, {20, 50}}, {2, {30, 40}}, {4, vierter}, {-5, {90}},
+      {5, {55}},     {256, {95}},   {70000, {80}}};
   EXPECT_EQ(gelesen, erwartet);
   EXPECT_EQ(zeilen[3].size(), 0u);
 
