@@ -199,12 +199,13 @@ TEST(Ueberweisungsliste, FehlerUndGrenzfaelle) {
        {}},
       {"Teile bis knapp an die Grenze: Summe genau",
        [](BerichtFixture& f, AbrechnungRecord& r, BerichtOptionen& o) {
+         o.personalNr = r.PersNrEdit;
+         const AbrechnungRecord muster = r;  // r lies in the vector that grows
          for (int teil = 0; teil < 24; ++teil) {
-           f.abrechnungen.push_back(r);
+           f.abrechnungen.push_back(muster);
            f.abrechnungen.back().AbrechngComboBox = teil;
            f.abrechnungen.back().AuszahlungsbetragEdit = teil % 2 ? 4166666666.67 : 4166666666.66;
          }
-         o.personalNr = r.PersNrEdit;
        },
        kModusArbeitsbestaetigung,
        {},
