@@ -44,16 +44,8 @@ void Bemerkung(BerichtText& text, const char* label, const std::string& bemerkun
 
 std::string Marke(bool teil) { return teil ? "*" : " "; }
 
-// The writer of a list that pages per employee: a page break before every
-// employee but the first.
-struct Seiten {
-  BerichtText& text;
-  bool erste = true;
-  void Neu() {
-    if (!erste) text.Seitenwechsel();
-    erste = false;
-  }
-};
+// Every employee of the file gets his block.
+bool AlleDienstnehmer(std::int32_t) { return true; }
 
 struct StundenZeile {
   int monat = 0;
@@ -104,11 +96,10 @@ bool PrintDienstnehmerZeiten(AppState& state, const BerichtOptionen& o) {
   const std::string strich(101, '-');
   // The employees' pages are made several at once.
   const bool ok = BerichtImRahmen(state, [&] {
-    return PersonenBloecke(
-        state, o.stem, text, [](std::int32_t) { return true; },
-        [&](BerichtText& t, const PersonalRecord& p, bool erste) {
-          ZeitenSeite(t, o, strich, p, zeilen[p.PersNrEdit], erste);
-        });
+    return PersonenBloecke(state, o.stem, text, AlleDienstnehmer,
+                           [&](BerichtText& t, const PersonalRecord& p, bool erste) {
+                             ZeitenSeite(t, o, strich, p, zeilen[p.PersNrEdit], erste);
+                           });
   });
   return ok && text.Zeilen() > 0 && text.Schreiben(state);
 }
@@ -225,47 +216,48 @@ void KontoSeite(BerichtText& text, const BerichtOptionen& o, const std::string& 
 
 bool PrintDienstnehmerDaten(AppState& state, const BerichtOptionen& o) {
   BerichtText text;
-  Seiten seiten{text};
   const std::string strich(73, '-');
   const BetragGrenze grenze{"den Bericht \"Dienstnehmer-Daten gesamt\""};
   const bool ok = BerichtImRahmen(state, [&] {
-    return PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
-      const std::string wessen = DesDienstnehmers(p.PersNrEdit, p.FamNameEdit);
-      seiten.Neu();
-      text.Zeile("DIENSTNEHMER-DATEN von " + o.stem);
-      text.Zeile(Label("Personal-Nr:") + BerichtText::I(p.PersNrEdit));
-      text.Zeile(strich);
-      text.Zeile(Label("Anschrift:") + p.FamNameEdit + " " + p.VornameEdit);
-      text.Zeile(Label("") + p.StrasseEdit);
-      text.Zeile(Label("") + BerichtText::I(p.PLZEdit, 4) + " " + p.OrtEdit);
-      text.Zeile();
-      text.Zeile(Label("Telefon:") + p.TelefonEdit);
-      text.Zeile();
-      text.Zeile(Label("Versicherungsdaten:"));
-      text.Zeile(Label("      SV-Nr:") + p.SVNrEdit);
-      text.Zeile(Label("      BeitragsGr.:") + p.BeitragsgruppeComboBox);
-      text.Zeile();
-      text.Zeile(Label("Soziale Stellung:") + Stellung(p.SozialeStellungEdit));
-      text.Zeile();
-      text.Zeile(Label("Bezüge:"));
-      text.Zeile(Label("      Gehalt:") + grenze.A(p.GehaltEdit, 9, wessen));
-      text.Zeile(Label("      Stundenlohn:") + grenze.A(p.StundenlohnEdit, 9, wessen));
-      text.Zeile(Label("      Sonst.Bezüge:") + grenze.A(p.ZulageEdit, 9, wessen));
-      text.Zeile(Label("      Sachbezüge:") + grenze.A(p.SachbezuegeEdit, 9, wessen));
-      Bemerkung(text, "      Bemerkung:", p.BemerkungenEdit);
-      text.Zeile();
-      text.Zeile(Label("Sonstiges:"));
-      text.Zeile(Label("      BIC (BLZ/Bank):") + p.BankEdit);
-      text.Zeile(Label("      IBAN (Konto):") + p.BankKtoNrEdit);
-      text.Zeile(Label("      Familienstand:") + p.FamStandEdit);
-      text.Zeile(Label("      Landeskennz.:") + p.StaatEdit);
-      text.Zeile(Label("      Beruf:") + p.BerufEdit);
-      text.Zeile(Label("      Ein/Austritt:") + p.EintrittsDatumEdit);
-      text.Zeile();
-      text.Zeile(Label("Urlaubsanspruch:", 19) + grenze.A(p.UrlaubsAnspruchEdit, 9, wessen) +
-                 " Tage");
-      text.Zeile(strich);
-    });
+    return PersonenBloecke(
+        state, o.stem, text, AlleDienstnehmer,
+        [&](BerichtText& t, const PersonalRecord& p, bool erste) {
+          const std::string wessen = DesDienstnehmers(p.PersNrEdit, p.FamNameEdit);
+          if (!erste) t.Seitenwechsel();
+          t.Zeile("DIENSTNEHMER-DATEN von " + o.stem);
+          t.Zeile(Label("Personal-Nr:") + BerichtText::I(p.PersNrEdit));
+          t.Zeile(strich);
+          t.Zeile(Label("Anschrift:") + p.FamNameEdit + " " + p.VornameEdit);
+          t.Zeile(Label("") + p.StrasseEdit);
+          t.Zeile(Label("") + BerichtText::I(p.PLZEdit, 4) + " " + p.OrtEdit);
+          t.Zeile();
+          t.Zeile(Label("Telefon:") + p.TelefonEdit);
+          t.Zeile();
+          t.Zeile(Label("Versicherungsdaten:"));
+          t.Zeile(Label("      SV-Nr:") + p.SVNrEdit);
+          t.Zeile(Label("      BeitragsGr.:") + p.BeitragsgruppeComboBox);
+          t.Zeile();
+          t.Zeile(Label("Soziale Stellung:") + Stellung(p.SozialeStellungEdit));
+          t.Zeile();
+          t.Zeile(Label("Bezüge:"));
+          t.Zeile(Label("      Gehalt:") + grenze.A(p.GehaltEdit, 9, wessen));
+          t.Zeile(Label("      Stundenlohn:") + grenze.A(p.StundenlohnEdit, 9, wessen));
+          t.Zeile(Label("      Sonst.Bezüge:") + grenze.A(p.ZulageEdit, 9, wessen));
+          t.Zeile(Label("      Sachbezüge:") + grenze.A(p.SachbezuegeEdit, 9, wessen));
+          Bemerkung(t, "      Bemerkung:", p.BemerkungenEdit);
+          t.Zeile();
+          t.Zeile(Label("Sonstiges:"));
+          t.Zeile(Label("      BIC (BLZ/Bank):") + p.BankEdit);
+          t.Zeile(Label("      IBAN (Konto):") + p.BankKtoNrEdit);
+          t.Zeile(Label("      Familienstand:") + p.FamStandEdit);
+          t.Zeile(Label("      Landeskennz.:") + p.StaatEdit);
+          t.Zeile(Label("      Beruf:") + p.BerufEdit);
+          t.Zeile(Label("      Ein/Austritt:") + p.EintrittsDatumEdit);
+          t.Zeile();
+          t.Zeile(Label("Urlaubsanspruch:", 19) + grenze.A(p.UrlaubsAnspruchEdit, 9, wessen) +
+                  " Tage");
+          t.Zeile(strich);
+        });
   });
   return ok && text.Zeilen() > 0 && text.Schreiben(state);
 }
@@ -295,14 +287,14 @@ bool PrintLohnGehaltsliste(AppState& state, const BerichtOptionen& o) {
 
 bool PrintDienstnehmerAdressen(AppState& state, const BerichtOptionen& o) {
   BerichtText text;
-  Seiten seiten{text};
-  const bool ok = PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
-    seiten.Neu();
-    for (int i = 0; i < 9; ++i) text.Zeile();
-    text.Zeile("   " + p.VornameEdit + " " + p.FamNameEdit);
-    text.Zeile("   " + p.StrasseEdit);
-    text.Zeile("   " + BerichtText::I(p.PLZEdit, 4) + " " + p.OrtEdit);
-  });
+  const bool ok = PersonenBloecke(state, o.stem, text, AlleDienstnehmer,
+                                  [](BerichtText& t, const PersonalRecord& p, bool erste) {
+                                    if (!erste) t.Seitenwechsel();
+                                    for (int i = 0; i < 9; ++i) t.Zeile();
+                                    t.Zeile("   " + p.VornameEdit + " " + p.FamNameEdit);
+                                    t.Zeile("   " + p.StrasseEdit);
+                                    t.Zeile("   " + BerichtText::I(p.PLZEdit, 4) + " " + p.OrtEdit);
+                                  });
   return ok && text.Zeilen() > 0 && text.Schreiben(state);
 }
 
