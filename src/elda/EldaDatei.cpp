@@ -423,16 +423,10 @@ EldaSchreibErgebnis SchreibeEldaDateien(AppState& state, const std::vector<EldaD
     bestaetigt = vorhandene;
     for (std::size_t i = neue.namen.size(); i < dateien.size(); ++i) {
       const auto& d = dateien[i];
-      // Nearly always ASCII, which is written as it stands.
       Bytes bytes;
-      std::span<const std::uint8_t> inhalt(reinterpret_cast<const std::uint8_t*>(d.inhalt.data()),
-                                           d.inhalt.size());
-      if (!NurAscii(d.inhalt)) {
-        bytes.reserve(d.inhalt.size());
-        AppendCp1252(bytes, d.inhalt);
-        inhalt = bytes;
-      }
-      if (int e = neue.Schreibe(Pfad(ordner, d.name), inhalt); e != 0) {
+      bytes.reserve(d.inhalt.size());
+      AppendCp1252(bytes, d.inhalt);
+      if (int e = neue.Schreibe(Pfad(ordner, d.name), bytes); e != 0) {
         dlg.ShowMessage(MitUrsache(kEldaNichtErsetzt, Pfad(ordner, d.name), e));
         return EldaSchreibErgebnis::Fehler;
       }

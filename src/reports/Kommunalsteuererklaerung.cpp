@@ -65,6 +65,11 @@ struct Zeile {
   double entgelt = 0;
 };
 
+// The fields a Zeile is made of (AbgabepflichtigesEntgelt's).
+using R = AbrechnungRecord;
+const AbrechnungFelder kFelder(&R::BruttoEdit, &R::SonderzahlungEdit, &R::SZSVfreiEdit,
+                               &R::SachbezuegeAbreEdit, &R::DbDzKommStFreierBetragEdit);
+
 std::string Zeilen(const std::vector<std::string>& z) {
   std::string s;
   for (const std::string& e : z) s += "\n" + e;
@@ -171,11 +176,8 @@ bool PrintKommunalsteuerErklaerung(AppState& state, const BerichtOptionen& o) {
   // month sums of the site and of the whole enterprise, whose base decides
   // the free amount.
   ZeilenJePerson<Zeile> zeilen;
-  using R = AbrechnungRecord;  // AbgabepflichtigesEntgelt's fields
-  static const AbrechnungFelder felder(&R::BruttoEdit, &R::SonderzahlungEdit, &R::SZSVfreiEdit,
-                                       &R::SachbezuegeAbreEdit, &R::DbDzKommStFreierBetragEdit);
   if (!AbrechnungenLesen<Zeile>(
-          state, o.stem, felder, [&](const AbrechnungKey& k) { return k.Jahr == o.jahr; },
+          state, o.stem, kFelder, [&](const AbrechnungKey& k) { return k.Jahr == o.jahr; },
           [](const AbrechnungRecord& r) -> std::optional<Zeile> {
             return Zeile{r.MonatComboBox, AbgabepflichtigesEntgelt(r)};
           },

@@ -45,6 +45,11 @@ struct Satz {
   std::unique_ptr<AbrechnungBytes> imMonat;  // unpacked where its slip is made
 };
 
+// Of the earlier records only the two accounts are read; the month's slip
+// is made from the whole image.
+const AbrechnungFelder kKontoFelder(&AbrechnungRecord::UrlaubsKontoTageEdit,
+                                    &AbrechnungRecord::ZeitKontoStdEdit);
+
 // The sums of a slip's parts, in whole cents.
 struct Summen {
   Cent brutto = 0, sv = 0, lst = 0, netto = 0, auszahlung = 0;
@@ -474,11 +479,8 @@ bool PrintLohnGehaltsabrechnung(AppState& state, const BerichtOptionen& o) {
   // Every record up to the report month: the holiday and time accounts run
   // over all of them, the slips print the month's.
   ZeilenJePerson<Satz> saetze;
-  // Of the earlier records only the two accounts; the month's whole.
-  const AbrechnungFelder konten(&AbrechnungRecord::UrlaubsKontoTageEdit,
-                                &AbrechnungRecord::ZeitKontoStdEdit);
   if (!AbrechnungenLesen<Satz>(
-          state, o.stem, konten,
+          state, o.stem, kKontoFelder,
           [&](const AbrechnungKey& k) {
             return (persNr == 0 || k.PersNr == persNr) &&
                    (k.Jahr < jahr || (k.Jahr == jahr && k.Monat <= monat));

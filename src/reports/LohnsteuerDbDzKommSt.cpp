@@ -61,6 +61,13 @@ std::string Rechts(const std::string& text, int breite, bool kuerzen) {
   return PadText(text, breite, false);
 }
 
+// The fields Erstellen reads (AbgabepflichtigesEntgelt's among them).
+using R = AbrechnungRecord;
+const AbrechnungFelder kFelder(&R::KostenstelleEdit, &R::BruttoEdit, &R::SonderzahlungEdit,
+                               &R::SZSVfreiEdit, &R::SonstSZEdit, &R::LstGesamt,
+                               &R::SachbezuegeAbreEdit, &R::DbDzKommStFreierBetragEdit,
+                               &R::ueberSechzigCheckBox);
+
 // The report; throws ZuGross for an amount or sum beyond the bound.
 bool Erstellen(AppState& state, const BerichtOptionen& o) {
   const bool filter = o.kostenstelle != 0;
@@ -68,14 +75,9 @@ bool Erstellen(AppState& state, const BerichtOptionen& o) {
 
   // One pass over the payrolls of the month, the last record of a key
   // counting; the cost centre is that record's.
-  using R = AbrechnungRecord;
-  static const AbrechnungFelder felder(&R::KostenstelleEdit, &R::BruttoEdit, &R::SonderzahlungEdit,
-                                       &R::SZSVfreiEdit, &R::SonstSZEdit, &R::LstGesamt,
-                                       &R::SachbezuegeAbreEdit, &R::DbDzKommStFreierBetragEdit,
-                                       &R::ueberSechzigCheckBox);
   ZeilenJePerson<Zeile> zeilen;
   if (!AbrechnungenLesen<Zeile>(
-          state, o.stem, felder,
+          state, o.stem, kFelder,
           [&](const AbrechnungKey& k) {
             return k.Jahr == o.jahr && k.Monat >= o.monatVon && k.Monat <= o.monatBis;
           },

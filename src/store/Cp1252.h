@@ -16,9 +16,6 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // The same into `out` (replacing its text, keeping its room).
 void Cp1252ToUtf8(std::string_view bytes, std::string& out);
 
-// Whether the text is plain ASCII, the same bytes in UTF-8 and Windows-1252.
-bool NurAscii(std::string_view text);
-
 // UTF-8 to Windows-1252; a character that Windows-1252 cannot hold (and a
 // broken UTF-8 sequence) becomes "?".
 std::string Utf8ToCp1252(std::string_view utf8);
