@@ -291,8 +291,9 @@ void SaetzeMachen(const Lauf& lauf, const ZeilenJePerson<Monat>& monate,
     std::string bg, lf;
     EldaFehler fehler;
   };
-  aus.bg.reserve(std::size_t(EldaSatzlaenge(EldaArt::BG) + 2) * personen.size());
-  aus.lf.reserve(std::size_t(EldaSatzlaenge(EldaArt::LF) + 2) * personen.size());
+  // Room for the header and trailer (and the "I1" record) as well.
+  aus.bg.reserve(std::size_t(EldaSatzlaenge(EldaArt::BG) + 2) * (personen.size() + 2));
+  aus.lf.reserve(std::size_t(EldaSatzlaenge(EldaArt::LF) + 2) * (personen.size() + 3));
   Laeufe<Slip> laeufe([&aus](std::span<Slip> gemacht) {
     for (const Slip& s : gemacht) {
       aus.bg += s.bg;
@@ -340,19 +341,19 @@ bool DateienSchreiben(AppState& state, const Lauf& lauf, Saetze& s) {
       zeitraum;
   // The "I1" record counts the "L1" records, so it takes its place behind
   // the header once they are all there.
-  std::string bg = EldaHeaderRecord(state, EldaArt::BG, o.eldaTestdaten) + s.bg +
-                   EldaTrailerRecord(state, EldaArt::BG, s.anzahl + 2);
-  std::string lf = EldaHeaderRecord(state, EldaArt::LF, o.eldaTestdaten);
-  lf += lauf.I1(s.fehler, s.anzahl);
+  // The records are put in place around the slips where they lie.
+  const std::string i1 = lauf.I1(s.fehler, s.anzahl);
   if (!s.fehler.empty()) {
     dlg.ShowMessage(s.fehler.Meldung("Es wurden keine ELDA-Dateien erstellt."));
     return false;
   }
-  lf += s.lf;
-  lf += EldaTrailerRecord(state, EldaArt::LF, s.anzahl + 3);
+  s.bg.insert(0, EldaHeaderRecord(state, EldaArt::BG, o.eldaTestdaten));
+  s.bg += EldaTrailerRecord(state, EldaArt::BG, s.anzahl + 2);
+  s.lf.insert(0, EldaHeaderRecord(state, EldaArt::LF, o.eldaTestdaten) + i1);
+  s.lf += EldaTrailerRecord(state, EldaArt::LF, s.anzahl + 3);
   std::vector<EldaDateiBild> paar(2);
-  paar[0] = {name + ".BG", std::move(bg)};
-  paar[1] = {name + ".LF", std::move(lf)};
+  paar[0] = {name + ".BG", std::move(s.bg)};
+  paar[1] = {name + ".LF", std::move(s.lf)};
   if (!s.abgemeldete.empty()) dlg.ShowMessage(kLohnzettelAbgemeldet + s.abgemeldete);
   if (SchreibeEldaDateien(state, paar, "") != EldaSchreibErgebnis::Geschrieben) return false;
   // The empty wage-slip file stands for a written pair, so it comes after

@@ -136,15 +136,23 @@ std::string PdfNameImFeld(std::string_view text) {
   return handbuch ? std::string("Bericht") : std::string(text);
 }
 
-std::string DruckDateiVorschlag(std::string_view berichtName) {
-  std::string name(TrimBlanks(berichtName));
+namespace {
+
+// Control characters and those no file name may hold become "_".
+void OhneUnbrauchbareZeichen(std::string& name) {
   for (char& c : name) {
     const auto u = static_cast<unsigned char>(c);
-    if (c == '/' || c == '\\')
-      c = '-';
-    else if (u < 0x20 || u == 0x7F || std::strchr(":*?\"<>|", c))
-      c = '_';
+    if (u < 0x20 || u == 0x7F || std::strchr(":*?\"<>|", c)) c = '_';
   }
+}
+
+}  // namespace
+
+std::string DruckDateiVorschlag(std::string_view berichtName) {
+  std::string name(TrimBlanks(berichtName));
+  std::replace_if(
+      name.begin(), name.end(), [](char c) { return c == '/' || c == '\\'; }, '-');
+  OhneUnbrauchbareZeichen(name);
   if (name.empty() || name.front() == '.') name.insert(0, "Bericht");
   return DatenOrdner() + "/" + name + ".pdf";
 }
@@ -167,10 +175,7 @@ std::vector<std::string> PdfDateien() {
 
 std::optional<std::string> PdfDateiName(std::string_view eingabe) {
   std::string name = PdfNameImFeld(getNameFromPfad(eingabe));
-  for (char& c : name) {
-    unsigned char u = static_cast<unsigned char>(c);
-    if (u < 0x20 || u == 0x7F || std::strchr(":*?\"<>|", c)) c = '_';
-  }
+  OhneUnbrauchbareZeichen(name);
   if (name.empty()) return std::nullopt;
   // A listed "name.pdf" is the file the user chose; writing "name.PDF" beside
   // it would leave the old one as it was.

@@ -108,9 +108,7 @@ bool BerechnenUnterSperre(PersFormKontext& k) {
   }
   if (!AbrechnungSpeichernTrotzAenderung(k, *key, jahr->position ? jahr->bild.data() : nullptr))
     return false;
-  // A part payroll's amounts are its own: the employee file keeps his
-  // standing pay.
-  if (!ValidatePersonalBeforeSave(state, f, key->Teilabrechnung > 0)) return false;
+  if (!ValidatePersonalBeforeSave(state, f)) return false;
   if (!CalculateAbrechnung(k, jahr->frueher)) return false;
   if (StrToFloat(f.Text("NettoBetragEdit")) < 0)
     dlg.ShowMessage(kMeldungNegativerNettobetrag);

@@ -27,6 +27,11 @@ double RoundBetrag(double value);
 // cents stay exact. A larger amount or sum is refused where it would be
 // printed on a form or filed.
 inline constexpr std::int64_t kMaxCents = 10'000'000'000'000;  // 100,000,000,000.00
+// Whole cents of an amount or sum, and back.
+using Cent = std::int64_t;
+inline double AlsBetrag(Cent c) { return double(c) / 100; }
+// Whether a cent sum lies within kMaxCents.
+inline bool ImRahmen(Cent c) { return c >= -kMaxCents && c <= kMaxCents; }
 
 // The refusal of an amount or sum beyond kMaxCents: `was` ("Der Betrag",
 // "Die Summe") and the amount, `wessen` (" des Dienstnehmers ..." or

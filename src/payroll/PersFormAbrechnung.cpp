@@ -233,17 +233,16 @@ void LoadAbrechnungToForm(PersFormKontext& k) {
     const std::string& stem = k.state.DataFileStem;
     auto bild = ReadAbrechnungImage(stem, kAbrechnungExt, *key);
     if (bild) {
-      const auto gelesen = AbrechnungRecord::unpack(bild->data());
-      const AbrechnungRecord* r = &gelesen;
-      MonatsFelder(*r, ZeigeFelder{f});
-      ZeigeSvGrundlagen(f, *r);
+      const AbrechnungRecord r = AbrechnungRecord::unpack(bild->data());
+      MonatsFelder(r, ZeigeFelder{f});
+      ZeigeSvGrundlagen(f, r);
       // The payroll's own salary and allowance (a part month, a holiday
       // compensation), so that calculating it again pays the same.
-      MonatsbetragZeigen(f, "GehaltEdit", BetragText(r->GehaltEdit));
-      MonatsbetragZeigen(f, "ZulageEdit", BetragText(r->ZulageEdit));
-      AbfindungGeladen(k.rechner, stem, *r);
+      MonatsbetragZeigen(f, "GehaltEdit", BetragText(r.GehaltEdit));
+      MonatsbetragZeigen(f, "ZulageEdit", BetragText(r.ZulageEdit));
+      AbfindungGeladen(k.rechner, stem, r);
       LohnartenZeilen zeilen = k.lohnarten.Zeilen();
-      LohnartenAusAbrechnung(*r, zeilen);
+      LohnartenAusAbrechnung(r, zeilen);
       k.lohnarten.SetZeilen(zeilen);
       LohnartenSummenZeigen(k);
       k.angezeigt = {true, key, std::move(bild)};

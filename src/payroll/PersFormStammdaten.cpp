@@ -352,12 +352,13 @@ constexpr double PersonalRecord::*kStehendeBezuege[] = {
 
 }  // namespace
 
-bool SavePersonalFromForm(AppState& state, PersFormModel& f, bool stehendeBezuegeBehalten) {
+bool SavePersonalFromForm(AppState& state, PersFormModel& f) {
   platform::Dialogs& dlg = state.dialogs();
   FormToPersonalRecord(f);
   PersonalRecord& r = f.CurrentPersonal;
   const std::int32_t nr = r.PersNrEdit;
-  if (stehendeBezuegeBehalten) {
+  // While a part payroll is shown, the pay fields hold its own amounts.
+  if (const auto key = AbrechnungsSchluesselAusFeldern(f); key && key->Teilabrechnung > 0) {
     if (auto gespeichert = ReadPersonalRecord(dlg, state.DataFileStem, kPersonalExt, nr))
       for (auto feld : kStehendeBezuege) r.*feld = (*gespeichert).*feld;
   }
@@ -399,7 +400,7 @@ std::string PersonalAnzeigeName(const PersFormModel& f) {
   return vorname.empty() ? name : vorname + " " + name;
 }
 
-bool ValidatePersonalBeforeSave(AppState& state, PersFormModel& f, bool stehendeBezuegeBehalten) {
+bool ValidatePersonalBeforeSave(AppState& state, PersFormModel& f) {
   platform::Dialogs& dlg = state.dialogs();
   if (f.Text("FamNameEdit").empty()) {
     dlg.ShowMessage("Dienstnehmer ohne Familienname kann nicht gespeichert werden!");
@@ -408,7 +409,7 @@ bool ValidatePersonalBeforeSave(AppState& state, PersFormModel& f, bool stehende
   const bool dnOk = CheckSvNummer(f.Text("SVNrEdit"));
   const bool partnerOk = CheckSvNummer(f.Text("AustrittsDatumEdit"));
   NormalizeNumericFields(f);
-  const bool saved = SavePersonalFromForm(state, f, stehendeBezuegeBehalten);
+  const bool saved = SavePersonalFromForm(state, f);
   if (!dnOk)
     dlg.ShowMessage(
         "SV-Nummer des DN ist falsch. Geben Sie eine korrekte SV-Nr oder 4 Nullen + "
@@ -427,9 +428,7 @@ bool Button2Click(AppState& state, PersFormModel& f) {
     FormToPersonalRecord(f);
     LockGuard lock(state.dialogs(), state.DataFileStem, {kLockSPE});
     if (!lock) return false;
-    // While a part payroll is shown, the pay fields hold its own amounts.
-    const auto key = AbrechnungsSchluesselAusFeldern(f);
-    return ValidatePersonalBeforeSave(state, f, key && key->Teilabrechnung > 0);
+    return ValidatePersonalBeforeSave(state, f);
   } catch (const ConversionError& e) {
     ZeigeKonversionsFehler(state.dialogs(), f, e);
     return false;

@@ -100,13 +100,13 @@ void ShowPersonalRecord(PersFormModel& f, const PersonalRecord& r);
 // ELDA reference becomes the Personal-Nr, also in the field.
 const PersonalRecord& FormToPersonalRecord(PersFormModel& f);
 // FormToPersonalRecord, save into <stem>.PER (replace or insert), refill the
-// list. True when the record was written. `stehendeBezuegeBehalten` (a part
-// payroll): the pay fields (Gehalt/Std-Lohn, Zulage, Überstd-Satz,
-// Mehrstd-Satz, Zuschl. %) keep what the employee file holds for him; the
-// other master data are saved from the window. When another program changed
+// list. True when the record was written. While a part payroll is shown
+// (part number above 0), the pay fields (Gehalt/Std-Lohn, Zulage,
+// Überstd-Satz, Mehrstd-Satz, Zuschl. %) keep what the employee file holds
+// for him; the other master data are saved from the window. When another program changed
 // the record since the window read it (or created or deleted it), the user is
 // asked first; a no writes nothing and shows the stored record again.
-bool SavePersonalFromForm(AppState& state, PersFormModel& f, bool stehendeBezuegeBehalten = false);
+bool SavePersonalFromForm(AppState& state, PersFormModel& f);
 // Shows the stored record of this number again; a new employee when there
 // is none any more.
 void PersonalNeuLaden(AppState& state, PersFormModel& f, std::int32_t persNr);
@@ -115,8 +115,7 @@ std::string PersonalAnzeigeName(const PersFormModel& f);
 // Refuses an employee without family name; otherwise checks both SV numbers,
 // fills empty number fields, saves and then warns about a wrong SV number.
 // The caller holds the lock file. True when the record was saved.
-bool ValidatePersonalBeforeSave(AppState& state, PersFormModel& f,
-                                bool stehendeBezuegeBehalten = false);
+bool ValidatePersonalBeforeSave(AppState& state, PersFormModel& f);
 // "Dienstnehmer speichern" (Button2, SpeedButton22). True when the employee
 // was saved (also with a warning about his SV number).
 bool Button2Click(AppState& state, PersFormModel& f);

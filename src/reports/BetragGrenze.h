@@ -12,10 +12,6 @@
 
 namespace lohn {
 
-using Cent = std::int64_t;
-
-inline double AlsBetrag(Cent c) { return double(c) / 100; }
-
 inline constexpr const char* kKeinBericht = "Es wurde kein Bericht erstellt.";
 
 // The refusal, thrown where the amount or sum is met and caught where the
@@ -31,7 +27,7 @@ std::string DesDienstnehmers(std::int32_t nr, const std::string& name);
 // not (the sum then holds the first value beyond it).
 inline bool Addiere(Cent& summe, Cent c) {
   summe += c;
-  return summe >= -kMaxCents && summe <= kMaxCents;
+  return ImRahmen(summe);
 }
 
 // The bound as one report applies it; `wofuer` names the report in the

@@ -41,7 +41,6 @@ struct AbgabenMonat {
   double dbDzGrundlage = 0;    // liable pay of the records not flagged over 60
   double kommStGrundlage = 0;  // liable pay of every record
   void Add(double entgelt, bool ueberSechzig);
-  void Add(const AbrechnungRecord& r) { Add(AbgabepflichtigesEntgelt(r), r.ueberSechzigCheckBox); }
 };
 
 struct AbgabenSaetze {

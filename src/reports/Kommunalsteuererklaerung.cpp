@@ -11,6 +11,7 @@
 #include "payroll/FormatBetrag.h"
 #include "reports/BerichtLesen.h"
 #include "reports/BerichtText.h"
+#include "reports/BetragGrenze.h"
 #include "reports/DgaDaten.h"
 #include "reports/DienstgeberAbgaben.h"
 #include "reports/KommStXml.h"
@@ -158,68 +159,16 @@ void XmlSchreiben(AppState& state, KommStXmlDaten d, const std::string& name, bo
                     ordner);
 }
 
-}  // namespace
+const BetragGrenze kGrenze{"die Kommunalsteuererklärung",
+                           "Es wurden keine Kommunalsteuererklärung und keine XML-Datei erstellt."};
 
-bool PrintKommunalsteuerErklaerung(AppState& state, const BerichtOptionen& o) {
-  auto& dlg = state.dialogs();
-  const Betriebsort ort = BetriebsortLesen(state, o.stem, o.standort);
-  if (o.kommunalsteuer < 0) {
-    dlg.ShowMessage(kSaetzeNegativ);
-    return false;
-  }
-  if (o.kommunalsteuer == 0) {
-    dlg.ShowMessage(kKommStSatzNull);
-    return false;
-  }
-
-  // One pass over the year's payrolls, then one over the employees: the
-  // month sums of the site and of the whole enterprise, whose base decides
-  // the free amount.
-  ZeilenJePerson<Zeile> zeilen;
-  if (!AbrechnungenLesen<Zeile>(
-          state, o.stem, kFelder, [&](const AbrechnungKey& k) { return k.Jahr == o.jahr; },
-          [](const AbrechnungRecord& r) -> std::optional<Zeile> {
-            return Zeile{r.MonatComboBox, AbgabepflichtigesEntgelt(r)};
-          },
-          zeilen))
-    return false;
-  // The month sums in whole cents. An amount or sum beyond kMaxCents
-  // refuses the return and its XML file: the first one is named.
-  std::optional<std::string> zuGross;
-  auto zuviel = [&](const std::string& was, double betrag, const std::string& wessen) {
-    if (!zuGross)
-      zuGross = ZuGrossMeldung(was, betrag, wessen, "die Kommunalsteuererklärung",
-                               "Es wurden keine Kommunalsteuererklärung und keine XML-Datei "
-                               "erstellt.");
-  };
-  auto imRahmen = [](std::int64_t c) { return c >= -kMaxCents && c <= kMaxCents; };
-  std::array<std::int64_t, 13> standort{}, betrieb{};
-  if (!PersonalLesen(state, o.stem, [&](const PersonalRecord& p) {
-        auto it = zeilen.find(p.PersNrEdit);
-        if (it == zeilen.end() || zuGross) return;
-        const bool hier = o.standort == 0 || p.gehoertZuStandortEdit == o.standort;
-        for (const Zeile& z : it->second) {
-          if (z.monat < 1 || z.monat > 12) continue;
-          const auto c = CentsHalfEven(z.entgelt);
-          if (!c) {
-            return zuviel(
-                "Der Betrag", z.entgelt,
-                " des Dienstnehmers " + std::to_string(p.PersNrEdit) + " " + p.FamNameEdit);
-          }
-          for (auto* summe : {&betrieb[z.monat], hier ? &standort[z.monat] : nullptr}) {
-            if (!summe) continue;
-            *summe += *c;
-            if (!imRahmen(*summe))
-              return zuviel("Die Summe", double(*summe) / 100,
-                            std::string(" der Arbeitslöhne im ") + kMonatsnamen[z.monat - 1]);
-          }
-        }
-      }))
-    return false;
-
+// The return's text from the month sums of the site and of the enterprise;
+// an amount beyond the bound throws ZuGross.
+bool Erklaerung(const AppState& state, const BerichtOptionen& o, const Betriebsort& ort,
+                const std::array<Cent, 13>& standort, const std::array<Cent, 13>& betrieb,
+                BerichtText& t, double& jahresBasis, double& jahresSteuer) {
   const DienstgeberGlobals& dg = state.Dienstgeber;
   const std::string jahr = std::to_string(o.jahr);
-  BerichtText t;
   const std::string links(33, ' ');
   if (o.dga) {
     t.Zeile("KOMMUNALSTEUER-ERKLÄRUNG       DIENSTGEBERABGABE-ERKLÄRUNG");
@@ -282,15 +231,14 @@ bool PrintKommunalsteuerErklaerung(AppState& state, const BerichtOptionen& o) {
 
   // Every amount printed or filed, checked against the bound.
   auto betrag = [&](double v, const char* was) {
-    if (!CentsHalfEven(v)) zuviel("Der Betrag", v, std::string(" ") + was);
-    return v;
+    return kGrenze.Pruefe(v, std::string(" ") + was);
   };
-  std::int64_t jahresBasisCents = 0;
+  Cent jahresBasisCents = 0;
   double jahresDga = 0;
   for (int m = 1; m <= 12; ++m) {
     // The free amount is the enterprise's; a site gets its share of it.
-    const double lohn = double(standort[m]) / 100;
-    const double basis = StandortKommStBasis(lohn, double(betrieb[m]) / 100);
+    const double lohn = AlsBetrag(standort[m]);
+    const double basis = StandortKommStBasis(lohn, AlsBetrag(betrieb[m]));
     const double frei = std::max(0.0, lohn - basis);
     jahresBasisCents += CentsHalfEven(basis).value_or(0);
     std::string z =
@@ -308,10 +256,11 @@ bool PrintKommunalsteuerErklaerung(AppState& state, const BerichtOptionen& o) {
     }
     t.Zeile(z);
   }
-  if (!imRahmen(jahresBasisCents))
-    zuviel("Die Summe", double(jahresBasisCents) / 100, " der Bemessungsgrundlage");
-  const double jahresBasis = double(jahresBasisCents) / 100;
-  const double jahresSteuer = betrag(Abgabe(jahresBasis, o.kommunalsteuer), "der Jahressteuer");
+  if (!ImRahmen(jahresBasisCents))
+    throw ZuGross{
+        kGrenze.Meldung("Die Summe", AlsBetrag(jahresBasisCents), " der Bemessungsgrundlage")};
+  jahresBasis = AlsBetrag(jahresBasisCents);
+  jahresSteuer = betrag(Abgabe(jahresBasis, o.kommunalsteuer), "der Jahressteuer");
   betrag(jahresDga, "der Jahressumme DGA");
 
   t.Zeile(linie);
@@ -333,12 +282,62 @@ bool PrintKommunalsteuerErklaerung(AppState& state, const BerichtOptionen& o) {
     t.Zeile();
     t.Zeile(linie);
   }
-  if (zuGross) {
-    dlg.ShowMessage(*zuGross);
+  return true;
+}
+
+}  // namespace
+
+bool PrintKommunalsteuerErklaerung(AppState& state, const BerichtOptionen& o) {
+  auto& dlg = state.dialogs();
+  const Betriebsort ort = BetriebsortLesen(state, o.stem, o.standort);
+  if (o.kommunalsteuer < 0) {
+    dlg.ShowMessage(kSaetzeNegativ);
     return false;
   }
+  if (o.kommunalsteuer == 0) {
+    dlg.ShowMessage(kKommStSatzNull);
+    return false;
+  }
+
+  // One pass over the year's payrolls, then one over the employees: the
+  // month sums of the site and of the whole enterprise, whose base decides
+  // the free amount.
+  ZeilenJePerson<Zeile> zeilen;
+  if (!AbrechnungenLesen<Zeile>(
+          state, o.stem, kFelder, [&](const AbrechnungKey& k) { return k.Jahr == o.jahr; },
+          [](const AbrechnungRecord& r) -> std::optional<Zeile> {
+            return Zeile{r.MonatComboBox, AbgabepflichtigesEntgelt(r)};
+          },
+          zeilen))
+    return false;
+  // The month sums in whole cents. An amount or sum beyond kMaxCents
+  // refuses the return and its XML file: the first one is named.
+  std::array<Cent, 13> standort{}, betrieb{};
+  BerichtText t;
+  double jahresBasis = 0, jahresSteuer = 0;
+  if (!BerichtImRahmen(state, [&] {
+        return PersonalLesen(
+                   state, o.stem,
+                   [&](const PersonalRecord& p) {
+                     auto it = zeilen.find(p.PersNrEdit);
+                     if (it == zeilen.end()) return;
+                     const bool hier = o.standort == 0 || p.gehoertZuStandortEdit == o.standort;
+                     for (const Zeile& z : it->second) {
+                       if (z.monat < 1 || z.monat > 12) continue;
+                       const Cent c =
+                           kGrenze.Cents(z.entgelt, DesDienstnehmers(p.PersNrEdit, p.FamNameEdit));
+                       const std::string im =
+                           std::string(" der Arbeitslöhne im ") + kMonatsnamen[z.monat - 1];
+                       kGrenze.Addiere(betrieb[z.monat], c, im);
+                       if (hier) kGrenze.Addiere(standort[z.monat], c, im);
+                     }
+                   }) &&
+               Erklaerung(state, o, ort, standort, betrieb, t, jahresBasis, jahresSteuer);
+      }))
+    return false;
   if (!t.Schreiben(state)) return false;
 
+  const DienstgeberGlobals& dg = state.Dienstgeber;
   KommStXmlDaten x;
   x.fastNr = KommStFastNr(dg.DienstgeberFinanzamtNr, dg.DienstgeberSteuerNr);
   x.identifikation = KommStIdentifikation(dg.UebermittlerFaStNr, x.fastNr);

@@ -15,6 +15,7 @@
 #include "reports/BerichtBloecke.h"
 #include "reports/BerichtLesen.h"
 #include "reports/BerichtText.h"
+#include "reports/BetragGrenze.h"
 #include "reports/Lohnzettelsummen.h"
 #include "store/Cp1252.h"
 #include "store/Numbers.h"
@@ -72,9 +73,9 @@ Person PersonAus(const PersonalRecord& p) {
 const char* JN(bool ja) { return ja ? "J" : "N"; }
 
 std::string ZuGrossMeldung(const Person& p, double betrag) {
-  return lohn::ZuGrossMeldung(
-      "Der Betrag", betrag, " des Dienstnehmers " + std::to_string(p.nr) + " " + p.famName,
-      "den Lohnzettel", "Für diesen Dienstnehmer wird kein Lohnzettel gedruckt.");
+  return lohn::ZuGrossMeldung("Der Betrag", betrag, DesDienstnehmers(p.nr, p.famName),
+                              "den Lohnzettel",
+                              "Für diesen Dienstnehmer wird kein Lohnzettel gedruckt.");
 }
 
 // The run's fixed values.

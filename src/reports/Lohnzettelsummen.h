@@ -19,14 +19,9 @@
 
 namespace lohn::lohnzettel {
 
-using Cent = long long;
-
 // Whole cents, halves to even (CentsHalfEven): nothing beyond kMaxCents or
 // not finite. A slip never shows or files such an amount.
 inline std::optional<Cent> Cents(double v) { return CentsHalfEven(v); }
-inline double AlsBetrag(Cent c) { return double(c) / 100; }
-// Whether a cent sum lies within kMaxCents.
-inline bool ImRahmen(Cent c) { return c >= -kMaxCents && c <= kMaxCents; }
 
 // The sums of the wage slip, each term rounded to cents.
 enum Summe : std::size_t {

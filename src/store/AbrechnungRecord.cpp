@@ -135,19 +135,15 @@ void Markiere(std::int32_t& v) { v = 4711; }
 void Markiere(bool& v) { v = true; }
 void Markiere(std::string& v) { v = "#?#"; }
 
-// Any member: Waehle(bits, Jedes{}) chooses every field.
-struct Jedes {};
-
 // Chooses the fields stored in the member `gesucht` (every slot of an array).
 template <class G>
 void Waehle(std::bitset<AbrechnungFelder::kAnzahl>& bits, G gesucht) {
   FuerJedes([&](std::size_t nr, std::size_t, std::size_t, auto glied) {
-    if constexpr (std::is_same_v<G, Jedes>)
-      bits.set(nr);
-    else if constexpr (std::is_same_v<decltype(glied), G>)
-      bits[nr] = bits[nr] || glied == gesucht;
-    else if constexpr (requires { glied.feld == gesucht; })
-      bits[nr] = bits[nr] || glied.feld == gesucht;
+    if constexpr (std::is_same_v<decltype(glied), G>) {
+      if (glied == gesucht) bits.set(nr);
+    } else if constexpr (requires { glied.feld == gesucht; }) {
+      if (glied.feld == gesucht) bits.set(nr);
+    }
   });
 }
 
@@ -173,12 +169,10 @@ void AbrechnungFelder::Planen() {
 
 AbrechnungFelder AbrechnungFelder::Alle() {
   AbrechnungFelder f;
-  Waehle(f.bits_, Jedes{});
+  FuerJedes([&](std::size_t nr, std::size_t, std::size_t, auto) { f.bits_.set(nr); });
   f.Planen();
   return f;
 }
-
-bool AbrechnungFelder::alle() const { return *this == Alle(); }
 
 void AbrechnungRecord::unpack(const std::uint8_t* bytes, const AbrechnungFelder& felder) {
   // Straight down the plan, a kind of member at a time: a report reads a

@@ -177,7 +177,6 @@ class AbrechnungFelder {
   static AbrechnungFelder Alle();
 
   bool gewaehlt(std::size_t feld) const { return bits_[feld]; }
-  bool alle() const;
   bool operator==(const AbrechnungFelder& andere) const { return bits_ == andere.bits_; }
   AbrechnungFelder& operator|=(const AbrechnungFelder& andere) {
     bits_ |= andere.bits_;

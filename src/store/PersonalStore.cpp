@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <limits>
-#include <numeric>
+#include <unordered_set>
 #include <vector>
 
 #include "store/RecordFile.h"
@@ -211,7 +211,7 @@ bool ScanPersonalImages(const std::string& stem, const std::string& ext,
 bool ScanLetztePersonalImages(const std::string& stem, const std::string& ext,
                               const std::function<void(const std::uint8_t*)>& visit) {
   RecordFile file = PerFile(stem, ext);
-  if (!FileCanOpen(file.path())) return false;
+  if (!FileCanRead(file.path())) return false;
   // The numbers first: the file is small beside the payrolls, and only
   // they tell which record of a number is its last.
   std::vector<std::int32_t> nummern;
@@ -222,13 +222,10 @@ bool ScanLetztePersonalImages(const std::string& stem, const std::string& ext,
   // counts. Otherwise only the last of each number.
   std::vector<bool> frueher;
   if (std::adjacent_find(nummern.begin(), nummern.end(), std::greater_equal<>()) != nummern.end()) {
-    std::vector<std::uint32_t> reihe(nummern.size());
-    std::iota(reihe.begin(), reihe.end(), 0u);
-    std::stable_sort(reihe.begin(), reihe.end(),
-                     [&](std::uint32_t a, std::uint32_t b) { return nummern[a] < nummern[b]; });
-    frueher.assign(nummern.size(), false);
-    for (std::size_t i = 0; i + 1 < reihe.size(); ++i)
-      if (nummern[reihe[i]] == nummern[reihe[i + 1]]) frueher[reihe[i]] = true;
+    // From the end: a number seen already has a later record.
+    std::unordered_set<std::int32_t> gesehen;
+    frueher.resize(nummern.size());
+    for (std::size_t i = nummern.size(); i-- > 0;) frueher[i] = !gesehen.insert(nummern[i]).second;
   }
   // A record that differs from the first pass (the file changed between
   // them) is left out, so no number is visited twice.
