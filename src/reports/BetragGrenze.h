@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <type_traits>
 
 #include "payroll/FormatBetrag.h"
 #include "store/AppState.h"
@@ -46,6 +47,13 @@ struct BetragGrenze {
   std::string A(double betrag, int w, const std::string& wessen) const;
   // summe += c; beyond the bound throws ZuGross "Die Summe ..." + wessen.
   void Addiere(Cent& summe, Cent c, const std::string& wessen) const;
+  // The same with the name of the sum made only for the refusal: for sums
+  // added for every amount of every record.
+  template <class Wessen>
+  requires std::is_invocable_r_v<std::string, const Wessen&>
+  void Addiere(Cent& summe, Cent c, const Wessen& wessen) const {
+    if (!lohn::Addiere(summe, c)) throw ZuGross{Meldung("Die Summe", AlsBetrag(summe), wessen())};
+  }
   // The message of either refusal.
   std::string Meldung(const std::string& was, double betrag, const std::string& wessen) const;
 };

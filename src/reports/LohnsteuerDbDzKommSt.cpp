@@ -150,8 +150,9 @@ bool Erstellen(AppState& state, const BerichtOptionen& o) {
           t.Zeile(kStriche);
         }
         for (std::size_t i = 0; i < kSpalten; ++i)
-          kGrenze.Addiere(gesamt.werte[i], s.werte[i],
-                          std::string(" in der Spalte \"") + kSpaltenNamen[i] + "\" der Summen");
+          kGrenze.Addiere(gesamt.werte[i], s.werte[i], [&] {
+            return std::string(" in der Spalte \"") + kSpaltenNamen[i] + "\" der Summen";
+          });
       }))
     return false;
   t.Zeile("Summen:");

@@ -161,16 +161,23 @@ const AbrechnungFelder kFelder(
     &R::LohnGehaltUeberstunden200Edit, &R::LohnUrlaubstundenEdit, &R::LohnFehlstundenEdit,
     &R::BruttoEdit, &R::SonderzahlungEdit, &R::SZSVfreiEdit, &R::SonstSZEdit, &R::Lohnarten);
 
-// Adds the record of the employee `wessen` names to `s`: every amount and
-// sum within the report's bound.
-void Addiere(Summen& s, const Zeile& z, const BetragGrenze& grenze, const std::string& wessen) {
-  auto addiere = [&](Cent& summe, double betrag, const std::string& zeile) {
-    grenze.Addiere(summe, grenze.Cents(betrag, wessen), " in der Zeile \"" + zeile + "\"");
+// Adds the record of the employee `wessen` names to the report's and his
+// group's sums: every amount and sum within the report's bound.
+void Addiere(Summen& gesamt, Summen& gruppe, const Zeile& z, const BetragGrenze& grenze,
+             const std::string& wessen) {
+  auto addiere = [&](Cent& a, Cent& b, double betrag, const auto& zeile) {
+    const Cent c = grenze.Cents(betrag, wessen);
+    auto name = [&] { return " in der Zeile \"" + std::string(zeile()) + "\""; };
+    grenze.Addiere(a, c, name);
+    grenze.Addiere(b, c, name);
   };
-  for (int i = 0; i < kHauptAnzahl; ++i) addiere(s.haupt[i], z.haupt[i], kHauptZeilen[i]);
-  for (int i = 0; i < kDetailAnzahl; ++i) addiere(s.detail[i], z.detail[i], kDetailZeilen[i]);
+  for (int i = 0; i < kHauptAnzahl; ++i)
+    addiere(gesamt.haupt[i], gruppe.haupt[i], z.haupt[i], [&] { return kHauptZeilen[i]; });
+  for (int i = 0; i < kDetailAnzahl; ++i)
+    addiere(gesamt.detail[i], gruppe.detail[i], z.detail[i], [&] { return kDetailZeilen[i]; });
   for (const auto& [code, betrag] : z.lohnarten)
-    addiere(s.codes[code], betrag, "Lohnart Code " + BerichtText::I(code, 3));
+    addiere(gesamt.codes[code], gruppe.codes[code], betrag,
+            [&] { return "Lohnart Code " + BerichtText::I(code, 3); });
 }
 
 const std::string kStrich(97, '_');
@@ -414,8 +421,7 @@ bool PrintUeberweisungsliste(AppState& state, const BerichtOptionen& o, int modu
       if (it == zeilen.end()) return;
       const std::string wessen = DesDienstnehmers(it->first, PersonalFamNameOf(bild));
       for (const Zeile& z : it->second) {
-        Addiere(gesamt, z, grenze, wessen);
-        Addiere(gruppen[z.gruppe], z, grenze, wessen);
+        Addiere(gesamt, gruppen[z.gruppe], z, grenze, wessen);
         if (modus == kModusUeberweisungsliste)
           Ueberweisung(t, it->first, z);
         else if (z.teilabrechnung == 0)  // part payrolls are summed only
