@@ -300,16 +300,14 @@ struct Summen {
   std::array<std::array<Cent, 13>, kSummenZeilen> werte{};
   // The months' levy bases, without the over-60 records.
   std::array<Cent, 13> dbDzGrundlage{};
-  std::optional<std::string> zuGross;  // the refusal, once a sum is beyond kMaxCents
 
-  // A record of the employee whose image is `bild`.
+  // A record of the employee whose image is `bild`; an amount or sum beyond
+  // the bound throws ZuGross.
   void Add(const KontoZeile& z, const std::uint8_t* bild) {
-    if (zuGross || z.monat < 1 || z.monat > 12) return;
-    if (z.zuGross) {
-      zuGross = kBlatt.Meldung("Der Betrag", *z.zuGross,
-                               DesDienstnehmers(PersonalNrOf(bild), PersonalFamNameOf(bild)));
-      return;
-    }
+    if (z.monat < 1 || z.monat > 12) return;
+    if (z.zuGross)
+      throw ZuGross{kBlatt.Meldung("Der Betrag", *z.zuGross,
+                                   DesDienstnehmers(PersonalNrOf(bild), PersonalFamNameOf(bild)))};
     const auto& t = z.t1;
     const std::array<Cent, kSummenZeilen> v = {t[0],
                                                t[1],
@@ -355,9 +353,9 @@ struct Summen {
       return Zuviel(kGrundlageDbDz, AlsBetrag(dbDzGrundlage[m]));
   }
 
-  void Zuviel(std::size_t zeile, double summe) {
-    zuGross = kBlatt.Meldung("Die Summe", summe,
-                             " in der Zeile \"" + std::string(kBezeichnungen[zeile]) + "\"");
+  [[noreturn]] static void Zuviel(std::size_t zeile, double summe) {
+    throw ZuGross{kBlatt.Meldung("Die Summe", summe,
+                                 " in der Zeile \"" + std::string(kBezeichnungen[zeile]) + "\"")};
   }
 
   // The levy rows: the month bases as they stand, DB and DZ after the free
@@ -367,7 +365,7 @@ struct Summen {
     const AbgabenSaetze saetze{o.db, o.dz, 0};
     for (std::size_t i : {kGrundlageDbDz, kDienstgeberbeitrag, kDienstgeberzuschlag})
       werte[i][0] = 0;
-    for (std::size_t m = 1; m <= 12 && !zuGross; ++m) {
+    for (std::size_t m = 1; m <= 12; ++m) {
       AbgabenMonat monat;
       monat.dbDzGrundlage = AlsBetrag(dbDzGrundlage[m]);
       const Abgaben a = BerechneAbgaben(monat, saetze);
@@ -385,12 +383,11 @@ struct Summen {
   }
 };
 
-// The sheet, or false when a sum is beyond kMaxCents (s.zuGross says which).
-bool Summenblatt(BerichtText& text, const AppState& state, const BerichtOptionen& o, Summen& s) {
+// The sheet; a sum beyond kMaxCents throws ZuGross.
+void Summenblatt(BerichtText& text, const AppState& state, const BerichtOptionen& o, Summen& s) {
   const bool excel = o.excel;
   const std::string sep = excel ? ";" : "";
   s.Abgabenzeilen(o);
-  if (s.zuGross) return false;
   text.Zeile("BETRIEBSSUMMENBLATT");
   Kopf(text, state, excel);
   text.Zeile(ZeitraumZeile(o));
@@ -406,7 +403,6 @@ bool Summenblatt(BerichtText& text, const AppState& state, const BerichtOptionen
   }
   text.Zeile(std::string(kBreite, '_'));
   text.Zeile();
-  return true;
 }
 
 }  // namespace
@@ -427,13 +423,14 @@ bool PrintLohnkonto(AppState& state, const BerichtOptionen& o, bool summenblatt)
   Summen summen;
   bool ok = true;
   if (summenblatt) {
-    ok = PersonalBilderLesen(state, o.stem, [&](const std::uint8_t* b) {
-      for (const KontoZeile& z : zeilen[PersonalNrOf(b)]) summen.Add(z, b);
+    ok = BerichtImRahmen(state, [&] {
+      if (!PersonalBilderLesen(state, o.stem, [&](const std::uint8_t* b) {
+            for (const KontoZeile& z : zeilen[PersonalNrOf(b)]) summen.Add(z, b);
+          }))
+        return false;
+      Summenblatt(text, state, o, summen);
+      return true;
     });
-    if (ok && !Summenblatt(text, state, o, summen)) {
-      state.dialogs().ShowMessage(*summen.zuGross);
-      return false;
-    }
   } else {
     // The accounts are made several at once.
     ok = BerichtImRahmen(state, [&] {
