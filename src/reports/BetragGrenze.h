@@ -40,6 +40,15 @@ struct BetragGrenze {
   // Whole cents of an amount, halves to even; beyond the bound throws
   // ZuGross "Der Betrag ..." + wessen.
   Cent Cents(double betrag, const std::string& wessen) const;
+  // The same with `wessen` made only for the refusal: for every record.
+  template <class Wessen>
+  requires std::is_invocable_r_v<std::string, const Wessen&> Cent Cents(double betrag,
+                                                                        const Wessen& wessen)
+  const {
+    const auto c = CentsHalfEven(betrag);
+    if (!c) throw ZuGross{Meldung("Der Betrag", betrag, wessen())};
+    return *c;
+  }
   // The amount as it stands, for one that is printed but not added up;
   // checked as Cents.
   double Pruefe(double betrag, const std::string& wessen) const;

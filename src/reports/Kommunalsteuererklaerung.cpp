@@ -324,10 +324,13 @@ bool PrintKommunalsteuerErklaerung(AppState& state, const BerichtOptionen& o) {
                      const bool hier = o.standort == 0 || p.gehoertZuStandortEdit == o.standort;
                      for (const Zeile& z : it->second) {
                        if (z.monat < 1 || z.monat > 12) continue;
-                       const Cent c =
-                           kGrenze.Cents(z.entgelt, DesDienstnehmers(p.PersNrEdit, p.FamNameEdit));
-                       const std::string im =
-                           std::string(" der Arbeitslöhne im ") + kMonatsnamen[z.monat - 1];
+                       // The names only for a refusal: they would cost more than the sums.
+                       const Cent c = kGrenze.Cents(z.entgelt, [&] {
+                         return DesDienstnehmers(p.PersNrEdit, p.FamNameEdit);
+                       });
+                       auto im = [&] {
+                         return std::string(" der Arbeitslöhne im ") + kMonatsnamen[z.monat - 1];
+                       };
                        kGrenze.Addiere(betrieb[z.monat], c, im);
                        if (hier) kGrenze.Addiere(standort[z.monat], c, im);
                      }
