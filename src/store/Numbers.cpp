@@ -134,7 +134,6 @@ constexpr std::array<T, N> Potenzen(T basis) {
 }
 constexpr auto kPow10 = Potenzen<U128, 20>(10);
 constexpr auto kPow5 = Potenzen<U128, 41>(5);
-constexpr auto kZehner = Potenzen<double, 23>(10);  // exact as doubles
 
 // The fixed text covers every amount a record can hold (a Real48 stays
 // below 2^127); beyond that the general format's exponent text is shown.
@@ -157,25 +156,15 @@ Signifikant Runde(double v, int stellen) {
   const int exp2 = int(bits >> 52) - 1022;  // 2^(exp2-1) <= v < 2^exp2
   const U128 m = (bits & ((std::uint64_t(1) << 52) - 1)) | std::uint64_t(1) << 52;
   int e = (((exp2 - 1) * 1233) >> 12) + 1;
-  if (e >= 0 && e < int(kZehner.size()) && v >= kZehner[std::size_t(e)]) ++e;
   for (;;) {
     const int k = stellen - e, zwei = exp2 - 53 + k;
-    U128 ganz, rest, nenner;
-    if (k >= 0 && zwei < 0) {  // the usual amount: a power of two below
-      const U128 zaehler = m * static_cast<std::uint64_t>(kPow5[std::size_t(k)]);
-      ganz = zaehler >> -zwei;
-      nenner = U128(1) << -zwei;
-      rest = zaehler & (nenner - 1);
-    } else {
-      U128 zaehler = k >= 0 ? m * kPow5[std::size_t(k)] : m;
-      nenner = k >= 0 ? 1 : kPow5[std::size_t(-k)];
-      if (zwei >= 0)
-        zaehler <<= zwei;
-      else
-        nenner <<= -zwei;
-      ganz = zaehler / nenner;
-      rest = zaehler % nenner;
-    }
+    U128 zaehler = k >= 0 ? m * kPow5[std::size_t(k)] : m;
+    U128 nenner = k >= 0 ? 1 : kPow5[std::size_t(-k)];
+    if (zwei >= 0)
+      zaehler <<= zwei;
+    else
+      nenner <<= -zwei;
+    const U128 ganz = zaehler / nenner, rest = zaehler % nenner;
     if (ganz < kPow10[std::size_t(stellen - 1)]) {
       --e;
     } else if (ganz >= kPow10[std::size_t(stellen)]) {
